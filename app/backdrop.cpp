@@ -1,0 +1,169 @@
+// The page every screen stands on: three panels with sunken frames, the
+// frequency grid on graph pages, the splash on the start page and the maker
+// line at the bottom.
+#include "app/backdrop.h"
+
+#include "app/graph.h"
+#include "app/screens.h"
+#include "app/shell.h"
+#include "toolkit/button.h"
+#include "toolkit/draw.h"
+#include "toolkit/edit.h"
+
+#include <span>
+
+namespace {
+
+constexpr Colour kPanelGrey = 0xEBEBEB;
+constexpr Colour kPanelWhite = 0xFFFFFF;
+constexpr Colour kWindowGrey = 0xF0F0F0;
+constexpr Colour kFrameOuter = 0x7D7D7D;
+constexpr Colour kFrameInner = 0x7A7A7A;
+constexpr Colour kTitleRule = 0x969696;
+constexpr Colour kFrameLight = 0xC8C8C8;
+constexpr Colour kSplashName = 0x969600;
+constexpr Colour kMakerLine = 0x969696;
+constexpr Colour kTextBlack = 0x000000;
+
+struct Fill {
+    int x, y, width, height;
+    Colour colour;
+};
+struct Line {
+    int x1, y1, x2, y2;
+    Colour colour;
+};
+
+void DrawFills(Window window, std::span<const Fill> fills) {
+    for (const Fill& f : fills) FillBox(window, f.x, f.y, f.width, f.height, f.colour);
+}
+void DrawLines(Window window, std::span<const Line> lines) {
+    for (const Line& l : lines) DrawLine(window, l.x1, l.y1, l.x2, l.y2, l.colour);
+}
+
+constexpr Fill kPanels[] = {
+    {10, 10, 155, 496, kPanelGrey},     // left panel
+    {178, 11, 796, 168, kPanelGrey},    // upper right panel
+    {178, 196, 796, 310, kPanelWhite},  // lower right panel
+    {10, 10, 155, 25, kPanelWhite},     // title strip of the left panel
+};
+
+// Sunken frames: two dark lines top and left, one light line bottom and right.
+constexpr Line kFrames[] = {
+    {0, 0, 1000, 0, kTextBlack},
+    // left panel
+    {10, 10, 165, 10, kFrameOuter},
+    {11, 11, 164, 11, kFrameInner},
+    {10, 33, 165, 33, kTitleRule},
+    {10, 10, 10, 506, kFrameOuter},
+    {11, 11, 11, 505, kFrameInner},
+    {10, 505, 165, 505, kFrameLight},
+    {165, 10, 165, 506, kFrameLight},
+    // upper right panel
+    {175, 10, 973, 10, kFrameOuter},
+    {176, 11, 972, 11, kFrameInner},
+    {175, 10, 175, 180, kFrameOuter},
+    {176, 11, 176, 179, kFrameInner},
+    {175, 179, 973, 179, kFrameLight},
+    {973, 10, 973, 180, kFrameLight},
+    // lower right panel
+    {175, 196, 973, 196, kFrameOuter},
+    {176, 197, 972, 197, kFrameInner},
+    {175, 196, 175, 505, kFrameOuter},
+    {176, 197, 176, 506, kFrameInner},
+    {175, 505, 973, 505, kFrameLight},
+    {973, 196, 973, 505, kFrameLight},
+};
+
+// The split graph page. The grid spills over the panel edges when it is
+// shifted, so the margins are painted over again and the frame lines the
+// fills cut are drawn once more; the steps are drawn in this order. A fill
+// takes (x, y, width, height), a line (x1, y1, x2, y2).
+enum class Kind { Fill, Line };
+struct Step {
+    Kind kind;
+    int a, b, c, d;
+    Colour colour;
+};
+constexpr Step F(int x, int y, int w, int h, Colour colour) {
+    return {Kind::Fill, x, y, w, h, colour};
+}
+constexpr Step L(int x1, int y1, int x2, int y2, Colour colour) {
+    return {Kind::Line, x1, y1, x2, y2, colour};
+}
+
+constexpr Step kSplitPage[] = {
+    // schematic part, left of the graph
+    F(177, 198, 432, 307, kPanelWhite),
+    // separator between schematic and graph
+    L(608, 196, 608, 505, kFrameLight),
+    L(640, 196, 640, 505, kFrameLight),
+    L(641, 197, 641, 506, kFrameInner),
+    F(609, 190, 32, 316, kWindowGrey),
+    // right margin
+    F(974, 194, 20, 312, kWindowGrey),
+    L(973, 196, 973, 505, kFrameLight),
+    L(175, 196, 175, 505, kFrameOuter),
+    L(176, 197, 176, 506, kFrameInner),
+    // gap between the left panel and the lower panel
+    F(151, 194, 24, 312, kWindowGrey),
+    // the left panel below its title strip
+    F(10, 33, 155, 496, kPanelGrey),
+    L(10, 10, 165, 10, kFrameOuter),
+    L(11, 11, 164, 11, kFrameInner),
+    L(10, 33, 165, 33, kTitleRule),
+    // the window's left edge
+    F(0, 194, 10, 312, kWindowGrey),
+    L(10, 10, 10, 506, kFrameOuter),
+    L(11, 11, 11, 505, kFrameInner),
+    L(10, 505, 165, 505, kFrameLight),
+    L(165, 10, 165, 506, kFrameLight),
+    L(175, 196, 175, 505, kFrameOuter),
+    L(176, 197, 176, 506, kFrameInner),
+};
+
+}  // namespace
+
+void DrawBackdrop(Window window, double graphOffset) {
+    SetDrawTarget(window, "MEMORY");
+    SetMemoryDC(g_shell.canvas);
+
+    DrawFills(window, kPanels);
+    DrawLines(window, kFrames);
+
+    if (g_shell.backdropMode == kModeGrid) {
+        DrawFrequencyGrid(window, 1, graphOffset);
+    } else if (g_shell.backdropMode == kModeGridSplit) {
+        DrawFrequencyGrid(window, 1, graphOffset);
+        for (const Step& s : kSplitPage) {
+            if (s.kind == Kind::Fill)
+                FillBox(window, s.a, s.b, s.c, s.d, s.colour);
+            else
+                DrawLine(window, s.a, s.b, s.c, s.d, s.colour);
+        }
+        if (graphOffset == static_cast<double>(kOutOfRange))
+            DrawString(window, 770, 400, "OUT OF RANGE", kTextBlack, AppFont(FontRole::Label), 0);
+    }
+
+    if (g_shell.splash == 1) {
+        FillBox(window, 0, 0, 1000, 585, kWindowGrey);
+        DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName, AppFont(FontRole::Splash),
+                         0);
+    }
+    DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kMakerLine, AppFont(FontRole::Splash),
+                     0);
+
+    SetDrawTarget(window, "CLIENT");
+}
+
+void HideAllControls(Window /*window*/) {
+    // Screens not built yet have no record, and controls not made yet are
+    // null; both are skipped. The close button is not a screen's control.
+    for (const ScreenEntry& entry : AllScreens()) {
+        if (entry.screen == nullptr) continue;
+        for (Window field : entry.screen->fieldHandles)
+            if (field != nullptr) HideEditField(field);
+        for (Window option : entry.screen->optionHandles)
+            if (option != nullptr) HideOptionButton(option);
+    }
+}

@@ -1,0 +1,15 @@
+// The logarithmic frequency grid, 10 Hz to 20 kHz, and the frequency-to-x
+// mapping that brings a frequency under the marker column at x 796.
+#pragma once
+
+#include "toolkit/window.h"
+
+inline constexpr double kNoGraph = 9999999999.0;   // offset that draws no grid
+inline constexpr int kOutOfRange = -600;           // offset for a frequency off the grid
+inline constexpr int kMarkerColumn = 796;
+
+// Draws the grid with every x shifted by `offset` into the current target.
+int DrawFrequencyGrid(Window window, int levelScale, double offset);
+// The whole-pixel offset for `hertz`, or -600 when it lies outside
+// 10 <= f < 20001 or is not a number.
+int FrequencyToGraphOffset(Window window, double hertz);

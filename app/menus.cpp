@@ -1,0 +1,110 @@
+// The menu bar and its texts in Swedish and English. The bar is built anew,
+// in the current language, at start and after every language command.
+#include "app/menus.h"
+
+#include "app/shell.h"
+#include "toolkit/menu.h"
+#include "toolkit/text.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace {
+
+constexpr int kSlotCount = 22;
+
+struct SlotTexts {
+    const char* sv;
+    const char* en;
+};
+
+// Slot n is at index n - 1.
+constexpr SlotTexts kSlotTexts[kSlotCount] = {
+    {"Svenska", "English"},                                                   // 1 language popup
+    {"Högtalare"_cp, "Loudspeaker"},                                          // 2 loudspeaker popup
+    {"Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},                    // 3 item 500
+    {"Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},                     // 4 item 501
+    {"Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},                   // 5 item 502
+    {"Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},                   // 6 item 503
+    {"Elektronik", "Electronics"},                                            // 7 electronics popup
+    {"Effekt ur Förstärkare"_cp, "Power out of Amplifier"},                   // 8 item 1001
+    {"Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},        // 9 item 1003
+    {"Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},     // 10 item 1005
+    {"Kondensator seriekopplat", "Capacitor connected in series"},            // 11 item 1015
+    {"Filter Lågpass RC"_cp, "Filter Lowpass RC"},                            // 12 item 1017
+    {"Filter Högpass RC"_cp, "Filter Highpass RC"},                           // 13 item 1022
+    {"Filter Bandpass RC", "Filter Bandpass RC"},                             // 14 item 1027
+    {"Filter Notch", "Filter Notch"},                                         // 15 item 1035
+    {"Filter Zobel", "Filter Zobel"},                                         // 16 item 1043
+    {"Filter Thiele", "Filter Thiele"},                                       // 17 item 1048
+    {"Linda luftspole, ett lager", "Wind Air coil, one layer"},               // 18 item 1130
+    {"OM", "ABOUT"},                                                          // 19 About popup
+    {"Av Tulke", "By Tulke"},                                                 // 20 About, command 0
+    {"Fri programvara", "Free software"},                                     // 21 About, command 0
+    {"Version står på titelraden"_cp, "Version is on the title bar"},         // 22 About, command 0
+};
+
+// The texts of the last SetLanguageTexts; null until a language was set.
+std::array<const char*, kSlotCount> g_slots{};
+
+struct Entry {
+    int slot;           // 0: the fixed text below
+    const char* text;
+    unsigned id;
+};
+
+void AddEntries(Menu popup, std::initializer_list<Entry> entries) {
+    for (const Entry& e : entries)
+        AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, e.id);
+}
+
+}  // namespace
+
+void SetLanguageTexts(Window /*window*/) {
+    if (g_shell.language != 1 && g_shell.language != 2) return;
+    for (int i = 0; i < kSlotCount; ++i)
+        g_slots[i] = g_shell.language == 1 ? kSlotTexts[i].sv : kSlotTexts[i].en;
+}
+
+const char* MenuTextSlot(int slot) {
+    if (slot < 1 || slot > kSlotCount) return "";
+    const char* text = g_slots[slot - 1];
+    return text != nullptr ? text : "";
+}
+
+void BuildMenuBar(Window window) {
+    SetLanguageTexts(window);
+    Menu bar = CreateMenuBar();
+
+    Menu language = AddMenuPopup(bar, MenuTextSlot(1));
+    AddEntries(language, {{0, "Svenska", 2101}, {0, "English", 2102}});
+
+    Menu loudspeaker = AddMenuPopup(bar, MenuTextSlot(2));
+    AddEntries(loudspeaker, {{3, nullptr, 500},
+                             {0, "NotchFilter", 507},
+                             {0, "Baffelsteg", 505},
+                             {0, "Baffelsteg kompensation", 506}});
+    InsertMenuSeparator(loudspeaker, 5);
+    AddEntries(loudspeaker, {{4, nullptr, 501}, {5, nullptr, 502}, {6, nullptr, 503}});
+    // Position 10 lies past the eight entries: the popup ends with a rule.
+    InsertMenuSeparator(loudspeaker, 10);
+
+    Menu electronics = AddMenuPopup(bar, MenuTextSlot(7));
+    AddEntries(electronics, {{8, nullptr, 1001}});
+    InsertMenuSeparator(electronics, 2);
+    AddEntries(electronics, {{9, nullptr, 1003}, {10, nullptr, 1005}, {11, nullptr, 1015}});
+    InsertMenuSeparator(electronics, 6);
+    AddEntries(electronics, {{12, nullptr, 1017},
+                             {13, nullptr, 1022},
+                             {14, nullptr, 1027},
+                             {15, nullptr, 1035},
+                             {16, nullptr, 1043},
+                             {17, nullptr, 1048}});
+    InsertMenuSeparator(electronics, 13);
+    AddEntries(electronics, {{18, nullptr, 1130}});
+
+    Menu about = AddMenuPopup(bar, MenuTextSlot(19));
+    AddEntries(about, {{20, nullptr, 0}, {21, nullptr, 0}, {22, nullptr, 0}, {0, kHomePage, 1050}});
+
+    AttachMenuBar(window, bar);
+}

@@ -1,0 +1,8 @@
+// The menu bar in the two languages.
+#pragma once
+
+#include "toolkit/window.h"
+
+void SetLanguageTexts(Window window);
+const char* MenuTextSlot(int slot);   // 1..22, the texts of the last SetLanguageTexts
+void BuildMenuBar(Window window);

@@ -1,0 +1,66 @@
+// Two resistors in parallel: two resistor bodies between two bus bars, the
+// values written inside the bodies and the total above them.
+
+#include "resistors_parallel.h"
+
+#include "app/backdrop.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+
+constexpr PageText kUnits[] = {
+    {385, 45, FontRole::Label, "ohm", nullptr},
+    {385, 75, FontRole::Label, "ohm", nullptr},
+};
+
+constexpr PageText kTexts[] = {
+    {180, 45, FontRole::Label, "Motstånd A"_cp, "Resistance A"},
+    {180, 75, FontRole::Label, "Motstånd B"_cp, "Resistance B"},
+    {470, 250, FontRole::Label, "Summa:", "Sum  :"},
+};
+
+constexpr Box kBodies[] = {{450, 270, 200, 50}, {450, 370, 200, 50}};
+
+constexpr Wire kWires[] = {
+    {340, 295, 450, 295}, {340, 395, 450, 395}, {340, 295, 340, 395}, {230, 345, 340, 345},
+    {650, 295, 760, 295}, {650, 395, 760, 395}, {760, 295, 760, 395}, {760, 345, 900, 345},
+};
+
+constexpr PageText kLetters[] = {
+    {515, 290, FontRole::Label, "A", nullptr},
+    {515, 390, FontRole::Label, "B", nullptr},
+};
+
+void Page(Window window, const FieldInputs& in) {
+    const ResistorsParallelLabels labels = ResistorsParallelPage(in);
+    g_shell.backdropMode = kModePlain;
+    DrawBackdrop(window, 0.0);
+    BeginPageDrawing(window);
+    DrawTexts(window, kUnits);
+    DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
+    DrawTexts(window, kTexts);
+    DrawBoxes(window, kBodies);
+    DrawWires(window, kWires);
+    DrawTexts(window, kLetters);
+    DrawValue(window, 530, 290, labels.a);
+    DrawValue(window, 530, 390, labels.b);
+    DrawValue(window, 530, 250, labels.total);
+}
+
+}  // namespace
+
+double ParallelResistance(double a, double b) {
+    const double product = a * b;
+    const double sum = a + b;
+    return product / sum;
+}
+
+ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in) {
+    const std::string total = Formatted(ParallelResistance(in.value[0], in.value[1]), 2);
+    return {InputLabel(in.text[0], "0.00", " ohm"), InputLabel(in.text[1], "0.000", " ohm"),
+            ResultLabel(total, 'n', "0.00", " ohm")};
+}
+
+Screen g_resistorsParallel{1005, kFields, {}, Page};

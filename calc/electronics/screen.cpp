@@ -1,0 +1,168 @@
+// The life cycle shared by every calculator screen.
+
+#include "screen.h"
+
+#include "app/backdrop.h"
+#include "toolkit/button.h"
+#include "toolkit/edit.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr int kFieldWidth = 100;
+constexpr int kFieldHeight = 25;
+constexpr WParam kFilterTypeCommand = 504;
+
+int FieldCount(const Screen& screen) {
+    return static_cast<int>(std::min<std::size_t>(screen.fields.size(), kMaxFields));
+}
+
+int OptionCount(const Screen& screen) {
+    return static_cast<int>(std::min<std::size_t>(screen.options.size(), kMaxOptions));
+}
+
+// Made once, in the init pass, and hidden at once.
+void MakeControls(Window window, Screen& screen) {
+    const int fields = FieldCount(screen);
+    for (int i = 0; i < fields; ++i) {
+        screen.fieldHandles[i] = CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
+                                                 kFieldWidth, kFieldHeight, "R", kFieldLimit);
+    }
+    for (int i = 0; i < fields; ++i) SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
+    for (int i = 0; i < fields; ++i) HideEditField(screen.fieldHandles[i]);
+
+    const int options = OptionCount(screen);
+    for (int i = 0; i < options; ++i) {
+        const OptionPlace& o = screen.options[i];
+        screen.optionHandles[i] =
+            CreateOptionButton(window, o.x, o.y, "ROUND", o.text, int(kFilterTypeCommand));
+        HideOptionButton(screen.optionHandles[i]);
+        SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
+    }
+    if (options > 0) CheckOptionButton(screen.optionHandles[0]);
+}
+
+// One step around the ring (first, second), (second, third) ... (last,
+// first); at most one call moves the focus.
+void FocusStep(const Screen& screen) {
+    const int fields = FieldCount(screen);
+    if (fields < 2) return;
+    for (int i = 0; i < fields; ++i)
+        PassFocus(screen.fieldHandles[i], screen.fieldHandles[(i + 1) % fields]);
+}
+
+}  // namespace
+
+int RunScreen(Window window, Screen& screen) {
+    g_shell.currentScreen = screen.id;
+    const bool fullRun = screen.alwaysFull || g_shell.recalc != 1;
+    if (fullRun) {
+        HideAllControls(window);
+        if (g_shell.initPass == 1) MakeControls(window, screen);
+        for (int i = 0; i < OptionCount(screen); ++i) ShowOptionButton(screen.optionHandles[i]);
+        for (int i = 0; i < FieldCount(screen); ++i) ShowEditField(screen.fieldHandles[i]);
+        if (FieldCount(screen) > 0) FocusEditField(screen.fieldHandles[0]);
+        FieldInputs in = ReadFields(screen);
+        if (screen.page != nullptr) screen.page(window, in);
+        SetDrawTarget(window, "CLIENT");
+        RepaintWindow(window, "ERASED");
+    }
+    if (!screen.alwaysFull) FocusStep(screen);
+    g_shell.recalc = 0;
+    if (screen.afterFocus != nullptr) screen.afterFocus(window);
+    return 0;
+}
+
+void ReplaceCommas(std::string& text) {
+    const std::size_t n = std::min<std::size_t>(text.size(), kFieldLimit - 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (text[i] == ',') text[i] = '.';
+    }
+}
+
+FieldInputs ReadFields(const Screen& screen) {
+    FieldInputs in;
+    in.count = FieldCount(screen);
+    for (int i = 0; i < in.count; ++i) {
+        // A read that yields nothing leaves a text below '0'.
+        in.text[i] = "/0";
+        GetEditFieldText(screen.fieldHandles[i], in.text[i]);
+        ReplaceCommas(in.text[i]);
+        in.value[i] = ParseNumber(in.text[i].c_str());
+    }
+    return in;
+}
+
+std::string InputLabel(const std::string& text, const char* fallback, const char* suffix) {
+    // Tested as a signed byte: empty, blank, sign, point and every byte from
+    // 128 up count as below '0'.
+    const signed char first = text.empty() ? 0 : static_cast<signed char>(text[0]);
+    std::string label;
+    if (first < '0' && fallback != nullptr) CopyText(label, fallback, 0);
+    else CopyText(label, text.c_str(), 0);
+    AppendText(label, suffix);
+    return label;
+}
+
+std::string ResultLabel(const std::string& text, char test, const char* fallback,
+                        const char* suffix) {
+    std::string label;
+    if (fallback != nullptr && !text.empty() && text[0] == test) CopyText(label, fallback, 0);
+    else CopyText(label, text.c_str(), 0);
+    AppendText(label, suffix);
+    return label;
+}
+
+std::string Formatted(double value, int decimals) {
+    std::string text = "/0";
+    FormatNumber(text, value, decimals);
+    return text;
+}
+
+const char* InLanguage(const char* sv, const char* en) {
+    if (g_shell.language == 2) return en != nullptr ? en : sv;
+    return sv;
+}
+
+void BeginPageDrawing(Window window) {
+    SetDrawTarget(window, "MEMORY");
+    SetMemoryDC(g_shell.canvas);
+}
+
+void EndPageDrawing(Window window) {
+    SetDrawTarget(window, "CLIENT");
+    RepaintWindow(window, "ERASED");
+}
+
+void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn) {
+    static constexpr PageText kHints[] = {
+        {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move and calculate"},
+        {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
+    };
+    const PageText heading{20, 15, FontRole::Heading, headingSv, headingEn};
+    DrawTexts(window, std::span(&heading, 1));
+    DrawTexts(window, kHints);
+}
+
+void DrawTexts(Window window, std::span<const PageText> texts, Colour colour) {
+    // Each language is tested on its own: a language other than 1 or 2
+    // draws neither set.
+    for (const PageText& t : texts) {
+        const char* text = nullptr;
+        if (g_shell.language == 1) text = t.sv;
+        if (g_shell.language == 2) text = t.en != nullptr ? t.en : t.sv;
+        if (text != nullptr) DrawString(window, t.x, t.y, text, colour, AppFont(t.font), 0);
+    }
+}
+
+void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour) {
+    for (const Box& b : boxes) FillBox(window, b.x, b.y, b.width, b.height, colour);
+}
+
+void DrawWires(Window window, std::span<const Wire> wires, Colour colour) {
+    for (const Wire& w : wires) DrawLine(window, w.x1, w.y1, w.x2, w.y2, colour);
+}
+
+void DrawValue(Window window, int x, int y, const std::string& text) {
+    DrawString(window, x, y, text.c_str(), kBlack, AppFont(FontRole::Result), 0);
+}

@@ -1,0 +1,107 @@
+// The life cycle every calculator screen shares, and the drawing helpers the
+// screens build their pages from.
+//
+// A screen is described by a Screen record: its id, the places of its input
+// fields (in focus-ring order), its option buttons, and a page procedure that
+// computes and draws. RunScreen does the rest: it stores the current screen,
+// honours the recalc flag, makes the controls in the init pass, shows them,
+// reads and parses the fields, calls the page procedure, requests the repaint
+// and moves the focus one step around the ring.
+#pragma once
+
+#include "app/shell.h"
+#include "toolkit/draw.h"
+#include "toolkit/window.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kPartGrey = 0xC8C8C8;
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr int kMaxFields = 4;
+inline constexpr int kMaxOptions = 3;
+inline constexpr int kFieldLimit = 12;
+
+struct FieldPlace {
+    int x, y;
+};
+
+// The texts a run reads from its fields (after ',' became '.') and their
+// parsed values.
+struct FieldInputs {
+    int count = 0;
+    std::array<std::string, kMaxFields> text;
+    std::array<double, kMaxFields> value{};
+};
+
+struct OptionPlace {
+    int x, y;
+    const char* text;
+};
+
+struct Screen {
+    int id;
+    std::span<const FieldPlace> fields;     // focus ring order
+    std::span<const OptionPlace> options;   // filter-type buttons, if any
+    // Steps from the calculation to the value labels (the backdrop included).
+    void (*page)(Window window, const FieldInputs& in);
+    // The one-field baffle-step page: no recalc test, no focus step.
+    bool alwaysFull = false;
+    // Runs after the focus step (a page that must paint once more).
+    void (*afterFocus)(Window window) = nullptr;
+    // Handles made in the init pass; null until then.
+    std::array<Window, kMaxFields> fieldHandles{};
+    std::array<Window, kMaxOptions> optionHandles{};
+};
+
+// One run of a screen procedure. Always returns 0.
+int RunScreen(Window window, Screen& screen);
+
+// Reads the fields as a run does: preset "/0", read, ',' -> '.' among the
+// first 11 characters, parse.
+FieldInputs ReadFields(const Screen& screen);
+// The comma rule on its own.
+void ReplaceCommas(std::string& text);
+// Value label of an input text: `fallback` when the first character, as a
+// signed byte, is below '0'; then the suffix.
+std::string InputLabel(const std::string& text, const char* fallback, const char* suffix);
+// Value label of a result text: `fallback` when it starts with `test`
+// ('n' for "nan", 'i' for "inf"); then the suffix. A null fallback keeps the
+// text.
+std::string ResultLabel(const std::string& text, char test, const char* fallback,
+                        const char* suffix);
+// A result formatted with the given decimals.
+std::string Formatted(double value, int decimals);
+
+// ---- Page drawing from tables ---------------------------------------------
+
+// A text of the page in both languages; `en` null means the same as `sv`.
+struct PageText {
+    int x, y;
+    FontRole font;
+    const char* sv;
+    const char* en;
+};
+struct Box {
+    int x, y, width, height;
+};
+struct Wire {
+    int x1, y1, x2, y2;
+};
+
+// Selects "MEMORY" and the canvas.
+void BeginPageDrawing(Window window);
+// Selects "CLIENT" and requests the repaint.
+void EndPageDrawing(Window window);
+// The heading at (20, 15) and the two key hints, in the current language.
+void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn);
+void DrawTexts(Window window, std::span<const PageText> texts, Colour colour = kBlack);
+void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour = kPartGrey);
+void DrawWires(Window window, std::span<const Wire> wires, Colour colour = kBlack);
+// A value label in the result font.
+void DrawValue(Window window, int x, int y, const std::string& text);
+// The text of the current language.
+const char* InLanguage(const char* sv, const char* en);

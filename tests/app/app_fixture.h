@@ -1,0 +1,18 @@
+// The application running on the offscreen platform, shared by the tests of
+// one test program. Started on first use; its window is never closed.
+#pragma once
+
+#include "app/shell.h"
+#include "toolkit/probe.h"
+#include "toolkit/window.h"
+
+#include <string>
+
+// The main window of the running application (started on first call, with
+// the first paint done so the splash is gone).
+Window TheApp();
+// Posts a command to the main window and handles everything that follows.
+void Command(WParam id);
+// Every command delivered to the main window procedure, oldest first; tests
+// clear it before they act.
+std::vector<WParam>& DeliveredCommands();

@@ -1,0 +1,32 @@
+#include "app_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+Window TheApp() {
+    static Window window = [] {
+        Window w = StartSelvaquin();
+        ProbeProcessEvents();
+        return w;
+    }();
+    return window;
+}
+
+void Command(WParam id) {
+    PostCommand(TheApp(), id);
+    ProbeProcessEvents();
+}
+
+int main(int argc, char** argv) {
+    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+std::vector<WParam>& DeliveredCommands() {
+    static std::vector<WParam> commands;
+    static bool hooked = (ProbeRecordCommands(&commands), true);
+    (void)hooked;
+    return commands;
+}

@@ -1,0 +1,221 @@
+// Push buttons and option buttons.
+
+#include "qt_bridge.h"
+#include "text.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::uint32_t kChildVisible = 0x50000000;
+constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
+constexpr std::uint32_t BS_PUSHLIKE = 0x1000;
+constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
+constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x200;
+
+struct PlacementRow {
+    const char* keyword;
+    std::uint32_t bits;
+};
+constexpr PlacementRow kPlacements[] = {
+    {"L", 0x0100}, {"R", 0x0200}, {"T", 0x0400},  {"B", 0x0800},  {"C", 0x0300},
+    {"LT", 0x0500}, {"LB", 0x0900}, {"RT", 0x0600}, {"RB", 0x0A00},
+};
+
+struct FrameRow {
+    const char* keyword;
+    std::uint32_t style;
+    std::uint32_t exStyle;
+};
+constexpr FrameRow kFrames[] = {
+    {"NORMAL", kChildVisible, 0},
+    {"SHADOW", kChildVisible | BS_DEFPUSHBUTTON, 0},
+    {"SUNKEN", kChildVisible, WS_EX_CLIENTEDGE},
+    {"SUNKEN_SHADOW", kChildVisible | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
+    {"BAR", kChildVisible | WS_DLGFRAME, 0},
+    {"BAR_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, 0},
+    {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
+    {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
+};
+
+constexpr std::uint32_t kRadio = 0x50000009;
+constexpr std::uint32_t kCheckBox = 0x50000003;
+
+QWidget* Host(Window parent) {
+    if (parent == nullptr) return nullptr;
+    return parent->client ? parent->client : parent->widget;
+}
+
+void Post(int commandId) {
+    if (tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(commandId));
+}
+
+// A round option button: a click always checks it (a second click does not
+// clear it) and clears the other round option buttons that are visible.
+class RoundButton : public QRadioButton {
+public:
+    RoundButton(TkWindow* handle, const QString& text, QWidget* parent)
+        : QRadioButton(text, parent), handle_(handle) {
+        setAutoExclusive(false);
+        setFocusPolicy(Qt::NoFocus);
+        connect(this, &QAbstractButton::clicked, this, [this] { Clicked(); });
+    }
+
+protected:
+    void nextCheckState() override { setChecked(true); }
+
+private:
+    void Clicked() {
+        for (Window other : tk::Controls()) {
+            if (other == handle_ || other->kind != TkKind::OptionButton) continue;
+            auto* radio = dynamic_cast<RoundButton*>(other->widget);
+            if (radio != nullptr && !radio->isHidden()) radio->setChecked(false);
+        }
+        Post(handle_->commandId);
+    }
+    TkWindow* handle_;
+};
+
+Qt::Alignment AlignmentFor(std::uint32_t bits) {
+    Qt::Alignment h = Qt::AlignHCenter, v = Qt::AlignVCenter;
+    if ((bits & 0x0300) == 0x0100) h = Qt::AlignLeft;
+    if ((bits & 0x0300) == 0x0200) h = Qt::AlignRight;
+    if ((bits & 0x0C00) == 0x0400) v = Qt::AlignTop;
+    if ((bits & 0x0C00) == 0x0800) v = Qt::AlignBottom;
+    return h | v;
+}
+
+}  // namespace
+
+ButtonStyle PushButtonStyle(const char* placement, const char* frame) {
+    std::uint32_t place = 0x0300;
+    for (const PlacementRow& row : kPlacements) {
+        if (placement != nullptr && std::strcmp(row.keyword, placement) == 0) place = row.bits;
+    }
+    ButtonStyle s{0, 0};
+    for (const FrameRow& row : kFrames) {
+        if (frame != nullptr && std::strcmp(row.keyword, frame) == 0) s = {row.style, row.exStyle};
+    }
+    s.style |= place | BS_PUSHLIKE;
+    return s;
+}
+
+std::uint32_t OptionButtonStyle(const char* kind) {
+    if (kind == nullptr) return 0;
+    if (std::strcmp(kind, "ROUND") == 0) return kRadio;
+    if (std::strcmp(kind, "SQUARE") == 0) return kCheckBox;
+    return 0;
+}
+
+Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
+                        const char* placement, const char* frame, int commandId) {
+    QWidget* host = Host(parent);
+    if (host == nullptr) return nullptr;
+    ButtonStyle style = PushButtonStyle(placement, frame);
+    auto* handle = new TkWindow{TkKind::PushButton};
+    auto* button = new QPushButton(tk::ToQString(text ? text : ""), host);
+    handle->widget = button;
+    handle->commandId = commandId;
+    button->setGeometry(x, y, width, height);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(tk::DefaultGuiFont()->font);
+    button->setDefault((style.style & BS_DEFPUSHBUTTON) != 0);
+    button->setFlat(false);
+    Qt::Alignment align = AlignmentFor(style.style);
+    if (align != (Qt::AlignHCenter | Qt::AlignVCenter)) {
+        QString h = (align & Qt::AlignLeft) ? "left" : (align & Qt::AlignRight) ? "right" : "center";
+        button->setStyleSheet(QStringLiteral("text-align: %1;").arg(h));
+    }
+    QObject::connect(button, &QPushButton::clicked, button, [commandId] { Post(commandId); });
+    // A frame outside the table makes a window that is neither a child nor
+    // visible: here, a hidden one.
+    if (style.style & kChildVisible) button->show();
+    else button->hide();
+    tk::Controls().push_back(handle);
+    return handle;
+}
+
+int SetPushButtonText(Window button, const char* text) {
+    if (button == nullptr || button->widget == nullptr || text == nullptr) return 1;
+    auto* b = qobject_cast<QAbstractButton*>(button->widget);
+    if (b == nullptr) return 1;
+    b->setText(tk::ToQString(text));
+    return 0;
+}
+
+int SetPushButtonFont(Window control, Font font) {
+    if (control == nullptr || control->widget == nullptr) return 0;
+    control->widget->setFont(font ? font->font : tk::SystemFont()->font);
+    return 0;
+}
+
+int HidePushButton(Window control) {
+    if (control == nullptr || control->widget == nullptr) return 1;
+    bool wasHidden = control->widget->isHidden();
+    control->widget->hide();
+    return wasHidden ? 1 : 0;
+}
+
+Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
+                          int commandId) {
+    QWidget* host = Host(parent);
+    if (host == nullptr) return nullptr;
+    QString label = tk::ToQString(text ? text : "");
+    // Sized by the parent's own font, not the one the button gets later.
+    QSize extent = tk::TextExtent(tk::SystemFont(), label);
+    int width = extent.width() + 20;
+    int height = std::max(extent.height(), 16);
+    std::uint32_t style = OptionButtonStyle(kind);
+    auto* handle = new TkWindow{TkKind::OptionButton};
+    QAbstractButton* button = nullptr;
+    if (style == kRadio) {
+        button = new RoundButton(handle, label, host);
+    } else if (style == kCheckBox) {
+        button = new QCheckBox(label, host);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+    } else {
+        button = new QPushButton(label, host);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+    }
+    handle->widget = button;
+    handle->commandId = commandId;
+    button->setGeometry(x, y, width, height);
+    if (style != 0) button->show();
+    else button->hide();
+    tk::Controls().push_back(handle);
+    return handle;
+}
+
+int HideOptionButton(Window button) { return HidePushButton(button); }
+
+int ShowOptionButton(Window button) {
+    if (button == nullptr || button->widget == nullptr) return 0;
+    bool wasVisible = !button->widget->isHidden();
+    button->widget->show();
+    return wasVisible ? 1 : 0;
+}
+
+int CheckOptionButton(Window button) {
+    if (button == nullptr || button->widget == nullptr) return 0;
+    if (auto* b = qobject_cast<QAbstractButton*>(button->widget); b && b->isCheckable())
+        b->setChecked(true);
+    return 0;
+}
+
+int IsOptionChecked(Window button) {
+    if (button == nullptr || button->widget == nullptr) return 0;
+    auto* b = qobject_cast<QAbstractButton*>(button->widget);
+    return b && b->isChecked() ? 1 : 0;
+}
+
+ControlGeometry GetControlGeometry(Window control) {
+    if (control == nullptr || control->widget == nullptr) return {0, 0, 0, 0};
+    QRect r = control->widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}

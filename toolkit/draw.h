@@ -1,0 +1,72 @@
+// Canvas, drawing target and drawing primitives, fonts.
+//
+// The drawing operations take the window and draw into the current drawing
+// target: the window's client area ("CLIENT"), the whole window ("WINDOW",
+// here the same image as the client area) or the current memory DC
+// ("MEMORY"). Pixels follow the usual raster rules: a line leaves out its end
+// point, a box leaves out its right column and bottom row, an ellipse is
+// inscribed in its box, a text's cell has its top-left corner at the point.
+#pragma once
+
+#include "window.h"
+
+#include <string>
+#include <vector>
+
+struct TkCanvas;
+struct TkFont;
+using MemoryDC = TkCanvas*;   // an off-screen 24-bit image
+using Font = TkFont*;         // null means the system font
+
+int SetDrawTarget(Window window, const char* keyword);
+MemoryDC SetMemoryDC(MemoryDC dc);
+MemoryDC CreateCanvas(Window window, int width, int height, Colour fill);
+
+int DrawLine(Window window, int x1, int y1, int x2, int y2, Colour colour);
+int FillBox(Window window, int x, int y, int width, int height, Colour colour);
+int DrawEllipse(Window window, int x, int y, int width, int height, Colour outline, Colour fill);
+// Background 0 draws transparently; any other colour paints the text cell.
+int DrawString(Window window, int x, int y, const char* text, Colour colour, Font font,
+               Colour background);
+// White copy at (x, y), coloured copy at (x + offset, y + offset); the offset
+// is clamped to -3..3.
+int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
+                     Font font, Colour background);
+
+int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height);
+int RepaintWindow(Window window, const char* keyword);
+
+Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
+              const char* face);
+Font MakePointFont(Window window, int points, int weight, int effect, int unused,
+                   const char* face);
+
+// ---- Inspection, for tests, tools and the application's own checks --------
+
+struct FontInfo {
+    std::string family;   // the face actually used
+    int cellHeight;       // ascent + descent in pixels
+    int averageWidth;     // average character width in pixels
+    int weight;
+    bool italic, underline, strikeOut;
+};
+FontInfo DescribeFont(Font font);
+
+// 0x00BBGGRR of one pixel; -1 outside the image.
+long CanvasPixel(MemoryDC dc, int x, int y);
+int CanvasWidth(MemoryDC dc);
+int CanvasHeight(MemoryDC dc);
+// Writes the image as PNG; 0 on success.
+int SaveCanvasPng(MemoryDC dc, const char* path);
+// The client image of the main window (what the last paint showed).
+MemoryDC ClientImage(Window window);
+
+// A text drawn into a canvas; it counts as visible until a later FillBox on
+// the same canvas covers its point.
+struct CanvasText {
+    int x, y;
+    Font font;
+    Colour colour;
+    std::string text;   // Windows-1252
+};
+std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);

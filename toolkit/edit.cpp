@@ -1,0 +1,191 @@
+// Single-line edit fields that forward their keys to the main window.
+
+#include "qt_bridge.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::uint32_t ES_CENTER = 0x0001;
+constexpr std::uint32_t ES_RIGHT = 0x0002;
+constexpr std::uint32_t ES_NUMBER = 0x2000;
+
+int g_keyPending = 0;
+
+// Characters a field acts on instead of inserting them.
+constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
+
+class EditField : public QLineEdit {
+public:
+    EditField(TkWindow* handle, QWidget* parent) : QLineEdit(parent), handle_(handle) {
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+        setContextMenuPolicy(Qt::NoContextMenu);
+        setDragEnabled(false);
+        setAcceptDrops(false);
+        setFrame(true);
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        // Every key is ours: no shortcut and no TAB focus chain may take it.
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        if (e->type() == QEvent::KeyPress) {
+            keyPressEvent(static_cast<QKeyEvent*>(e));
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        const int key = e->key();
+        if (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+        int vk = tk::VirtualKeyCode(*e);
+        if (vk > 0 && vk <= 255 && tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(vk));
+
+        // The character the key types, if any.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
+            key == Qt::Key_Enter) {
+            g_keyPending = 1;
+            return;
+        }
+        QString text = e->text();
+        if (text.isEmpty() && (e->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A &&
+            key <= Qt::Key_Z) {
+            text = QChar(char16_t(key - Qt::Key_A + 1));
+        }
+        if (key == Qt::Key_Backspace) text = QChar(kBackspace);
+        if (text.size() == 1 && text[0].unicode() < 0x20) {
+            Control(text[0].unicode());
+            return;
+        }
+        if (e->modifiers() & Qt::ControlModifier && !(e->modifiers() & Qt::AltModifier)) return;
+        Insert(text);
+    }
+
+private:
+    void Control(char16_t c) {
+        switch (c) {
+            case kBackspace: backspace(); break;
+            case kCopy: copy(); break;
+            case kCut: cut(); break;
+            case kUndo: undo(); break;
+            case kPaste: {
+                QString pasted = QApplication::clipboard()->text();
+                // A single-line field takes the first line only.
+                qsizetype end = pasted.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+                if (end >= 0) pasted.truncate(end);
+                Insert(pasted);
+                break;
+            }
+            default: break;
+        }
+    }
+
+    void Insert(const QString& text) {
+        QString accepted;
+        for (QChar c : text) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F || !tk::IsCp1252Char(c)) continue;
+            if (c.unicode() >= 0x80 && c.unicode() < 0xA0) continue;
+            if (handle_->digitsOnly && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'))) continue;
+            accepted.append(c);
+        }
+        if (!accepted.isEmpty()) insert(accepted);
+    }
+
+    TkWindow* handle_;
+};
+
+}  // namespace
+
+std::uint32_t EditStyleForKeyword(const char* keyword) {
+    if (keyword == nullptr) return 0;
+    if (std::strcmp(keyword, "NL") == 0) return ES_NUMBER;
+    if (std::strcmp(keyword, "NC") == 0) return ES_NUMBER | ES_CENTER;
+    if (std::strcmp(keyword, "NR") == 0) return ES_NUMBER | ES_RIGHT;
+    if (std::strcmp(keyword, "C") == 0) return ES_CENTER;
+    if (std::strcmp(keyword, "R") == 0) return ES_RIGHT;
+    return 0;
+}
+
+Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
+                       int maxChars) {
+    if (parent == nullptr) return nullptr;
+    QWidget* host = parent->client ? parent->client : parent->widget;
+    if (host == nullptr) return nullptr;
+    std::uint32_t style = EditStyleForKeyword(keyword);
+    auto* handle = new TkWindow{TkKind::Edit};
+    auto* field = new EditField(handle, host);
+    handle->widget = field;
+    handle->commandId = 1;
+    handle->digitsOnly = (style & ES_NUMBER) != 0;
+    Qt::Alignment align = Qt::AlignLeft;
+    if (style & ES_CENTER) align = Qt::AlignHCenter;
+    if (style & ES_RIGHT) align = Qt::AlignRight;
+    field->setAlignment(align | Qt::AlignVCenter);
+    field->setGeometry(x, y, width, height);
+    // A limit of 0 means as much as the platform allows.
+    field->setMaxLength(maxChars > 0 ? maxChars : 32767);
+    field->show();
+    tk::Controls().push_back(handle);
+    return handle;
+}
+
+int HideEditField(Window field) {
+    if (field == nullptr || field->widget == nullptr) return 1;
+    bool wasHidden = field->widget->isHidden();
+    field->widget->hide();
+    return wasHidden ? 1 : 0;
+}
+
+int ShowEditField(Window field) {
+    if (field == nullptr || field->widget == nullptr) return 0;
+    bool wasVisible = !field->widget->isHidden();
+    field->widget->show();
+    return wasVisible ? 1 : 0;
+}
+
+void FocusEditField(Window field) {
+    if (field == nullptr || field->widget == nullptr) return;
+    field->widget->setFocus(Qt::OtherFocusReason);
+}
+
+int PassFocus(Window from, Window to) {
+    if (g_keyPending != 1 || from == nullptr || from->widget == nullptr) return 0;
+    QWidget* top = from->widget->window();
+    if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
+    if (to != nullptr && to->widget != nullptr) to->widget->setFocus(Qt::TabFocusReason);
+    g_keyPending = 0;
+    return 0;
+}
+
+void GetEditFieldText(Window field, std::string& buffer) {
+    if (field == nullptr || field->widget == nullptr) return;
+    auto* edit = static_cast<QLineEdit*>(field->widget);
+    buffer = tk::FromQString(edit->text());
+    if (buffer.size() > static_cast<std::size_t>(edit->maxLength()))
+        buffer.resize(static_cast<std::size_t>(edit->maxLength()));
+}
+
+int SetEditFieldFont(Window field, Font font) {
+    if (field == nullptr || field->widget == nullptr) return 0;
+    field->widget->setFont(font ? font->font : tk::SystemFont()->font);
+    return 0;
+}
+
+int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
+
+int KeyPendingFlag() { return g_keyPending; }

@@ -1,0 +1,18 @@
+// Menu bar and popups built in code. A chosen item posts its identifier to
+// the main window as WM_COMMAND.
+#pragma once
+
+#include "window.h"
+
+struct TkMenu;
+using Menu = TkMenu*;
+
+Menu CreateMenuBar();
+// Attaches the bar; the first bar makes the window taller so that the client
+// area keeps its size. 0 when attached, 1 when it failed.
+int AttachMenuBar(Window window, Menu menu);
+Menu AddMenuPopup(Menu menu, const char* title);
+int AddMenuItem(Menu popup, const char* text, unsigned commandId);
+// Inserts a separator so that it becomes entry number `position` (1-based);
+// a position past the end appends it.
+int InsertMenuSeparator(Menu popup, int position);

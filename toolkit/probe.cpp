@@ -1,0 +1,253 @@
+// Inspection and input injection for the scenario driver and the tests.
+
+#include "probe.h"
+
+#include "qt_bridge.h"
+#include "text.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <map>
+
+namespace {
+
+QMenuBar* CurrentBar(Window window) {
+    if (window == nullptr) return nullptr;
+    auto* frame = qobject_cast<QMainWindow*>(window->widget);
+    return frame ? frame->menuBar() : nullptr;
+}
+
+QWidget* FocusedWidget() {
+    Window main = tk::MainWindow();
+    if (main == nullptr || main->widget == nullptr) return nullptr;
+    QWidget* focus = main->widget->focusWidget();
+    if (focus == nullptr || focus->isHidden()) return nullptr;
+    return focus;
+}
+
+void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+struct NamedKey {
+    const char* name;
+    int key;
+    const char* text;
+};
+constexpr NamedKey kNamedKeys[] = {
+    {"Tab", Qt::Key_Tab, "\t"},        {"Return", Qt::Key_Return, "\r"},
+    {"Backspace", Qt::Key_Backspace, "\b"}, {"Delete", Qt::Key_Delete, "\x7f"},
+    {"Left", Qt::Key_Left, ""},        {"Right", Qt::Key_Right, ""},
+    {"Home", Qt::Key_Home, ""},        {"End", Qt::Key_End, ""},
+    {"Up", Qt::Key_Up, ""},            {"Down", Qt::Key_Down, ""},
+    {"Insert", Qt::Key_Insert, ""},    {"PageUp", Qt::Key_PageUp, ""},
+    {"PageDown", Qt::Key_PageDown, ""}, {"Escape", Qt::Key_Escape, "\x1b"},
+};
+
+// The Qt key a typed character comes from.
+int KeyForChar(char32_t c) {
+    if (c >= 'a' && c <= 'z') return Qt::Key_A + int(c - 'a');
+    if (c == '\t') return Qt::Key_Tab;
+    if (c < 0x10000) return QChar(char16_t(c)).toUpper().unicode();
+    return Qt::Key_unknown;
+}
+
+}  // namespace
+
+void ProbeProcessEvents() {
+    for (int round = 0; round < 1000; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (tk::PendingCommands() <= 0 && round >= 2) break;
+    }
+}
+
+void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
+
+std::vector<ProbeField> ProbeEditFields() {
+    std::vector<ProbeField> fields;
+    QWidget* focus = FocusedWidget();
+    for (Window w : tk::Controls()) {
+        if (w->kind != TkKind::Edit) continue;
+        auto* edit = static_cast<QLineEdit*>(w->widget);
+        fields.push_back(ProbeField{w, edit->x(), edit->y(), tk::FromQString(edit->text()),
+                                    !edit->isHidden(), edit == focus});
+    }
+    return fields;
+}
+
+std::vector<ProbeButton> ProbeButtons() {
+    std::vector<ProbeButton> buttons;
+    for (Window w : tk::Controls()) {
+        if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
+        auto* b = qobject_cast<QAbstractButton*>(w->widget);
+        if (b == nullptr) continue;
+        ProbeButtonState state = ProbeButtonState::Push;
+        if (w->kind == TkKind::OptionButton && b->isCheckable())
+            state = b->isChecked() ? ProbeButtonState::Checked : ProbeButtonState::Unchecked;
+        buttons.push_back(
+            ProbeButton{w, b->x(), b->y(), state, tk::FromQString(b->text()), !b->isHidden()});
+    }
+    return buttons;
+}
+
+std::vector<ProbePopup> ProbeMenuBar(Window window) {
+    std::vector<ProbePopup> popups;
+    QMenuBar* bar = CurrentBar(window);
+    if (bar == nullptr) return popups;
+    for (QAction* title : bar->actions()) {
+        QMenu* menu = title->menu();
+        if (menu == nullptr) continue;
+        ProbePopup popup{tk::FromQString(title->text()), {}};
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator()) popup.entries.push_back({true, 0, {}});
+            else popup.entries.push_back({false, entry->data().toUInt(), tk::FromQString(entry->text())});
+        }
+        popups.push_back(std::move(popup));
+    }
+    return popups;
+}
+
+namespace {
+
+QAction* FindItem(Window window, const std::string& text, QMenu** owner) {
+    QMenuBar* bar = CurrentBar(window);
+    if (bar == nullptr) return nullptr;
+    QString wanted = tk::ToQString(text);
+    for (QAction* title : bar->actions()) {
+        QMenu* menu = title->menu();
+        if (menu == nullptr) continue;
+        for (QAction* entry : menu->actions()) {
+            if (!entry->isSeparator() && entry->text() == wanted) {
+                if (owner) *owner = menu;
+                return entry;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
+    QAction* action = FindItem(window, cp1252Text, nullptr);
+    if (action == nullptr) return false;
+    action->trigger();
+    return true;
+}
+
+bool ProbeTypeText(const std::string& utf8) {
+    QWidget* target = FocusedWidget();
+    if (target == nullptr) return false;
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QList<uint> codePoints = text.toUcs4();
+    for (uint cp : codePoints) {
+        char32_t c = cp;
+        Qt::KeyboardModifiers mods = Qt::NoModifier;
+        if (QChar::isUpper(c)) mods |= Qt::ShiftModifier;
+        SendKey(target, KeyForChar(c), mods, QString::fromUcs4(&c, 1));
+        target = FocusedWidget();
+        if (target == nullptr) break;
+    }
+    return true;
+}
+
+bool ProbeIsKeyName(const std::string& name) {
+    for (const NamedKey& k : kNamedKeys) {
+        if (name == k.name) return true;
+    }
+    if (name.size() >= 2 && name[0] == 'F') {
+        int n = std::atoi(name.c_str() + 1);
+        if (n >= 1 && n <= 12 && name == "F" + std::to_string(n)) return true;
+    }
+    if (name.size() == 6 && name.compare(0, 5, "Ctrl+") == 0 && name[5] >= 'A' && name[5] <= 'Z')
+        return true;
+    return false;
+}
+
+bool ProbePressKey(const std::string& name) {
+    if (!ProbeIsKeyName(name)) return false;
+    QWidget* target = FocusedWidget();
+    if (target == nullptr) return false;
+    for (const NamedKey& k : kNamedKeys) {
+        if (name == k.name) {
+            SendKey(target, k.key, Qt::NoModifier, QString::fromLatin1(k.text));
+            return true;
+        }
+    }
+    if (name[0] == 'F') {
+        SendKey(target, Qt::Key_F1 + (std::atoi(name.c_str() + 1) - 1), Qt::NoModifier, {});
+        return true;
+    }
+    char letter = name[5];
+    SendKey(target, Qt::Key_A + (letter - 'A'), Qt::ControlModifier,
+            QString(QChar(char16_t(letter - 'A' + 1))));
+    return true;
+}
+
+bool ProbeClickButton(const std::string& cp1252Text) {
+    QString wanted = tk::ToQString(cp1252Text);
+    for (Window w : tk::Controls()) {
+        auto* b = qobject_cast<QAbstractButton*>(w->widget);
+        if (b == nullptr || b->isHidden() || b->text() != wanted) continue;
+        QPointF centre(b->width() / 2.0, b->height() / 2.0);
+        QPointF global = b->mapToGlobal(centre);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(b, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(b, &release);
+        return true;
+    }
+    return false;
+}
+
+void ProbeSetClipboard(const std::string& utf8) {
+    QApplication::clipboard()->setText(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+ProbeRect ProbeClientRect(Window window) {
+    if (window == nullptr || window->client == nullptr) return {0, 0, 0, 0};
+    QPoint origin = window->client->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y(), window->client->width(), window->client->height()};
+}
+
+bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {
+    QMenuBar* bar = CurrentBar(window);
+    if (bar == nullptr) return false;
+    QString wanted = tk::ToQString(cp1252Title);
+    for (QAction* title : bar->actions()) {
+        if (title->text() != wanted) continue;
+        QRect r = bar->actionGeometry(title);
+        out = {r.x(), r.y(), r.width(), r.height()};
+        return true;
+    }
+    return false;
+}
+
+bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out) {
+    QMenu* menu = nullptr;
+    QAction* action = FindItem(window, cp1252Text, &menu);
+    if (action == nullptr) return false;
+    menu->ensurePolished();
+    menu->adjustSize();
+    QRect r = menu->actionGeometry(action);
+    out = {r.x(), r.y(), r.width(), r.height()};
+    return true;
+}

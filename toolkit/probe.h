@@ -1,0 +1,78 @@
+// Inspection and input injection for the scenario driver and the tests.
+//
+// These functions look at the toolkit's windows and controls and feed them
+// input as a user would (key presses into the focused widget, clicks on
+// buttons, menu choices), without the caller touching the platform.
+#pragma once
+
+#include "menu.h"
+#include "window.h"
+
+#include <string>
+#include <vector>
+
+// Runs the event loop until no posted command, paint or other event is left.
+void ProbeProcessEvents();
+// From now on every WM_COMMAND delivered to the main window procedure is
+// appended to `sink` (null stops recording).
+void ProbeRecordCommands(std::vector<WParam>* sink);
+
+struct ProbeField {
+    Window handle;
+    int x, y;
+    std::string text;   // Windows-1252
+    bool visible;
+    bool focused;
+};
+// Every edit field, in creation order.
+std::vector<ProbeField> ProbeEditFields();
+
+enum class ProbeButtonState { Unchecked, Checked, Push };
+struct ProbeButton {
+    Window handle;
+    int x, y;
+    ProbeButtonState state;
+    std::string text;   // Windows-1252
+    bool visible;
+};
+// Every push and option button, in creation order.
+std::vector<ProbeButton> ProbeButtons();
+
+struct ProbeMenuEntry {
+    bool separator;
+    unsigned id;
+    std::string text;   // Windows-1252
+};
+struct ProbePopup {
+    std::string title;  // Windows-1252
+    std::vector<ProbeMenuEntry> entries;
+};
+// The popups of the window's current menu bar, in order.
+std::vector<ProbePopup> ProbeMenuBar(Window window);
+// Chooses the first item of the current bar whose text is `text`; false when
+// there is none.
+bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text);
+
+// Types UTF-8 text into the focused widget as key presses; false when no
+// widget has the focus.
+bool ProbeTypeText(const std::string& utf8);
+// Presses one named key (Tab, Return, Backspace, Delete, Left, Right, Home,
+// End, Up, Down, Insert, PageUp, PageDown, Escape, F1..F12) in the focused
+// widget. Ctrl+C, Ctrl+V, Ctrl+X are accepted as "Ctrl+<letter>". False for
+// an unknown name or when nothing has the focus.
+bool ProbePressKey(const std::string& name);
+bool ProbeIsKeyName(const std::string& name);
+// Clicks the visible button whose text is `cp1252Text`; false when none.
+bool ProbeClickButton(const std::string& cp1252Text);
+// Puts UTF-8 text on the clipboard.
+void ProbeSetClipboard(const std::string& utf8);
+
+// Geometry of the main window and its menu bar in screen coordinates, and of
+// a menu-bar title or a popup item relative to the menu bar / popup; used to
+// aim real mouse clicks at the real program.
+struct ProbeRect {
+    int x, y, width, height;
+};
+ProbeRect ProbeClientRect(Window window);
+bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
+bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);

@@ -1,0 +1,138 @@
+// Platform start-up, Windows-1252 conversion at the Qt boundary, and the
+// toolkit's shared bookkeeping.
+
+#include "qt_bridge.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Qt's messages while the platform starts: kept back, so that a failure to
+// reach a display comes out as one line of ours.
+bool g_starting = false;
+std::vector<std::pair<QtMsgType, QString>>* g_heldMessages = nullptr;
+
+void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && g_starting) {
+        std::fprintf(stderr, "selvaquin: cannot open a window: no usable display (%s)\n",
+                     qgetenv("DISPLAY").isEmpty() ? "DISPLAY is not set"
+                                                  : qgetenv("DISPLAY").constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (g_starting && g_heldMessages) {
+        g_heldMessages->emplace_back(type, message);
+        return;
+    }
+    // Routine chatter of the offscreen platform is of no use to anyone.
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    (void)context;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg) std::abort();
+}
+
+}  // namespace
+
+int InitToolkit(int& argc, char** argv, const char* platform) {
+    if (platform != nullptr) {
+        qputenv("QT_QPA_PLATFORM", platform);
+    } else if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty() &&
+               qgetenv("WAYLAND_DISPLAY").isEmpty()) {
+        std::fprintf(stderr,
+                     "selvaquin: cannot open a window: no display (DISPLAY is not set)\n");
+        return 1;
+    }
+    qInstallMessageHandler(MessageHandler);
+    std::vector<std::pair<QtMsgType, QString>> held;
+    g_heldMessages = &held;
+    // The same look under every desktop, so pages match pixel for pixel.
+    QApplication::setDesktopSettingsAware(false);
+    g_starting = true;
+    static QApplication* app = new QApplication(argc, argv);
+    g_starting = false;
+    g_heldMessages = nullptr;
+    for (const auto& [type, message] : held) {
+        if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    app->setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    return 0;
+}
+
+void OpenWithShell(Window window, const char* target, int show) {
+    (void)window;
+    (void)show;
+    if (target == nullptr) return;
+    QDesktopServices::openUrl(QUrl(tk::ToQString(target)));
+}
+
+QEvent::Type CommandEvent::eventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+namespace tk {
+
+QString ToQString(std::string_view cp1252) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (char c : cp1252) {
+        char32_t cp = CodePointFromCp1252(static_cast<unsigned char>(c));
+        out.append(QChar(static_cast<char16_t>(cp)));
+    }
+    return out;
+}
+
+bool IsCp1252Char(QChar c) {
+    return Cp1252FromCodePoint(c.unicode()) >= 0 && !c.isSurrogate();
+}
+
+std::string FromQString(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) {
+        if (c.isSurrogate()) continue;
+        int byte = Cp1252FromCodePoint(c.unicode());
+        if (byte >= 0) out.push_back(static_cast<char>(byte));
+    }
+    return out;
+}
+
+namespace {
+Window g_mainWindow = nullptr;
+}
+
+Window MainWindow() { return g_mainWindow; }
+void SetMainWindow(Window window) { g_mainWindow = window; }
+
+std::vector<Window>& Controls() {
+    static std::vector<Window> controls;
+    return controls;
+}
+
+Window HandleOf(const QWidget* widget) {
+    for (Window w : Controls()) {
+        if (w->widget == widget) return w;
+    }
+    return nullptr;
+}
+
+int& PendingCommands() {
+    static int pending = 0;
+    return pending;
+}
+
+std::vector<WParam>*& CommandSink() {
+    static std::vector<WParam>* sink = nullptr;
+    return sink;
+}
+
+}  // namespace tk

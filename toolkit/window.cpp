@@ -1,0 +1,248 @@
+// The top-level window, message delivery and the message loop.
+
+#include "qt_bridge.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPainter>
+#include <QScreen>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr std::uint32_t WS_CLIPCHILDREN = 0x02000000;
+constexpr std::uint32_t CS_DBLCLKS = 0x0008;
+constexpr std::uint32_t CS_NOCLOSE = 0x0200;
+constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
+constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
+// Frame of a fixed-size window on each side; the width passed to
+// OpenMainWindow includes it.
+constexpr int kFrame = 3;
+
+struct StyleRow {
+    const char* keyword;
+    std::uint32_t style;
+    std::uint32_t exStyle;
+    bool noClose;
+};
+
+constexpr StyleRow kStyles[] = {
+    {"MIN_MAX_CLO", 0x000B0000, 0, false},
+    {"MIN_MAX_NOCLO", 0x000B0000, 0, true},
+    {"MIN_NOMAX_CLO", 0x000A0000, 0, false},
+    {"MIN_NOMAX_NOCLO", 0x000A0000, 0, true},
+    {"NOMIN_MAX_CLO", 0x00090000, 0, false},
+    {"NOMIN_MAX_NOCLO", 0x00090000, 0, true},
+    {"CLO", 0x00C80000, 0, false},
+    {"NOCLO", 0x00C80000, 0, true},
+    {"QUE_CLO", 0x00C80000, WS_EX_CONTEXTHELP, false},
+    {"QUE_NOCLO", 0x00C80000, WS_EX_CONTEXTHELP, true},
+    {"TOOLWIN", 0, WS_EX_TOOLWINDOW, false},
+    {"TOOLWIN_CLO", 0x00080000, WS_EX_TOOLWINDOW, false},
+    {"TOOLWIN_NOCLO", 0x00080000, WS_EX_TOOLWINDOW, true},
+    {"EMPTYLIST", 0x00C00000, 0, false},
+    {"NOLIST", 0x80400000, 0, false},
+};
+
+constexpr std::uint32_t WS_SYSMENU = 0x00080000;
+constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
+constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000;
+constexpr std::uint32_t WS_POPUP = 0x80000000;
+
+Qt::WindowFlags FlagsFor(const WindowStyle& s) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (s.style & WS_POPUP) return flags | Qt::FramelessWindowHint;
+    if (s.exStyle & WS_EX_TOOLWINDOW) flags |= Qt::Tool;
+    bool caption = (s.style & 0x00C00000) != 0 || !(s.style & WS_POPUP);
+    if (caption) flags |= Qt::WindowTitleHint;
+    if (s.style & WS_SYSMENU) {
+        flags |= Qt::WindowSystemMenuHint;
+        if (!(s.classStyle & CS_NOCLOSE)) flags |= Qt::WindowCloseButtonHint;
+    }
+    if (s.style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+    if (s.style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+    if (s.exStyle & WS_EX_CONTEXTHELP) flags |= Qt::WindowContextHelpButtonHint;
+    return flags;
+}
+
+std::set<std::string>& RegisteredClasses() {
+    static std::set<std::string> classes;
+    return classes;
+}
+
+// The client area: shows the client image, which the paint handler fills.
+class ClientArea : public QWidget {
+public:
+    ClientArea(TkWindow* handle, QWidget* parent) : QWidget(parent), handle_(handle) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        handle_->inPaint = true;
+        MainWindowProc(handle_, WM_PAINT, 0, 0);
+        handle_->inPaint = false;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(0, 0, handle_->clientImage->image);
+    }
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    TkWindow* handle_;
+};
+
+class MainFrame : public QMainWindow {
+public:
+    explicit MainFrame(TkWindow* handle) : handle_(handle) {}
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == CommandEvent::eventType()) {
+            WParam id = static_cast<CommandEvent*>(e)->id;
+            --tk::PendingCommands();
+            if (auto* sink = tk::CommandSink()) sink->push_back(id);
+            MainWindowProc(handle_, WM_COMMAND, id, 0);
+            return true;
+        }
+        return QMainWindow::event(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        MainWindowProc(handle_, WM_CLOSE, 0, 0);
+    }
+    void moveEvent(QMoveEvent* e) override {
+        QMainWindow::moveEvent(e);
+        MainWindowProc(handle_, WM_MOVE, 0, 0);
+    }
+    // TAB never walks the controls: the fields decide where the focus goes.
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    TkWindow* handle_;
+};
+
+}  // namespace
+
+WindowStyle WindowStyleForKeyword(const char* keyword) {
+    WindowStyle s{WS_CLIPCHILDREN, 0, CS_DBLCLKS};
+    if (keyword == nullptr) return s;
+    for (const StyleRow& row : kStyles) {
+        if (std::strcmp(row.keyword, keyword) == 0) {
+            s.style |= row.style;
+            s.exStyle = row.exStyle;
+            if (row.noClose) s.classStyle |= CS_NOCLOSE;
+            break;
+        }
+    }
+    return s;
+}
+
+std::string WindowClassName(const char* title, Instance instance) {
+    if (title != nullptr && title[0] != '\0') return title;
+    return "Class" + std::to_string(static_cast<long long>(instance));
+}
+
+Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
+                      const char* keyword) {
+    std::string className = WindowClassName(title, instance);
+    if (!RegisteredClasses().insert(className).second) return nullptr;
+
+    WindowStyle style = WindowStyleForKeyword(keyword);
+    auto* handle = new TkWindow{TkKind::Main};
+    auto* frame = new MainFrame(handle);
+    frame->setWindowFlags(FlagsFor(style));
+    frame->setWindowTitle(tk::ToQString(title ? title : ""));
+    auto* client = new ClientArea(handle, frame);
+    int clientWidth = width > 2 * kFrame ? width - 2 * kFrame : 1;
+    int clientHeight = height > 0 ? height : 1;
+    client->setFixedSize(clientWidth, clientHeight);
+    frame->setCentralWidget(client);
+    frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    frame->move(x, y);
+    handle->widget = frame;
+    handle->client = client;
+    if (tk::MainWindow() == nullptr) tk::SetMainWindow(handle);
+
+    // The client image the paint handler copies the canvas into.
+    auto* image = new TkCanvas{QImage(clientWidth, clientHeight, QImage::Format_RGB888), {}};
+    image->image.fill(QColor(0xF0, 0xF0, 0xF0));
+    handle->clientImage = image;
+
+    MainWindowProc(handle, WM_CREATE, 0, 0);
+    frame->adjustSize();
+    frame->show();
+    frame->activateWindow();
+    SetWindowColor(handle, 0xF0F0F0);
+    return handle;
+}
+
+int CenterWindow(Window window) {
+    if (window == nullptr || window->widget == nullptr) return 0;
+    QWidget* w = window->widget;
+    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 0;
+    QRect area = screen->geometry();
+    QRect outer = w->frameGeometry();
+    int caption = w->geometry().top() - outer.top();
+    int x = (area.width() - outer.width()) / 2;
+    int y = (area.height() - (outer.height() + caption)) / 2;
+    w->move(area.left() + x, area.top() + y);
+    return 0;
+}
+
+int SetWindowIcon(Window window, const char* iconName) {
+    if (window == nullptr || window->widget == nullptr) return 0;
+    QIcon icon;
+    if (iconName != nullptr) {
+        for (const char* ext : {"", ".xpm", ".png", ".svg", ".ico"}) {
+            QString path = QStringLiteral(":/icons/") + tk::ToQString(iconName) + QLatin1String(ext);
+            if (QFile::exists(path)) {
+                icon = QIcon(path);
+                break;
+            }
+        }
+    }
+    window->widget->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+    return 0;
+}
+
+int SetWindowColor(Window window, Colour colour) {
+    if (window == nullptr || window->widget == nullptr) return 0;
+    if (!window->widget->isActiveWindow()) return 0;
+    QPalette palette = window->widget->palette();
+    palette.setColor(QPalette::Window,
+                     QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    window->widget->setPalette(palette);
+    window->widget->update();
+    return 0;
+}
+
+void PostCommand(Window window, WParam id) {
+    if (window == nullptr || window->widget == nullptr) return;
+    ++tk::PendingCommands();
+    QCoreApplication::postEvent(window->widget, new CommandEvent(id));
+}
+
+void PostQuitMessage(int exitCode) { QCoreApplication::exit(exitCode); }
+
+int RunMessageLoop() { return QApplication::exec(); }
+
+LResult DefaultWindowProc(Window window, unsigned message, WParam wParam, LParam lParam) {
+    if (message == WM_CLOSE && window != nullptr && window->widget != nullptr) {
+        MainWindowProc(window, WM_DESTROY, wParam, lParam);
+        window->widget->hide();
+    }
+    return 0;
+}

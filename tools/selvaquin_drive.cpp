@@ -1,0 +1,257 @@
+// selvaquin-drive: runs Selvaquin on the offscreen platform and plays a
+// script read from standard input, one instruction a line:
+//
+//   command N      post command N to the main window
+//   menu TEXT      choose the menu item TEXT from the current menu bar
+//   type TEXT      type TEXT as key presses into the focused widget
+//   key NAME       press one named key (Tab, Return, F1, ...)
+//   click TEXT     click the visible button TEXT
+//   dump           print the fields, buttons and canvas texts
+//   menus          print the menu bar
+//   pixel X Y      print one canvas pixel
+//   png PATH       save the canvas as PNG
+//
+// Blank lines and lines starting with '#' are skipped. Each block of the
+// transcript is flushed as soon as its line is done, so the driver can be
+// run interactively. A bad line stops the driver with exit code 2.
+
+#include "app/shell.h"
+#include "toolkit/draw.h"
+#include "toolkit/probe.h"
+#include "toolkit/text.h"
+#include "toolkit/window.h"
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// ---- Transcript formatting ------------------------------------------------
+
+// A UTF-8 text in quotes, with '"' and '\' escaped.
+std::string QuoteUtf8(std::string_view utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+// A Windows-1252 text of the program, quoted for the transcript.
+std::string Quote(std::string_view cp1252) { return QuoteUtf8(Cp1252ToUtf8(cp1252)); }
+
+std::string HexColour(long colour) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%06lX", static_cast<unsigned long>(colour) & 0xFFFFFFul);
+    return buffer;
+}
+
+const char* StateName(ProbeButtonState state) {
+    switch (state) {
+        case ProbeButtonState::Checked: return "checked";
+        case ProbeButtonState::Unchecked: return "unchecked";
+        case ProbeButtonState::Push: break;
+    }
+    return "push";
+}
+
+void Emit(const std::string& block) {
+    std::fwrite(block.data(), 1, block.size(), stdout);
+    std::fflush(stdout);
+}
+
+// ---- Argument parsing -------------------------------------------------------
+
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    while (!text.empty()) {
+        auto start = text.find_first_not_of(' ');
+        if (start == std::string_view::npos) break;
+        text.remove_prefix(start);
+        auto end = text.find(' ');
+        words.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end);
+    }
+    return words;
+}
+
+// Digits (and for signed types a leading '-') making up the whole word.
+template <typename T>
+std::optional<T> ParseInteger(std::string_view word) {
+    T value{};
+    auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || error != std::errc() || end != word.data() + word.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// ---- Verbs -------------------------------------------------------------------
+
+struct Context {
+    Window window;
+};
+
+// A handler returns an empty string when it worked, else the reason it failed.
+using Handler = std::string (*)(Context&, std::string_view arg);
+
+enum class Args { None, Text };
+
+struct Verb {
+    std::string_view name;
+    Args args;
+    bool action;   // run the event loop afterwards
+    Handler run;
+};
+
+std::string DoCommand(Context& context, std::string_view arg) {
+    auto words = Words(arg);
+    std::optional<WParam> id;
+    if (words.size() == 1) id = ParseInteger<WParam>(words[0]);
+    if (!id) return "expected one command number";
+    PostCommand(context.window, *id);
+    return {};
+}
+
+std::string DoMenu(Context& context, std::string_view text) {
+    if (!ProbeChooseMenuItem(context.window, Utf8ToCp1252(text))) return "no such menu item";
+    return {};
+}
+
+std::string DoType(Context&, std::string_view text) {
+    if (!ProbeTypeText(std::string(text))) return "no widget has the focus";
+    return {};
+}
+
+std::string DoKey(Context&, std::string_view name) {
+    std::string key(name);
+    if (!ProbeIsKeyName(key)) return "unknown key";
+    if (!ProbePressKey(key)) return "no widget has the focus";
+    return {};
+}
+
+std::string DoClick(Context&, std::string_view text) {
+    if (!ProbeClickButton(Utf8ToCp1252(text))) return "no such button";
+    return {};
+}
+
+std::string DoDump(Context&, std::string_view) {
+    std::string out = "screen " + std::to_string(g_shell.currentScreen) + "\n";
+    out += "language " + std::to_string(g_shell.language) + "\n";
+    std::string focus = "focus none\n";
+    for (const ProbeField& field : ProbeEditFields()) {
+        if (!field.visible) continue;
+        std::string at = std::to_string(field.x) + " " + std::to_string(field.y);
+        out += "field " + at + " " + Quote(field.text) + "\n";
+        if (field.focused) focus = "focus " + at + "\n";
+    }
+    out += focus;
+    for (const ProbeButton& button : ProbeButtons()) {
+        if (!button.visible) continue;
+        out += "button " + std::to_string(button.x) + " " + std::to_string(button.y) + " " +
+               StateName(button.state) + " " + Quote(button.text) + "\n";
+    }
+    for (const CanvasText& text : VisibleCanvasTexts(g_shell.canvas)) {
+        out += "text " + std::to_string(text.x) + " " + std::to_string(text.y) + " " +
+               FontRoleName(text.font) + " " + HexColour(text.colour) + " " + Quote(text.text) +
+               "\n";
+    }
+    Emit(out + "end\n");
+    return {};
+}
+
+std::string DoMenus(Context& context, std::string_view) {
+    std::string out;
+    for (const ProbePopup& popup : ProbeMenuBar(context.window)) {
+        out += "popup " + Quote(popup.title) + "\n";
+        for (const ProbeMenuEntry& entry : popup.entries) {
+            out += entry.separator
+                       ? std::string("separator\n")
+                       : "item " + std::to_string(entry.id) + " " + Quote(entry.text) + "\n";
+        }
+    }
+    Emit(out + "end\n");
+    return {};
+}
+
+std::string DoPixel(Context&, std::string_view arg) {
+    auto words = Words(arg);
+    std::optional<int> x, y;
+    if (words.size() == 2) {
+        x = ParseInteger<int>(words[0]);
+        y = ParseInteger<int>(words[1]);
+    }
+    if (!x || !y) return "expected two integer coordinates";
+    if (*x < 0 || *y < 0 || *x >= CanvasWidth(g_shell.canvas) ||
+        *y >= CanvasHeight(g_shell.canvas)) {
+        return "point outside the canvas";
+    }
+    Emit("pixel " + std::to_string(*x) + " " + std::to_string(*y) + " " +
+         HexColour(CanvasPixel(g_shell.canvas, *x, *y)) + "\n");
+    return {};
+}
+
+std::string DoPng(Context&, std::string_view path) {
+    if (path.empty()) return "expected a file name";
+    if (SaveCanvasPng(g_shell.canvas, std::string(path).c_str()) != 0) {
+        return "cannot write the image";
+    }
+    return {};
+}
+
+constexpr Verb kVerbs[] = {
+    {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
+    {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
+    {"click", Args::Text, true, DoClick},      {"dump", Args::None, false, DoDump},
+    {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
+    {"png", Args::Text, false, DoPng},
+};
+
+// Runs one script line; returns the reason when the line is bad.
+std::string RunLine(Context& context, std::string_view line) {
+    auto blank = line.find(' ');
+    std::string_view name = line.substr(0, blank);
+    for (const Verb& verb : kVerbs) {
+        if (verb.name != name) continue;
+        std::string_view arg;
+        if (verb.args == Args::Text) {
+            if (blank == std::string_view::npos) return "missing argument";
+            arg = line.substr(blank + 1);
+        } else if (line.find_first_not_of(' ', name.size()) != std::string_view::npos) {
+            return "unexpected argument";
+        }
+        std::string failure = verb.run(context, arg);
+        if (failure.empty() && verb.action) ProbeProcessEvents();
+        return failure;
+    }
+    return "unknown command";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    Context context{StartSelvaquin()};
+    ProbeProcessEvents();
+
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
+        std::string failure = RunLine(context, line);
+        std::fflush(stdout);
+        if (!failure.empty()) {
+            std::fprintf(stderr, "selvaquin-drive: line %d: %s: %s\n", number, failure.c_str(),
+                         QuoteUtf8(line).c_str());
+            return 2;
+        }
+    }
+    return 0;
+}
