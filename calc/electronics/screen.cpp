@@ -80,17 +80,26 @@ void ReplaceCommas(std::string& text) {
     }
 }
 
-FieldInputs ReadFields(const Screen& screen) {
+FieldInputs InputsFromTexts(std::span<const std::string> texts) {
     FieldInputs in;
-    in.count = FieldCount(screen);
+    in.count = static_cast<int>(std::min<std::size_t>(texts.size(), kMaxFields));
     for (int i = 0; i < in.count; ++i) {
-        // A read that yields nothing leaves a text below '0'.
-        in.text[i] = "/0";
-        GetEditFieldText(screen.fieldHandles[i], in.text[i]);
+        in.text[i] = texts[i];
         ReplaceCommas(in.text[i]);
         in.value[i] = ParseNumber(in.text[i].c_str());
     }
     return in;
+}
+
+FieldInputs ReadFields(const Screen& screen) {
+    std::array<std::string, kMaxFields> texts;
+    const int count = FieldCount(screen);
+    for (int i = 0; i < count; ++i) {
+        // A read that yields nothing leaves a text below '0'.
+        texts[i] = "/0";
+        GetEditFieldText(screen.fieldHandles[i], texts[i]);
+    }
+    return InputsFromTexts(std::span(texts.data(), static_cast<std::size_t>(count)));
 }
 
 std::string InputLabel(const std::string& text, const char* fallback, const char* suffix) {

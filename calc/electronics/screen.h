@@ -63,6 +63,9 @@ int RunScreen(Window window, Screen& screen);
 // Reads the fields as a run does: preset "/0", read, ',' -> '.' among the
 // first 11 characters, parse.
 FieldInputs ReadFields(const Screen& screen);
+// What a run makes of its field texts: ',' -> '.' among the first 11
+// characters, then parsed. At most kMaxFields texts are taken.
+FieldInputs InputsFromTexts(std::span<const std::string> texts);
 // The comma rule on its own.
 void ReplaceCommas(std::string& text);
 // Value label of an input text: `fallback` when the first character, as a
