@@ -10,6 +10,8 @@
 //   menus          print the menu bar
 //   pixel X Y      print one canvas pixel
 //   png PATH       save the canvas as PNG
+//   titlerect TEXT print where the menu-bar title TEXT sits in the bar
+//   itemrect TEXT  print where the menu item TEXT sits in its popup
 //
 // Blank lines and lines starting with '#' are skipped. Each block of the
 // transcript is flushed as soon as its line is done, so the driver can be
@@ -206,12 +208,33 @@ std::string DoPng(Context&, std::string_view path) {
     return {};
 }
 
+std::string Rect(const char* verb, std::string_view text, const ProbeRect& r) {
+    return std::string(verb) + " " + QuoteUtf8(text) + " " + std::to_string(r.x) + " " +
+           std::to_string(r.y) + " " + std::to_string(r.width) + " " + std::to_string(r.height) +
+           "\n";
+}
+
+std::string DoTitleRect(Context& context, std::string_view text) {
+    ProbeRect r{};
+    if (!ProbeMenuTitleRect(context.window, Utf8ToCp1252(text), r)) return "no such menu title";
+    Emit(Rect("titlerect", text, r));
+    return {};
+}
+
+std::string DoItemRect(Context& context, std::string_view text) {
+    ProbeRect r{};
+    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r)) return "no such menu item";
+    Emit(Rect("itemrect", text, r));
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
     {"click", Args::Text, true, DoClick},      {"dump", Args::None, false, DoDump},
     {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
-    {"png", Args::Text, false, DoPng},
+    {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
+    {"itemrect", Args::Text, false, DoItemRect},
 };
 
 // Runs one script line; returns the reason when the line is bad.

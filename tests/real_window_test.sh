@@ -1,0 +1,140 @@
+#!/bin/bash
+# The real program in a real X server (Xvfb): started without a display it
+# says so and exits 1; started with one it shows the splash; picked from the
+# menu bar with the mouse and typed into with real key events, its client
+# area shows exactly the canvas the scenario driver draws for the same steps;
+# the close button ends it with status 0.
+#
+# Usage: real_window_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive
+set -u
+app=$1
+drive=$2
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for tool in Xvfb xdotool import convert compare; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
+done
+
+# ---- No display: one line, status 1 ------------------------------------------
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || fail "without a display the program exited with $status, not 1"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "without a display it said: $(cat "$work/err")"
+[ ! -s "$work/out" ] || fail "without a display it wrote to standard output"
+echo "ok: without a display: $(cat "$work/err")"
+
+# A display that cannot be reached is no better.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$app" >/dev/null 2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || fail "with an unreachable display the program exited with $status"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "with an unreachable display it said: $(cat "$work/err")"
+echo "ok: unreachable display: $(cat "$work/err")"
+
+# ---- An X server of our own ----------------------------------------------------
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+exec 3>&-
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# Menu geometry as the program lays it out (the driver uses the same fonts
+# and style offscreen).
+geometry=$(printf 'titlerect Elektronik\nitemrect Motstånd parallellkopplat\n' | "$drive" 2>/dev/null)
+read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry")"
+read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
+[ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
+
+"$app" >"$work/app.out" 2>"$work/app.err" &
+app_pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
+[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+[ "$WIDTH" -eq 1000 ] || fail "the window is $WIDTH wide, not 1000"
+bar=$((HEIGHT - 600))
+[ "$bar" -gt 10 ] || fail "the window is $HEIGHT tall: no room for a menu bar above 600"
+cx=$X
+cy=$((Y + bar))
+
+# Screenshot of the client area, with the places of the given controls
+# painted over, so that only what the canvas shows is compared.
+client_shot() {
+    local out=$1
+    shift
+    import -window root -crop "1000x600+$cx+$cy" +repage "$work/raw.png"
+    convert "$work/raw.png" -fill black "$@" "PNG24:$out"
+}
+mask() {
+    convert "$1" -fill black "${@:3}" "PNG24:$2"
+}
+same() {
+    local diff
+    diff=$(compare -metric AE "$1" "$2" "$work/diff.png" 2>&1 >/dev/null)
+    [ "$diff" = "0" ] || fail "$3: $diff pixels differ (see $1 and $2)"
+}
+
+# The paint handler also draws a black line along the client's top edge.
+close_button=(-draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0")
+fields=(-draw "rectangle 280,40 379,64" -draw "rectangle 280,70 379,94")
+
+# ---- The splash, as a user first sees it ------------------------------------------
+sleep 1
+client_shot "$work/splash_real.png" "${close_button[@]}"
+printf 'png %s\n' "$work/splash_canvas.png" | "$drive" >/dev/null 2>&1
+mask "$work/splash_canvas.png" "$work/splash_expected.png" "${close_button[@]}"
+same "$work/splash_real.png" "$work/splash_expected.png" "the start page"
+echo "ok: the start page shows the splash"
+
+# ---- Resistors in parallel, picked with the mouse, typed with real keys ---------------
+xdotool mousemove --sync $((X + tx + tw / 2)) $((Y + ty + th / 2)) click 1
+sleep 0.7
+# The popup opens under its title.
+xdotool mousemove --sync $((X + tx + ix + iw / 2)) $((Y + ty + th + iy + ih / 2)) click 1
+sleep 0.7
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool type --delay 40 "4,7"
+xdotool key --delay 40 Tab
+xdotool type --delay 40 "2.2"
+xdotool key --delay 40 Return
+sleep 1
+client_shot "$work/page_real.png" "${close_button[@]}" "${fields[@]}"
+printf 'menu Motstånd parallellkopplat\ntype 4,7\nkey Tab\ntype 2.2\nkey Return\npng %s\ndump\n' \
+    "$work/page_canvas.png" | "$drive" >"$work/page_dump.txt" 2>/dev/null
+grep -q 'text 530 250 result 0x000000 "1.50 ohm"' "$work/page_dump.txt" ||
+    fail "the driver did not compute the page: $(cat "$work/page_dump.txt")"
+mask "$work/page_canvas.png" "$work/page_expected.png" "${close_button[@]}" "${fields[@]}"
+same "$work/page_real.png" "$work/page_expected.png" "resistors in parallel after typing 4,7 TAB 2.2 ENTER"
+echo "ok: the page picked from the real menu matches the driver's canvas"
+
+# ---- The close button ends the program with status 0 -----------------------------------
+xdotool mousemove --sync $((cx + 855)) $((cy + 542)) click 1
+for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then fail "the close button did not end the program"; fi
+wait "$app_pid"
+status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the close button ended the program with status $status"
+echo "ok: the close button ends the program with status 0"
