@@ -47,6 +47,8 @@ RasterImage Raster(TkCanvas* canvas) {
 }
 
 void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    // A text whose point lies off the image is not on the page.
+    if (!canvas->image.rect().contains(x, y)) return;
     auto& texts = canvas->texts;
     // The same text drawn again on the same spot is the same text.
     std::erase_if(texts, [&](const CanvasText& t) {
@@ -145,6 +147,7 @@ MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) return nullptr;
     auto* canvas = new TkCanvas{std::move(image), {}};
+    tk::Retain(canvas);
     RasterImage r = Raster(canvas);
     RasterFill(r, 0, 0, width, height, fill);
     g_memory = canvas;
@@ -231,6 +234,7 @@ int RepaintWindow(Window window, const char* keyword) {
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int, const char* face) {
     auto* font = new TkFont;
+    tk::Retain(font);
     font->font = BaseFont(face, weight, effect);
     SizeFont(font->font, height, width);
     font->requestedHeight = height;

@@ -113,16 +113,21 @@ Window g_mainWindow = nullptr;
 Window MainWindow() { return g_mainWindow; }
 void SetMainWindow(Window window) { g_mainWindow = window; }
 
+// Kept for the life of the process (never destroyed, so what they hold
+// stays reachable to the very end).
 std::vector<Window>& Controls() {
-    static std::vector<Window> controls;
-    return controls;
+    static auto* controls = new std::vector<Window>;
+    return *controls;
 }
 
-Window HandleOf(const QWidget* widget) {
-    for (Window w : Controls()) {
-        if (w->widget == widget) return w;
-    }
-    return nullptr;
+void Retain(TkCanvas* canvas) {
+    static auto* canvases = new std::vector<TkCanvas*>;
+    canvases->push_back(canvas);
+}
+
+void Retain(TkFont* font) {
+    static auto* fonts = new std::vector<TkFont*>;
+    fonts->push_back(font);
 }
 
 int& PendingCommands() {

@@ -76,7 +76,9 @@ void SetMainWindow(Window window);
 
 // Every control made, in creation order.
 std::vector<Window>& Controls();
-Window HandleOf(const QWidget* widget);
+// Canvases and fonts live until the process ends; nothing frees them.
+void Retain(TkCanvas* canvas);
+void Retain(TkFont* font);
 
 // Commands posted and not yet handled.
 int& PendingCommands();

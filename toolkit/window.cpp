@@ -176,6 +176,7 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
 
     // The client image the paint handler copies the canvas into.
     auto* image = new TkCanvas{QImage(clientWidth, clientHeight, QImage::Format_RGB888), {}};
+    tk::Retain(image);
     image->image.fill(QColor(0xF0, 0xF0, 0xF0));
     handle->clientImage = image;
 
