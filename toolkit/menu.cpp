@@ -45,6 +45,8 @@ Menu AddMenuPopup(Menu menu, const char* title) {
     if (!menu->bar.isNull()) popup = menu->bar->addMenu(text);
     else if (!menu->popup.isNull()) popup = menu->popup->addMenu(text);
     if (popup == nullptr) return nullptr;
+    // Every separator shows where it is put, also one at the end.
+    popup->setSeparatorsCollapsible(false);
     auto* handle = new TkMenu;
     handle->popup = popup;
     return Wrap(popup, handle);
