@@ -60,10 +60,25 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Menu geometry as the program lays it out (the driver uses the same fonts
 # and style offscreen).
-geometry=$(printf 'titlerect Elektronik\nitemrect Motstånd parallellkopplat\n' | "$drive" 2>/dev/null)
-read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry")"
-read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
-[ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
+# Prints "x y" of the centre of a menu-bar title and of an item in its
+# popup (which opens under the title), relative to the window.
+menu_points() {
+    local geometry tx ty tw th ix iy iw ih
+    geometry=$(printf 'titlerect %s\nitemrect %s\n' "$1" "$2" | "$drive" 2>/dev/null)
+    read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
+    read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
+    [ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
+    echo "$((tx + tw / 2)) $((ty + th / 2)) $((tx + ix + iw / 2)) $((ty + th + iy + ih / 2))"
+}
+# Picks a menu item with the mouse.
+choose() {
+    local title_x title_y item_x item_y
+    read -r title_x title_y item_x item_y <<<"$(menu_points "$1" "$2")"
+    xdotool mousemove --sync $((X + title_x)) $((Y + title_y)) click 1
+    sleep 0.7
+    xdotool mousemove --sync $((X + item_x)) $((Y + item_y)) click 1
+    sleep 0.7
+}
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
@@ -109,11 +124,7 @@ matches "$work/splash_expected.png" "the start page" "${close_button[@]}"
 echo "ok: the start page shows the splash"
 
 # ---- Resistors in parallel, picked with the mouse, typed with real keys ---------------
-xdotool mousemove --sync $((X + tx + tw / 2)) $((Y + ty + th / 2)) click 1
-sleep 0.7
-# The popup opens under its title.
-xdotool mousemove --sync $((X + tx + ix + iw / 2)) $((Y + ty + th + iy + ih / 2)) click 1
-sleep 0.7
+choose Elektronik "Motstånd parallellkopplat"
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool type --delay 40 "4,7"
 xdotool key --delay 40 Tab
@@ -127,6 +138,13 @@ mask "$work/page_canvas.png" "$work/page_expected.png" "${close_button[@]}" "${f
 matches "$work/page_expected.png" "resistors in parallel after typing 4,7 TAB 2.2 ENTER" \
     "${close_button[@]}" "${fields[@]}"
 echo "ok: the page picked from the real menu matches the driver's canvas"
+
+# ---- English from the menu: the bare page, no fields -------------------------------------
+choose Svenska English
+printf 'menu English\npng %s\n' "$work/english_canvas.png" | "$drive" >/dev/null 2>&1
+mask "$work/english_canvas.png" "$work/english_expected.png" "${close_button[@]}"
+matches "$work/english_expected.png" "the page after choosing English" "${close_button[@]}"
+echo "ok: choosing English shows the bare page"
 
 # ---- The close button ends the program with status 0 -----------------------------------
 xdotool mousemove --sync $((cx + 855)) $((cy + 542)) click 1

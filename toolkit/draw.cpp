@@ -60,22 +60,54 @@ void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const 
 
 const QFont& QFontOf(Font font) { return (font ? font : tk::SystemFont())->font; }
 
+// Glyphs are rendered smooth into a coverage mask, and the pixels covered at
+// least half are set in the text colour: crisp letters, and a text drawn
+// again over itself leaves the page exactly as it was.
 void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
     const QFont& qfont = QFontOf(font);
-    QString qtext = tk::ToQString(text);
-    QFontMetrics metrics(qfont);
-    QPainter painter(&canvas->image);
-    painter.setFont(qfont);
-    int escapement = font ? font->escapement : 0;
-    painter.translate(x, y);
-    if (escapement != 0) painter.rotate(-escapement / 10.0);
-    if (background != 0) {
-        painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(qtext), metrics.height()),
-                         ToQColor(background));
+    const QString qtext = tk::ToQString(text);
+    const QFontMetrics metrics(qfont);
+    const int width = metrics.horizontalAdvance(qtext);
+    const int height = metrics.height();
+    const int escapement = font ? font->escapement : 0;
+    if (escapement != 0) {
+        // Turned text: drawn directly, turned about its point.
+        QPainter painter(&canvas->image);
+        painter.setFont(qfont);
+        painter.translate(x, y);
+        painter.rotate(-escapement / 10.0);
+        if (background != 0) painter.fillRect(QRect(0, 0, width, height), ToQColor(background));
+        painter.setPen(ToQColor(colour));
+        painter.drawText(0, metrics.ascent(), qtext);
+        return;
     }
-    painter.setPen(ToQColor(colour));
-    painter.drawText(0, metrics.ascent(), qtext);
+    RasterImage r = Raster(canvas);
+    if (background != 0) RasterFill(r, x, y, width, height, background);
+    if (width <= 0 || height <= 0) return;
+    // A margin for glyphs that reach past their advance or their cell.
+    const int margin = height;
+    QImage mask(width + 2 * margin, height + 2 * margin, QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QPainter painter(&mask);
+        painter.setFont(qfont);
+        painter.setPen(Qt::black);
+        painter.drawText(margin, margin + metrics.ascent(), qtext);
+    }
+    const int left = std::max(0, margin - x);
+    const int top = std::max(0, margin - y);
+    const int right = std::min(mask.width(), canvas->image.width() - x + margin);
+    const int bottom = std::min(mask.height(), canvas->image.height() - y + margin);
+    const uchar rgb[3] = {uchar(colour & 0xFF), uchar((colour >> 8) & 0xFF),
+                          uchar((colour >> 16) & 0xFF)};
+    for (int my = top; my < bottom; ++my) {
+        const uchar* coverage = mask.constScanLine(my);
+        uchar* row = canvas->image.scanLine(y - margin + my);
+        for (int mx = left; mx < right; ++mx) {
+            if (coverage[mx] >= 128) std::memcpy(row + 3 * (x - margin + mx), rgb, 3);
+        }
+    }
 }
 
 QFont BaseFont(const char* face, int weight, int effect) {
@@ -84,7 +116,7 @@ QFont BaseFont(const char* face, int weight, int effect) {
     // Verdana where it is installed; otherwise fontconfig's nearest sans face.
     f.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
     int w = weight <= 0 ? 400 : std::clamp(weight, 1, 1000);
     f.setWeight(static_cast<QFont::Weight>(w));

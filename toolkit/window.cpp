@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -62,8 +63,8 @@ Qt::WindowFlags FlagsFor(const WindowStyle& s) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
     if (s.style & WS_POPUP) return flags | Qt::FramelessWindowHint;
     if (s.exStyle & WS_EX_TOOLWINDOW) flags |= Qt::Tool;
-    bool caption = (s.style & 0x00C00000) != 0 || !(s.style & WS_POPUP);
-    if (caption) flags |= Qt::WindowTitleHint;
+    // Every window that is not a pop-up has a title bar.
+    flags |= Qt::WindowTitleHint;
     if (s.style & WS_SYSMENU) {
         flags |= Qt::WindowSystemMenuHint;
         if (!(s.classStyle & CS_NOCLOSE)) flags |= Qt::WindowCloseButtonHint;
@@ -88,13 +89,16 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         handle_->inPaint = true;
         MainWindowProc(handle_, WM_PAINT, 0, 0);
         handle_->inPaint = false;
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(0, 0, handle_->clientImage->image);
+        // The paint handler copies the whole canvas, not only the part that
+        // asked for a repaint (a field that was hidden, say): show all of it.
+        if (!QRegion(rect()).subtracted(event->region()).isEmpty()) update();
     }
     bool focusNextPrevChild(bool) override { return false; }
 

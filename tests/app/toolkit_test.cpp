@@ -105,6 +105,10 @@ TEST_F(CanvasTest, TextsAreDrawnAtTheirCellAndTrackedUntilCovered) {
     int inked = CountNot(0xC8C8C8);
     EXPECT_GT(inked, 5);
     EXPECT_EQ(CanvasPixel(canvas_, 9, 10), 0xC8C8C8);
+    // Drawn again over itself, a text leaves the page as it was.
+    for (int again = 0; again < 3; ++again) DrawString(window_, 10, 10, "l  l", 0x000000, label, 0);
+    EXPECT_EQ(CountNot(0xC8C8C8), inked);
+    EXPECT_EQ(CountNot(0x000000), 200 * 100 - inked);
     // Opaque: the whole cell is painted.
     DrawString(window_, 100, 50, "ab", 0x000000, label, 0xFFFFFF);
     EXPECT_EQ(CanvasPixel(canvas_, 100, 50), 0xFFFFFF);
