@@ -116,14 +116,4 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     }
 }
 
-TEST(Shell, TabRunsTheScreenOnceWithTheRecalcFlag) {
-    TheApp();
-    Command(1005);
-    const auto before = CanvasTexts();
-    Command(9);
-    EXPECT_EQ(g_shell.recalc, 0);
-    EXPECT_EQ(g_shell.currentScreen, 1005);
-    EXPECT_EQ(CanvasTexts(), before);
-}
-
 }  // namespace

@@ -71,15 +71,11 @@ protected:
     MemoryDC canvas_;
 };
 
-TEST_F(CanvasTest, NewCanvasIsFilledAndBecomesTheMemoryDc) {
-    EXPECT_EQ(CanvasWidth(canvas_), 200);
-    EXPECT_EQ(CountNot(0xC8C8C8), 0);
-    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);
-    EXPECT_EQ(CreateCanvas(window_, 0, 10, 0), nullptr);
-    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);   // a failed canvas leaves the DC as it was
-}
-
 TEST_F(CanvasTest, PrimitivesGoWhereTheTargetPoints) {
+    EXPECT_EQ(CountNot(0xC8C8C8), 0);                 // a new canvas is filled
+    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);         // and is the memory DC
+    EXPECT_EQ(CreateCanvas(window_, 0, 10, 0), nullptr);
+    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);         // a failed one changes nothing
     FillBox(window_, 10, 10, 20, 5, 0xFFFFFF);
     EXPECT_EQ(CountNot(0xC8C8C8), 100);
     DrawLine(window_, 0, 50, 10, 50, 0x0000FF);
