@@ -50,18 +50,23 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::vector<std::string> LastDump(const std::string& transcript) {
-    std::vector<std::string> all = Lines(transcript), block;
+std::vector<std::vector<std::string>> Dumps(const std::string& transcript) {
+    std::vector<std::vector<std::string>> dumps;
     bool inDump = false;
-    for (const std::string& line : all) {
+    for (const std::string& line : Lines(transcript)) {
         if (line.rfind("screen ", 0) == 0) {
-            block.clear();
+            dumps.emplace_back();
             inDump = true;
         }
-        if (inDump) block.push_back(line);
+        if (inDump) dumps.back().push_back(line);
         if (line == "end") inDump = false;
     }
-    return block;
+    return dumps;
+}
+
+std::vector<std::string> LastDump(const std::string& transcript) {
+    auto dumps = Dumps(transcript);
+    return dumps.empty() ? std::vector<std::string>{} : dumps.back();
 }
 
 std::vector<std::string> Texts(const std::vector<std::string>& dump) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,18 @@ struct LabelCase {
     const char* labelB;
     const char* total;
 };
+
+// The page's three labels for each pair of typed texts.
+template <typename Page>
+void ExpectLabels(std::span<const LabelCase> cases, Page page) {
+    for (const LabelCase& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " | " + c.b);
+        const auto labels = page(Typed({c.a, c.b}));
+        EXPECT_EQ(labels.a, c.labelA);
+        EXPECT_EQ(labels.b, c.labelB);
+        EXPECT_EQ(labels.total, c.total);
+    }
+}
 
 TEST(ResistorsParallel, LabelsFollowTheTextsAndTheDefaultRules) {
     const LabelCase cases[] = {
@@ -40,13 +53,7 @@ TEST(ResistorsParallel, LabelsFollowTheTextsAndTheDefaultRules) {
         {"nan", "1", "nan ohm", "1 ohm", "0.00 ohm"},            // a nan result reads 0.00
         {"inf", "1", "inf ohm", "1 ohm", "0.00 ohm"},            // inf / inf is not a number
     };
-    for (const LabelCase& c : cases) {
-        SCOPED_TRACE(std::string(c.a) + " | " + c.b);
-        const auto labels = ResistorsParallelPage(Typed({c.a, c.b}));
-        EXPECT_EQ(labels.a, c.labelA);
-        EXPECT_EQ(labels.b, c.labelB);
-        EXPECT_EQ(labels.total, c.total);
-    }
+    ExpectLabels(cases, ResistorsParallelPage);
 }
 
 TEST(ResistorsParallel, TwelveCharactersAndExtremesAreShownWhole) {
@@ -71,13 +78,7 @@ TEST(CapacitorsSeries, LabelsFollowTheTextsAndTheDefaultRules) {
         {"4,7", "", "4.7 uF", "0.00 uF", "0.00 uF"},
         {"nan", "1", "nan uF", "1 uF", "0.00 uF"},
     };
-    for (const LabelCase& c : cases) {
-        SCOPED_TRACE(std::string(c.a) + " | " + c.b);
-        const auto labels = CapacitorsSeriesPage(Typed({c.a, c.b}));
-        EXPECT_EQ(labels.a, c.labelA);
-        EXPECT_EQ(labels.b, c.labelB);
-        EXPECT_EQ(labels.total, c.total);
-    }
+    ExpectLabels(cases, CapacitorsSeriesPage);
     // -0.2 + 0.2 is +0 whichever comes first; two negatives give a negative total.
     EXPECT_EQ(CapacitorsSeriesPage(Typed({"-5", "5"})).total, "inf uF");
     EXPECT_EQ(CapacitorsSeriesPage(Typed({"-4", "-4"})).total, "-2.00 uF");
@@ -168,12 +169,7 @@ TEST(CalculatorKeys, TabMovesTheFocusAroundTheRingAndRedrawsNothing) {
         "type 7\nkey Tab\ndump\n"
         "key Tab\ndump\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    auto lines = Lines(run.out);
-    std::vector<std::vector<std::string>> dumps;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].rfind("screen ", 0) == 0) dumps.emplace_back();
-        if (!dumps.empty()) dumps.back().push_back(lines[i]);
-    }
+    const auto dumps = Dumps(run.out);
     ASSERT_EQ(dumps.size(), 3u);
     // ENTER: recalculated, focus back in the first field.
     EXPECT_TRUE(Has(dumps[0], "focus 280 40"));
@@ -197,11 +193,7 @@ TEST(CalculatorKeys, OtherKeysOnlyEditAndFieldsKeepTheirTextsBetweenPages) {
         // Opening the current page again redraws it and focuses its first field.
         "key Tab\ntype 4\nmenu Motstånd parallellkopplat\ndump\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    std::vector<std::vector<std::string>> dumps;
-    for (const std::string& line : Lines(run.out)) {
-        if (line.rfind("screen ", 0) == 0) dumps.emplace_back();
-        if (!dumps.empty()) dumps.back().push_back(line);
-    }
+    const auto dumps = Dumps(run.out);
     ASSERT_EQ(dumps.size(), 3u);
     EXPECT_TRUE(Has(dumps[0], "field 280 40 \"21\""));
     EXPECT_TRUE(Has(dumps[0], "focus 280 40"));
