@@ -160,7 +160,6 @@ void HideAllControls(Window /*window*/) {
     // Screens not built yet have no record, and controls not made yet are
     // null; both are skipped. The close button is not a screen's control.
     for (const ScreenEntry& entry : AllScreens()) {
-        if (entry.screen == nullptr) continue;
         for (Window field : entry.screen->fieldHandles)
             if (field != nullptr) HideEditField(field);
         for (Window option : entry.screen->optionHandles)

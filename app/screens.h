@@ -1,6 +1,5 @@
 // The eighteen calculator screens in init-pass order, with the number of
-// full runs an ENTER asks for. A screen that is not built yet has no record;
-// the init pass and HideAllControls skip it.
+// full runs an ENTER asks for.
 #pragma once
 
 #include "calc/electronics/screen.h"
@@ -11,7 +10,7 @@
 struct ScreenEntry {
     int id;
     int enterRuns;
-    Screen* screen;   // null while the page is not built
+    Screen* screen;
 };
 
 std::span<const ScreenEntry> AllScreens();

@@ -102,6 +102,12 @@ FieldInputs ReadFields(const Screen& screen) {
     return InputsFromTexts(std::span(texts.data(), static_cast<std::size_t>(count)));
 }
 
+std::string FieldTextAsTyped(const Screen& screen, int index) {
+    std::string text = "/0";
+    if (index >= 0 && index < FieldCount(screen)) GetEditFieldText(screen.fieldHandles[index], text);
+    return text;
+}
+
 std::string InputLabel(const std::string& text, const char* fallback, const char* suffix) {
     // Tested as a signed byte: empty, blank, sign, point and every byte from
     // 128 up count as below '0'.
@@ -126,6 +132,10 @@ std::string Formatted(double value, int decimals) {
     std::string text = "/0";
     FormatNumber(text, value, decimals);
     return text;
+}
+
+void DrawMarker(Window window, int x, int top, int bottom) {
+    DrawLine(window, x, top, x, bottom, kRed);
 }
 
 const char* InLanguage(const char* sv, const char* en) {

@@ -76,6 +76,9 @@ std::string InputLabel(const std::string& text, const char* fallback, const char
 // text.
 std::string ResultLabel(const std::string& text, char test, const char* fallback,
                         const char* suffix);
+// The text of field `index` read again from the field, as typed: a comma
+// stays a comma.
+std::string FieldTextAsTyped(const Screen& screen, int index);
 // A result formatted with the given decimals.
 std::string Formatted(double value, int decimals);
 
@@ -106,5 +109,7 @@ void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour = kPartG
 void DrawWires(Window window, std::span<const Wire> wires, Colour colour = kBlack);
 // A value label in the result font.
 void DrawValue(Window window, int x, int y, const std::string& text);
+// The red marker line beside the frequency the grid is shifted to.
+void DrawMarker(Window window, int x, int top, int bottom);
 // The text of the current language.
 const char* InLanguage(const char* sv, const char* en);

@@ -1,0 +1,5 @@
+// Amplifier output power.
+
+#include "amplifier_power.h"
+
+Screen g_amplifierPower{1001, {}, {}, nullptr};

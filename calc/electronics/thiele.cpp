@@ -1,0 +1,5 @@
+// Thiele RC filter.
+
+#include "thiele.h"
+
+Screen g_thiele{1048, {}, {}, nullptr};

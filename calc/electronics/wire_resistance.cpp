@@ -1,0 +1,5 @@
+// Wire resistance.
+
+#include "wire_resistance.h"
+
+Screen g_wireResistance{1003, {}, {}, nullptr};

@@ -1,0 +1,6 @@
+// Wire resistance (screen 1003).
+#pragma once
+
+#include "calc/electronics/screen.h"
+
+extern Screen g_wireResistance;

@@ -1,0 +1,6 @@
+// Baffle step (screen 505).
+#pragma once
+
+#include "calc/electronics/screen.h"
+
+extern Screen g_baffleStep;

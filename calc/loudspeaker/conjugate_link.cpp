@@ -1,0 +1,5 @@
+// Conjugate link.
+
+#include "conjugate_link.h"
+
+Screen g_conjugateLink{500, {}, {}, nullptr};
