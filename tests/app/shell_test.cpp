@@ -73,18 +73,6 @@ TEST(Shell, EnterRunCountsPerScreen) {
     EXPECT_EQ(AllScreens().back().id, 1130);
 }
 
-TEST(Shell, ScreensNotBuiltYetOnlyBecomeCurrent) {
-    TheApp();
-    Command(1005);
-    const auto before = CanvasTexts();
-    Command(1130);
-    EXPECT_EQ(g_shell.currentScreen, 1130);
-    Command(13);
-    Command(9);
-    EXPECT_EQ(g_shell.recalc, 0);
-    EXPECT_EQ(CanvasTexts(), before);
-}
-
 TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     TheApp();
     Command(1015);
