@@ -1,5 +1,132 @@
-// Baffle step.
+// Baffle step: the step frequency of a cabinet front from its width, drawn as
+// a rising curve over the unshifted frequency grid. The curve moves, not the
+// grid; anything the curve draws beyond the plot is masked afterwards.
+//
+// The page has one field and no focus ring: every run, TAB included,
+// recalculates and redraws.
 
 #include "baffle_step.h"
 
-Screen g_baffleStep{505, {}, {}, nullptr};
+#include "app/backdrop.h"
+#include "app/graph.h"
+#include "toolkit/text.h"
+
+#include <array>
+
+namespace {
+
+constexpr FieldPlace kFields[] = {{280, 40}};
+
+// The curve stands 495 pixels right of the grid's own shift for the
+// frequency, so that the step lies at x0 + 301 on the unshifted grid.
+constexpr int kCurveShift = 495;
+constexpr int kMarkerFromOrigin = 301;
+// Only a curve starting left of this is drawn.
+constexpr int kCurveLimit = 600;
+// Beyond these the step falls off the useful range of the graph.
+constexpr double kLowestStep = 10.0;
+constexpr double kHighestStep = 11500.0;
+
+constexpr Colour kWindowGrey = 0xF0F0F0;
+
+constexpr PageText kTexts[] = {
+    {385, 45, FontRole::Label, "mm", nullptr},
+    {20, 15, FontRole::Heading, "Baffelsteg", "Baffelstep"},
+    {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move"},
+    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
+    {180, 45, FontRole::Label, "Högtalarens bredd"_cp, "Speaker width"},
+};
+
+// The level scale, drawn again after the mask left of the plot.
+constexpr PageText kLevelLabels[] = {
+    {197, 223, FontRole::Small, "20", nullptr},  {197, 283, FontRole::Small, "10", nullptr},
+    {202, 343, FontRole::Small, "0", nullptr},   {193, 403, FontRole::Small, "-10", nullptr},
+    {193, 463, FontRole::Small, "-20", nullptr},
+};
+
+struct ColouredWire {
+    Wire wire;
+    Colour colour;
+};
+
+// The left panel's frame, restored over whatever the curve reached there.
+constexpr ColouredWire kLeftFrame[] = {
+    {{10, 10, 165, 10}, 0x7D7D7D},  {{11, 11, 164, 11}, 0x7A7A7D},
+    {{10, 33, 165, 33}, 0x969696},  {{10, 10, 10, 506}, 0x7D7D7D},
+    {{11, 11, 11, 505}, 0x7A7A7A},  {{10, 505, 165, 505}, 0xC8C8C8},
+    {{165, 10, 165, 506}, 0xC8C8C8},
+};
+
+// The upper line of the curve: the low level from the plot's left edge, the
+// rise through the step, the high level to the plot's right edge.
+std::array<Wire, 10> StepCurve(int x0) {
+    return {{
+        {x0 + 490, 311, 950, 311},
+        {x0 + 460, 312, x0 + 490, 311},
+        {x0 + 420, 315, x0 + 460, 312},
+        {x0 + 390, 318, x0 + 420, 315},
+        {x0 + 350, 324, x0 + 390, 318},
+        {x0 + 308, 330, x0 + 350, 324},
+        {x0 + 250, 340, x0 + 310, 330},
+        {x0 + 210, 345, x0 + 250, 340},
+        {x0 + 130, 350, x0 + 210, 345},
+        {210, 350, x0 + 139, 350},
+    }};
+}
+
+// Two lines, the second one pixel lower.
+void DrawStepCurve(Window window, int x0) {
+    for (const Wire& w : StepCurve(x0)) {
+        DrawLine(window, w.x1, w.y1, w.x2, w.y2, kBlack);
+        DrawLine(window, w.x1, w.y1 + 1, w.x2, w.y2 + 1, kBlack);
+    }
+}
+
+void MaskOutsideThePlot(Window window) {
+    FillBox(window, 950, 200, 30, 280, kWhite);
+    FillBox(window, 974, 194, 20, 312, kWindowGrey);
+    DrawLine(window, 973, 196, 973, 505, kPartGrey);
+    FillBox(window, 177, 199, 33, 295, kWhite);
+    DrawTexts(window, kLevelLabels);
+    FillBox(window, 0, 199, 175, 295, kWindowGrey);
+    FillBox(window, 10, 199, 155, 295, 0xEAEAEA);
+    for (const ColouredWire& w : kLeftFrame)
+        DrawLine(window, w.wire.x1, w.wire.y1, w.wire.x2, w.wire.y2, w.colour);
+}
+
+void Page(Window window, const FieldInputs& in) {
+    const BaffleStepView view = BaffleStepPage(in);
+    g_shell.backdropMode = kModeGrid;
+    DrawBackdrop(window, 0.0);
+    BeginPageDrawing(window);
+    DrawTexts(window, kTexts);
+    if (view.curve) {
+        DrawStepCurve(window, view.x0);
+        DrawMarker(window, view.x0 + kMarkerFromOrigin, 225, 345);
+        DrawValue(window, view.x0 + 300, 205, view.frequency);
+    }
+    if (view.outOfRange)
+        DrawString(window, 500, 380, "OUT OF RANGE", kBlack, AppFont(FontRole::Label), 0);
+    MaskOutsideThePlot(window);
+    // The first of two repaints; the run requests the second.
+    EndPageDrawing(window);
+}
+
+}  // namespace
+
+double BaffleStepFrequency(double widthMm) {
+    const double metres = widthMm / 1000;
+    return 115 / metres;
+}
+
+BaffleStepView BaffleStepPage(const FieldInputs& in) {
+    const double fs = BaffleStepFrequency(in.value[0]);
+    std::string frequency = Formatted(fs, 0);
+    AppendText(frequency, " Hz");
+    const int x0 = kCurveShift - FrequencyToGraphOffset(nullptr, fs);
+    // Written as "not inside" so that a width typed as "nan" is reported too.
+    const bool inRange = fs >= kLowestStep && fs <= kHighestStep;
+    return {frequency, x0, x0 < kCurveLimit, !inRange};
+}
+
+Screen g_baffleStep{505, kFields, {}, Page, true};

@@ -1,5 +1,85 @@
-// Baffle step compensation.
+// Baffle step compensation: a coil L1 in series with the driver, bridged by a
+// resistor R1 of the driver's impedance. The graph is a fixed sketch of the
+// step; the grid is shifted so that the step frequency falls under the red
+// marker at x 670, 125 pixels left of the usual marker column.
 
 #include "baffle_step_compensation.h"
 
-Screen g_baffleStepCompensation{506, {}, {}, nullptr};
+#include "app/backdrop.h"
+#include "app/graph.h"
+#include "baffle_step.h"
+#include "driver_symbol.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+
+constexpr double kMarkerLeftShift = 125.0;
+constexpr Colour kStepGrey = 0xC0C0C0;
+
+constexpr PageText kFixedTexts[] = {
+    {385, 45, FontRole::Label, "mm", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
+    {181, 483, FontRole::Label, "GND", nullptr}, {181, 208, FontRole::Label, "IN", nullptr},
+    {330, 276, FontRole::Label, "R 1", nullptr}, {458, 276, FontRole::Label, "L 1", nullptr},
+};
+
+constexpr PageText kTexts[] = {
+    {20, 15, FontRole::Heading, "Baffelsteg kompensation", "Baffle Step Compensation"},
+    {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move"},
+    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
+    {180, 45, FontRole::Label, "Högtalarens bredd"_cp, "Speaker width"},
+    {180, 75, FontRole::Label, "Högtalarens imp."_cp, "Speaker imp."},
+};
+
+constexpr Wire kWires[] = {
+    // Input, the driver branch and ground.
+    {210, 215, 430, 215}, {430, 215, 430, 490}, {210, 490, 430, 490},
+    // The loop that bridges the coil through R1.
+    {361, 245, 430, 245}, {361, 325, 430, 325}, {361, 245, 361, 325},
+};
+
+void Page(Window window, const FieldInputs& in) {
+    const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
+    g_shell.backdropMode = kModeGridSplit;
+    DrawBackdrop(window, labels.graphOffset);
+    BeginPageDrawing(window);
+    DrawTexts(window, kFixedTexts);
+    DrawTexts(window, kTexts);
+    DrawWires(window, kWires);
+    DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);   // L1
+    FillBox(window, 355, 266, 13, 40, kPartGrey);                   // R1
+    DrawDriverSymbol(window, 430, 370);
+    // The sketch: the flat level and the uncompensated step above it.
+    DrawLine(window, 640, 350, 974, 350, kBlack);
+    DrawLine(window, 675, 349, 965, 312, kStepGrey);
+    DrawLine(window, 965, 312, 974, 312, kStepGrey);
+    DrawMarker(window, 670, 230, 340);
+    DrawValue(window, 300, 291, labels.resistor);
+    DrawValue(window, 360, 385, labels.resistor);
+    DrawValue(window, 670, 210, labels.frequency);
+    DrawValue(window, 460, 291, labels.coil);
+}
+
+// The page is shown once more after the focus has moved.
+void RepaintAgain(Window window) { RepaintWindow(window, "ERASED"); }
+
+}  // namespace
+
+double CompensationCoil(double widthMm, double impedance) {
+    const double metres = widthMm / 1000;
+    return (metres * impedance) / 1.021;
+}
+
+BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
+    const double width = in.value[0];
+    const double impedance = in.value[1];
+    const double fs = BaffleStepFrequency(width);
+    const double coil = CompensationCoil(width, impedance);
+    const double offset = static_cast<double>(FrequencyToGraphOffset(nullptr, fs));
+    return {ResultLabel(Formatted(fs, 0), 'i', "0", " Hz"),
+            ResultLabel(Formatted(coil, 2), 'i', nullptr, " mH"),
+            InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};
+}
+
+Screen g_baffleStepCompensation{506, kFields, {}, Page, false, RepaintAgain};
