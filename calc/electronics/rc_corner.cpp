@@ -1,0 +1,68 @@
+// The RC corner frequency and the page of the first-order RC filters.
+
+#include "rc_corner.h"
+
+#include "app/backdrop.h"
+#include "app/graph.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr const char* kCornerSuffix = " Hz -3dB";
+
+constexpr PageText kUnits[] = {
+    {385, 45, FontRole::Label, "ohm", nullptr},
+    {385, 75, FontRole::Label, "uF", nullptr},
+};
+
+constexpr PageText kTexts[] = {
+    {180, 45, FontRole::Label, "Motstånd"_cp, "Resistance"},
+    {180, 75, FontRole::Label, "Kondensator", "Capacitor"},
+    {183, 255, FontRole::Label, "IN", nullptr},
+    {560, 255, FontRole::Label, "UT", "OUT"},
+    {453, 450, FontRole::Label, "GND", nullptr},
+};
+
+// fc sits at the marker column; the line stands one pixel right of it.
+constexpr int kMarkerX = 797, kMarkerTop = 220, kMarkerBottom = 300;
+constexpr int kCornerX = 800, kCornerY = 205;
+
+}  // namespace
+
+double RcCornerFrequency(double ohm, double microfarad) {
+    const double product = ohm * 6.28 * microfarad;
+    return 1 / (product / 1000000);
+}
+
+RcCorner RcCornerOf(double ohm, double microfarad) {
+    const double hertz = RcCornerFrequency(ohm, microfarad);
+    const std::string text = Formatted(hertz, 0);
+    // An infinite corner (a zero part) reads 0 and is graphed at 0; "-inf"
+    // and "nan" keep their texts.
+    const bool infinite = !text.empty() && text[0] == 'i';
+    return {infinite ? 0.0 : hertz, ResultLabel(text, 'i', "0", kCornerSuffix)};
+}
+
+RcFilterLabels RcFilterPage(const FieldInputs& in) {
+    const RcCorner corner = RcCornerOf(in.value[0], in.value[1]);
+    return {InputLabel(in.text[0], "0.00", " ohm"), InputLabel(in.text[1], "0.00", " uF"),
+            corner.label, static_cast<double>(FrequencyToGraphOffset(nullptr, corner.hertz))};
+}
+
+void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
+    const RcFilterLabels labels = RcFilterPage(in);
+    g_shell.backdropMode = kModeGridSplit;
+    DrawBackdrop(window, labels.graphOffset);
+    BeginPageDrawing(window);
+    DrawTexts(window, kUnits);
+    DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
+    DrawTexts(window, kTexts);
+    DrawTexts(window, drawing.letters);
+    DrawBoxes(window, drawing.parts);
+    DrawWires(window, drawing.wires);
+    DrawWires(window, drawing.sketch);
+    DrawValue(window, drawing.rValue.x, drawing.rValue.y, labels.r);
+    DrawValue(window, drawing.cValue.x, drawing.cValue.y, labels.c);
+    DrawValue(window, kCornerX, kCornerY, labels.corner);
+    DrawMarker(window, kMarkerX, kMarkerTop, kMarkerBottom);
+}

@@ -1,0 +1,44 @@
+// The -3 dB corner of a first-order RC section, shared by the RC low-pass,
+// high-pass and band-pass pages, and the page the low-pass and high-pass
+// filters draw from their own tables.
+#pragma once
+
+#include "screen.h"
+
+#include <span>
+#include <string>
+
+// 1 / ((R x 6.28 x C) / 1 000 000), in this order: R in ohm, C in microfarad.
+double RcCornerFrequency(double ohm, double microfarad);
+
+struct RcCorner {
+    // The corner as graphed: 0 when its text was "inf".
+    double hertz;
+    // The corner with no decimals, "inf" shown as "0", then " Hz -3dB".
+    std::string label;
+};
+RcCorner RcCornerOf(double ohm, double microfarad);
+
+// What the low-pass and high-pass pages show for what their fields hold.
+struct RcFilterLabels {
+    std::string r, c, corner;
+    double graphOffset;
+};
+RcFilterLabels RcFilterPage(const FieldInputs& in);
+
+// The parts in which the low-pass and high-pass pages differ.
+struct RcFilterDrawing {
+    const char* headingSv;
+    const char* headingEn;
+    std::span<const PageText> letters;
+    std::span<const Box> parts;
+    std::span<const Wire> wires;
+    std::span<const Wire> sketch;
+    FieldPlace rValue, cValue;
+};
+// Backdrop with the grid shifted to the corner, texts, schematic, response
+// sketch, values and the red marker.
+void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
+
+// The R and C fields of both pages.
+inline constexpr FieldPlace kRcFilterFields[] = {{280, 40}, {280, 70}};
