@@ -1,6 +1,28 @@
-// Notch filter across a driver (screen 507).
+// Notch filter across a driver (screen 507): a series L-C-R branch that
+// takes a response peak down at one frequency.
 #pragma once
 
 #include "calc/electronics/screen.h"
+
+#include <string>
+
+// The coil in mH, chosen from the frequency alone: sqrt(1000 / f).
+double NotchCoil(double hertz);
+// The capacitor in uF that resonates with `coilMh` at `hertz`.
+double NotchCapacitor(double hertz, double coilMh);
+// How deep the dip is drawn, in pixels: the number of depth thresholds above
+// R1 (ohm). A value equal to a threshold counts as reaching it; a value that
+// is not a number reaches none.
+int NotchDepth(double r1);
+// How far the dip's shoulders spread, in pixels, for a depth.
+int NotchWidth(int depth);
+
+struct NotchFilterLabels {
+    std::string frequency, c1, l1, resistor;
+    int depth = 0;
+    int width = 0;
+};
+// The value labels and the dip's shape for what the fields (f, R1) hold.
+NotchFilterLabels NotchFilterPage(const FieldInputs& in);
 
 extern Screen g_notchFilter;
