@@ -1,5 +1,85 @@
-// Wire resistance.
+// Wire resistance: the cross-section of a round copper wire drawn as a grey
+// disc with a dimension line for its diameter, and the wire's section and
+// resistance from its diameter and length.
 
 #include "wire_resistance.h"
 
-Screen g_wireResistance{1003, {}, {}, nullptr};
+#include "app/backdrop.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr double kCopperResistivity = 0.018;   // ohm mm2 / m
+constexpr double kQuarterPi = 0.785;           // squared diameter to section
+
+constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+
+constexpr PageText kUnits[] = {
+    {385, 45, FontRole::Label, "mm", nullptr},
+    {385, 75, FontRole::Label, "mm", nullptr},
+};
+
+constexpr PageText kHeading[] = {
+    {20, 15, FontRole::Heading, "Trådmotstånd"_cp, "Wire resistance"},
+};
+
+constexpr PageText kTexts[] = {
+    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
+    {15, 75, FontRole::Label, "Diameter x längd"_cp, "Diameter x length"},
+    {180, 45, FontRole::Label, "Diameter", nullptr},
+    {180, 75, FontRole::Label, "Trådlängd"_cp, "Wire length"},
+    {190, 330, FontRole::Label, "Trådlängd:"_cp, "Wire length:"},
+};
+
+constexpr Wire kDimensionLines[] = {
+    {760, 261, 760, 430}, {570, 270, 780, 270}, {570, 420, 780, 420},
+};
+
+void Page(Window window, const FieldInputs& in) {
+    // The length is labelled as typed, read again from its field.
+    const WireResistanceLabels labels =
+        WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
+    g_shell.backdropMode = kModePlain;
+    DrawBackdrop(window, 0.0);
+    BeginPageDrawing(window);
+    DrawTexts(window, kUnits);
+    DrawTexts(window, kHeading);
+    // On this page the Swedish TAB hint stands five pixels right of the
+    // English one.
+    const PageText tab{g_shell.language == 2 ? 15 : 20, 40, FontRole::Label, "TAB    = Flytta",
+                       "TAB    = Move and calculate"};
+    DrawTexts(window, std::span(&tab, 1));
+    DrawTexts(window, kTexts);
+    DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
+    DrawWires(window, kDimensionLines);
+    DrawValue(window, 780, 330, labels.diameter);
+    DrawValue(window, 450, 330, labels.section);
+    DrawValue(window, 260, 330, labels.length);
+    DrawValue(window, 450, 220, labels.resistance);
+}
+
+}  // namespace
+
+double WireSection(double diameter) {
+    const double squared = diameter * diameter;
+    return squared * kQuarterPi;
+}
+
+double WireResistance(double diameter, double length) {
+    const double metres = length / 1000;
+    const double perSection = metres * kCopperResistivity;
+    return perSection / WireSection(diameter);
+}
+
+WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string& lengthTyped) {
+    const double d = in.value[0];
+    const double l = in.value[1];
+    // Any result can be far longer than a field: a hair-thin diameter gives a
+    // resistance of hundreds of digits, shown whole.
+    const std::string section = Formatted(WireSection(d), 3);
+    const std::string resistance = Formatted(WireResistance(d, l), 3);
+    return {InputLabel(in.text[0], "0.00", " mm"), ResultLabel(section, 'n', nullptr, " mm2"),
+            InputLabel(lengthTyped, "0.00", " mm"), ResultLabel(resistance, 'n', "0.000", " ohm")};
+}
+
+Screen g_wireResistance{1003, kFields, {}, Page};

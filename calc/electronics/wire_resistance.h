@@ -3,4 +3,19 @@
 
 #include "calc/electronics/screen.h"
 
+#include <string>
+
+// Cross-section in mm2 of a round wire of diameter D mm: (D x D) x 0.785.
+double WireSection(double diameter);
+// Resistance in ohm of a copper wire of diameter D mm and length L mm:
+// (L / 1000 x 0.018) / section.
+double WireResistance(double diameter, double length);
+
+struct WireResistanceLabels {
+    std::string diameter, section, length, resistance;
+};
+// The value labels the page shows for what the fields hold. `lengthTyped` is
+// the length field's text as typed, a comma kept as a comma.
+WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string& lengthTyped);
+
 extern Screen g_wireResistance;
