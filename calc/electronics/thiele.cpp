@@ -1,5 +1,101 @@
-// Thiele RC filter.
+// Thiele RC filter: a resistor in parallel with a coil in the signal path,
+// the coil drawn as two rows of turns, a note on how to wind it, and the
+// pair's frequency on the graph.
 
 #include "thiele.h"
 
-Screen g_thiele{1048, {}, {}, nullptr};
+#include "falling_response.h"
+
+#include "app/backdrop.h"
+#include "app/graph.h"
+#include "toolkit/text.h"
+
+namespace {
+
+constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+
+constexpr PageText kUnits[] = {
+    {385, 45, FontRole::Label, "ohm", nullptr},
+    {385, 75, FontRole::Label, "mH", nullptr},
+};
+
+constexpr PageText kTexts[] = {
+    {180, 45, FontRole::Label, "Motstånd R"_cp, "Resistance R"},
+    {180, 75, FontRole::Label, "Spole L", "Coil L"},
+    {400, 288, FontRole::Label, "R", nullptr},
+    {400, 340, FontRole::Label, "L", nullptr},
+    {193, 328, FontRole::Label, "IN", nullptr},
+    {578, 328, FontRole::Label, "UT", "OUT"},
+    {350, 460, FontRole::Label, "Spole lindas efter instruktioner under knappen",
+     "Coil is wound according to instructions under"},
+    {350, 480, FontRole::Label, "'Linda luftspole, ett lager'",
+     "the button 'Wind air coil, one layer'"},
+};
+
+constexpr Wire kWires[] = {
+    {210, 272, 572, 272},   // upper path through the resistor
+    {210, 403, 345, 403},   // lower path, the coil between the pieces
+    {460, 403, 572, 403},
+    {210, 272, 210, 403},   // left join
+    {205, 335, 210, 335},   // input stub
+    {572, 272, 572, 403},   // right join
+    {572, 335, 577, 335},   // output stub
+};
+
+constexpr Box kResistor = {355, 260, 100, 25};
+
+constexpr int kTurnX[] = {350, 370, 390, 410, 430, 450};
+
+void DrawTurns(Window window, int y) {
+    for (int x : kTurnX) DrawEllipse(window, x, y, 10, 10, kPartGrey, kPartGrey);
+}
+
+// Two rows of turns, a black line along the lower edge of the upper row and
+// one along the upper edge of the lower row.
+void DrawCoil(Window window) {
+    DrawTurns(window, 363);
+    DrawLine(window, 350, 373, 460, 373, kBlack);
+    DrawTurns(window, 433);
+    DrawLine(window, 350, 432, 460, 432, kBlack);
+}
+
+void Page(Window window, const FieldInputs& in) {
+    const ThieleLabels labels = ThielePage(in);
+    g_shell.backdropMode = kModeGridSplit;
+    DrawBackdrop(window, static_cast<double>(labels.graphOffset));
+    BeginPageDrawing(window);
+    DrawTexts(window, kUnits);
+    DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
+    DrawTexts(window, kTexts);
+    DrawWires(window, kWires);
+    DrawBoxes(window, std::span(&kResistor, 1));
+    DrawCoil(window);
+    DrawFallingResponse(window);
+    DrawValue(window, 435, 288, labels.r);
+    DrawValue(window, 435, 340, labels.l);
+    DrawValue(window, 785, 205, labels.f);
+    DrawMarker(window, kFallingMarkerX, 220, 300);
+}
+
+}  // namespace
+
+double ThieleFrequency(double r, double l) { return r / ((l / 1000) * 6.28); }
+
+ThieleLabels ThielePage(const FieldInputs& in) {
+    double f = ThieleFrequency(in.value[0], in.value[1]);
+    std::string text = Formatted(f, 0);
+    // Not a number (R and L both zero) reads 0.00 and is graphed as 0; an
+    // infinite frequency keeps its text.
+    if (!text.empty() && text[0] == 'n') {
+        text = "0.00";
+        f = 0.0;
+    }
+    ThieleLabels labels;
+    labels.r = InputLabel(in.text[0], "0.00", " ohm");
+    labels.l = InputLabel(in.text[1], "0.00", " mH");
+    labels.f = ResultLabel(text, 'n', nullptr, " Hz");
+    labels.graphOffset = FrequencyToGraphOffset(nullptr, f);
+    return labels;
+}
+
+Screen g_thiele{1048, kFields, {}, Page};
