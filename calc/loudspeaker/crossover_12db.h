@@ -1,6 +1,18 @@
-// Two-way crossover, 12 dB (screen 502).
+// Two-way crossover, 12 dB (screen 502): series coil L1 and shunt capacitor
+// C1 for the bass driver, series capacitor C2 and shunt coil L2 for the
+// tweeter.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "crossover.h"
+
+#include <span>
+
+// Components L1, C1, C2, L2; alignments Butterworth, Bessel, Linkwitz-Riley, each
+// with the coil coefficient kL first and the capacitor coefficient kC second.
+extern const CrossoverNetwork kCrossover12dB;
+
+// The value labels (L1, C1, C2, L2) and the frequency label for what the
+// fields hold and which buttons are checked.
+CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> checked);
 
 extern Screen g_crossover12dB;

@@ -1,0 +1,119 @@
+// The two-way crossover pages' shared computation and drawing.
+
+#include "crossover.h"
+
+#include "app/backdrop.h"
+#include "app/graph.h"
+#include "driver_symbol.h"
+#include "toolkit/button.h"
+#include "toolkit/text.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr PageText kUnits[] = {
+    {385, 45, FontRole::Label, "ohm", nullptr},
+    {385, 75, FontRole::Label, "ohm", nullptr},
+    {385, 105, FontRole::Label, "Hz", nullptr},
+};
+
+constexpr PageText kFieldTexts[] = {
+    {180, 45, FontRole::Label, "Bas Imp", "Bass Imp"},
+    {180, 75, FontRole::Label, "Diskant Imp", "Tweeter Imp"},
+    {180, 105, FontRole::Label, "Delningsfrekvens", "Crossover freque."},
+    {15, 90, FontRole::Label, "Filtertyp", "Filter type"},
+};
+
+constexpr int kCoilSize = 25;
+constexpr int kPlateWidth = 20;
+constexpr int kPlateHeight = 5;
+
+std::array<bool, kMaxOptions> CheckedButtons(const Screen& screen) {
+    std::array<bool, kMaxOptions> checked{};
+    for (std::size_t i = 0; i < screen.options.size() && i < checked.size(); ++i)
+        checked[i] = IsOptionChecked(screen.optionHandles[i]) == 1;
+    return checked;
+}
+
+// Grey plate, white gap (which cuts the wire), grey plate.
+void DrawCapacitor(Window window, Point top) {
+    FillBox(window, top.x, top.y, kPlateWidth, kPlateHeight, kPartGrey);
+    FillBox(window, top.x, top.y + kPlateHeight, kPlateWidth, kPlateHeight, kWhite);
+    FillBox(window, top.x, top.y + 2 * kPlateHeight, kPlateWidth, kPlateHeight, kPartGrey);
+}
+
+}  // namespace
+
+bool IsCoil(ComponentFormula formula) { return formula != ComponentFormula::Capacitor; }
+
+double ComponentValue(ComponentFormula formula, double z, double f, double k) {
+    switch (formula) {
+        case ComponentFormula::Coil: return z * k * 1000.0 / f;
+        case ComponentFormula::CoilDividedFirst: return z * k / f * 1000.0;
+        case ComponentFormula::FirstOrderCoil: return z / (f * k) * 1000.0;
+        case ComponentFormula::Capacitor: return k / (z * f) * 1000000.0;
+    }
+    return 0.0;
+}
+
+std::vector<double> CrossoverValues(const CrossoverNetwork& network, std::span<const bool> checked,
+                                    double zb, double zt, double f) {
+    std::vector<double> values(network.components.size(), 0.0);
+    const std::size_t buttons = std::min(checked.size(), network.alignments.size());
+    for (std::size_t p = 0; p < network.components.size(); ++p) {
+        const CrossoverComponent& c = network.components[p];
+        for (std::size_t b = 0; b < buttons; ++b) {
+            if (!checked[b]) continue;
+            const double k = network.alignments[b].k[static_cast<std::size_t>(c.coefficient)];
+            values[p] = ComponentValue(c.formula, c.tweeter ? zt : zb, f, k);
+        }
+    }
+    return values;
+}
+
+CrossoverLabels CrossoverPageLabels(const CrossoverNetwork& network, const FieldInputs& in,
+                                    std::span<const bool> checked) {
+    const std::vector<double> values =
+        CrossoverValues(network, checked, in.value[0], in.value[1], in.value[2]);
+    CrossoverLabels labels;
+    for (std::size_t p = 0; p < values.size(); ++p) {
+        const std::string text = Formatted(values[p], 2);
+        labels.components.push_back(IsCoil(network.components[p].formula)
+                                        ? ResultLabel(text, 'n', "0.00", " mH")
+                                        : ResultLabel(text, 'i', "0.00", " uF"));
+    }
+    labels.frequency = in.text[2];
+    AppendText(labels.frequency, " Hz");
+    return labels;
+}
+
+void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwork& network,
+                      const CrossoverDrawing& drawing, const FieldInputs& in) {
+    const std::array<bool, kMaxOptions> checked = CheckedButtons(screen);
+    const CrossoverLabels labels = CrossoverPageLabels(network, in, checked);
+
+    g_shell.backdropMode = kModeGridSplit;
+    DrawBackdrop(window, static_cast<double>(FrequencyToGraphOffset(window, in.value[2])));
+    BeginPageDrawing(window);
+    DrawTexts(window, kUnits);
+    if (drawing.lettersFirst) DrawTexts(window, drawing.letters);
+    DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
+    DrawTexts(window, kFieldTexts);
+    if (!drawing.lettersFirst) DrawTexts(window, drawing.letters);
+
+    DrawWires(window, drawing.wires);
+    for (const Point& c : drawing.coils)
+        DrawEllipse(window, c.x, c.y, kCoilSize, kCoilSize, kPartGrey, kPartGrey);
+    for (const Point& c : drawing.capacitors) DrawCapacitor(window, c);
+    DrawDriverSymbol(window, 380, 370);
+    DrawTweeterSymbol(window, 580, 375);
+    DrawWires(window, drawing.sketch);
+
+    for (std::size_t p = 0; p < labels.components.size(); ++p) {
+        const CrossoverComponent& c = network.components[p];
+        DrawValue(window, c.labelX, c.labelY, labels.components[p]);
+    }
+    DrawMarker(window, drawing.markerX, 230, 300);
+    DrawValue(window, 785, 210, labels.frequency);
+}
