@@ -2,7 +2,8 @@
 # The real program in a real X server (Xvfb): started without a display it
 # says so and exits 1; started with one it shows the splash; picked from the
 # menu bar with the mouse and typed into with real key events, its client
-# area shows exactly the canvas the scenario driver draws for the same steps;
+# area shows exactly the canvas the scenario driver draws for the same steps,
+# on every page in both languages;
 # the close button ends it with status 0.
 #
 # Usage: real_window_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive
@@ -58,13 +59,16 @@ exec 3>&-
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
+# The driver command that gives its menu bar the program's language.
+menu_language=""
+
 # Menu geometry as the program lays it out (the driver uses the same fonts
 # and style offscreen).
 # Prints "x y" of the centre of a menu-bar title and of an item in its
 # popup (which opens under the title), relative to the window.
 menu_points() {
     local geometry tx ty tw th ix iy iw ih
-    geometry=$(printf 'titlerect %s\nitemrect %s\n' "$1" "$2" | "$drive" 2>/dev/null)
+    geometry=$(printf '%stitlerect %s\nitemrect %s\n' "$menu_language" "$1" "$2" | "$drive" 2>/dev/null)
     read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
     read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
     [ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
@@ -115,7 +119,6 @@ matches() {
 
 # The paint handler also draws a black line along the client's top edge.
 close_button=(-draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0")
-fields=(-draw "rectangle 280,40 379,64" -draw "rectangle 280,70 379,94")
 
 # ---- The splash, as a user first sees it ------------------------------------------
 printf 'png %s\n' "$work/splash_canvas.png" | "$drive" >/dev/null 2>&1
@@ -123,28 +126,108 @@ mask "$work/splash_canvas.png" "$work/splash_expected.png" "${close_button[@]}"
 matches "$work/splash_expected.png" "the start page" "${close_button[@]}"
 echo "ok: the start page shows the splash"
 
-# ---- Resistors in parallel, picked with the mouse, typed with real keys ---------------
-choose Elektronik "Motstånd parallellkopplat"
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
-xdotool type --delay 40 "4,7"
-xdotool key --delay 40 Tab
-xdotool type --delay 40 "2.2"
-xdotool key --delay 40 Return
-printf 'menu Motstånd parallellkopplat\ntype 4,7\nkey Tab\ntype 2.2\nkey Return\npng %s\ndump\n' \
-    "$work/page_canvas.png" | "$drive" >"$work/page_dump.txt" 2>/dev/null
-grep -q 'text 530 250 result 0x000000 "1.50 ohm"' "$work/page_dump.txt" ||
-    fail "the driver did not compute the page: $(cat "$work/page_dump.txt")"
-mask "$work/page_canvas.png" "$work/page_expected.png" "${close_button[@]}" "${fields[@]}"
-matches "$work/page_expected.png" "resistors in parallel after typing 4,7 TAB 2.2 ENTER" \
-    "${close_button[@]}" "${fields[@]}"
-echo "ok: the page picked from the real menu matches the driver's canvas"
+# ---- Every page, picked with the mouse and typed into with real keys ---------------
+# The driver replays everything the real program has been given so far (field
+# texts stay between pages), so its canvas is what the real client must show.
+history=""
+
+# Masks for the visible fields and option buttons of a driver dump.
+control_masks() {
+    local kind x y
+    while read -r kind x y _; do
+        case $kind in
+        field) printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 99)) $((y + 24)) ;;
+        button) [ "$x" -ne 800 ] &&
+            printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 159)) $((y + 19)) ;;
+        esac
+    done <"$1"
+}
+
+# page TITLE ITEM STEP...: picks ITEM from the menu TITLE, then plays the
+# steps: "type:TEXT", "key:NAME" or "click:BUTTON TEXT", and compares.
+page() {
+    local title=$1 item=$2 step masks=() x y
+    shift 2
+    choose "$title" "$item"
+    xdotool windowfocus --sync "$wid" 2>/dev/null || true
+    history+="menu $item"$'\n'
+    for step in "$@"; do
+        case $step in
+        type:*) xdotool type --delay 40 "${step#type:}"; history+="type ${step#type:}"$'\n' ;;
+        key:*) xdotool key --delay 40 "${step#key:}"; history+="key ${step#key:}"$'\n' ;;
+        click:*)
+            printf '%sdump\n' "$history" | "$drive" 2>/dev/null |
+                grep "^button .* \"${step#click:}\"\$" | tail -n1 >"$work/button"
+            read -r _ x y _ <"$work/button"
+            [ -n "${y:-}" ] || fail "$item: no button ${step#click:} to click"
+            xdotool mousemove --sync $((cx + x + 7)) $((cy + y + 8)) click 1
+            sleep 0.3
+            history+="click ${step#click:}"$'\n'
+            ;;
+        esac
+    done
+    printf '%spng %s\ndump\n' "$history" "$work/page_canvas.png" | "$drive" >"$work/page_dump.txt" 2>&1 ||
+        fail "the driver could not play the steps for $item: $(tail -n2 "$work/page_dump.txt")"
+    awk '/^dump/{n=NR} {line[NR]=$0} END{for(i=n;i<=NR;i++) print line[i]}' "$work/page_dump.txt" |
+        grep -E '^(field|button) ' >"$work/controls"
+    mapfile -t masks < <(control_masks "$work/controls")
+    mask "$work/page_canvas.png" "$work/page_expected.png" "${close_button[@]}" "${masks[@]}"
+    matches "$work/page_expected.png" "$item after: $*" "${close_button[@]}" "${masks[@]}"
+    echo "ok: $item"
+}
+
+# One scenario per page: in Swedish typical values are typed, with TAB and
+# ENTER, and a filter type chosen on two crossovers; in English each page is
+# opened again with the values it holds and ENTER is pressed.
+swedish_pages=("Delningsfilter 2v 6dB" "NotchFilter" "Baffelsteg" "Baffelsteg kompensation"
+    "Delningsfilter 2v 12dB" "Delningsfilter 2v 18dB" "Konjugatlänk (Zobel)"
+    "Effekt ur Förstärkare" "Trådmotstånd diam x längd" "Motstånd parallellkopplat"
+    "Kondensator seriekopplat" "Filter Lågpass RC" "Filter Högpass RC" "Filter Bandpass RC"
+    "Filter Notch" "Filter Zobel" "Filter Thiele" "Linda luftspole, ett lager")
+english_pages=("Crossover filter 2w 6dB" "NotchFilter" "Baffelsteg" "Baffelsteg kompensation"
+    "Crossover filter 2w 12dB" "Crossover filter 2w 18dB" "Conjugate link (Zobel)"
+    "Power out of Amplifier" "Wire resistance diam x length" "Resistance connected in parallel"
+    "Capacitor connected in series" "Filter Lowpass RC" "Filter Highpass RC" "Filter Bandpass RC"
+    "Filter Notch" "Filter Zobel" "Filter Thiele" "Wind Air coil, one layer")
+steps=("type:8 key:Tab type:6 key:Tab type:2500,5 key:Return"
+    "type:2500 key:Tab type:4 key:Return"
+    "type:300 key:Return"
+    "type:250 key:Tab type:8 key:Return"
+    "type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley"
+    "type:8 key:Tab type:6 key:Tab type:2000 key:Return click:Bessel"
+    "type:6,4 key:Tab type:0.5 key:Return"
+    "type:8 key:Tab type:20 key:Return"
+    "type:0,5 key:Tab type:10000 key:Return"
+    "type:4,7 key:Tab type:2.2 key:Return"
+    "type:10 key:Tab type:10 key:Return"
+    "type:1000 key:Tab type:0,1 key:Return"
+    "type:4700 key:Tab type:0.047 key:Return"
+    "type:1000 key:Tab type:1 key:Tab type:1000 key:Tab type:0,01 key:Return"
+    "type:1000 key:Tab type:0.1 key:Return"
+    "type:10 key:Tab type:1 key:Return"
+    "type:8 key:Tab type:1 key:Return"
+    "type:100 key:Tab type:20 key:Tab type:0,8 key:Return")
+for i in "${!swedish_pages[@]}"; do
+    menu=Elektronik
+    [ "$i" -lt 7 ] && menu=Högtalare
+    # shellcheck disable=SC2086
+    page "$menu" "${swedish_pages[$i]}" ${steps[$i]}
+done
 
 # ---- English from the menu: the bare page, no fields -------------------------------------
 choose Svenska English
-printf 'menu English\npng %s\n' "$work/english_canvas.png" | "$drive" >/dev/null 2>&1
+history+="menu English"$'\n'
+menu_language="command 2102"$'\n'
+printf '%spng %s\n' "$history" "$work/english_canvas.png" | "$drive" >/dev/null 2>&1
 mask "$work/english_canvas.png" "$work/english_expected.png" "${close_button[@]}"
 matches "$work/english_expected.png" "the page after choosing English" "${close_button[@]}"
 echo "ok: choosing English shows the bare page"
+
+for i in "${!english_pages[@]}"; do
+    menu=Electronics
+    [ "$i" -lt 7 ] && menu=Loudspeaker
+    page "$menu" "${english_pages[$i]}" key:Return
+done
 
 # ---- The close button ends the program with status 0 -----------------------------------
 xdotool mousemove --sync $((cx + 855)) $((cy + 542)) click 1
