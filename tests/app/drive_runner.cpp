@@ -1,5 +1,7 @@
 #include "drive_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,23 +52,15 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::vector<std::vector<std::string>> Dumps(const std::string& transcript) {
-    std::vector<std::vector<std::string>> dumps;
+std::vector<std::string> LastDump(const std::string& transcript) {
+    std::vector<std::string> dump;
     bool inDump = false;
     for (const std::string& line : Lines(transcript)) {
-        if (line.rfind("screen ", 0) == 0) {
-            dumps.emplace_back();
-            inDump = true;
-        }
-        if (inDump) dumps.back().push_back(line);
+        if (line.starts_with("screen ")) dump.clear(), inDump = true;
+        if (inDump) dump.push_back(line);
         if (line == "end") inDump = false;
     }
-    return dumps;
-}
-
-std::vector<std::string> LastDump(const std::string& transcript) {
-    auto dumps = Dumps(transcript);
-    return dumps.empty() ? std::vector<std::string>{} : dumps.back();
+    return dump;
 }
 
 std::vector<std::string> Texts(const std::vector<std::string>& dump) {
@@ -75,4 +69,36 @@ std::vector<std::string> Texts(const std::vector<std::string>& dump) {
         if (line.rfind("text ", 0) == 0) texts.push_back(line.substr(5));
     }
     return texts;
+}
+
+void Play(const std::vector<Step>& steps) {
+    std::string script;
+    for (const Step& step : steps) {
+        script += step.script;
+        for (const std::string& want : step.want)
+            if (want.starts_with("pixel ")) script += want.substr(0, want.rfind(' ')) + "\n";
+        script += "dump\n";
+    }
+    const DriveResult run = Drive(script);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::vector<std::string>> printed(1);
+    for (const std::string& line : Lines(run.out)) {
+        printed.back().push_back(line);
+        if (line == "end") printed.emplace_back();
+    }
+    ASSERT_EQ(printed.size(), steps.size() + 1) << run.out;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i + 1) + ": " + steps[i].script);
+        for (const std::string& want : steps[i].want) {
+            if (!want.starts_with('!')) {
+                EXPECT_TRUE(Has(printed[i], want)) << want;
+                continue;
+            }
+            for (const std::string& line : printed[i])
+                EXPECT_TRUE(line.find(want.substr(1)) == line.npos) << want << " in " << line;
+        }
+        if (steps[i].unchanged) {
+            EXPECT_EQ(Texts(printed[i]), Texts(printed[i - 1]));
+        }
+    }
 }

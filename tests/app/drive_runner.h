@@ -13,9 +13,19 @@ struct DriveResult {
 DriveResult Drive(const std::string& script);
 std::vector<std::string> Lines(const std::string& text);
 bool Has(const std::vector<std::string>& lines, const std::string& line);
-// The `dump` blocks of a transcript, each as its lines.
-std::vector<std::vector<std::string>> Dumps(const std::string& transcript);
 // The lines of the last `dump` block in a transcript.
 std::vector<std::string> LastDump(const std::string& transcript);
-// The `text X Y ...` lines of a dump block, without the `text ` prefix.
+// The `text X Y ...` lines of a dump, without the `text ` prefix.
 std::vector<std::string> Texts(const std::vector<std::string>& dump);
+
+// One step of a scenario: script lines, then a query of each wanted pixel
+// line's pixel, then a dump. What the step printed must hold each `want`
+// line; one starting with '!' is a text that none of its lines may contain.
+// `unchanged`: its page texts are those of the step before.
+struct Step {
+    std::string script;
+    std::vector<std::string> want;
+    bool unchanged = false;
+};
+// Plays the steps in one run of the driver and checks each.
+void Play(const std::vector<Step>& steps);

@@ -68,9 +68,18 @@ TEST(Shell, EnterRunCountsPerScreen) {
     for (int id : twice) EXPECT_EQ(FindScreen(id)->enterRuns, 2) << id;
     EXPECT_EQ(FindScreen(1035)->enterRuns, 4);
     EXPECT_EQ(FindScreen(504), nullptr);
-    EXPECT_EQ(AllScreens().size(), 18u);
-    EXPECT_EQ(AllScreens().front().id, 500);
-    EXPECT_EQ(AllScreens().back().id, 1130);
+}
+
+// A TAB with no key pending moves no focus and so paints nothing, but on the
+// baffle-step pages: 505 runs in full, 506 paints once more after its step.
+TEST(Shell, TabWithoutAKeyRepaintsOnlyTheBaffleStepPages) {
+    for (int id : {1005, 506, 501, 505, 1027}) {
+        Command(id);
+        g_shell.splash = 1;   // cleared by the next paint
+        Command(9);
+        EXPECT_EQ(g_shell.splash, id == 505 || id == 506 ? 0 : 1) << id;
+        g_shell.splash = 0;
+    }
 }
 
 TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
@@ -86,7 +95,6 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     for (const char* pageText : {"Kondensator seriekopplad", "Kondensator A", "uF", "=", "A"})
         EXPECT_EQ(std::count(texts.begin(), texts.end(), pageText), 0) << pageText;
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Made by Tulke"), 2);
-    EXPECT_EQ(ProbeMenuBar(TheApp()).front().title, "English");
     // Choosing the language that is current still hides and rebuilds.
     Command(1015);
     EXPECT_EQ(VisibleFields(), 2);
@@ -95,13 +103,6 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     Command(2101);
     EXPECT_EQ(g_shell.language, 1);
     EXPECT_EQ(CloseButtonText(), "STÄNG"_cp);
-    EXPECT_EQ(ProbeMenuBar(TheApp()).front().title, "Svenska");
-    // The close button is never hidden.
-    for (const ProbeButton& b : ProbeButtons()) {
-        if (b.handle == g_shell.closeButton) {
-            EXPECT_TRUE(b.visible);
-        }
-    }
 }
 
 }  // namespace
