@@ -83,7 +83,8 @@ for _ in $(seq 100); do
 done
 exec 3>&-
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # A desktop session has a private runtime directory; without one Qt warns.
 mkdir -m 700 "$work/runtime"
