@@ -259,6 +259,15 @@ int SetWindowColor(Window window, Colour colour) {
     return 0;
 }
 
+int SetAccessibleName(Window control, const char* name) {
+    if (control == nullptr || control->widget == nullptr || name == nullptr) return 1;
+    // Unchanged names are left alone: a screen reader may read a renamed
+    // control out again.
+    const QString text = tk::ToQString(name);
+    if (control->widget->accessibleName() != text) control->widget->setAccessibleName(text);
+    return 0;
+}
+
 void PostCommand(Window window, WParam id) {
     if (window == nullptr || window->widget == nullptr) return;
     ++tk::PendingCommands();
