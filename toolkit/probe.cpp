@@ -6,6 +6,7 @@
 #include "text.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -148,6 +149,12 @@ bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
     if (action == nullptr) return false;
     action->trigger();
     return true;
+}
+
+std::string ProbeAccessibleName(Window control) {
+    if (control == nullptr || control->widget == nullptr) return {};
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control->widget);
+    return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
 bool ProbeTypeText(const std::string& utf8) {

@@ -53,6 +53,11 @@ std::vector<ProbePopup> ProbeMenuBar(Window window);
 // there is none.
 bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text);
 
+// The name assistive technology reads for a window or control (its
+// accessible name, or what the platform makes of it when none is set);
+// Windows-1252.
+std::string ProbeAccessibleName(Window control);
+
 // Types UTF-8 text into the focused widget as key presses; false when no
 // widget has the focus.
 bool ProbeTypeText(const std::string& utf8);

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
@@ -94,8 +95,7 @@ protected:
         MainWindowProc(handle_, WM_PAINT, 0, 0);
         handle_->inPaint = false;
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(0, 0, handle_->clientImage->image);
+        painter.drawImage(0, 0, ForScreen(handle_->clientImage->image, devicePixelRatioF()));
         // The paint handler copies the whole canvas, not only the part that
         // asked for a repaint (a field that was hidden, say): show all of it.
         if (!QRegion(rect()).subtracted(event->region()).isEmpty()) update();
@@ -103,7 +103,32 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    // The client image in the screen's pixels. A whole scale factor repeats
+    // every pixel as a block, so lines and letters stay as crisp as on the
+    // canvas; any other factor repeats them by the next whole factor and
+    // then averages down, which keeps strokes even instead of one or two
+    // pixels wide by chance. The result is kept until the image or the
+    // factor changes.
+    const QImage& ForScreen(const QImage& image, qreal ratio) {
+        if (ratio <= 1.0) return image;
+        if (image.cacheKey() == sourceKey_ && ratio == scaledRatio_) return scaled_;
+        const int whole = static_cast<int>(std::ceil(ratio - 1e-6));
+        scaled_ = image.scaled(image.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (std::abs(ratio - whole) > 1e-6) {
+            const QSize target(static_cast<int>(std::lround(image.width() * ratio)),
+                               static_cast<int>(std::lround(image.height() * ratio)));
+            scaled_ = scaled_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        scaled_.setDevicePixelRatio(ratio);
+        sourceKey_ = image.cacheKey();
+        scaledRatio_ = ratio;
+        return scaled_;
+    }
+
     TkWindow* handle_;
+    QImage scaled_;
+    qint64 sourceKey_ = 0;
+    qreal scaledRatio_ = 0;
 };
 
 class MainFrame : public QMainWindow {
@@ -231,6 +256,15 @@ int SetWindowColor(Window window, Colour colour) {
                      QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
     window->widget->setPalette(palette);
     window->widget->update();
+    return 0;
+}
+
+int SetAccessibleName(Window control, const char* name) {
+    if (control == nullptr || control->widget == nullptr || name == nullptr) return 1;
+    // Unchanged names are left alone: a screen reader may read a renamed
+    // control out again.
+    const QString text = tk::ToQString(name);
+    if (control->widget->accessibleName() != text) control->widget->setAccessibleName(text);
     return 0;
 }
 

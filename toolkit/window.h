@@ -56,6 +56,9 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
 int CenterWindow(Window window);
 int SetWindowIcon(Window window, const char* iconName);
 int SetWindowColor(Window window, Colour colour);
+// The name assistive technology (a screen reader) gives a window or control;
+// `name` is Windows-1252. 0 on success, 1 for a null window or name.
+int SetAccessibleName(Window control, const char* name);
 
 // Posts WM_COMMAND with `id` to the window; handled first in first out, after
 // the event being handled now.

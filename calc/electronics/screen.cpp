@@ -7,6 +7,9 @@
 #include "toolkit/edit.h"
 #include "toolkit/text.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 constexpr int kFieldWidth = 100;
@@ -37,9 +40,36 @@ void MakeControls(Window window, Screen& screen) {
         screen.optionHandles[i] =
             CreateOptionButton(window, o.x, o.y, "ROUND", o.text, int(kFilterTypeCommand));
         HideOptionButton(screen.optionHandles[i]);
+        SetAccessibleName(screen.optionHandles[i], o.text);
         SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
     }
     if (options > 0) CheckOptionButton(screen.optionHandles[0]);
+}
+
+// What a user reads for a field: the nearest text in the label font left of
+// it on its row (drawn 5 pixels below the field's top), in the language the
+// page was just drawn in. The blanks that line labels up on the page count
+// as one.
+std::string FieldLabel(const std::vector<CanvasText>& texts, FieldPlace field) {
+    const CanvasText* nearest = nullptr;
+    for (const CanvasText& t : texts) {
+        if (t.font != AppFont(FontRole::Label) || t.y != field.y + 5 || t.x >= field.x) continue;
+        if (nearest == nullptr || t.x >= nearest->x) nearest = &t;
+    }
+    std::string label;
+    if (nearest == nullptr) return label;
+    for (char c : nearest->text) {
+        if (c == ' ' && (label.empty() || label.back() == ' ')) continue;
+        label.push_back(c);
+    }
+    if (!label.empty() && label.back() == ' ') label.pop_back();
+    return label;
+}
+
+void NameFields(const Screen& screen) {
+    const std::vector<CanvasText> texts = VisibleCanvasTexts(g_shell.canvas);
+    for (int i = 0; i < FieldCount(screen); ++i)
+        SetAccessibleName(screen.fieldHandles[i], FieldLabel(texts, screen.fields[i]).c_str());
 }
 
 // One step around the ring (first, second), (second, third) ... (last,
@@ -64,6 +94,7 @@ int RunScreen(Window window, Screen& screen) {
         if (FieldCount(screen) > 0) FocusEditField(screen.fieldHandles[0]);
         FieldInputs in = ReadFields(screen);
         if (screen.page != nullptr) screen.page(window, in);
+        NameFields(screen);
         SetDrawTarget(window, "CLIENT");
         RepaintWindow(window, "ERASED");
     }

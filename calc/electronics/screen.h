@@ -5,7 +5,8 @@
 // fields (in focus-ring order), its option buttons, and a page procedure that
 // computes and draws. RunScreen does the rest: it stores the current screen,
 // honours the recalc flag, makes the controls in the init pass, shows them,
-// reads and parses the fields, calls the page procedure, requests the repaint
+// reads and parses the fields, calls the page procedure, names each field
+// after the label drawn beside it (for screen readers), requests the repaint
 // and moves the focus one step around the ring.
 #pragma once
 
