@@ -79,10 +79,10 @@ protected:
 private:
     void Control(char16_t c) {
         switch (c) {
-            case kBackspace: backspace(); break;
+            case kBackspace: Edit([this] { backspace(); }); break;
             case kCopy: copy(); break;
-            case kCut: cut(); break;
-            case kUndo: undo(); break;
+            case kCut: Edit([this] { cut(); }); break;
+            case kUndo: Undo(); break;
             case kPaste: {
                 QString pasted = QApplication::clipboard()->text();
                 // A single-line field takes the first line only.
@@ -103,10 +103,38 @@ private:
             if (handle_->digitsOnly && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'))) continue;
             accepted.append(c);
         }
-        if (!accepted.isEmpty()) insert(accepted);
+        if (!accepted.isEmpty()) Edit([&] { insert(accepted); });
+    }
+
+    // One level of undo, as a Windows edit field has: Ctrl+Z brings back the
+    // text before the last change, and a second Ctrl+Z the change again. The
+    // line edit's own history, which would keep every change for as long as
+    // the program runs, is emptied after each one.
+    template <typename Change>
+    void Edit(Change change) {
+        const QString before = text();
+        change();
+        if (text() != before) {
+            undoText_ = before;
+            canUndo_ = true;
+        }
+        if (isUndoAvailable() || isRedoAvailable()) {
+            const int cursor = cursorPosition();
+            setText(text());   // clears the line edit's history
+            setCursorPosition(cursor);
+        }
+    }
+
+    void Undo() {
+        if (!canUndo_) return;
+        const QString now = text();
+        setText(undoText_);
+        undoText_ = now;
     }
 
     TkWindow* handle_;
+    QString undoText_;
+    bool canUndo_ = false;
 };
 
 }  // namespace

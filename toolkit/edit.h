@@ -4,8 +4,9 @@
 // with the key's Windows virtual-key code, except End, Home, Left and Right,
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
-// clipboard shortcuts still edit. The text is Windows-1252; a character with
-// no Windows-1252 byte is not accepted.
+// clipboard shortcuts still edit; Ctrl+Z undoes the last change (one level,
+// a second Ctrl+Z redoes it). The text is Windows-1252; a character with no
+// Windows-1252 byte is not accepted.
 #pragma once
 
 #include "draw.h"

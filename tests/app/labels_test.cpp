@@ -2,23 +2,11 @@
 // (and graph offsets) as pure functions, the depth table of the notch filter,
 // the air-coil root and the crossover coefficients against their prototypes.
 
-#include "calc/electronics/air_coil.h"
-#include "calc/electronics/amplifier_power.h"
-#include "calc/electronics/capacitors_series.h"
-#include "calc/electronics/rc_band_pass.h"
-#include "calc/electronics/rc_corner.h"
-#include "calc/electronics/rc_notch.h"
-#include "calc/electronics/rc_zobel.h"
-#include "calc/electronics/resistors_parallel.h"
-#include "calc/electronics/thiele.h"
-#include "calc/electronics/wire_resistance.h"
-#include "calc/loudspeaker/baffle_step.h"
-#include "calc/loudspeaker/baffle_step_compensation.h"
-#include "calc/loudspeaker/conjugate_link.h"
+#include "page_labels.h"
+
 #include "calc/loudspeaker/crossover_12db.h"
 #include "calc/loudspeaker/crossover_18db.h"
 #include "calc/loudspeaker/crossover_6db.h"
-#include "calc/loudspeaker/notch_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +18,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 FieldInputs In(const Strings& typed) { return InputsFromTexts(typed); }
 
 std::string Join(const Strings& parts) {
@@ -42,37 +28,21 @@ std::string Join(const Strings& parts) {
 std::string At(double offset) { return " @" + std::to_string(static_cast<int>(offset)); }
 
 // The labels of a page joined by " | ", then the graph offset, if any, after '@'.
-std::string Of(const ResistorsParallelLabels& l) { return Join({l.a, l.b, l.total}); }
-std::string Of(const CapacitorsSeriesLabels& l) { return Join({l.a, l.b, l.total}); }
-std::string Of(const AmplifierPowerLabels& l) {
-    return Join({l.power, l.resistance, l.current, l.voltage});
-}
-std::string Of(const WireResistanceLabels& l) {
-    return Join({l.diameter, l.section, l.length, l.resistance});
-}
-std::string Of(const AirCoilLabels& l) {
-    return Join({l.inductance, l.coilDiameter, l.wireDiameter, l.turns, l.length});
-}
-std::string Of(const RcFilterLabels& l) { return Join({l.r, l.c, l.corner}) + At(l.graphOffset); }
-std::string Of(const RcBandPassLabels& l) {
-    return Join({l.r1, l.c1, l.r2, l.c2, l.highPass, l.lowPass});
-}
-std::string Of(const RcNotchLabels& l) {
-    return Join({l.r, l.c, l.r3, l.c23, l.f}) + At(l.graphOffset);
-}
-std::string Of(const RcZobelLabels& l) { return Join({l.r, l.c, l.f}) + At(l.graphOffset); }
-std::string Of(const ThieleLabels& l) { return Join({l.r, l.l, l.f}) + At(l.graphOffset); }
-std::string Of(const ConjugateLinkLabels& l) { return Join({l.r1, l.c1}); }
+template <typename Labels>
+std::string Of(const Labels& l) { return Join(ValueLabels(l)); }
+std::string Of(const RcFilterLabels& l) { return Join(ValueLabels(l)) + At(l.graphOffset); }
+std::string Of(const RcNotchLabels& l) { return Join(ValueLabels(l)) + At(l.graphOffset); }
+std::string Of(const RcZobelLabels& l) { return Join(ValueLabels(l)) + At(l.graphOffset); }
+std::string Of(const ThieleLabels& l) { return Join(ValueLabels(l)) + At(l.graphOffset); }
 std::string Of(const NotchFilterLabels& l) {   // then depth / width of the dip
-    return Join({l.frequency, l.c1, l.l1, l.resistor, std::to_string(l.depth)}) + "/" +
-           std::to_string(l.width);
+    return Join(ValueLabels(l)) + " | " + std::to_string(l.depth) + "/" + std::to_string(l.width);
 }
 std::string Of(const BaffleStepView& v) {   // then the marker x when a curve is drawn
     return v.frequency + (v.curve ? " | " + std::to_string(v.x0 + 301) : "") +
            (v.outOfRange ? " | OUT OF RANGE" : "");
 }
 std::string Of(const BaffleStepCompensationLabels& l) {
-    return Join({l.frequency, l.coil, l.resistor}) + At(l.graphOffset);
+    return Join(ValueLabels(l)) + At(l.graphOffset);
 }
 
 using Shown = std::string (*)(const Strings&);
@@ -86,8 +56,7 @@ template <CrossoverLabels (*Page)(const FieldInputs&, std::span<const bool>)>
 std::string Crossover(const Strings& t) {
     bool states[kMaxOptions] = {};
     for (std::size_t i = 0; i < t[3].size(); ++i) states[i] = t[3][i] == '1';
-    const CrossoverLabels l = Page(In(t), std::span<const bool>(states, t[3].size()));
-    return Join(l.components) + " | " + l.frequency;
+    return Of(Page(In(t), std::span<const bool>(states, t[3].size())));
 }
 
 const Shown kParallel = Show<ResistorsParallelPage>, kSeries = Show<CapacitorsSeriesPage>,

@@ -201,6 +201,18 @@ TEST_F(FieldTest, TextIsWindows1252AndPastesOnlyTheFirstLine) {
     EXPECT_EQ(Text(1), "1,5k1,5k1,5k");   // up to twelve characters
 }
 
+TEST_F(FieldTest, CtrlZTakesBackOnlyTheLastChangeAndASecondCtrlZRedoesIt) {
+    ProbeTypeText("12");
+    ProbePressKey("Backspace");
+    for (const char* shown : {"12", "1", "12"}) {   // never "": no history of every change
+        ProbePressKey("Ctrl+Z");
+        EXPECT_EQ(Text(0), shown);
+    }
+    ProbePressKey("Left");
+    ProbeTypeText("3");   // the caret stays where the last change left it
+    EXPECT_EQ(Text(0), "132");
+}
+
 TEST_F(FieldTest, TabAndEnterInsertNothingAndMoveTheFocusOnce) {
     ProbeTypeText("1");
     ProbePressKey("Tab");
