@@ -1,0 +1,228 @@
+// Benchmarks of the application on the offscreen platform: one full run of
+// every calculator screen, an ENTER on the twin-T page, the main window's
+// creation with its init pass, and the number conversions.
+//
+// The application is started in-process once, as the tests start it; every
+// page gets typical values typed into its fields before anything is timed.
+
+#include "app/screens.h"
+#include "app/shell.h"
+#include "toolkit/probe.h"
+#include "toolkit/qt_bridge.h"
+#include "toolkit/text.h"
+#include "toolkit/window.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QWidget>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct PageInput {
+    int id;
+    const char* name;
+    std::vector<const char*> fields;   // typed into the fields in ring order
+    const char* option = nullptr;      // filter type clicked afterwards
+};
+
+const PageInput kPages[] = {
+    {500, "conjugate_link", {"6,4", "0.5"}},
+    {507, "notch_filter", {"2500", "4"}},
+    {505, "baffle_step", {"300"}},
+    {506, "baffle_step_compensation", {"250", "8"}},
+    {501, "crossover_6db", {"8", "6", "2500,5"}},
+    {502, "crossover_12db", {"8", "6", "3000"}, "Linkwitz-Riley"},
+    {503, "crossover_18db", {"8", "6", "2000"}, "Bessel"},
+    {1001, "amplifier_power", {"8", "20"}},
+    {1003, "wire_resistance", {"0,5", "10000"}},
+    {1005, "resistors_parallel", {"4,7", "2.2"}},
+    {1015, "capacitors_series", {"10", "10"}},
+    {1017, "rc_low_pass", {"1000", "0,1"}},
+    {1022, "rc_high_pass", {"4700", "0.047"}},
+    {1027, "rc_band_pass", {"1000", "1", "1000", "0,01"}},
+    {1035, "rc_twin_t", {"1000", "0.1"}},
+    {1043, "rc_zobel", {"10", "1"}},
+    {1048, "thiele", {"8", "1"}},
+    {1130, "air_coil", {"100", "20", "0,8"}},
+};
+
+Window g_app = nullptr;
+
+// Opens every page once and types its values, as a user would.
+bool FillPages() {
+    for (const PageInput& page : kPages) {
+        const ScreenEntry* entry = FindScreen(page.id);
+        if (entry == nullptr) {
+            std::fprintf(stderr, "no screen %d\n", page.id);
+            return false;
+        }
+        RunScreenById(g_app, page.id);
+        ProbeProcessEvents();
+        for (std::size_t i = 0; i < page.fields.size(); ++i) {
+            FocusEditField(entry->screen->fieldHandles[i]);
+            if (!ProbeTypeText(page.fields[i])) {
+                std::fprintf(stderr, "page %d: field %zu takes no text\n", page.id, i);
+                return false;
+            }
+            ProbeProcessEvents();
+        }
+        RunScreenById(g_app, page.id);
+        ProbeProcessEvents();
+        if (page.option != nullptr && !ProbeClickButton(page.option)) {
+            std::fprintf(stderr, "page %d: no button %s\n", page.id, page.option);
+            return false;
+        }
+        ProbeProcessEvents();
+    }
+    return true;
+}
+
+// One full run of a screen: fields read, values computed, backdrop, page and
+// value labels drawn, repaint requested. The paint that follows is handled
+// outside the timing.
+void ScreenRun(benchmark::State& state, int id) {
+    RunScreenById(g_app, id);
+    ProbeProcessEvents();
+    for (auto _ : state) {
+        RunScreenById(g_app, id);
+        state.PauseTiming();
+        ProbeProcessEvents();
+        state.ResumeTiming();
+    }
+}
+
+// ENTER pressed in a field of the twin-T page: the key is forwarded, the
+// page runs four times and the window is painted.
+void EnterOnTwinT(benchmark::State& state) {
+    RunScreenById(g_app, 1035);
+    ProbeProcessEvents();
+    for (auto _ : state) {
+        if (!ProbePressKey("Return")) {
+            state.SkipWithError("no field has the focus");
+            break;
+        }
+        ProbeProcessEvents();
+    }
+}
+
+// The main window made from nothing: canvas, fonts, close button, the init
+// pass over all eighteen screens, menu bar, start page, shown and painted
+// once. Each new window gets a title of its own (one window per title), and
+// the running application's state is put back afterwards.
+void WindowCreation(benchmark::State& state) {
+    const ShellState kept = g_shell;
+    struct Handles {
+        std::array<Window, kMaxFields> fields;
+        std::array<Window, kMaxOptions> options;
+    };
+    std::vector<Handles> keptHandles;
+    for (const ScreenEntry& entry : AllScreens())
+        keptHandles.push_back({entry.screen->fieldHandles, entry.screen->optionHandles});
+    static int serial = 0;
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        g_shell = ShellState{};
+        for (const ScreenEntry& entry : AllScreens()) {
+            entry.screen->fieldHandles = {};
+            entry.screen->optionHandles = {};
+        }
+        const std::size_t controlsBefore = tk::Controls().size();
+        const std::string title = "Selvaquin benchmark " + std::to_string(++serial);
+        state.ResumeTiming();
+
+        Window window = OpenMainWindow(0, title.c_str(), 400, 100, 1006, 600, "MIN_MAX_CLO");
+        if (window != nullptr) CenterWindow(window);
+        ProbeProcessEvents();
+
+        state.PauseTiming();
+        if (window == nullptr) {
+            state.SkipWithError("no window");
+            break;
+        }
+        tk::Controls().resize(controlsBefore);
+        delete window->widget;
+        window->widget = nullptr;
+        window->client = nullptr;
+        ProbeProcessEvents();
+        state.ResumeTiming();
+    }
+
+    g_shell = kept;
+    std::size_t i = 0;
+    for (const ScreenEntry& entry : AllScreens()) {
+        entry.screen->fieldHandles = keptHandles[i].fields;
+        entry.screen->optionHandles = keptHandles[i].options;
+        ++i;
+    }
+}
+
+// Texts as users type them, and results as pages format them.
+const char* const kNumberTexts[] = {"2500.5", "0.047", "8", "1000", "6.4", "0.01", "", "1e3"};
+struct Formatting {
+    double value;
+    int decimals;
+};
+const Formatting kResults[] = {{1591.5494309189535, 0}, {0.7808688094430304, 3},
+                               {1.5, 2}, {2.125, 2},   // the last one an exact half
+                               {3.3863165, 4},          {0.000123456789, 8}};
+
+void ParseNumbers(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const char* text : kNumberTexts) benchmark::DoNotOptimize(ParseNumber(text));
+    }
+    state.SetItemsProcessed(state.iterations() * std::size(kNumberTexts));
+}
+
+void FormatNumbers(benchmark::State& state) {
+    std::string text;
+    for (auto _ : state) {
+        for (const Formatting& f : kResults) {
+            FormatNumber(text, f.value, f.decimals);
+            benchmark::DoNotOptimize(text.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * std::size(kResults));
+}
+
+// Five repetitions each; the report shows mean, median and spread.
+benchmark::internal::Benchmark* Median(benchmark::internal::Benchmark* b) {
+    return b->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    g_app = StartSelvaquin();
+    if (g_app == nullptr) return 1;
+    ProbeProcessEvents();
+    if (!FillPages()) return 1;
+
+    for (const PageInput& page : kPages) {
+        const std::string name = "Screen/" + std::to_string(page.id) + "_" + page.name;
+        Median(benchmark::RegisterBenchmark(name.c_str(), ScreenRun, page.id))
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2);
+    }
+    Median(benchmark::RegisterBenchmark("EnterTwinT_1035", EnterOnTwinT))
+        ->Unit(benchmark::kMicrosecond)
+        ->MinTime(0.2);
+    Median(benchmark::RegisterBenchmark("ParseNumber", ParseNumbers))->MinTime(0.2);
+    Median(benchmark::RegisterBenchmark("FormatNumber", FormatNumbers))->MinTime(0.2);
+    // Last: it makes and throws away whole windows.
+    Median(benchmark::RegisterBenchmark("WindowCreation", WindowCreation))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(10);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

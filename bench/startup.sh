@@ -1,0 +1,193 @@
+#!/bin/bash
+# Start-up time and peak memory of Selvaquin next to a floor: a bare Qt 6
+# Widgets window of the same size with a menu bar and one line edit
+# (floor-window), both in one X server (Xvfb) of our own, measured the same
+# way from outside:
+#
+# - start-up: startup-watch starts the program and reads one pixel of the
+#   window from the X server until the first paint has put it there (a pixel
+#   of the splash name for Selvaquin, the inside of the line edit for the
+#   floor);
+# - peak memory: VmHWM of the process after the menu has been used as a user
+#   would: Selvaquin gets every page chosen once from its menus with mouse
+#   clicks (xdotool), each page checked to have appeared; the floor gets its
+#   one menu item chosen as many times.
+#
+# The two programs take turns; one unmeasured start of each comes first. The
+# medians of the runs are printed with their ratios.
+#
+# Usage: bench/startup.sh [BUILD_DIR [RUNS]]   (defaults build/default, 5)
+set -u
+cd "$(dirname "$0")/.."
+build=${1:-build/default}
+runs=${2:-5}
+app=$build/selvaquin
+drive=$build/selvaquin-drive
+floor=$build/bench/floor-window
+watch=$build/bench/startup-watch
+work=$(mktemp -d)
+xvfb_pid=""
+prog_pid=""
+
+cleanup() {
+    [ -n "$prog_pid" ] && kill "$prog_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for f in "$app" "$drive" "$floor" "$watch"; do
+    [ -x "$f" ] || fail "$f is missing: build with cmake --build --preset default"
+done
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
+done
+
+# The pixels that tell that the first paint is on the screen, in client
+# coordinates (the client is the lowest 600 rows of each window).
+app_pixel=(390 256 009696)     # inside the S of the splash name
+floor_pixel=(330 52 FFFFFF)    # inside the line edit
+got=$(printf 'pixel %s %s\n' "${app_pixel[0]}" "${app_pixel[1]}" |
+    QT_QPA_PLATFORM=offscreen "$drive" 2>/dev/null)
+[ "$got" = "pixel ${app_pixel[0]} ${app_pixel[1]} 0x969600" ] ||
+    fail "the splash has moved: the driver says '$got'"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+exec 3>&-
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# Where to click for each Selvaquin page: the centres of the menu title and of
+# the item, relative to the menu bar (the driver lays the menus out with the
+# same fonts and style).
+menus=(Högtalare Högtalare Högtalare Högtalare Högtalare Högtalare Högtalare
+    Elektronik Elektronik Elektronik Elektronik Elektronik Elektronik Elektronik
+    Elektronik Elektronik Elektronik Elektronik)
+items=("Konjugatlänk (Zobel)" "Delningsfilter 2v 6dB" "Delningsfilter 2v 12dB"
+    "Delningsfilter 2v 18dB" "Baffelsteg" "Baffelsteg kompensation" "NotchFilter"
+    "Effekt ur Förstärkare" "Trådmotstånd diam x längd" "Motstånd parallellkopplat"
+    "Kondensator seriekopplat" "Filter Lågpass RC" "Filter Högpass RC" "Filter Bandpass RC"
+    "Filter Notch" "Filter Zobel" "Filter Thiele" "Linda luftspole, ett lager")
+script=""
+for i in "${!items[@]}"; do
+    script+="titlerect ${menus[$i]}"$'\n'"itemrect ${items[$i]}"$'\n'
+done
+mapfile -t geometry < <(printf '%s' "$script" | QT_QPA_PLATFORM=offscreen "$drive" 2>/dev/null |
+    sed 's/"[^"]*"/X/' | awk '{print $3, $4, $5, $6}')
+[ "${#geometry[@]}" -eq $((2 * ${#items[@]})) ] || fail "the driver gave no menu geometry"
+app_clicks=()
+for i in "${!items[@]}"; do
+    read -r tx ty tw th <<<"${geometry[$((2 * i))]}"
+    read -r ix iy iw ih <<<"${geometry[$((2 * i + 1))]}"
+    app_clicks+=("$((tx + tw / 2)) $((ty + th / 2)) $((tx + ix + iw / 2)) $((ty + th + iy + ih / 2))")
+done
+# The floor's one menu: its title at the left end of the bar, its item the
+# first line of the popup under it.
+floor_clicks=()
+for _ in "${!items[@]}"; do floor_clicks+=("20 12 30 -12"); done
+
+# The window's image, for telling whether a page has changed.
+window_sum() {
+    timeout 10 "$watch" --sum "$1"
+}
+
+# measure NAME PIXEL-X PIXEL-Y RRGGBB CHECK-PAGES CLICKS... -- PROGRAM
+# Appends "MS KB" to $work/NAME.
+measure() {
+    local name=$1 px=$2 py=$3 rgb=$4 check=$5 line mapped painted pid wid bar before now
+    shift 5
+    local clicks=()
+    while [ "$1" != "--" ]; do
+        clicks+=("$1")
+        shift
+    done
+    shift
+    "$watch" "$px" "$py" "$rgb" "$@" >"$work/watch.out" 2>"$work/watch.err" &
+    local watch_pid=$!
+    for _ in $(seq 600); do
+        [ -s "$work/watch.out" ] && break
+        kill -0 "$watch_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    read -r line <"$work/watch.out" || fail "$name did not start: $(cat "$work/watch.err")"
+    read -r _ mapped _ painted _ pid _ wid <<<"$line"
+    prog_pid=$pid
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    bar=$((HEIGHT - 600))
+    before=$(window_sum "$wid")
+    local seen=" $before "
+    for click in "${clicks[@]}"; do
+        read -r tx ty ix iy <<<"$click"
+        [ "$iy" -lt 0 ] && iy=$((bar - iy))
+        timeout 10 xdotool mousemove --sync $((X + tx)) $((Y + ty)) click 1
+        sleep 0.25
+        timeout 10 xdotool mousemove --sync $((X + ix)) $((Y + iy)) click 1
+        if [ "$check" = yes ]; then
+            # The page must appear, and differ from every page before it.
+            for _ in $(seq 50); do
+                now=$(window_sum "$wid")
+                [ "$now" != "$before" ] && break
+                sleep 0.1
+            done
+            case $seen in *" $now "*) fail "$name: no new page after clicking $click" ;; esac
+            seen+="$now "
+            before=$now
+        else
+            sleep 0.25
+        fi
+    done
+    local kb
+    kb=$(awk '/^VmHWM:/{print $2}' "/proc/$pid/status")
+    kill "$pid"
+    wait "$watch_pid" 2>/dev/null
+    prog_pid=""
+    echo "$painted $kb" >>"$work/$name"
+    printf '  %-10s start-up %7.1f ms (window mapped at %6.1f ms)  VmHWM %7d kB\n' \
+        "$name" "$painted" "$mapped" "$kb"
+}
+
+run() {
+    measure floor "${floor_pixel[@]}" no "${floor_clicks[@]}" -- "$floor"
+    measure selvaquin "${app_pixel[@]}" yes "${app_clicks[@]}" -- "$app"
+}
+
+echo "warm-up run (not counted):"
+run
+rm -f "$work/floor" "$work/selvaquin"
+for r in $(seq "$runs"); do
+    echo "run $r of $runs:"
+    # Take turns on who goes first.
+    if [ $((r % 2)) -eq 0 ]; then
+        measure selvaquin "${app_pixel[@]}" yes "${app_clicks[@]}" -- "$app"
+        measure floor "${floor_pixel[@]}" no "${floor_clicks[@]}" -- "$floor"
+    else
+        run
+    fi
+done
+
+median() {
+    sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+floor_ms=$(cut -d' ' -f1 "$work/floor" | median)
+floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
+app_ms=$(cut -d' ' -f1 "$work/selvaquin" | median)
+app_kb=$(cut -d' ' -f2 "$work/selvaquin" | median)
+echo
+echo "medians of $runs runs          start-up to first paint   peak memory (VmHWM)"
+printf 'floor window (bare Qt)        %10.1f ms            %10.0f kB\n' "$floor_ms" "$floor_kb"
+printf 'selvaquin                     %10.1f ms            %10.0f kB\n' "$app_ms" "$app_kb"
+awk -v a="$app_ms" -v f="$floor_ms" -v ak="$app_kb" -v fk="$floor_kb" 'BEGIN {
+    printf "ratio selvaquin / floor       %10.2f               %10.2f\n", a / f, ak / fk }'
