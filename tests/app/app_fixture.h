@@ -6,7 +6,7 @@
 #include "toolkit/probe.h"
 #include "toolkit/window.h"
 
-#include <string>
+#include <vector>
 
 // The main window of the running application (started on first call, with
 // the first paint done so the splash is gone).

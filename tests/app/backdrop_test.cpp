@@ -1,4 +1,5 @@
-// The page backdrop in its modes, the splash, and the hiding of controls.
+// The frequency-to-offset mapping, the shifted grid, the page backdrop in
+// its modes with the splash, and the hiding of controls.
 #include "app_fixture.h"
 
 #include "app/backdrop.h"
@@ -8,37 +9,115 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr long kSentinel = 0x123456, kBlackPx = 0, kWhitePx = 0xFFFFFF, kPanel = 0xEBEBEB;
-constexpr long kWindow = 0xF0F0F0, kOuter = 0x7D7D7D, kInner = 0x7A7A7A, kLight = 0xC8C8C8;
+constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8, kLevel = 0xAAAAAA;
+constexpr long kFine = 0xF0F0F0, kWindow = kFine, kPanel = 0xEBEBEB, kOuter = 0x7D7D7D, kInner = 0x7A7A7A;
 
-// Draws onto a canvas painted in the sentinel colour, hiding older texts.
-void Draw(int mode, double offset, int splash = 0) {
+int Offset(double hertz) { return FrequencyToGraphOffset(TheApp(), hertz); }
+long Px(int x, int y) { return CanvasPixel(g_shell.canvas, x, y); }
+std::vector<CanvasText> Texts() { return VisibleCanvasTexts(g_shell.canvas); }
+// The canvas painted in the sentinel colour, which hides older texts, as the target.
+Window Blank() {
     Window w = TheApp();
     SetDrawTarget(w, "MEMORY");
     SetMemoryDC(g_shell.canvas);
     FillBox(w, 0, 0, 1000, 600, kSentinel);
+    return w;
+}
+void DrawGrid(int selector, double offset) {
+    Window w = Blank();
+    EXPECT_EQ(DrawFrequencyGrid(w, selector, offset), 0);
+    SetDrawTarget(w, "CLIENT");
+}
+void Draw(int mode, double offset, int splash = 0) {
+    Window w = Blank();
     const int oldMode = std::exchange(g_shell.backdropMode, mode);
     const int oldSplash = std::exchange(g_shell.splash, splash);
     DrawBackdrop(w, offset);
     g_shell.backdropMode = oldMode;
     g_shell.splash = oldSplash;
 }
-long Px(int x, int y) { return CanvasPixel(g_shell.canvas, x, y); }
 
 }  // namespace
 
+TEST(GraphMapping, WorkedValuesStepsTruncationAndOutOfRange) {
+    // The steps at 300, 400, 600, 800 and 8000 Hz belong to the mapping.
+    const struct { double hertz; int value; } cases[] = {
+        {10, 586},      {10.5, 582},    {15, 552},      {299.9, 254},   {300, 253},
+        {399.9, 226},   {400, 225},     {599.9, 187},   {600, 186},     {799.9, 160},
+        {800, 158},     {999.9, 137},   {1300, 116},    {1592, 96},     {4500, -8},
+        {7999.9, -63},  {8000, -65},    {15924, -126},  {20000, -154},  {20000.99, -154}};
+    for (auto [hertz, value] : cases) EXPECT_EQ(Offset(hertz), value) << hertz << " Hz";
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double f : {-inf, 9.0, 9.5, 9.999, 20001.0, 25000.0, inf, std::nan("")})
+        EXPECT_EQ(Offset(f), kOutOfRange) << f << " Hz";
+}
+
+TEST(GraphMapping, EachLineLandsUnderTheMarkerAndSegmentsMeetButAtTheSteps) {
+    auto line = [](int x) { return Px(x, 232) == kGrey || Px(x, 232) == kBlack; };
+    // 10, 20 .. 90, 100, 200 .. 900, 1000, 2000 .. 10000 Hz.
+    for (double f = 10; f <= 10000; f += f < 100 ? 10 : f < 1000 ? 100 : 1000) {
+        DrawGrid(1, Offset(f));
+        EXPECT_TRUE(line(kMarkerColumn - 1) || line(kMarkerColumn) || line(kMarkerColumn + 1)) << f;
+        // Away from the steps the segment below ends on the line's own value (a
+        // hair above it, so truncation toward zero adds one below zero).
+        const bool step = f == 10 || f == 300 || f == 400 || f == 600 || f == 800 || f == 8000;
+        EXPECT_TRUE(step || Offset(f - 0.01) == Offset(f) + (Offset(f) < 0)) << f << " Hz";
+    }
+}
+
+TEST(GraphGrid, PixelsAndSmallFontLabelsAtSeveralOffsets) {
+    struct Case { double offset; int x, y; long colour; const char* text = nullptr; };
+    const Case cases[] = {
+        {0, 177, 198, kWhite}, {0, 972, 502, kWhite}, {0, 176, 300, kSentinel},
+        {0, 210, 232, kBlack}, {0, 949, 232, kBlack}, {0, 659, 232, kGrey}, {0, 659, 235, kFine},
+        {0, 300, 230, kBlack}, {0, 950, 230, kWhite}, {0, 300, 490, kBlack}, {0, 300, 350, kLevel},
+        {0, 470, 493, kFine}, {137, kMarkerColumn, 232, kGrey}, {137, 347, 232, kBlack},
+        {137, 313, 300, kSentinel}, {-600, 349, 232, kBlack}, {-600, 373, 300, kSentinel},
+        // x is the integer part of offset + c: -210.5 + 210 gives 0, 0.9 + 210 gives 210.
+        {-210.5, 0, 232, kBlack}, {0.9, 210, 232, kBlack},
+        // Black labels move with the grid, all but the unit.
+        {0, 200, 492, 0, "10       Hz"}, {0, 942, 492, 0, "20k"}, {0, 197, 223, 0, "20"},
+        {137, 790, 492, 0, "1k"}, {137, 334, 223, 0, "20"}, {137, 178, 313, 0, "dB"},
+        {-600, 342, 492, 0, "20k"}, {kNoGraph - 1, 178, 313, 0, "dB"},
+        {kNoGraph, 177, 198, kSentinel}, {kNoGraph, 210, 232, kSentinel}};
+    for (const Case& c : cases) {
+        DrawGrid(1, c.offset);
+        SCOPED_TRACE(testing::Message() << c.offset << " at " << c.x << "," << c.y);
+        // A pixel's colour, or the black small-font label found there once.
+        int found = 0;
+        for (const CanvasText& t : Texts())
+            found += c.text && t.text == c.text && t.x == c.x && t.y == c.y &&
+                     t.colour == 0 && t.font == AppFont(FontRole::Small);
+        EXPECT_EQ(c.text ? found : Px(c.x, c.y), c.text ? 1 : c.colour);
+    }
+}
+
+TEST(GraphGrid, LevelScaleOnlyForSelectorOneAndNoGraphDrawsNothing) {
+    DrawGrid(1, 0.0);
+    EXPECT_EQ(Texts().size(), 28u);
+    DrawGrid(2, 0.0);   // no level labels, but the level lines stay
+    EXPECT_EQ(Texts().size(), 23u);
+    EXPECT_EQ(Px(300, 290), kLevel);
+    DrawGrid(1, kNoGraph - 1);   // a far-off shift: only the unit is left on the canvas
+    EXPECT_EQ(Texts().size(), 1u);
+    DrawGrid(1, kNoGraph);
+    EXPECT_TRUE(Texts().empty());
+}
+
 TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll) {
-    using Texts = std::vector<std::string>;
-    const Texts maker = {"350 526 splash FFFFFF Made by Tulke",
+    using Lines = std::vector<std::string>;
+    const Lines maker = {"350 526 splash FFFFFF Made by Tulke",
                          "352 528 splash 969696 Made by Tulke"};
-    const struct { int mode; double offset; int splash; Texts first; } cases[] = {
+    const struct { int mode; double offset; int splash; Lines first; } cases[] = {
         {kModeGridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
         {kModeGridSplit, -599.5, 0, {}}, {kModeGridSplit, -600.5, 0, {}}, {kModeGrid, -600, 0, {}},
         {kModeGridSplit, -601.0, 0, {}}, {kModeGridSplit, 0.0, 0, {}}, {kModePlain, -600, 0, {}},
@@ -47,14 +126,14 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
     for (const auto& c : cases) {
         Draw(c.mode, c.offset, c.splash);
         // The texts in drawing order; grid labels aside, but none under the splash.
-        Texts texts;
-        for (const CanvasText& t : VisibleCanvasTexts(g_shell.canvas)) {
+        Lines texts;
+        for (const CanvasText& t : Texts()) {
             char line[128];
             std::snprintf(line, sizeof line, "%d %d %s %06X %s", t.x, t.y, FontRoleName(t.font),
                           static_cast<unsigned>(t.colour), t.text.c_str());
             if (c.splash || t.font != AppFont(FontRole::Small)) texts.push_back(line);
         }
-        Texts expected = c.first;
+        Lines expected = c.first;
         expected.insert(expected.end(), maker.begin(), maker.end());
         EXPECT_EQ(texts, expected) << c.mode << " " << c.offset << " " << c.splash;
     }
@@ -64,14 +143,14 @@ TEST(Backdrop, PanelsFramesMarginsAndSplashPerMode) {
     struct Pixel { int x, y; long colour; };
     const struct { int mode; double offset; int splash; std::vector<Pixel> pixels; } pages[] = {
         {kModePlain, 0, 0, {   // black top edge, panels with sunken frames, no grid
-            {500, 0, kBlackPx}, {80, 20, kWhitePx}, {80, 100, kPanel}, {80, 10, kOuter},
-            {80, 33, 0x969696}, {10, 505, kLight}, {500, 196, kOuter}, {973, 100, kLight},
-            {500, 100, kPanel}, {659, 232, kWhitePx}, {5, 300, kSentinel}, {500, 185, kSentinel}}},
+            {500, 0, kBlack}, {80, 20, kWhite}, {80, 100, kPanel}, {80, 10, kOuter},
+            {80, 33, 0x969696}, {10, 505, kGrey}, {500, 196, kOuter}, {973, 100, kGrey},
+            {500, 100, kPanel}, {659, 232, kWhite}, {5, 300, kSentinel}, {500, 185, kSentinel}}},
         {kModeGrid, 137, 0, {   // the shifted grid with 1 kHz under the marker
-            {kMarkerColumn, 232, kLight}, {347, 232, kBlackPx}, {80, 520, kSentinel}}},
+            {kMarkerColumn, 232, kGrey}, {347, 232, kBlack}, {80, 520, kSentinel}}},
         {kModeGridSplit, 137, 0, {   // margins painted over, frames drawn again
-            {kMarkerColumn, 232, kLight}, {347, 232, kWhitePx}, {608, 300, kLight},
-            {620, 300, kWindow}, {641, 300, kInner}, {980, 300, kWindow}, {973, 300, kLight},
+            {kMarkerColumn, 232, kGrey}, {347, 232, kWhite}, {608, 300, kGrey},
+            {620, 300, kWindow}, {641, 300, kInner}, {980, 300, kWindow}, {973, 300, kGrey},
             {170, 300, kWindow}, {175, 300, kOuter}, {5, 300, kWindow}, {10, 300, kOuter},
             {80, 528, kPanel}, {80, 529, kSentinel}}},
         {kModeGridSplit, kOutOfRange, 1, {   // the splash covers all but the bottom strip

@@ -9,35 +9,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-std::string TempPath(const char* name) {
+DriveResult Drive(const std::string& script) {
     static int serial = 0;
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir ? dir : "/tmp") + "/selvaquin_drive_" + std::to_string(getpid()) + "_" +
-           std::to_string(serial++) + "_" + name;
-}
-
-}  // namespace
-
-DriveResult Drive(const std::string& script) {
-    std::string in = TempPath("in"), out = TempPath("out"), err = TempPath("err");
-    std::ofstream(in, std::ios::binary) << script;
-    std::string command = std::string(SELVAQUIN_DRIVE) + " <" + in + " >" + out + " 2>" + err;
-    int status = std::system(command.c_str());
-    DriveResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-    std::remove(in.c_str());
-    std::remove(out.c_str());
-    std::remove(err.c_str());
+    const std::string base = std::string(dir ? dir : "/tmp") + "/selvaquin_drive_" +
+                             std::to_string(getpid()) + "_" + std::to_string(serial++);
+    std::ofstream(base + ".in", std::ios::binary) << script;
+    const int status =
+        std::system((SELVAQUIN_DRIVE " <" + base + ".in >" + base + ".out 2>" + base + ".err").c_str());
+    DriveResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, {}};
+    for (auto [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}}) {
+        std::ifstream in(base + suffix, std::ios::binary);
+        text->assign(std::istreambuf_iterator<char>(in), {});
+    }
+    for (const char* suffix : {".in", ".out", ".err"}) std::remove((base + suffix).c_str());
     return run;
 }
 
@@ -50,25 +38,6 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool Has(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::vector<std::string> LastDump(const std::string& transcript) {
-    std::vector<std::string> dump;
-    bool inDump = false;
-    for (const std::string& line : Lines(transcript)) {
-        if (line.starts_with("screen ")) dump.clear(), inDump = true;
-        if (inDump) dump.push_back(line);
-        if (line == "end") inDump = false;
-    }
-    return dump;
-}
-
-std::vector<std::string> Texts(const std::vector<std::string>& dump) {
-    std::vector<std::string> texts;
-    for (const std::string& line : dump) {
-        if (line.rfind("text ", 0) == 0) texts.push_back(line.substr(5));
-    }
-    return texts;
 }
 
 void Play(const std::vector<Step>& steps) {
@@ -87,6 +56,11 @@ void Play(const std::vector<Step>& steps) {
         if (line == "end") printed.emplace_back();
     }
     ASSERT_EQ(printed.size(), steps.size() + 1) << run.out;
+    auto texts = [&](std::size_t i) {
+        std::vector<std::string> lines = printed[i];
+        std::erase_if(lines, [](const std::string& line) { return !line.starts_with("text "); });
+        return lines;
+    };
     for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i + 1) + ": " + steps[i].script);
         for (const std::string& want : steps[i].want) {
@@ -98,7 +72,7 @@ void Play(const std::vector<Step>& steps) {
                 EXPECT_TRUE(line.find(want.substr(1)) == line.npos) << want << " in " << line;
         }
         if (steps[i].unchanged) {
-            EXPECT_EQ(Texts(printed[i]), Texts(printed[i - 1]));
+            EXPECT_EQ(texts(i), texts(i - 1));
         }
     }
 }

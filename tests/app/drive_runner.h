@@ -13,10 +13,6 @@ struct DriveResult {
 DriveResult Drive(const std::string& script);
 std::vector<std::string> Lines(const std::string& text);
 bool Has(const std::vector<std::string>& lines, const std::string& line);
-// The lines of the last `dump` block in a transcript.
-std::vector<std::string> LastDump(const std::string& transcript);
-// The `text X Y ...` lines of a dump, without the `text ` prefix.
-std::vector<std::string> Texts(const std::vector<std::string>& dump);
 
 // One step of a scenario: script lines, then a query of each wanted pixel
 // line's pixel, then a dump. What the step printed must hold each `want`

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 Window TheApp() {
-    static Window window = [] {
-        Window w = StartSelvaquin();
+    static const Window window = [] {
+        const Window w = StartSelvaquin();
         ProbeProcessEvents();
         return w;
     }();
@@ -18,15 +16,15 @@ void Command(WParam id) {
     ProbeProcessEvents();
 }
 
+std::vector<WParam>& DeliveredCommands() {
+    static std::vector<WParam> commands;
+    static const bool hooked = (ProbeRecordCommands(&commands), true);
+    (void)hooked;
+    return commands;
+}
+
 int main(int argc, char** argv) {
     if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
-}
-
-std::vector<WParam>& DeliveredCommands() {
-    static std::vector<WParam> commands;
-    static bool hooked = (ProbeRecordCommands(&commands), true);
-    (void)hooked;
-    return commands;
 }

@@ -1,7 +1,8 @@
-// The shell's command dispatch, run counts, language switch and window.
+// The shell's window, command dispatch, language switch and menu bar.
 
 #include "app_fixture.h"
 
+#include "app/menus.h"
 #include "app/screens.h"
 #include "toolkit/draw.h"
 #include "toolkit/text.h"
@@ -13,6 +14,46 @@
 #include <vector>
 
 namespace {
+
+constexpr unsigned kPopup = ~0u, kRule = ~0u - 1;
+// Swedish and English; a null English text is the Swedish one.
+const struct { unsigned id; const char* sv; const char* en = nullptr; } kBar[] = {
+    {kPopup, "Svenska", "English"}, {2101, "Svenska"}, {2102, "English"},
+    {kPopup, "Högtalare"_cp, "Loudspeaker"},
+    {500, "Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"}, {507, "NotchFilter"},
+    {505, "Baffelsteg"}, {506, "Baffelsteg kompensation"}, {kRule, ""},
+    {501, "Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},
+    {502, "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},
+    {503, "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"}, {kRule, ""},
+    {kPopup, "Elektronik", "Electronics"},
+    {1001, "Effekt ur Förstärkare"_cp, "Power out of Amplifier"}, {kRule, ""},
+    {1003, "Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},
+    {1005, "Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},
+    {1015, "Kondensator seriekopplat", "Capacitor connected in series"}, {kRule, ""},
+    {1017, "Filter Lågpass RC"_cp, "Filter Lowpass RC"},
+    {1022, "Filter Högpass RC"_cp, "Filter Highpass RC"}, {1027, "Filter Bandpass RC"},
+    {1035, "Filter Notch"}, {1043, "Filter Zobel"}, {1048, "Filter Thiele"}, {kRule, ""},
+    {1130, "Linda luftspole, ett lager", "Wind Air coil, one layer"}, {kPopup, "OM", "ABOUT"},
+    {0, "Av Tulke", "By Tulke"}, {0, "Fri programvara", "Free software"},
+    {0, "Version står på titelraden"_cp, "Version is on the title bar"}, {1050, kHomePage}};
+
+std::string Line(unsigned id, const std::string& text) {
+    return id == kPopup ? "popup " + text : id == kRule ? "rule" : std::to_string(id) + " " + text;
+}
+std::vector<std::string> Expected(int language) {
+    std::vector<std::string> lines;
+    for (const auto& e : kBar) lines.push_back(Line(e.id, language == 2 && e.en ? e.en : e.sv));
+    return lines;
+}
+std::vector<std::string> Bar() {
+    std::vector<std::string> lines;
+    for (const ProbePopup& popup : ProbeMenuBar(TheApp())) {
+        lines.push_back(Line(kPopup, popup.title));
+        for (const ProbeMenuEntry& e : popup.entries)
+            lines.push_back(Line(e.separator ? kRule : e.id, e.text));
+    }
+    return lines;
+}
 
 std::vector<std::string> CanvasTexts() {
     std::vector<std::string> texts;
@@ -33,17 +74,12 @@ std::string CloseButtonText() {
 }
 
 TEST(Shell, WindowHasAFixedClientAreaAndTheCanvas) {
-    Window app = TheApp();
-    ProbeRect client = ProbeClientRect(app);
-    EXPECT_EQ(client.width, 1000);
-    EXPECT_EQ(client.height, 600);
-    EXPECT_EQ(CanvasWidth(g_shell.canvas), 1000);
-    EXPECT_EQ(CanvasHeight(g_shell.canvas), 600);
-    EXPECT_EQ(g_shell.splash, 0);   // cleared by the first paint
-    EXPECT_EQ(g_shell.initPass, 0);
-    // Rebuilding the bar keeps the client area as it is.
-    Command(2101);
-    EXPECT_EQ(ProbeClientRect(app).height, 600);
+    const ProbeRect client = ProbeClientRect(TheApp());
+    EXPECT_EQ(std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
+                           CanvasHeight(g_shell.canvas), g_shell.splash, g_shell.initPass}),
+              std::vector({1000, 600, 1000, 600, 0, 0}));   // splash cleared by the first paint
+    Command(2101);   // rebuilding the bar keeps the client area as it is
+    EXPECT_EQ(ProbeClientRect(TheApp()).height, 600);
     // The second window of the same title is refused.
     EXPECT_EQ(OpenMainWindow(0, kProgramTitle, 0, 0, 100, 100, "MIN_MAX_CLO"), nullptr);
 }
@@ -59,15 +95,6 @@ TEST(Shell, CommandsThatNameNoScreenChangeNothing) {
     }
     EXPECT_EQ(CanvasTexts(), before);
     EXPECT_EQ(VisibleFields(), 2);
-}
-
-TEST(Shell, EnterRunCountsPerScreen) {
-    const int once[] = {500, 505, 506, 507};
-    const int twice[] = {501, 502, 503, 1001, 1003, 1005, 1015, 1017, 1022, 1027, 1043, 1048, 1130};
-    for (int id : once) EXPECT_EQ(FindScreen(id)->enterRuns, 1) << id;
-    for (int id : twice) EXPECT_EQ(FindScreen(id)->enterRuns, 2) << id;
-    EXPECT_EQ(FindScreen(1035)->enterRuns, 4);
-    EXPECT_EQ(FindScreen(504), nullptr);
 }
 
 // A TAB with no key pending moves no focus and so paints nothing, but on the
@@ -103,6 +130,26 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     Command(2101);
     EXPECT_EQ(g_shell.language, 1);
     EXPECT_EQ(CloseButtonText(), "STÄNG"_cp);
+}
+
+TEST(Menus, EachLanguageCommandRebuildsTheBarInThatLanguage) {
+    for (int language : {2, 1, 1}) {   // the same language again gives the same bar
+        Command(language == 1 ? 2101 : 2102);
+        EXPECT_EQ(g_shell.language, language);
+        EXPECT_EQ(Bar(), Expected(language));
+    }
+}
+
+TEST(Menus, MenuChoicesDeliverTheirCommandsAndAboutItemsZero) {
+    DeliveredCommands().clear();
+    const int screen = g_shell.currentScreen;
+    for (const char* item : {"English", "By Tulke", "Svenska"}) {
+        ASSERT_TRUE(ProbeChooseMenuItem(TheApp(), item)) << item;
+        ProbeProcessEvents();
+        EXPECT_EQ(Bar(), Expected(item[0] == 'S' ? 1 : 2)) << item;
+    }
+    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{2102, 0, 2101}));
+    EXPECT_EQ(g_shell.currentScreen, screen);
 }
 
 }  // namespace

@@ -4,40 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
-#include <clocale>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <random>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
 std::string Format(double value, int decimals) {
     std::string s;
     return FormatNumber(s, value, decimals);
-}
-
-// Reference for the fixed-notation rule from exact integer arithmetic, independent of any
-// floating-point formatter: |value| * 10^decimals rounded half up. Valid for |value| < 2^90.
-std::string ReferenceFormat(double value, int decimals) {
-    int exponent = 0;
-    unsigned __int128 scaled = std::uint64_t(std::ldexp(std::frexp(std::fabs(value), &exponent), 53)), q = 0;
-    const int shift = exponent - 53;   // |value| == scaled * 2^shift
-    for (int i = 0; i < decimals; ++i) scaled *= 10;
-    if (shift >= 0)
-        q = scaled << shift;
-    else if (shift > -127)   // else far below half a unit
-        q = (scaled >> -shift) + ((scaled >> (-shift - 1)) & 1);
-    std::string digits;
-    for (; q != 0 || int(digits.size()) <= decimals; q /= 10) digits.insert(0, 1, char('0' + int(q % 10)));
-    if (decimals > 0) digits.insert(digits.end() - decimals, '.');
-    return (std::signbit(value) ? "-" : "") + digits;
 }
 
 }  // namespace
@@ -52,6 +29,7 @@ TEST(CopyText, CopiesWholeOrPrefixAndReplacesOldContents) {
     EXPECT_EQ(s, "12.5 ohm");
 }
 
+// Every double and any text: tests/fuzz.
 TEST(FormatNumber, WorkedValues) {
     const std::tuple<double, int, const char*> cases[] = {
         {1234.5678, 2, "1234.57"}, {1234.5678, 0, "1235"}, {1234.5678, 8, "1234.56780000"},
@@ -64,59 +42,12 @@ TEST(FormatNumber, WorkedValues) {
     std::string s = "keep";
     EXPECT_EQ(&FormatNumber(s, 3.0, -1), &s);
     EXPECT_EQ(FormatNumber(s, 3.0, -1000), "keep");
+    EXPECT_EQ(ParseNumber(nullptr), 0.0);
     for (double value : {1e308, -DBL_MAX}) {   // whole: all 309 digits of the exact value, as glibc prints it
         char expected[400];
         std::snprintf(expected, sizeof expected, "%.8f", value);
         EXPECT_EQ(Format(value, 8), expected);
     }
-}
-
-TEST(FormatNumber, MatchesHalfUpReferenceOnGeneratedValues) {
-    std::mt19937_64 rng(20260130);
-    auto check = [&](double v) {   // stops at the first difference
-        for (int d = 0; d <= 8 && !HasFatalFailure(); ++d) ASSERT_EQ(Format(v, d), ReferenceFormat(v, d));
-    };
-    // Multiples of powers of two (many are exact halves), halves after runs of nines, decimal texts ending
-    // in 5 (mostly just off the half in binary) and random magnitudes.
-    for (int i = 0; i < 6000; ++i) check((i % 2 ? -1 : 1) * std::ldexp(rng() % 20000001, -1 - i % 30));
-    for (double p = 10; p <= 1e15; p *= 10) check(p - 0.5), check(0.5 - p);
-    std::uniform_int_distribution<long long> mantissa(0, 99999999999LL);
-    for (int i = 0; i < 5000; ++i)
-        check(std::stod(std::to_string(mantissa(rng)) + "5e-" + std::to_string(1 + rng() % 12)));
-    std::uniform_real_distribution<double> exponent(-40.0, 60.0), unit(1.0, 2.0);
-    for (int i = 0; i < 20000; ++i) check(std::ldexp(i % 2 ? unit(rng) : -unit(rng), int(exponent(rng))));
-}
-
-// ParseNumber is strtod in the C locale, also in a locale with a decimal comma; FormatNumber keeps '.'.
-TEST(NumberText, ClassicInAnyLocale) {
-    const char* const pieces[] = {
-        "00000000000000000001", "0", "1", "5", "12", ".", ".", ",", "+", "-", "e", "E", "e-", "x", "X", "0x",
-        "p", "p-", "a", "f", "F", "(", ")", "nan", "NaN", "inf", "INF", "infinity", "Infinit", "_", " ", "\t",
-        "\n", "ohm", "1e308", "1e-320"};
-    std::mt19937_64 rng(7);
-    auto bits = [](double d) { return std::bit_cast<std::uint64_t>(d); };
-    std::vector<std::pair<std::string, std::uint64_t>> cases(100000);
-    for (auto& [text, expected] : cases) {
-        for (int k = int(rng() % 8); k > 0; --k) text += pieces[rng() % std::size(pieces)];
-        expected = bits(std::strtod(text.c_str(), nullptr));
-    }
-    auto check = [&](const char* locale) {
-        for (const auto& [text, expected] : cases)
-            ASSERT_EQ(bits(ParseNumber(text.c_str())), expected) << locale << ": \"" << text << '"';
-        EXPECT_EQ(ParseNumber(nullptr), 0.0);
-        EXPECT_EQ(Format(2.5, 0) + " " + Format(1234567.125, 2), "3 1234567.13") << locale;
-    };
-    check("C");
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
-    bool tried = false;
-    for (const char* name : {"sv_SE.UTF-8", "de_DE.UTF-8"})
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            tried = true;
-            EXPECT_EQ(std::strtod("1,5", nullptr), 1.5) << name;   // the locale really has a decimal comma
-            check(name);
-        }
-    std::setlocale(LC_ALL, saved.c_str());
-    if (!tried) GTEST_SKIP() << "neither sv_SE.UTF-8 nor de_DE.UTF-8 is installed";
 }
 
 TEST(Cp1252, LiteralsTablesAndUtf8) {
