@@ -194,12 +194,14 @@ TEST(Pages, ThieleCoilNoteAndShiftedGrid) {
 TEST(Pages, ConjugateLinkFixedGraphAndOneRunOnEnter) {
     Play({
         // 1300 Hz under x 796 puts the 1 kHz line at 659 + 116; the flat impedance,
-        // the grey rise leaving it, C1's plate over the branch.
+        // the grey rise leaving it, C1's plate over the branch; the driver's boxes
+        // are closed at every corner.
         {"menu Konjugatlänk (Zobel)\ntype 6,4\nkey Tab\ntype 0,5\nkey Return\n",
          {"focus 280 70", Head("Konjugatlänk"), Label(180, 45, "Elementets Re"),
           Label(650, 200, "Impedansen blir rak"), Value(411, 320, "6.4 ohm"),
           Value(435, 425, "12 uF"), Px(775, 240, kGrey), Px(774, 240, kWhite),
-          Px(700, 375, kBlack), Px(784, 372, kGrey), Px(390, 395, kGrey)}},
+          Px(700, 375, kBlack), Px(784, 372, kGrey), Px(390, 395, kGrey),
+          Px(555, 400, kBlack), Px(585, 420, kBlack)}},
         {"key Tab\n", {"focus 280 40"}, true},
         {"command 2102\nmenu Conjugate link (Zobel)\n",
          {Label(15, 40, "TAB    = Move and calculate"), Label(180, 75, "Driver Le"),
