@@ -29,12 +29,17 @@ constexpr WParam kEnglish = 2102;
 
 void CreationSequence(Window window) {
     g_shell.mainWindow = window;
-    g_shell.canvas = CreateCanvas(window, 1000, 600, 0xC8C8C8);
+    MemoryDC canvas = CreateCanvas(window, 1000, 600, 0xC8C8C8);
     SetWindowIcon(window, "ZUREREVADO");
     CreateFonts(window);
+    // The init pass runs every page with no canvas to draw into: the start
+    // page drawn next covers all that the pages would draw, and setting the
+    // texts of eighteen pages nobody sees would only hold up the first paint.
+    g_shell.canvas = nullptr;
     g_shell.initPass = 1;
     for (const ScreenEntry& entry : AllScreens()) RunScreenById(window, entry.id);
     g_shell.initPass = 0;
+    g_shell.canvas = canvas;
     BuildMenuBar(window);
     HideAllControls(window);
     DrawBackdrop(window, 0.0);

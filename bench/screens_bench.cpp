@@ -145,6 +145,12 @@ void WindowCreation(benchmark::State& state) {
             state.SkipWithError("no window");
             break;
         }
+        // The window's handles are kept, as the toolkit keeps every handle;
+        // its widgets go.
+        static auto* retired = new std::vector<Window>;
+        retired->push_back(window);
+        retired->insert(retired->end(), tk::Controls().begin() + controlsBefore,
+                        tk::Controls().end());
         tk::Controls().resize(controlsBefore);
         delete window->widget;
         window->widget = nullptr;

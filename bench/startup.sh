@@ -7,20 +7,22 @@
 # - start-up: startup-watch starts the program and reads one pixel of the
 #   window from the X server until the first paint has put it there (a pixel
 #   of the splash name for Selvaquin, the inside of the line edit for the
-#   floor);
+#   floor); the program is then ended;
 # - peak memory: VmHWM of the process after the menu has been used as a user
 #   would: Selvaquin gets every page chosen once from its menus with mouse
 #   clicks (xdotool), each page checked to have appeared; the floor gets its
 #   one menu item chosen as many times.
 #
-# The two programs take turns; one unmeasured start of each comes first. The
-# medians of the runs are printed with their ratios.
+# The two programs take turns, each start after a short pause; one unmeasured
+# start of each comes first. The medians are printed with their ratios.
 #
-# Usage: bench/startup.sh [BUILD_DIR [RUNS]]   (defaults build/default, 5)
+# Usage: bench/startup.sh [BUILD_DIR [STARTS [VISITS]]]
+#        (defaults build/default, 15 starts and 3 runs through the pages each)
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
-runs=${2:-5}
+starts=${2:-15}
+visits=${3:-3}
 app=$build/selvaquin
 drive=$build/selvaquin-drive
 floor=$build/bench/floor-window
@@ -105,7 +107,8 @@ window_sum() {
 }
 
 # measure NAME PIXEL-X PIXEL-Y RRGGBB CHECK-PAGES CLICKS... -- PROGRAM
-# Appends "MS KB" to $work/NAME.
+# Starts the program, plays the clicks and ends it; appends "MS KB" to
+# $work/NAME.
 measure() {
     local name=$1 px=$2 py=$3 rgb=$4 check=$5 line mapped painted pid wid bar before now
     shift 5
@@ -115,6 +118,8 @@ measure() {
         shift
     done
     shift
+    sleep 0.5   # what the program before left to do settles first
+    rm -f "$work/watch.out"   # so that no line of the program before is taken for this one
     "$watch" "$px" "$py" "$rgb" "$@" >"$work/watch.out" 2>"$work/watch.err" &
     local watch_pid=$!
     for _ in $(seq 600); do
@@ -159,34 +164,41 @@ measure() {
         "$name" "$painted" "$mapped" "$kb"
 }
 
-run() {
-    measure floor "${floor_pixel[@]}" no "${floor_clicks[@]}" -- "$floor"
-    measure selvaquin "${app_pixel[@]}" yes "${app_clicks[@]}" -- "$app"
-}
-
-echo "warm-up run (not counted):"
-run
-rm -f "$work/floor" "$work/selvaquin"
-for r in $(seq "$runs"); do
-    echo "run $r of $runs:"
-    # Take turns on who goes first.
-    if [ $((r % 2)) -eq 0 ]; then
-        measure selvaquin "${app_pixel[@]}" yes "${app_clicks[@]}" -- "$app"
-        measure floor "${floor_pixel[@]}" no "${floor_clicks[@]}" -- "$floor"
-    else
-        run
+# both N WITH-CLICKS: one measurement of each, taking turns on who goes first.
+both() {
+    local floor_args=("${floor_pixel[@]}" no) app_args=("${app_pixel[@]}" yes)
+    if [ "$2" = yes ]; then
+        floor_args+=("${floor_clicks[@]}")
+        app_args+=("${app_clicks[@]}")
     fi
-done
+    if [ $(($1 % 2)) -eq 0 ]; then
+        measure selvaquin "${app_args[@]}" -- "$app"
+        measure floor "${floor_args[@]}" -- "$floor"
+    else
+        measure floor "${floor_args[@]}" -- "$floor"
+        measure selvaquin "${app_args[@]}" -- "$app"
+    fi
+}
 
 median() {
     sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
+
+echo "warm-up (not counted):"
+both 1 no
+rm -f "$work/floor" "$work/selvaquin"
+echo "start-up, $starts starts each:"
+for r in $(seq "$starts"); do both "$r" no; done
 floor_ms=$(cut -d' ' -f1 "$work/floor" | median)
-floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 app_ms=$(cut -d' ' -f1 "$work/selvaquin" | median)
+rm -f "$work/floor" "$work/selvaquin"
+echo "peak memory, $visits runs through the pages each:"
+for r in $(seq "$visits"); do both "$r" yes; done
+floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 app_kb=$(cut -d' ' -f2 "$work/selvaquin" | median)
+
 echo
-echo "medians of $runs runs          start-up to first paint   peak memory (VmHWM)"
+echo "medians                       start-up to first paint   peak memory (VmHWM)"
 printf 'floor window (bare Qt)        %10.1f ms            %10.0f kB\n' "$floor_ms" "$floor_kb"
 printf 'selvaquin                     %10.1f ms            %10.0f kB\n' "$app_ms" "$app_kb"
 awk -v a="$app_ms" -v f="$floor_ms" -v ak="$app_kb" -v fk="$floor_kb" 'BEGIN {

@@ -88,6 +88,15 @@ long Pixel(Display* display, Window window, int x, int y) {
     return static_cast<long>((channel(r) << 16) | (channel(g) << 8) | channel(b));
 }
 
+// A busy server may turn a connection away for a moment.
+Display* OpenDisplay() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) return display;
+        usleep(100000);
+    }
+    return nullptr;
+}
+
 int Fail(pid_t child, const char* why) {
     std::fprintf(stderr, "startup-watch: %s\n", why);
     if (child > 0 && kill(child, SIGTERM) == 0) waitpid(child, nullptr, 0);
@@ -96,7 +105,7 @@ int Fail(pid_t child, const char* why) {
 
 // FNV-1a over the pixels of the whole window.
 int PrintSum(const char* id) {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = OpenDisplay();
     if (display == nullptr) return Fail(0, "cannot open the display");
     XSetErrorHandler(IgnoreErrors);
     const Window window = std::strtoul(id, nullptr, 0);
@@ -130,7 +139,7 @@ int main(int argc, char** argv) {
     const int y = std::atoi(argv[2]);
     const long wanted = std::strtol(argv[3], nullptr, 16);
 
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = OpenDisplay();
     if (display == nullptr) return Fail(0, "cannot open the display");
     XSetErrorHandler(IgnoreErrors);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);

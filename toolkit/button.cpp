@@ -122,7 +122,7 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     handle->commandId = commandId;
     button->setGeometry(x, y, width, height);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setFont(tk::DefaultGuiFont()->font);
+    button->setFont(tk::QtFont(tk::DefaultGuiFont()));
     button->setDefault((style.style & BS_DEFPUSHBUTTON) != 0);
     button->setFlat(false);
     Qt::Alignment align = AlignmentFor(style.style);
@@ -140,7 +140,12 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
 }
 
 int SetPushButtonText(Window button, const char* text) {
-    if (button == nullptr || button->widget == nullptr || text == nullptr) return 1;
+    if (button == nullptr || text == nullptr) return 1;
+    if (TkPending* p = button->pending.get()) {
+        p->text = tk::ToQString(text);
+        return 0;
+    }
+    if (button->widget == nullptr) return 1;
     auto* b = qobject_cast<QAbstractButton*>(button->widget);
     if (b == nullptr) return 1;
     b->setText(tk::ToQString(text));
@@ -148,74 +153,122 @@ int SetPushButtonText(Window button, const char* text) {
 }
 
 int SetPushButtonFont(Window control, Font font) {
-    if (control == nullptr || control->widget == nullptr) return 0;
-    control->widget->setFont(font ? font->font : tk::SystemFont()->font);
+    if (control == nullptr) return 0;
+    if (TkPending* p = control->pending.get()) {
+        p->font = font;
+        p->hasFont = true;
+        return 0;
+    }
+    if (control->widget == nullptr) return 0;
+    control->widget->setFont(tk::QtFont(font));
     return 0;
 }
 
 int HidePushButton(Window control) {
-    if (control == nullptr || control->widget == nullptr) return 1;
+    if (control == nullptr) return 1;
+    if (TkPending* p = control->pending.get()) {
+        bool wasHidden = !p->visible;
+        p->visible = false;
+        return wasHidden ? 1 : 0;
+    }
+    if (control->widget == nullptr) return 1;
     bool wasHidden = control->widget->isHidden();
     control->widget->hide();
     return wasHidden ? 1 : 0;
 }
+
+namespace {
+
+void MakeOptionButton(Window handle) {
+    const TkPending& p = *handle->pending;
+    // Sized by the parent's own font to the label it was made with, not by
+    // the font it gets later.
+    QSize extent = tk::TextExtent(tk::SystemFont(), p.sizingText);
+    int width = extent.width() + 20;
+    int height = std::max(extent.height(), 16);
+    const int commandId = handle->commandId;
+    QAbstractButton* button = nullptr;
+    if (p.style == kRadio) {
+        button = new RoundButton(handle, p.text, p.host);
+    } else if (p.style == kCheckBox) {
+        button = new QCheckBox(p.text, p.host);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+    } else {
+        button = new QPushButton(p.text, p.host);
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+    }
+    handle->widget = button;
+    button->setGeometry(p.geometry.x(), p.geometry.y(), width, height);
+    if (p.hasFont) button->setFont(tk::QtFont(p.font));
+    if (p.checked) button->setChecked(true);
+    if (!p.accessibleName.isEmpty()) button->setAccessibleName(p.accessibleName);
+    button->setVisible(p.visible);
+}
+
+}  // namespace
 
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
                           int commandId) {
     QWidget* host = Host(parent);
     if (host == nullptr) return nullptr;
     QString label = tk::ToQString(text ? text : "");
-    // Sized by the parent's own font, not the one the button gets later.
-    QSize extent = tk::TextExtent(tk::SystemFont(), label);
-    int width = extent.width() + 20;
-    int height = std::max(extent.height(), 16);
     std::uint32_t style = OptionButtonStyle(kind);
     auto* handle = new TkWindow{TkKind::OptionButton};
-    QAbstractButton* button = nullptr;
-    if (style == kRadio) {
-        button = new RoundButton(handle, label, host);
-    } else if (style == kCheckBox) {
-        button = new QCheckBox(label, host);
-        button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
-    } else {
-        button = new QPushButton(label, host);
-        button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
-    }
-    handle->widget = button;
     handle->commandId = commandId;
-    button->setGeometry(x, y, width, height);
-    if (style != 0) button->show();
-    else button->hide();
+    handle->pending = std::make_unique<TkPending>();
+    handle->pending->host = host;
+    handle->pending->geometry = QRect(x, y, 0, 0);
+    handle->pending->style = style;
+    handle->pending->text = label;
+    handle->pending->sizingText = label;
+    handle->pending->visible = style != 0;
+    handle->make = MakeOptionButton;
     tk::Controls().push_back(handle);
+    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
     return handle;
 }
 
 int HideOptionButton(Window button) { return HidePushButton(button); }
 
 int ShowOptionButton(Window button) {
-    if (button == nullptr || button->widget == nullptr) return 0;
+    if (button == nullptr) return 0;
+    if (TkPending* p = button->pending.get()) {
+        bool wasVisible = p->visible;
+        p->visible = true;
+        if (!tk::Offscreen(*p)) tk::Widget(button);
+        return wasVisible ? 1 : 0;
+    }
+    if (button->widget == nullptr) return 0;
     bool wasVisible = !button->widget->isHidden();
     button->widget->show();
     return wasVisible ? 1 : 0;
 }
 
 int CheckOptionButton(Window button) {
-    if (button == nullptr || button->widget == nullptr) return 0;
+    if (button == nullptr) return 0;
+    if (TkPending* p = button->pending.get()) {
+        if (p->style == kRadio || p->style == kCheckBox) p->checked = true;
+        return 0;
+    }
+    if (button->widget == nullptr) return 0;
     if (auto* b = qobject_cast<QAbstractButton*>(button->widget); b && b->isCheckable())
         b->setChecked(true);
     return 0;
 }
 
 int IsOptionChecked(Window button) {
-    if (button == nullptr || button->widget == nullptr) return 0;
+    if (button == nullptr) return 0;
+    if (button->pending) return button->pending->checked ? 1 : 0;
+    if (button->widget == nullptr) return 0;
     auto* b = qobject_cast<QAbstractButton*>(button->widget);
     return b && b->isChecked() ? 1 : 0;
 }
 
 ControlGeometry GetControlGeometry(Window control) {
-    if (control == nullptr || control->widget == nullptr) return {0, 0, 0, 0};
-    QRect r = control->widget->geometry();
+    QWidget* widget = tk::Widget(control);
+    if (widget == nullptr) return {0, 0, 0, 0};
+    QRect r = widget->geometry();
     return {r.x(), r.y(), r.width(), r.height()};
 }

@@ -4,15 +4,23 @@
 #include "raster.h"
 #include "text.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QScreen>
+#include <QStringList>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -58,36 +66,35 @@ void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const 
     texts.push_back(CanvasText{x, y, font, colour, text});
 }
 
-const QFont& QFontOf(Font font) { return (font ? font : tk::SystemFont())->font; }
-
 // Glyphs are rendered smooth into a coverage mask, and the pixels covered at
 // least half are set in the text colour: crisp letters, and a text drawn
 // again over itself leaves the page exactly as it was.
-void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, Font font,
-               Colour background) {
-    const QFont& qfont = QFontOf(font);
+//
+// What a text covers depends only on its font and its characters, so the
+// covered pixels are worked out once and kept as a bitmap; drawing the text
+// again only sets those pixels. Pages draw the same labels, grid figures and
+// hints on every run.
+struct TextShape {
+    int width = 0;    // advance of the whole text
+    int height = 0;   // cell height of the font
+    // The box of covered pixels, relative to the text's point, and one bit
+    // per pixel in it, row by row, each row starting on a new byte.
+    int left = 0, top = 0, columns = 0, rows = 0;
+    std::vector<std::uint8_t> bits;
+
+    int RowBytes() const { return (columns + 7) / 8; }
+};
+
+TextShape RenderShape(const QFont& qfont, const char* text) {
     const QString qtext = tk::ToQString(text);
     const QFontMetrics metrics(qfont);
-    const int width = metrics.horizontalAdvance(qtext);
-    const int height = metrics.height();
-    const int escapement = font ? font->escapement : 0;
-    if (escapement != 0) {
-        // Turned text: drawn directly, turned about its point.
-        QPainter painter(&canvas->image);
-        painter.setFont(qfont);
-        painter.translate(x, y);
-        painter.rotate(-escapement / 10.0);
-        if (background != 0) painter.fillRect(QRect(0, 0, width, height), ToQColor(background));
-        painter.setPen(ToQColor(colour));
-        painter.drawText(0, metrics.ascent(), qtext);
-        return;
-    }
-    RasterImage r = Raster(canvas);
-    if (background != 0) RasterFill(r, x, y, width, height, background);
-    if (width <= 0 || height <= 0) return;
+    TextShape shape;
+    shape.width = metrics.horizontalAdvance(qtext);
+    shape.height = metrics.height();
+    if (shape.width <= 0 || shape.height <= 0) return shape;
     // A margin for glyphs that reach past their advance or their cell.
-    const int margin = height;
-    QImage mask(width + 2 * margin, height + 2 * margin, QImage::Format_Alpha8);
+    const int margin = shape.height;
+    QImage mask(shape.width + 2 * margin, shape.height + 2 * margin, QImage::Format_Alpha8);
     mask.fill(0);
     {
         QPainter painter(&mask);
@@ -95,26 +102,114 @@ void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, 
         painter.setPen(Qt::black);
         painter.drawText(margin, margin + metrics.ascent(), qtext);
     }
-    const int left = std::max(0, margin - x);
-    const int top = std::max(0, margin - y);
-    const int right = std::min(mask.width(), canvas->image.width() - x + margin);
-    const int bottom = std::min(mask.height(), canvas->image.height() - y + margin);
+    const int maskWidth = mask.width(), maskHeight = mask.height();
+    int x0 = maskWidth, y0 = maskHeight, x1 = -1, y1 = -1;
+    for (int my = 0; my < maskHeight; ++my) {
+        const uchar* coverage = mask.constScanLine(my);
+        for (int mx = 0; mx < maskWidth; ++mx) {
+            if (coverage[mx] < 128) continue;
+            x0 = std::min(x0, mx);
+            x1 = std::max(x1, mx);
+            y0 = std::min(y0, my);
+            y1 = my;
+        }
+    }
+    if (x1 < 0) return shape;
+    shape.left = x0 - margin;
+    shape.top = y0 - margin;
+    shape.columns = x1 - x0 + 1;
+    shape.rows = y1 - y0 + 1;
+    shape.bits.assign(static_cast<std::size_t>(shape.RowBytes() * shape.rows), 0);
+    for (int row = 0; row < shape.rows; ++row) {
+        const uchar* coverage = mask.constScanLine(y0 + row) + x0;
+        std::uint8_t* out = shape.bits.data() + row * shape.RowBytes();
+        for (int column = 0; column < shape.columns; ++column) {
+            if (coverage[column] >= 128) out[column / 8] |= std::uint8_t(1u << (column % 8));
+        }
+    }
+    return shape;
+}
+
+// Shapes by font and text. Fonts live as long as the process, so the handle
+// names the font. Value labels change with every input: past a bound the
+// cache starts afresh.
+const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
+    constexpr std::size_t kMaxShapes = 1024;
+    static auto* shapes = new std::unordered_map<std::string, TextShape>;
+    std::string key(reinterpret_cast<const char*>(&font), sizeof font);
+    key += text;
+    auto found = shapes->find(key);
+    if (found != shapes->end()) return found->second;
+    if (shapes->size() >= kMaxShapes) shapes->clear();
+    return shapes->emplace(std::move(key), RenderShape(qfont, text)).first->second;
+}
+
+void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, Font font,
+               Colour background) {
+    const QFont& qfont = tk::QtFont(font);
+    const int escapement = font ? font->escapement : 0;
+    if (escapement != 0) {
+        // Turned text: drawn directly, turned about its point.
+        const QString qtext = tk::ToQString(text);
+        const QFontMetrics metrics(qfont);
+        QPainter painter(&canvas->image);
+        painter.setFont(qfont);
+        painter.translate(x, y);
+        painter.rotate(-escapement / 10.0);
+        if (background != 0)
+            painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(qtext), metrics.height()),
+                             ToQColor(background));
+        painter.setPen(ToQColor(colour));
+        painter.drawText(0, metrics.ascent(), qtext);
+        return;
+    }
+    const TextShape& shape = ShapeOf(font ? font : tk::SystemFont(), qfont, text);
+    RasterImage r = Raster(canvas);
+    if (background != 0) RasterFill(r, x, y, shape.width, shape.height, background);
     const uchar rgb[3] = {uchar(colour & 0xFF), uchar((colour >> 8) & 0xFF),
                           uchar((colour >> 16) & 0xFF)};
-    for (int my = top; my < bottom; ++my) {
-        const uchar* coverage = mask.constScanLine(my);
-        uchar* row = canvas->image.scanLine(y - margin + my);
-        for (int mx = left; mx < right; ++mx) {
-            if (coverage[mx] >= 128) std::memcpy(row + 3 * (x - margin + mx), rgb, 3);
+    // The part of the box that lies on the image.
+    const long long boxX = static_cast<long long>(x) + shape.left;
+    const long long boxY = static_cast<long long>(y) + shape.top;
+    const int firstColumn = static_cast<int>(std::clamp<long long>(-boxX, 0, shape.columns));
+    const int endColumn = static_cast<int>(std::clamp<long long>(r.width - boxX, 0, shape.columns));
+    const int firstRow = static_cast<int>(std::clamp<long long>(-boxY, 0, shape.rows));
+    const int endRow = static_cast<int>(std::clamp<long long>(r.height - boxY, 0, shape.rows));
+    if (firstColumn >= endColumn) return;
+    const int rowBytes = shape.RowBytes();
+    for (int row = firstRow; row < endRow; ++row) {
+        uchar* line = r.bits + (boxY + row) * r.stride + 3 * boxX;
+        const std::uint8_t* bits = shape.bits.data() + row * rowBytes;
+        for (int byte = firstColumn / 8; byte <= (endColumn - 1) / 8; ++byte) {
+            unsigned set = bits[byte];
+            // Only the columns that lie on the image.
+            if (byte == firstColumn / 8) set &= 0xFFu << (firstColumn % 8);
+            if (byte == (endColumn - 1) / 8) set &= 0xFFu >> (7 - (endColumn - 1) % 8);
+            for (; set != 0; set &= set - 1)
+                std::memcpy(line + 3 * (8 * byte + std::countr_zero(set)), rgb, 3);
         }
     }
 }
 
+// The face where it is installed, else DejaVu Sans, else fontconfig's sans
+// face. A face that is missing while DejaVu Sans is there is left out of the
+// request: the font comes out DejaVu Sans all the same, but the platform
+// would otherwise work out every stand-in fontconfig knows for the missing
+// face each time a size of it is loaded.
+QStringList Families(const QString& face) {
+    const QString dejaVu = QStringLiteral("DejaVu Sans"), sans = QStringLiteral("Sans Serif");
+    static auto* missing = new QHash<QString, bool>;
+    auto known = missing->constFind(face);
+    if (known == missing->constEnd())
+        known = missing->insert(face, !face.isEmpty() && !QFontDatabase::hasFamily(face) &&
+                                          QFontDatabase::families().contains(dejaVu));
+    if (*known) return {dejaVu, sans};
+    return {face, dejaVu, sans};
+}
+
 QFont BaseFont(const char* face, int weight, int effect) {
     QFont f;
-    QString family = tk::ToQString(face ? face : "");
-    // Verdana where it is installed; otherwise fontconfig's nearest sans face.
-    f.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    f.setFamilies(Families(tk::ToQString(face ? face : "")));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
@@ -143,9 +238,22 @@ void SizeFont(QFont& f, int height, int width) {
     if (height < 0) {
         f.setPixelSize(std::max(1, -height));
     } else if (height > 0) {
-        int size = std::max(1, height);
+        // The largest size up to `height` whose cell fits, or 1 when none
+        // does. The cell grows with the size, so a good guess, moved a step
+        // or two, finds it with two or three faces loaded (each load is
+        // costly) instead of one for every size on the way down.
+        auto fits = [&](int size) {
+            f.setPixelSize(size);
+            return QFontMetrics(f).height() <= height;
+        };
+        // Sans faces have cells about 7/6 of their size.
+        int size = std::clamp(static_cast<int>(std::lround(height * 6.0 / 7.0)), 1, height);
+        if (fits(size)) {
+            while (size < height && fits(size + 1)) ++size;
+        } else {
+            while (size > 1 && !fits(size)) --size;
+        }
         f.setPixelSize(size);
-        while (size > 1 && QFontMetrics(f).height() > height) f.setPixelSize(--size);
     } else {
         f.setPixelSize(13);
     }
@@ -247,6 +355,25 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
     TkCanvas* target = TargetCanvas(window);
     if (target == nullptr || source == nullptr || width <= 0 || height <= 0) return 1;
     if (target == source) return 0;
+    if (target->image.format() == source->image.format() && source->image.depth() % 8 == 0) {
+        // Same pixel layout: a plain copy of the rows, clipped to both images.
+        const QImage& from = source->image;
+        QImage& to = target->image;
+        const int bytes = from.depth() / 8;
+        const long long left = std::max<long long>(0, -static_cast<long long>(x));
+        const long long top = std::max<long long>(0, -static_cast<long long>(y));
+        const long long right = std::min<long long>(std::min(width, from.width()),
+                                                    static_cast<long long>(to.width()) - x);
+        const long long bottom = std::min<long long>(std::min(height, from.height()),
+                                                     static_cast<long long>(to.height()) - y);
+        for (long long row = top; row < bottom && left < right; ++row) {
+            std::memcpy(to.scanLine(static_cast<int>(y + row)) + (x + left) * bytes,
+                        from.constScanLine(static_cast<int>(row)) + left * bytes,
+                        static_cast<std::size_t>((right - left) * bytes));
+        }
+        AfterDrawing(window);
+        return 0;
+    }
     QPainter painter(&target->image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPoint(x, y), source->image, QRect(0, 0, width, height));
@@ -267,11 +394,12 @@ int RepaintWindow(Window window, const char* keyword) {
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int, const char* face) {
     auto* font = new TkFont;
     tk::Retain(font);
-    font->font = BaseFont(face, weight, effect);
-    SizeFont(font->font, height, width);
     font->requestedHeight = height;
     font->requestedWidth = width;
     font->escapement = escapement;
+    font->weight = weight;
+    font->effect = effect;
+    font->face = face ? face : "";
     return font;
 }
 
@@ -283,7 +411,7 @@ Font MakePointFont(Window, int points, int weight, int effect, int, const char* 
 }
 
 FontInfo DescribeFont(Font font) {
-    const QFont& f = QFontOf(font);
+    const QFont& f = tk::QtFont(font);
     QFontMetrics metrics(f);
     QFontInfo info(f);
     return FontInfo{tk::FromQString(info.family()), metrics.height(), metrics.averageCharWidth(),
@@ -316,6 +444,16 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
 
 namespace tk {
 
+const QFont& QtFont(Font font) {
+    if (font == nullptr) font = SystemFont();
+    if (!font->sized) {
+        font->font = BaseFont(font->face.c_str(), font->weight, font->effect);
+        SizeFont(font->font, font->requestedHeight, font->requestedWidth);
+        font->sized = true;
+    }
+    return font->font;
+}
+
 Font SystemFont() {
     static Font font = MakeFont(16, 7, 0, 700, 0, 0, "System");
     return font;
@@ -327,7 +465,7 @@ Font DefaultGuiFont() {
 }
 
 QSize TextExtent(Font font, const QString& text) {
-    QFontMetrics metrics(QFontOf(font));
+    QFontMetrics metrics(tk::QtFont(font));
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 

@@ -149,6 +149,26 @@ std::uint32_t EditStyleForKeyword(const char* keyword) {
     return 0;
 }
 
+namespace {
+
+void MakeEditField(Window handle) {
+    const TkPending& p = *handle->pending;
+    auto* field = new EditField(handle, p.host);
+    handle->widget = field;
+    Qt::Alignment align = Qt::AlignLeft;
+    if (p.style & ES_CENTER) align = Qt::AlignHCenter;
+    if (p.style & ES_RIGHT) align = Qt::AlignRight;
+    field->setAlignment(align | Qt::AlignVCenter);
+    field->setGeometry(p.geometry);
+    // A limit of 0 means as much as the platform allows.
+    field->setMaxLength(p.maxChars > 0 ? p.maxChars : 32767);
+    if (p.hasFont) field->setFont(tk::QtFont(p.font));
+    if (!p.accessibleName.isEmpty()) field->setAccessibleName(p.accessibleName);
+    field->setVisible(p.visible);
+}
+
+}  // namespace
+
 Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
                        int maxChars) {
     if (parent == nullptr) return nullptr;
@@ -156,52 +176,77 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     if (host == nullptr) return nullptr;
     std::uint32_t style = EditStyleForKeyword(keyword);
     auto* handle = new TkWindow{TkKind::Edit};
-    auto* field = new EditField(handle, host);
-    handle->widget = field;
     handle->commandId = 1;
     handle->digitsOnly = (style & ES_NUMBER) != 0;
-    Qt::Alignment align = Qt::AlignLeft;
-    if (style & ES_CENTER) align = Qt::AlignHCenter;
-    if (style & ES_RIGHT) align = Qt::AlignRight;
-    field->setAlignment(align | Qt::AlignVCenter);
-    field->setGeometry(x, y, width, height);
-    // A limit of 0 means as much as the platform allows.
-    field->setMaxLength(maxChars > 0 ? maxChars : 32767);
-    field->show();
+    handle->pending = std::make_unique<TkPending>();
+    handle->pending->host = host;
+    handle->pending->geometry = QRect(x, y, width, height);
+    handle->pending->style = style;
+    handle->pending->maxChars = maxChars;
+    handle->make = MakeEditField;
     tk::Controls().push_back(handle);
+    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
     return handle;
 }
 
 int HideEditField(Window field) {
-    if (field == nullptr || field->widget == nullptr) return 1;
+    if (field == nullptr) return 1;
+    if (TkPending* p = field->pending.get()) {
+        bool wasHidden = !p->visible;
+        p->visible = false;
+        return wasHidden ? 1 : 0;
+    }
+    if (field->widget == nullptr) return 1;
     bool wasHidden = field->widget->isHidden();
     field->widget->hide();
     return wasHidden ? 1 : 0;
 }
 
 int ShowEditField(Window field) {
-    if (field == nullptr || field->widget == nullptr) return 0;
+    if (field == nullptr) return 0;
+    if (TkPending* p = field->pending.get()) {
+        bool wasVisible = p->visible;
+        p->visible = true;
+        if (!tk::Offscreen(*p)) tk::Widget(field);
+        return wasVisible ? 1 : 0;
+    }
+    if (field->widget == nullptr) return 0;
     bool wasVisible = !field->widget->isHidden();
     field->widget->show();
     return wasVisible ? 1 : 0;
 }
 
 void FocusEditField(Window field) {
-    if (field == nullptr || field->widget == nullptr) return;
-    field->widget->setFocus(Qt::OtherFocusReason);
+    if (field == nullptr) return;
+    if (field->pending && tk::Offscreen(*field->pending)) {
+        // Remembered for when the window is shown, as the platform
+        // remembers the focus it was asked for in a window not yet shown.
+        if (QWidget* focus = field->pending->host->window()->focusWidget()) focus->clearFocus();
+        tk::FocusRequest() = field;
+        return;
+    }
+    QWidget* widget = tk::Widget(field);
+    if (widget == nullptr) return;
+    tk::FocusRequest() = nullptr;
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 int PassFocus(Window from, Window to) {
     if (g_keyPending != 1 || from == nullptr || from->widget == nullptr) return 0;
     QWidget* top = from->widget->window();
     if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
-    if (to != nullptr && to->widget != nullptr) to->widget->setFocus(Qt::TabFocusReason);
+    if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::TabFocusReason);
     g_keyPending = 0;
     return 0;
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {
-    if (field == nullptr || field->widget == nullptr) return;
+    if (field == nullptr) return;
+    if (field->pending) {
+        buffer.clear();   // nothing can have been typed into it yet
+        return;
+    }
+    if (field->widget == nullptr) return;
     auto* edit = static_cast<QLineEdit*>(field->widget);
     buffer = tk::FromQString(edit->text());
     if (buffer.size() > static_cast<std::size_t>(edit->maxLength()))
@@ -209,8 +254,14 @@ void GetEditFieldText(Window field, std::string& buffer) {
 }
 
 int SetEditFieldFont(Window field, Font font) {
-    if (field == nullptr || field->widget == nullptr) return 0;
-    field->widget->setFont(font ? font->font : tk::SystemFont()->font);
+    if (field == nullptr) return 0;
+    if (TkPending* p = field->pending.get()) {
+        p->font = font;
+        p->hasFont = true;
+        return 0;
+    }
+    if (field->widget == nullptr) return 0;
+    field->widget->setFont(tk::QtFont(font));
     return 0;
 }
 

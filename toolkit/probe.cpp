@@ -84,6 +84,10 @@ std::vector<ProbeField> ProbeEditFields() {
     QWidget* focus = FocusedWidget();
     for (Window w : tk::Controls()) {
         if (w->kind != TkKind::Edit) continue;
+        if (const TkPending* p = w->pending.get()) {
+            fields.push_back(ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
+            continue;
+        }
         auto* edit = static_cast<QLineEdit*>(w->widget);
         fields.push_back(ProbeField{w, edit->x(), edit->y(), tk::FromQString(edit->text()),
                                     !edit->isHidden(), edit == focus});
@@ -95,6 +99,16 @@ std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
     for (Window w : tk::Controls()) {
         if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
+        if (const TkPending* p = w->pending.get()) {
+            const bool checkable = p->style == OptionButtonStyle("ROUND") ||
+                                   p->style == OptionButtonStyle("SQUARE");
+            ProbeButtonState state = !checkable    ? ProbeButtonState::Push
+                                     : p->checked ? ProbeButtonState::Checked
+                                                  : ProbeButtonState::Unchecked;
+            buttons.push_back(ProbeButton{w, p->geometry.x(), p->geometry.y(), state,
+                                          tk::FromQString(p->text), p->visible});
+            continue;
+        }
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr) continue;
         ProbeButtonState state = ProbeButtonState::Push;
@@ -152,8 +166,9 @@ bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
 }
 
 std::string ProbeAccessibleName(Window control) {
-    if (control == nullptr || control->widget == nullptr) return {};
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control->widget);
+    QWidget* widget = tk::Widget(control);
+    if (widget == nullptr) return {};
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 

@@ -120,6 +120,34 @@ std::vector<Window>& Controls() {
     return *controls;
 }
 
+QWidget* Widget(Window control) {
+    if (control == nullptr) return nullptr;
+    if (control->pending && control->make != nullptr) {
+        control->make(control);
+        control->pending.reset();
+    }
+    return control->widget;
+}
+
+bool Offscreen(const TkPending& pending) {
+    return pending.host == nullptr || !pending.host->isVisible();
+}
+
+Window& FocusRequest() {
+    static Window field = nullptr;
+    return field;
+}
+
+void MakeShownControls() {
+    for (Window control : Controls()) {
+        if (control->pending && control->pending->visible) Widget(control);
+    }
+    Window field = FocusRequest();
+    FocusRequest() = nullptr;
+    if (field != nullptr && field->widget != nullptr && !field->widget->isHidden())
+        field->widget->setFocus(Qt::OtherFocusReason);
+}
+
 void Retain(TkCanvas* canvas) {
     static auto* canvases = new std::vector<TkCanvas*>;
     canvases->push_back(canvas);

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,25 @@ class QKeyEvent;
 
 enum class TkKind { Main, Edit, PushButton, OptionButton };
 
+// What an edit field or option button has been told before its widget was
+// made. Such a control gets its widget the first time it is shown in a
+// window that is on the screen, or when something needs the widget itself
+// (tk::Widget): a page's controls made and hidden while the main window is
+// being created cost nothing until the page is first opened.
+struct TkPending {
+    QWidget* host = nullptr;
+    QRect geometry;               // option buttons: only the position counts
+    std::uint32_t style = 0;      // edit style bits, or the option button kind
+    int maxChars = 0;
+    QString text;                 // option buttons: the label now
+    QString sizingText;           // option buttons: the label they are sized to
+    QString accessibleName;
+    Font font = nullptr;
+    bool hasFont = false;
+    bool visible = true;
+    bool checked = false;
+};
+
 struct TkWindow {
     TkKind kind;
     QWidget* widget = nullptr;   // the control, or the top-level window
@@ -34,6 +54,8 @@ struct TkWindow {
     int commandId = 0;
     bool digitsOnly = false;     // edit fields made with an "N.." keyword
     bool inPaint = false;
+    std::unique_ptr<TkPending> pending = nullptr;   // set while the widget is not made
+    void (*make)(TkWindow*) = nullptr;              // makes the widget from `pending`
 };
 
 struct TkCanvas {
@@ -41,11 +63,18 @@ struct TkCanvas {
     std::vector<CanvasText> texts;
 };
 
+// A font as it was asked for. The Qt font is sized to the request the first
+// time it is needed (tk::QtFont): sizing loads the face at several sizes,
+// and fonts that only later pages use need not hold up the start.
 struct TkFont {
-    QFont font;
     int requestedHeight = 0;
     int requestedWidth = 0;
     int escapement = 0;
+    int weight = 0;
+    int effect = 0;
+    std::string face;
+    bool sized = false;
+    QFont font;   // valid once `sized`
 };
 
 struct TkMenu {
@@ -76,6 +105,18 @@ void SetMainWindow(Window window);
 
 // Every control made, in creation order.
 std::vector<Window>& Controls();
+// The widget of a control, made now if it was still pending; null for a
+// null handle.
+QWidget* Widget(Window control);
+// True while a pending control's window is not on the screen.
+bool Offscreen(const TkPending& pending);
+// Makes the pending controls that are to be visible, and gives the focus
+// to the field last asked for while the window was not on the screen;
+// called just before the main window is shown.
+void MakeShownControls();
+// The field FocusEditField was last asked to focus while it was pending and
+// its window not on the screen.
+Window& FocusRequest();
 // Canvases and fonts live until the process ends; nothing frees them.
 void Retain(TkCanvas* canvas);
 void Retain(TkFont* font);
@@ -87,6 +128,8 @@ std::vector<WParam>*& CommandSink();
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);
 
+// The Qt font of a handle, sized on first use; null means the system font.
+const QFont& QtFont(Font font);
 // The font a null handle stands for (the platform's system font).
 Font SystemFont();
 // The font buttons get when they are made.

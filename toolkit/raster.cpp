@@ -182,6 +182,15 @@ void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_
         FillRowClipped(image, y1, left, right, colour);
         return;
     }
+    if (dx == 0) {   // vertical: one pixel a row
+        if (x1 < 0 || x1 >= image.width)
+            return;
+        const Int64 top = std::max<Int64>(sy > 0 ? y1 : Int64(y2) + 1, 0);
+        const Int64 bottom = std::min<Int64>(sy > 0 ? Int64(y2) - 1 : y1, image.height - 1);
+        for (Int64 row = top; row <= bottom; ++row)
+            PutPixel(PixelAddress(image, x1, row), colour);
+        return;
+    }
     if (adx >= ady)
         LineAlongMajor(image, true, x1, sx, y1, sy, adx, ady, colour);
     else

@@ -12,12 +12,16 @@
 #include <QMainWindow>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -95,7 +99,23 @@ protected:
         MainWindowProc(handle_, WM_PAINT, 0, 0);
         handle_->inPaint = false;
         QPainter painter(this);
-        painter.drawImage(0, 0, ForScreen(handle_->clientImage->image, devicePixelRatioF()));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const qreal ratio = devicePixelRatioF();
+        if (ratio > 1.0) {
+            painter.drawImage(0, 0, ForScreen(handle_->clientImage->image, ratio));
+        } else {
+            // In bands of rows: Qt hands a large image that must be converted
+            // to the screen's pixel format to worker threads, which it starts
+            // for the purpose and then waits for; a band is converted on the
+            // spot.
+            const QImage& image = handle_->clientImage->image;
+            const QRect dirty = event->rect() & image.rect();
+            constexpr int kBand = 32;
+            for (int y = dirty.top(); y <= dirty.bottom(); y += kBand) {
+                const int rows = std::min(kBand, dirty.bottom() + 1 - y);
+                painter.drawImage(QPoint(0, y), image, QRect(0, y, image.width(), rows));
+            }
+        }
         // The paint handler copies the whole canvas, not only the part that
         // asked for a repaint (a field that was hidden, say): show all of it.
         if (!QRegion(rect()).subtracted(event->region()).isEmpty()) update();
@@ -161,6 +181,46 @@ private:
     TkWindow* handle_;
 };
 
+// An XPM file is C source: its quoted strings are the image. They are read
+// straight into an image; asking the image plugins which format the file
+// has would cost more than the rest of the icon together.
+QImage ImageFromXpm(const QByteArray& source) {
+    std::vector<QByteArray> lines;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source[i] == '/' && i + 1 < source.size() && source[i + 1] == '*') {
+            qsizetype end = source.indexOf("*/", i + 2);
+            if (end < 0) break;
+            i = end + 1;
+        } else if (source[i] == '"') {
+            qsizetype end = source.indexOf('"', i + 1);
+            if (end < 0) return {};
+            lines.push_back(source.mid(i + 1, end - i - 1));
+            i = end;
+        }
+    }
+    // The reader takes the header's word for how many lines follow.
+    int width = 0, height = 0, colours = 0, perPixel = 0;
+    if (lines.empty() ||
+        std::sscanf(lines[0].constData(), "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 ||
+        width <= 0 || height <= 0 || colours <= 0 || perPixel <= 0 ||
+        lines.size() - 1 < static_cast<std::size_t>(colours) + static_cast<std::size_t>(height))
+        return {};
+    std::vector<const char*> text;
+    for (const QByteArray& line : lines) text.push_back(line.constData());
+    return QImage(text.data());
+}
+
+QIcon IconFromFile(const QString& path) {
+    if (path.endsWith(QLatin1String(".xpm"))) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            QImage image = ImageFromXpm(file.readAll());
+            if (!image.isNull()) return QIcon(QPixmap::fromImage(image));
+        }
+    }
+    return QIcon(path);
+}
+
 }  // namespace
 
 WindowStyle WindowStyleForKeyword(const char* keyword) {
@@ -211,6 +271,7 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
 
     MainWindowProc(handle, WM_CREATE, 0, 0);
     frame->adjustSize();
+    tk::MakeShownControls();
     frame->show();
     frame->activateWindow();
     SetWindowColor(handle, 0xF0F0F0);
@@ -238,7 +299,7 @@ int SetWindowIcon(Window window, const char* iconName) {
         for (const char* ext : {"", ".xpm", ".png", ".svg", ".ico"}) {
             QString path = QStringLiteral(":/icons/") + tk::ToQString(iconName) + QLatin1String(ext);
             if (QFile::exists(path)) {
-                icon = QIcon(path);
+                icon = IconFromFile(path);
                 break;
             }
         }
@@ -260,10 +321,15 @@ int SetWindowColor(Window window, Colour colour) {
 }
 
 int SetAccessibleName(Window control, const char* name) {
-    if (control == nullptr || control->widget == nullptr || name == nullptr) return 1;
+    if (control == nullptr || name == nullptr) return 1;
+    const QString text = tk::ToQString(name);
+    if (control->pending) {
+        control->pending->accessibleName = text;
+        return 0;
+    }
+    if (control->widget == nullptr) return 1;
     // Unchanged names are left alone: a screen reader may read a renamed
     // control out again.
-    const QString text = tk::ToQString(name);
     if (control->widget->accessibleName() != text) control->widget->setAccessibleName(text);
     return 0;
 }
