@@ -198,11 +198,16 @@ void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, 
 // face each time a size of it is loaded.
 QStringList Families(const QString& face) {
     const QString dejaVu = QStringLiteral("DejaVu Sans"), sans = QStringLiteral("Sans Serif");
+    // The installed families are listed once; asking about one family at a
+    // time would have fontconfig resolve it as an alias each time.
     static auto* missing = new QHash<QString, bool>;
     auto known = missing->constFind(face);
-    if (known == missing->constEnd())
-        known = missing->insert(face, !face.isEmpty() && !QFontDatabase::hasFamily(face) &&
-                                          QFontDatabase::families().contains(dejaVu));
+    if (known == missing->constEnd()) {
+        const QStringList installed = QFontDatabase::families();
+        known = missing->insert(face, !face.isEmpty() &&
+                                          !installed.contains(face, Qt::CaseInsensitive) &&
+                                          installed.contains(dejaVu, Qt::CaseInsensitive));
+    }
     if (*known) return {dejaVu, sans};
     return {face, dejaVu, sans};
 }
@@ -210,7 +215,10 @@ QStringList Families(const QString& face) {
 QFont BaseFont(const char* face, int weight, int effect) {
     QFont f;
     f.setFamilies(Families(tk::ToQString(face ? face : "")));
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    // The face holds every Windows-1252 character, so no other face is
+    // merged in for missing ones (and none is looked up).
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
+                                            QFont::NoFontMerging));
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
     int w = weight <= 0 ? 400 : std::clamp(weight, 1, 1000);
