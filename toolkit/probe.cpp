@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <map>
@@ -248,6 +249,11 @@ ProbeRect ProbeClientRect(Window window) {
     if (window == nullptr || window->client == nullptr) return {0, 0, 0, 0};
     QPoint origin = window->client->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
+}
+
+bool ProbeSaveWindowPng(Window window, const std::string& path) {
+    if (window == nullptr || window->widget == nullptr) return false;
+    return window->widget->grab().save(QString::fromStdString(path), "PNG");
 }
 
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {

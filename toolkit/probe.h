@@ -79,5 +79,8 @@ struct ProbeRect {
     int x, y, width, height;
 };
 ProbeRect ProbeClientRect(Window window);
+// Saves the main window as a user sees it (menu bar, page, fields and
+// buttons) as a PNG file; false when it cannot be written.
+bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);

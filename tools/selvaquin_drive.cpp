@@ -10,6 +10,7 @@
 //   menus          print the menu bar
 //   pixel X Y      print one canvas pixel
 //   png PATH       save the canvas as PNG
+//   shot PATH      save the whole window as a user sees it as PNG
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
 //
@@ -208,6 +209,12 @@ std::string DoPng(Context&, std::string_view path) {
     return {};
 }
 
+std::string DoShot(Context& context, std::string_view path) {
+    if (path.empty()) return "expected a file name";
+    if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
+    return {};
+}
+
 std::string Rect(const char* verb, std::string_view text, const ProbeRect& r) {
     return std::string(verb) + " " + QuoteUtf8(text) + " " + std::to_string(r.x) + " " +
            std::to_string(r.y) + " " + std::to_string(r.width) + " " + std::to_string(r.height) +
@@ -234,7 +241,7 @@ constexpr Verb kVerbs[] = {
     {"click", Args::Text, true, DoClick},      {"dump", Args::None, false, DoDump},
     {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
-    {"itemrect", Args::Text, false, DoItemRect},
+    {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
 };
 
 // Runs one script line; returns the reason when the line is bad.
