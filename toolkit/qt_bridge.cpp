@@ -11,7 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -55,9 +58,15 @@ int InitToolkit(int& argc, char** argv, const char* platform) {
     g_heldMessages = &held;
     // The same look under every desktop, so pages match pixel for pixel.
     QApplication::setDesktopSettingsAware(false);
+    // Fontconfig reads its configuration and font caches (milliseconds of
+    // XML) the first time a font is looked up. Done on a second thread, that
+    // work overlaps the connection to the display; fontconfig may be set up
+    // from any thread, and done twice it keeps one result.
+    std::thread fontconfig([] { FcInit(); });
     g_starting = true;
     static QApplication* app = new QApplication(argc, argv);
     g_starting = false;
+    fontconfig.join();
     g_heldMessages = nullptr;
     for (const auto& [type, message] : held) {
         if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
