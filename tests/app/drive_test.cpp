@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,7 @@ TEST(DriveScript, BadLinesStopWithExitTwoNamingTheLine) {
     for (std::string line : {"frobnicate", "pixel 1", "pixel a b", "pixel 0 0 0", "pixel 1000 0",
                              "pixel -1 5", "key Bogus", "command x", "command -1", "command",
                              "command 1 2", "dump now", "menu No such item", "click No such button",
-                             "png /nonexistent/dir/x.png"}) {
+                             "png /nonexistent/dir/x.png", "shot /nonexistent/dir/x.png"}) {
         DriveResult run = Drive("# comment\n\nmenus\n" + line + "\ndump\n");
         EXPECT_EQ(run.status, 2) << line;
         // The message comes last; the platform may print notes of its own before it.
@@ -47,6 +49,25 @@ TEST(DriveDump, QuotesAndBackslashesAreEscaped) {
     EXPECT_TRUE(Has(dump, "field 280 40 \"a\\\"b\\\\c\"")) << run.out;
     EXPECT_TRUE(Has(dump, "focus 280 40")) << run.out;
     EXPECT_TRUE(run.out.ends_with("end\npixel 0 0 0x000000\n")) << run.out;
+}
+
+// The window as a user sees it: wider than nothing, taller than the canvas by
+// the menu bar (the size is read from the PNG header).
+TEST(DriveScript, ShotSavesTheWholeWindow) {
+    const std::string path = ::testing::TempDir() + "selvaquin_shot.png";
+    std::remove(path.c_str());
+    DriveResult run = Drive("command 1005\ntype 47\nshot " + path + "\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream file(path, std::ios::binary);
+    unsigned char header[24] = {};
+    ASSERT_TRUE(file.read(reinterpret_cast<char*>(header), sizeof header)) << path;
+    auto word = [&](int at) {
+        return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
+    };
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(header) + 1, 3), "PNG");
+    EXPECT_EQ(word(16), 1000);
+    EXPECT_GT(word(20), 600);
+    std::remove(path.c_str());
 }
 
 // A block reaches the reader while the driver still waits for more input, and
