@@ -81,9 +81,7 @@ void DrawTurnNumbers(Window window) {
 
 void Page(Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
-    g_shell.backdropMode = kModePlain;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
     DrawTexts(window, kLabels);

@@ -57,9 +57,7 @@ void Page(Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
         AmplifierPowerPage(in, FieldTextAsTyped(g_amplifierPower, 1));
-    g_shell.backdropMode = kModePlain;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
     DrawTexts(window, kTexts);

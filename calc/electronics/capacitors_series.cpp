@@ -34,9 +34,7 @@ constexpr PageText kLetters[] = {
 
 void Page(Window window, const FieldInputs& in) {
     const CapacitorsSeriesLabels labels = CapacitorsSeriesPage(in);
-    g_shell.backdropMode = kModePlain;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Kondensator seriekopplad", "Capacitor in series");
     DrawTexts(window, kTexts);

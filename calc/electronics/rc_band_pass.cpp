@@ -57,9 +57,7 @@ constexpr Wire kFall[] = {{890, 275, 900, 277}, {900, 277, 904, 280}, {904, 280,
 
 void Page(Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, kNoGraph);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);
     DrawTexts(window, kTexts);
     DrawHeadingAndHints(window, "Bandpassfilter RC", "Bandpass filter RC");

@@ -51,9 +51,7 @@ RcFilterLabels RcFilterPage(const FieldInputs& in) {
 
 void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
     const RcFilterLabels labels = RcFilterPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, labels.graphOffset);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
     DrawTexts(window, kTexts);

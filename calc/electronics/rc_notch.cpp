@@ -64,9 +64,7 @@ constexpr int kMarkerX = 795;
 
 void Page(Window window, const FieldInputs& in) {
     const RcNotchLabels labels = RcNotchPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, static_cast<double>(labels.graphOffset));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Notchfilter RC", "Notch filter RC");
     DrawTexts(window, kFieldLabels);

@@ -42,9 +42,7 @@ constexpr Box kParts[] = {
 
 void Page(Window window, const FieldInputs& in) {
     const RcZobelLabels labels = RcZobelPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, static_cast<double>(labels.graphOffset));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Zobelfilter RC", "Zobel filter RC");
     DrawTexts(window, kTexts);

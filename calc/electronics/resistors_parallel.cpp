@@ -35,9 +35,7 @@ constexpr PageText kLetters[] = {
 
 void Page(Window window, const FieldInputs& in) {
     const ResistorsParallelLabels labels = ResistorsParallelPage(in);
-    g_shell.backdropMode = kModePlain;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
     DrawTexts(window, kTexts);

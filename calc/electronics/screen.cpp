@@ -174,7 +174,9 @@ const char* InLanguage(const char* sv, const char* en) {
     return sv;
 }
 
-void BeginPageDrawing(Window window) {
+void BeginPageDrawing(Window window, int backdropMode, double graphOffset) {
+    g_shell.backdropMode = backdropMode;
+    DrawBackdrop(window, graphOffset);
     SetDrawTarget(window, "MEMORY");
     SetMemoryDC(g_shell.canvas);
 }

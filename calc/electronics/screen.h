@@ -99,8 +99,9 @@ struct Wire {
     int x1, y1, x2, y2;
 };
 
-// Selects "MEMORY" and the canvas.
-void BeginPageDrawing(Window window);
+// Draws the backdrop of the given mode (its graph moved by `graphOffset`),
+// then selects "MEMORY" and the canvas for the page's own drawing.
+void BeginPageDrawing(Window window, int backdropMode, double graphOffset);
 // Selects "CLIENT" and requests the repaint.
 void EndPageDrawing(Window window);
 // The heading at (20, 15) and the two key hints, in the current language.

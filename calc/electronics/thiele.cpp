@@ -61,9 +61,7 @@ void DrawCoil(Window window) {
 
 void Page(Window window, const FieldInputs& in) {
     const ThieleLabels labels = ThielePage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, static_cast<double>(labels.graphOffset));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
     DrawTexts(window, kTexts);

@@ -39,9 +39,7 @@ void Page(Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
         WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
-    g_shell.backdropMode = kModePlain;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawTexts(window, kHeading);
     // On this page the Swedish TAB hint stands five pixels right of the

@@ -96,9 +96,7 @@ void MaskOutsideThePlot(Window window) {
 
 void Page(Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
-    g_shell.backdropMode = kModeGrid;
-    DrawBackdrop(window, 0.0);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGrid, 0.0);
     DrawTexts(window, kTexts);
     if (view.curve) {
         DrawStepCurve(window, view.x0);

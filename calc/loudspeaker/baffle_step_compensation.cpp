@@ -41,9 +41,7 @@ constexpr Wire kWires[] = {
 
 void Page(Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, labels.graphOffset);
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);

@@ -55,9 +55,7 @@ constexpr Wire kRisingImpedance[] = {{784, 372, 955, 300}};
 
 void Page(Window window, const FieldInputs& in) {
     const ConjugateLinkLabels labels = ConjugateLinkPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, double(FrequencyToGraphOffset(window, kConjugateGraphHertz)));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Konjugatlänk"_cp, "Conjugate network");
     DrawTexts(window, kTexts);

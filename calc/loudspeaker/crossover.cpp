@@ -93,9 +93,7 @@ void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwor
     const std::array<bool, kMaxOptions> checked = CheckedButtons(screen);
     const CrossoverLabels labels = CrossoverPageLabels(network, in, checked);
 
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, static_cast<double>(FrequencyToGraphOffset(window, in.value[2])));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[2]));
     DrawTexts(window, kUnits);
     if (drawing.lettersFirst) DrawTexts(window, drawing.letters);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);

@@ -87,9 +87,7 @@ void DrawDip(Window window, int depth, int width) {
 
 void Page(Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
-    g_shell.backdropMode = kModeGridSplit;
-    DrawBackdrop(window, double(FrequencyToGraphOffset(window, in.value[0])));
-    BeginPageDrawing(window);
+    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[0]));
     DrawTexts(window, kFixedTexts);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
