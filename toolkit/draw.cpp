@@ -66,9 +66,10 @@ void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const 
     texts.push_back(CanvasText{x, y, font, colour, text});
 }
 
-// Glyphs are rendered smooth into a coverage mask, and the pixels covered at
-// least half are set in the text colour: crisp letters, and a text drawn
-// again over itself leaves the page exactly as it was.
+// Glyphs are rendered hinted and without smoothing, as GDI draws a font of
+// default quality, into a mask whose set pixels take the text colour: crisp
+// letters whose stems keep a whole pixel however far the face is narrowed,
+// and a text drawn again over itself leaves the page exactly as it was.
 //
 // What a text covers depends only on its font and its characters, so the
 // covered pixels are worked out once and kept as a bitmap; drawing the text
@@ -217,9 +218,8 @@ QFont BaseFont(const char* face, int weight, int effect) {
     f.setFamilies(Families(tk::ToQString(face ? face : "")));
     // The face holds every Windows-1252 character, so no other face is
     // merged in for missing ones (and none is looked up).
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
-                                            QFont::NoFontMerging));
-    f.setHintingPreference(QFont::PreferVerticalHinting);
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    f.setHintingPreference(QFont::PreferFullHinting);
     f.setKerning(false);
     int w = weight <= 0 ? 400 : std::clamp(weight, 1, 1000);
     f.setWeight(static_cast<QFont::Weight>(w));
@@ -237,6 +237,15 @@ QFont BaseFont(const char* face, int weight, int effect) {
     f.setItalic(italic);
     f.setUnderline(underline);
     f.setStrikeOut(strike);
+    // Standing in for a missing face, DejaVu Sans is narrowed by stretching
+    // its regular cut, as GDI narrows Verdana, and never by picking the
+    // condensed cut that only some machines have: the pages then look the
+    // same wherever fonts-dejavu-core is installed.
+    if (f.families().value(0) == QStringLiteral("DejaVu Sans")) {
+        QString style = w >= 600 ? QStringLiteral("Bold") : QString();
+        if (italic) style += style.isEmpty() ? QStringLiteral("Oblique") : QStringLiteral(" Oblique");
+        f.setStyleName(style.isEmpty() ? QStringLiteral("Book") : style);
+    }
     return f;
 }
 
