@@ -18,7 +18,9 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRawFont>
 
+#include <cstdio>
 #include <map>
 
 namespace {
@@ -278,4 +280,58 @@ bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& 
     QRect r = menu->actionGeometry(action);
     out = {r.x(), r.y(), r.width(), r.height()};
     return true;
+}
+
+bool ProbeReadPng(const std::string& path, ProbeImage& out) {
+    QImage image;
+    if (!image.load(QString::fromStdString(path), "PNG")) return false;
+    image = image.convertToFormat(QImage::Format_RGB888);
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.assign(static_cast<std::size_t>(out.width) * out.height, 0);
+    for (int y = 0; y < out.height; ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < out.width; ++x) {
+            const uchar* p = row + 3 * x;
+            out.pixels[static_cast<std::size_t>(y) * out.width + x] =
+                std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+        }
+    }
+    return true;
+}
+
+bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
+        return false;
+    QImage out(image.width, image.height, QImage::Format_RGB888);
+    for (int y = 0; y < image.height; ++y) {
+        uchar* row = out.scanLine(y);
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t c = image.pixels[static_cast<std::size_t>(y) * image.width + x];
+            row[3 * x] = uchar(c & 0xFF);
+            row[3 * x + 1] = uchar((c >> 8) & 0xFF);
+            row[3 * x + 2] = uchar((c >> 16) & 0xFF);
+        }
+    }
+    return out.save(QString::fromStdString(path), "PNG");
+}
+
+std::string ProbeFaceIdentity(Font font) {
+    const QRawFont raw = QRawFont::fromFont(tk::QtFont(font));
+    if (!raw.isValid()) return "no face";
+    // The 'head' table: the font revision (16.16 fixed) at byte 4 and the
+    // checksum adjustment, which makes the whole file sum to a constant, at
+    // byte 8.
+    const QByteArray head = raw.fontTable("head");
+    auto word = [&](int at) {
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(head.at(at + i));
+        return v;
+    };
+    char numbers[40] = "no head table";
+    if (head.size() >= 12)
+        std::snprintf(numbers, sizeof numbers, "%.4g 0x%08X", word(4) / 65536.0,
+                      static_cast<unsigned>(word(8)));
+    return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }

@@ -5,9 +5,11 @@
 // buttons, menu choices), without the caller touching the platform.
 #pragma once
 
+#include "draw.h"
 #include "menu.h"
 #include "window.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -84,3 +86,17 @@ ProbeRect ProbeClientRect(Window window);
 bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);
+
+// ---- Images and faces, for the page snapshots --------------------------------
+
+// A 24-bit image, row by row, each pixel 0x00BBGGRR.
+struct ProbeImage {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+bool ProbeReadPng(const std::string& path, ProbeImage& out);
+bool ProbeWritePng(const std::string& path, const ProbeImage& image);
+// The face a font is drawn with as its file names it: family, style, the
+// font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
+// 0x...").
+std::string ProbeFaceIdentity(Font font);
