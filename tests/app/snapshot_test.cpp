@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct Case {
     std::string name;
     std::string script;
 };
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 std::vector<Case> LoadCases() {
     std::vector<Case> cases;
