@@ -33,6 +33,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <iterator>
 #include <numbers>
 #include <set>
 #include <string>
@@ -306,27 +307,28 @@ TEST(AirCoil, WheelerRootForTheWorkedCoil) {
     EXPECT_TRUE(std::isnan(WindAirCoil(-1, 25.4, 1).turns));   // negative discriminant
 }
 
-TEST(NotchFilter, DepthTableBoundariesAndWidth) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    auto below = [](double v) { return std::nextafter(v, 0.0); };
-    const std::pair<double, int> cases[] = {
-        {below(0.0006), 73}, {0.0006, 72}, {0.001, 68}, {below(0.1), 60}, {0.1, 59}, {0.14, 57},
-        {0.70, 29}, {0.73, 28}, {below(3.5), 10}, {3.5, 9}, {4.0, 8}, {19.0, 1}, {below(30.0), 1},
-        {30.0, 0}, {inf, 0}, {0.0, 73}, {-1.0, 73}, {nan, 73},
-    };
-    for (const auto& [r1, depth] : cases) EXPECT_EQ(NotchDepth(r1), depth) << r1;
-    // Across the table the depth falls one pixel at a time, 73 times.
-    int steps = 0, last = 73;
-    for (double r1 = 0.0001; r1 < 40.0; r1 *= 1.0001) {
-        const int depth = NotchDepth(r1);
-        ASSERT_TRUE(depth == last || depth == last - 1) << r1;
-        steps += last - depth;
-        last = depth;
+TEST(NotchFilter, DepthAtAndJustBelowEveryThresholdAndWidthForEveryDepth) {
+    // R1 in ohm at which the dip gets one pixel shallower, ascending: the depth
+    // is the number of thresholds above R1.
+    const double thresholds[] = {
+        0.0006, 0.0007, 0.0008, 0.0009, 0.001, 0.002, 0.004, 0.006, 0.008, 0.02, 0.04, 0.06, 0.08,
+        0.1,  0.12, 0.14, 0.16, 0.18, 0.20, 0.22, 0.24, 0.26, 0.28, 0.30, 0.32, 0.34, 0.36, 0.38,
+        0.40, 0.42, 0.44, 0.46, 0.48, 0.50, 0.52, 0.54, 0.56, 0.58, 0.60, 0.62, 0.64, 0.66, 0.68,
+        0.70, 0.73, 0.76, 0.79, 0.8,  0.9,  1.0,  1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2.0,
+        2.3,  2.6,  2.9,  3.0,  3.2,  3.5,  4.0,  5.0,  6.0,  7.0,  10.0, 12.0, 17.0, 19.0, 30.0};
+    ASSERT_EQ(std::size(thresholds), 73u);
+    for (int i = 0; i < 73; ++i) {
+        EXPECT_EQ(NotchDepth(thresholds[i]), 72 - i) << thresholds[i];
+        EXPECT_EQ(NotchDepth(std::nextafter(thresholds[i], 0.0)), 73 - i) << thresholds[i];
     }
-    EXPECT_EQ(steps, 73);
-    const int widths[][2] = {{73, 0}, {9, 0}, {8, 2}, {7, 4}, {6, 8}, {5, 16}, {4, 32}, {0, 32}};
-    for (const auto& w : widths) EXPECT_EQ(NotchWidth(w[0]), w[1]) << w[0];
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double r1 : {0.0, -1.0, -inf, std::nan("")}) EXPECT_EQ(NotchDepth(r1), 73) << r1;
+    EXPECT_EQ(NotchDepth(inf), 0);
+    // The flanks spread 32 pixels up to depth 4, then 16, 8, 4, 2, and not at
+    // all from depth 9.
+    const int spread[] = {32, 32, 32, 32, 32, 16, 8, 4, 2};
+    for (int depth = 0; depth <= 73; ++depth)
+        EXPECT_EQ(NotchWidth(depth), depth < 9 ? spread[depth] : 0) << depth;
 }
 
 // The coefficient a part really uses, times 2 pi: its value in H or F for
