@@ -125,13 +125,14 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1005, {"5", "-5"}, "5 ohm | 0.000 ohm | -inf ohm"},
         {1005, {"", ""}, "0.00 ohm | 0.000 ohm | 0.00 ohm"},
         {1005, {" 5", ".5"}, "0.00 ohm | 0.000 ohm | 0.45 ohm"},
-        {1005, {"\xE5" "5", "12abc"}, "0.00 ohm | 12abc ohm | 0.00 ohm"},
+        {1005, {"12abc", "+12"}, "12abc ohm | 0.000 ohm | 6.00 ohm"},
         {1005, {"1234567890,5", "12345678901,"},
          "1234567890.5 ohm | 12345678901, ohm | 1122334445.88 ohm"},
         // 1 / (1/A + 1/B): a zero gives 0, opposite values infinity.
         {1015, {"4.7", "2.2"}, "4.7 uF | 2.2 uF | 1.50 uF"}, {1015, {"10", "10"}, "10 uF | 10 uF | 5.00 uF"},
         {1015, {"0", "4.7"}, "0 uF | 4.7 uF | 0.00 uF"}, {1015, {"", ""}, "0.00 uF | 0.00 uF | 0.00 uF"},
         {1015, {"5", "-5"}, "5 uF | 0.00 uF | inf uF"}, {1015, {"nan", "1"}, "nan uF | 1 uF | 0.00 uF"},
+        {1015, {"\xE5" "1", "1"}, "0.00 uF | 1 uF | 0.00 uF"},
         // V^2 / R and V / R: three decimals while P < 10 (negative P too), else
         // none and one. The voltage is shown as typed.
         {1001, {"8", "20"}, "50 Watt | 8 ohm | 2.5 Ampere | 20 Volt"},
