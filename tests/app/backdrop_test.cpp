@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <utility>
@@ -48,16 +49,38 @@ void Draw(int mode, double offset, int splash = 0) {
 
 }  // namespace
 
-TEST(GraphMapping, WorkedValuesStepsTruncationAndOutOfRange) {
-    // The steps at 300, 400, 600, 800 and 8000 Hz belong to the mapping.
+TEST(GraphMapping, EveryBreakpointTheEndOfEverySegmentWorkedValuesAndTheEdges) {
+    // Breakpoint frequency, the offset there, and the slope in pixels per Hz
+    // from there to the next breakpoint (from 10 kHz to 20001 Hz).
+    const struct { double hertz; int value; double slope; } rows[] = {
+        {10, 586, 6.8},     {20, 518, 4.0},     {30, 478, 2.8},     {40, 450, 2.0},
+        {50, 430, 1.9},     {60, 411, 1.4},     {70, 397, 1.4},     {80, 383, 1.0},
+        {90, 373, 1.0},     {100, 363, 0.68},   {200, 295, 0.41},   {300, 253, 0.27},
+        {400, 225, 0.19},   {500, 206, 0.19},   {600, 186, 0.13},   {700, 173, 0.13},
+        {800, 158, 0.11},   {900, 147, 0.1},    {1000, 137, 0.069}, {2000, 68, 0.037},
+        {3000, 31, 0.029},  {4000, 2, 0.021},   {5000, -19, 0.02},  {6000, -39, 0.013},
+        {7000, -52, 0.012}, {8000, -65, 0.012}, {9000, -77, 0.01},  {10000, -87, 0.0067}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto [hertz, value, slope] = rows[i];
+        const double next = i + 1 < std::size(rows) ? rows[i + 1].hertz : 20001;
+        EXPECT_EQ(Offset(hertz), value) << hertz << " Hz";
+        // Near the end of the segment: a thousandth of it before the end, and
+        // where it passes 0.05 above a whole pixel, so that a slope a unit off in
+        // its third digit, either way, moves one of them a pixel.
+        const double end = value - (next - hertz) * slope;
+        const double high = hertz + (value - (std::ceil(end + 0.01) - 0.05)) / slope;
+        for (double inside : {next - (next - hertz) / 1000, high})
+            EXPECT_EQ(Offset(inside), static_cast<int>(std::trunc(value - (inside - hertz) * slope)))
+                << inside << " Hz";
+    }
+    // Truncated toward zero; the segments below 300, 400, 600, 800 and 8000 Hz
+    // end a pixel or two off the breakpoint's value.
     const struct { double hertz; int value; } cases[] = {
-        {10, 586},      {10.5, 582},    {15, 552},      {299.9, 254},   {300, 253},
-        {399.9, 226},   {400, 225},     {599.9, 187},   {600, 186},     {799.9, 160},
-        {800, 158},     {999.9, 137},   {1300, 116},    {1592, 96},     {4500, -8},
-        {7999.9, -63},  {8000, -65},    {15924, -126},  {20000, -154},  {20000.99, -154}};
+        {15, 552},     {1300, 116},  {1592, 96},    {4500, -8},    {15924, -126}, {20000, -154},
+        {20000.99, -154}, {299.9, 254}, {399.9, 226}, {599.9, 187}, {799.9, 160}, {7999.9, -63}};
     for (auto [hertz, value] : cases) EXPECT_EQ(Offset(hertz), value) << hertz << " Hz";
     const double inf = std::numeric_limits<double>::infinity();
-    for (double f : {-inf, 9.0, 9.5, 9.999, 20001.0, 25000.0, inf, std::nan("")})
+    for (double f : {-inf, 0.0, 9.0, 9.5, std::nextafter(10.0, 0.0), 20001.0, 25000.0, inf, std::nan("")})
         EXPECT_EQ(Offset(f), kOutOfRange) << f << " Hz";
 }
 

@@ -1,8 +1,8 @@
 // What every calculator page shows for what a user types: the value labels
-// (and what places the graph) as pure functions, and on the running page for
-// bad input in each field; the names screen readers get; the depth table of
-// the notch filter, the air-coil root and the crossover coefficients against
-// their prototypes.
+// (and what places the graph) as pure functions, with inputs that show every
+// digit of each page's constants, and on the running page for bad input in
+// each field; the names screen readers get; the depth table of the notch
+// filter.
 
 #include "app_fixture.h"
 
@@ -32,8 +32,8 @@
 
 #include <cmath>
 #include <limits>
+#include <iterator>
 #include <map>
-#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -107,94 +107,196 @@ std::string Join(const Strings& parts) {
 }
 
 // The labels of page id joined by " | ", then the graph; on a crossover the
-// fourth text holds the button states ('1' checked).
-TEST(PageLabels, WorkedValuesAndTheReplacementRulesOfEachPage) {
+// fourth text holds the button states ('1' checked). Each page: its worked
+// values, its rules for empty, zero, negative and not-a-number input, then
+// inputs whose results show every digit of the page's constants.
+TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
     const struct {
         int id;
         Strings typed;
         const char* shown;
     } cases[] = {
-        // Input labels: below '0' (empty, blank, point, sign) reads the default;
-        // ',' is read as '.'; a nan total reads 0.00.
+        // A x B / (A + B); B alone falls back to three decimals. Below '0' (empty,
+        // blank, point, sign, a byte of 128 or more) reads the default; ',' is
+        // read as '.' among the first eleven characters only.
         {1005, {"100", "100"}, "100 ohm | 100 ohm | 50.00 ohm"},
         {1005, {"4,7", "2,2"}, "4.7 ohm | 2.2 ohm | 1.50 ohm"},
+        {1005, {"10", "-5"}, "10 ohm | 0.000 ohm | -10.00 ohm"},
+        {1005, {"5", "-5"}, "5 ohm | 0.000 ohm | -inf ohm"},
         {1005, {"", ""}, "0.00 ohm | 0.000 ohm | 0.00 ohm"},
         {1005, {" 5", ".5"}, "0.00 ohm | 0.000 ohm | 0.45 ohm"},
-        {1005, {"123456789012", "123456789012"}, "123456789012 ohm | 123456789012 ohm | 61728394506.00 ohm"},
-        {1015, {"4.7", "2.2"}, "4.7 uF | 2.2 uF | 1.50 uF"},
-        {1015, {"0", "4.7"}, "0 uF | 4.7 uF | 0.00 uF"},   // 1/0 is inf, 1/inf is 0
-        {1015, {"", ""}, "0.00 uF | 0.00 uF | 0.00 uF"}, {1015, {"nan", "1"}, "nan uF | 1 uF | 0.00 uF"},
-        // Three decimals below 10 W, else none for the power and one for the current.
+        {1005, {"12abc", "+12"}, "12abc ohm | 0.000 ohm | 6.00 ohm"},
+        {1005, {"1234567890,5", "12345678901,"},
+         "1234567890.5 ohm | 12345678901, ohm | 1122334445.88 ohm"},
+        // 1 / (1/A + 1/B): a zero gives 0, opposite values infinity.
+        {1015, {"4.7", "2.2"}, "4.7 uF | 2.2 uF | 1.50 uF"}, {1015, {"10", "10"}, "10 uF | 10 uF | 5.00 uF"},
+        {1015, {"0", "4.7"}, "0 uF | 4.7 uF | 0.00 uF"}, {1015, {"", ""}, "0.00 uF | 0.00 uF | 0.00 uF"},
+        {1015, {"5", "-5"}, "5 uF | 0.00 uF | inf uF"}, {1015, {"nan", "1"}, "nan uF | 1 uF | 0.00 uF"},
+        {1015, {"\xE5" "1", "1"}, "0.00 uF | 1 uF | 0.00 uF"},
+        // V^2 / R and V / R: three decimals while P < 10 (negative P too), else
+        // none and one. The voltage is shown as typed.
         {1001, {"8", "20"}, "50 Watt | 8 ohm | 2.5 Ampere | 20 Volt"},
         {1001, {"8", "2"}, "0.500 Watt | 8 ohm | 0.250 Ampere | 2 Volt"},
+        {1001, {"4", "6.32"}, "9.986 Watt | 4 ohm | 1.580 Ampere | 6.32 Volt"},
+        {1001, {"10", "9.9999"}, "10.000 Watt | 10 ohm | 1.000 Ampere | 9.9999 Volt"},
         {1001, {"10", "10"}, "10 Watt | 10 ohm | 1.0 Ampere | 10 Volt"},
-        {1001, {"4,5", "2,5"}, "1.389 Watt | 4.5 ohm | 0.556 Ampere | 2,5 Volt"},
+        {1001, {"-8", "20"}, "-50.000 Watt | 0.00 ohm | -2.500 Ampere | 20 Volt"},
+        {1001, {"8,0", "2,5"}, "0.781 Watt | 8.0 ohm | 0.313 Ampere | 2,5 Volt"},
+        {1001, {"0", "5"}, "inf Watt | 0 ohm | inf Ampere | 5 Volt"},
         {1001, {"", ""}, "0.00 Watt | 0.00 ohm | 0.00 Ampere | 0.00 Volt"},
-        // The section (0.785 d^2) has no default.
+        // 0.785 D^2, and L/1000 x 0.018 over it; the length shown as typed.
         {1003, {"1", "1000"}, "1 mm | 0.785 mm2 | 1000 mm | 0.023 ohm"},
+        {1003, {"0.5", "10000"}, "0.5 mm | 0.196 mm2 | 10000 mm | 0.917 ohm"},
+        {1003, {"2.5", "5000"}, "2.5 mm | 4.906 mm2 | 5000 mm | 0.018 ohm"},
         {1003, {"0,5", "1000,5"}, "0.5 mm | 0.196 mm2 | 1000,5 mm | 0.092 ohm"},
+        {1003, {"1", "785000000"}, "1 mm | 0.785 mm2 | 785000000 mm | 18000.000 ohm"},
         {1003, {"", ""}, "0.00 mm | 0.000 mm2 | 0.00 mm | 0.000 ohm"},
+        {1003, {"0", "1000"}, "0 mm | 0.000 mm2 | 1000 mm | inf ohm"},
+        {1003, {"1", "0"}, "1 mm | 0.785 mm2 | 0 mm | 0.000 ohm"},
         {1003, {"nan", "1000"}, "nan mm | nan mm2 | 1000 mm | 0.000 ohm"},
+        // Wheeler, close wound: N from L (uH) and the diameters in inches (mm /
+        // 25.4); the length at 1.2 wire diameters a turn.
         {1130, {"10", "25.4", "1"}, "10 uH | 25.4 mm | 1 mm | 23 Varv | 28 mm"},
+        {1130, {"100", "50", "1"}, "100 uH | 50 mm | 1 mm | 57 Varv | 68 mm"},
+        {1130, {"250", "20", "0.5"}, "250 uH | 20 mm | 0.5 mm | 335 Varv | 201 mm"},
         {1130, {"1000", "30", "0,8"}, "1000 uH | 30 mm | 0.8 mm | 920 Varv | 883 mm"},
+        {1130, {"10", "25.4", "0"}, "10 uH | 25.4 mm | 0 mm | 13 Varv | 0 mm"},   // sqrt(18 x 10)
         {1130, {"", "", ""}, "0.00 uH | 0.00 mm | 0.00 mm | 0.00 Varv | 0.00 mm"},
-        {1130, {"10", "25.4", "0"}, "10 uH | 25.4 mm | 0 mm | 13 Varv | 0 mm"},   // sqrt(180)
-        // A comma past the eleventh character stays.
-        {1130, {"123456789012", "25.400000000", "1.000000000,"},
-         "123456789012 uH | 25.400000000 mm | 1.000000000, mm | 194420140188 Varv | 233304168225 mm"},
-        // 1 / (R 6.28 C); only "inf" reads 0, graphed at 0.
+        {1130, {"10", "", ""}, "10 uH | 0.00 mm | 0.00 mm | 0.00 Varv | 0.00 mm"},
+        {1130, {"10", "0", "1"}, "10 uH | 0 mm | 1 mm | inf Varv | inf mm"},
+        {1130, {"0", "25.4", "1"}, "0 uH | 25.4 mm | 1 mm | 0 Varv | 0 mm"},
+        {1130, {"-10", "25.4", "1"}, "0.00 uH | 25.4 mm | 1 mm | 0.00 Varv | 0.00 mm"},
+        // Both diameters one inch: N = 20 L + sqrt(400 L^2 + 18 L) = 40 L + 0.45,
+        // 30.48 mm a turn; a bare wire: N = sqrt(18 L).
+        {1130, {"1e6", "25.4", "25.4"}, "1e6 uH | 25.4 mm | 25.4 mm | 40000000 Varv | 1219200014 mm"},
+        {1130, {"1e10", "25.4", "0"}, "1e10 uH | 25.4 mm | 0 mm | 424264 Varv | 0 mm"},
+        // 1 / (R x 6.28 x C / 1000000); only "inf" reads 0, graphed at 0.
         {1017, {"1000", "0,1"}, "1000 ohm | 0.1 uF | 1592 Hz -3dB @96"},
+        {1022, {"1000", "0.1"}, "1000 ohm | 0.1 uF | 1592 Hz -3dB @96"},
+        {1017, {"10000", "1"}, "10000 ohm | 1 uF | 16 Hz -3dB @545"},
+        {1022, {"4700", "0.047"}, "4700 ohm | 0.047 uF | 721 Hz -3dB @170"},
         {1017, {"1", "1"}, "1 ohm | 1 uF | 159236 Hz -3dB @-600"},
         {1017, {"", "abc"}, "0.00 ohm | abc uF | 0 Hz -3dB @-600"},
+        {1017, {" 1000", "0.1"}, "0.00 ohm | 0.1 uF | 1592 Hz -3dB @96"},
+        {1017, {"-1000", "0.1"}, "0.00 ohm | 0.1 uF | -1592 Hz -3dB @-600"},
+        {1022, {"-1000", "-0.1"}, "0.00 ohm | 0.00 uF | 1592 Hz -3dB @96"},
         {1017, {"0", "-1"}, "0 ohm | 0.00 uF | -inf Hz -3dB @-600"},
-        // R2 alone falls back to a bare 0.
+        {1022, {"nan", "1"}, "nan ohm | 1 uF | nan Hz -3dB @-600"},
+        // Two such corners; R2 alone falls back to a bare 0.
         {1027, {"1000", "1", "1000", "0,01"},
          "1000 ohm | 1 uF | 1000 ohm | 0.01 uF | 159 Hz -3dB | 15924 Hz -3dB"},
+        {1027, {"1", "1", "1", "1"}, "1 ohm | 1 uF | 1 ohm | 1 uF | 159236 Hz -3dB | 159236 Hz -3dB"},
         {1027, {"", "", "", ""}, "0.00 ohm | 0.00 uF | 0 ohm | 0.00 uF | 0 Hz -3dB | 0 Hz -3dB"},
-        // R3 and C2/C3 doubled only when both inputs are positive; no defaults.
+        {1027, {"-1000", "1", "0", "-1"}, "0.00 ohm | 1 uF | 0 ohm | 0.00 uF | -159 Hz -3dB | -inf Hz -3dB"},
+        {1027, {"1000", "1", "nan", "1"}, "1000 ohm | 1 uF | nan ohm | 1 uF | 159 Hz -3dB | nan Hz -3dB"},
+        // R3 = 2R and C2 = C3 = 2C only when R > 0 and C > 0; 1 / (R3 x 12.56 x C
+        // / 1000000); the derived values have no defaults.
         {1035, {"1000", "0,1"}, "1000 ohm | 0.1 uF | 2000.00 ohm | 0.2 uF | 398 Hz @226"},
+        {1035, {"1000", "0.047"}, "1000 ohm | 0.047 uF | 2000.00 ohm | 0.1 uF | 847 Hz @152"},
+        {1035, {"10000", "0.01"}, "10000 ohm | 0.01 uF | 20000.00 ohm | 0.0 uF | 398 Hz @226"},
+        {1035, {"1", "1"}, "1 ohm | 1 uF | 2.00 ohm | 2.0 uF | 39809 Hz @-600"},
         {1035, {"", ""}, "0.00 ohm | 0.00 uF | 0.00 ohm | 0.0 uF | 0 Hz @-600"},
+        {1035, {"0", "0.1"}, "0 ohm | 0.1 uF | 0.00 ohm | 0.0 uF | 0 Hz @-600"},
+        {1035, {"4.9e-324", "0.1"}, "4.9e-324 ohm | 0.1 uF | 0.00 ohm | 0.2 uF | 0 Hz @-600"},
+        {1035, {"1000", "0"}, "1000 ohm | 0 uF | 1000.00 ohm | 0.0 uF | 0 Hz @-600"},
+        {1035, {"1000", "4.9e-324"}, "1000 ohm | 4.9e-324 uF | 2000.00 ohm | 0.0 uF | 0 Hz @-600"},
         {1035, {"-1000", "0.1"}, "0.00 ohm | 0.1 uF | -1000.00 ohm | 0.0 uF | -796 Hz @-600"},
+        {1035, {"-1000", "-0.1"}, "0.00 ohm | 0.00 uF | -1000.00 ohm | 0.0 uF | 796 Hz @160"},
         {1035, {"-1000", "0"}, "0.00 ohm | 0 uF | -1000.00 ohm | 0.0 uF | -inf Hz @-600"},
+        {1035, {"nan", "1"}, "nan ohm | 1 uF | nan ohm | 0.0 uF | nan Hz @-600"},
         {1035, {"1e308", "1e308"}, "1e308 ohm | 1e308 uF | inf ohm | inf uF | 0 Hz @-600"},
-        // Computed only when both inputs are positive, else 0.
-        {1043, {"10", "4,7"}, "10 ohm | 4.7 uF | 3388 @19"},
+        // 1 / (R x 6.28 x C / 1000000) only when R > 0 and C > 0, else 0; no unit.
+        {1043, {"10", "1"}, "10 ohm | 1 uF | 15924 @-126"}, {1043, {"10", "4,7"}, "10 ohm | 4.7 uF | 3388 @19"},
         {1043, {"10", "0.1"}, "10 ohm | 0.1 uF | 159236 @-600"},
         {1043, {"", ""}, "0.00 ohm | 0.00 uF | 0 @-600"}, {1043, {"10", "-1"}, "10 ohm | 0.00 uF | 0 @-600"},
-        // Not a number reads 0.00, inf stays.
+        {1043, {"-10", "-1"}, "0.00 ohm | 0.00 uF | 0 @-600"}, {1043, {"nan", "1"}, "nan ohm | 1 uF | 0 @-600"},
+        {1043, {"0", "1"}, "0 ohm | 1 uF | 0 @-600"},
+        {1043, {"4.9e-324", "1"}, "4.9e-324 ohm | 1 uF | inf @-600"},
+        {1043, {"10", "0"}, "10 ohm | 0 uF | 0 @-600"},
+        {1043, {"10", "4.9e-324"}, "10 ohm | 4.9e-324 uF | inf @-600"},
+        // R / (L / 1000 x 6.28); not a number reads 0.00, inf stays.
         {1048, {"8", "1"}, "8 ohm | 1 mH | 1274 Hz @118"},
+        {1048, {"10", "0,5"}, "10 ohm | 0.5 mH | 3185 Hz @25"},
+        {1048, {"10", "0.001"}, "10 ohm | 0.001 mH | 1592357 Hz @-600"},
         {1048, {"", ""}, "0.00 ohm | 0.00 mH | 0.00 Hz @-600"},
         {1048, {"8", ""}, "8 ohm | 0.00 mH | inf Hz @-600"},
-        // Both labels are results: no input defaults.
-        {500, {"6,4", "0,5"}, "6.4 ohm | 12 uF"}, {500, {"-8", "1"}, "-8.0 ohm | 16 uF"},
-        {500, {"", ""}, "0.0 ohm | 0.00 uF"}, {500, {"nan", "1"}, "0.00 ohm | 0.00 uF"},
-        // f as the field holds it; L1 replaces only inf, R1 only a leading blank.
+        {1048, {"-8", "0"}, "0.00 ohm | 0 mH | -inf Hz @-600"}, {1048, {"0", "1"}, "0 ohm | 1 mH | 0 Hz @-600"},
+        {1048, {"8", "-1"}, "8 ohm | 0.00 mH | -1274 Hz @-600"},
+        // R1 = Re, one decimal; C1 = Le x 1000 / Re^2. Both labels are results.
+        {500, {"6,4", "0,5"}, "6.4 ohm | 12 uF"}, {500, {"8", "1"}, "8.0 ohm | 16 uF"},
+        {500, {"4", "0.25"}, "4.0 ohm | 16 uF"}, {500, {"1", "1"}, "1.0 ohm | 1000 uF"},
+        {500, {"", ""}, "0.0 ohm | 0.00 uF"}, {500, {"0", "1"}, "0.0 ohm | inf uF"},
+        {500, {"", "-1"}, "0.0 ohm | -inf uF"}, {500, {"-8", "1"}, "-8.0 ohm | 16 uF"},
+        {500, {"nan", "1"}, "0.00 ohm | 0.00 uF"},
+        // L1 = sqrt(1000 / f), C1 = 25330000 / (f^2 L1); f as typed, "nan" read
+        // 0; L1 replaces only inf, R1 only a leading blank; then depth/width.
         {507, {"1000", "0.5"}, "1000 Hz | 25.33 uF | 1.00 mH | 0.5 ohm | 39/0"},
         {507, {"2500,0", "5"}, "2500.0 Hz | 6.41 uF | 0.63 mH | 5 ohm | 7/4"},
+        {507, {"3000", "40"}, "3000 Hz | 4.87 uF | 0.58 mH | 40 ohm | 0/32"},
+        {507, {"1300", "3.5"}, "1300 Hz | 17.09 uF | 0.88 mH | 3.5 ohm | 9/0"},
+        {507, {"50", "4"}, "50 Hz | 2265.58 uF | 4.47 mH | 4 ohm | 8/2"},
+        {507, {"0.001", "19"}, "0.001 Hz | 25330000000.00 uF | 1000.00 mH | 19 ohm | 1/32"},
         {507, {"", ""}, " Hz | 0.00 uF | 0.00 mH |  ohm | 73/0"},
         {507, {"-1000", "-1"}, "-1000 Hz | 0.00 uF | nan mH | -1 ohm | 73/0"},
         {507, {"nan", "nan"}, "0 Hz | 0.00 uF | nan mH | nan ohm | 73/0"},
-        {507, {" 50", " 5"}, " 50 Hz | 2265.58 uF | 4.47 mH | 0.00 ohm | 7/4"},
-        // In range from 10 Hz to 11500 Hz; a curve while it starts left of x 600.
-        {505, {"300"}, "383 Hz | 566"}, {505, {"11500"}, "10 Hz | 210"}, {505, {"10"}, "11500 Hz | 893"},
+        {507, {"abc", " 5"}, "abc Hz | 0.00 uF | 0.00 mH | 0.00 ohm | 7/4"},
+        // 115 / (W / 1000); the curve, its marker x and the frequency only while
+        // the curve starts left of x 600; the message outside 10 to 11500 Hz.
+        {505, {"300"}, "383 Hz | 566"}, {505, {"250"}, "460 Hz | 583"}, {505, {"115"}, "1000 Hz | 659"},
+        {505, {"20"}, "5750 Hz | 830"}, {505, {"287,5"}, "400 Hz | 571"},
+        {505, {"11500"}, "10 Hz | 210"}, {505, {"10"}, "11500 Hz | 893"},
         {505, {"9.99"}, "11512 Hz | 893 | OUT OF RANGE"}, {505, {"9.07"}, "12679 Hz | 900 | OUT OF RANGE"},
-        {505, {"9.06"}, " | OUT OF RANGE"}, {505, {""}, " | OUT OF RANGE"}, {505, {"nan"}, " | OUT OF RANGE"},
-        // The grid 125 pixels left of the usual; only a leading 'i' reads 0.
+        {505, {"9.06"}, " | OUT OF RANGE"}, {505, {"11501"}, " | OUT OF RANGE"},
+        {505, {""}, " | OUT OF RANGE"}, {505, {"-300"}, " | OUT OF RANGE"}, {505, {"nan"}, " | OUT OF RANGE"},
+        // The same step and W / 1000 x Z / 1.021; the grid 125 pixels left of the
+        // usual; only a leading 'i' reads 0.
         {506, {"300", "8"}, "383 Hz | 2.35 mH | 8 ohm @105"},
+        {506, {"250", "4"}, "460 Hz | 0.98 mH | 4 ohm @88"},
+        {506, {"1000", "1021"}, "115 Hz | 1000.00 mH | 1021 ohm @227"},
+        {506, {"1", "8"}, "115000 Hz | 0.01 mH | 8 ohm @-725"},
+        {506, {"300", "6,5"}, "383 Hz | 1.91 mH | 6.5 ohm @105"},
         {506, {"300", ".5"}, "383 Hz | 0.15 mH | 0.0 ohm @105"},
-        {506, {"", ""}, "0 Hz | 0.00 mH | 0.0 ohm @-725"},
+        {506, {"300", "-8"}, "383 Hz | -2.35 mH | 0.0 ohm @105"},
+        {506, {"300", "abc"}, "383 Hz | 0.00 mH | abc ohm @105"},
+        {506, {"300", ""}, "383 Hz | 0.00 mH | 0.0 ohm @105"}, {506, {"", "8"}, "0 Hz | 0.00 mH | 8 ohm @-725"},
         {506, {"-0", "8"}, "-inf Hz | -0.00 mH | 8 ohm @-725"},
-        // Coils read nan as 0.00, capacitors inf; the last checked button wins.
+        {506, {"nan", "8"}, "nan Hz | nan mH | 8 ohm @-725"},
+        // Zb / (f x 6.28) x 1000 and 0.159 / (Zt x f) x 1000000; coils read nan
+        // as 0.00, capacitors inf; the frequency as typed.
         {501, {"8", "6", "3000", "1"}, "0.42 mH | 8.83 uF | 3000 Hz"},
+        {501, {"4", "8", "2000", "1"}, "0.32 mH | 9.94 uF | 2000 Hz"},
         {501, {"4", "8", "2500,5", "1"}, "0.25 mH | 7.95 uF | 2500.5 Hz"},
+        {501, {"1", "1", "1", "1"}, "159.24 mH | 159000.00 uF | 1 Hz"},
+        {501, {"-8", "-6", "3000", "1"}, "-0.42 mH | -8.83 uF | 3000 Hz"},
         {501, {"", "", "", "1"}, "0.00 mH | 0.00 uF |  Hz"},
         {501, {"8", "6", "0", "1"}, "inf mH | 0.00 uF | 0 Hz"},
         {501, {"-8", "-6", "0", "1"}, "-inf mH | -inf uF | 0 Hz"},
+        {501, {"8", "nan", "0", "1"}, "inf mH | nan uF | 0 Hz"},
+        {501, {"8", "6", "3000", "0"}, "0.00 mH | 0.00 uF | 3000 Hz"},
+        // L1, C1, C2, L2: Z x kL x 1000 / f and kC / (Z x f) x 1000000 with (kL,
+        // kC) 0.2251, 0.1125 / 0.2756, 0.0912 / 0.3183, 0.0796 by button; the
+        // last checked one wins. Z = f = 1 shows k x 1000 and k x 1000000.
         {502, {"8", "6", "2700", "100"}, "0.67 mH | 5.21 uF | 6.94 uF | 0.50 mH | 2700 Hz"},
+        {502, {"8", "6", "2700", "110"}, "0.82 mH | 4.22 uF | 5.63 uF | 0.61 mH | 2700 Hz"},
         {502, {"8", "6", "2700", "111"}, "0.94 mH | 3.69 uF | 4.91 uF | 0.71 mH | 2700 Hz"},
+        {502, {"1", "1", "1", "100"}, "225.10 mH | 112500.00 uF | 112500.00 uF | 225.10 mH | 1 Hz"},
+        {502, {"1", "1", "1", "010"}, "275.60 mH | 91200.00 uF | 91200.00 uF | 275.60 mH | 1 Hz"},
+        {502, {"1", "1", "1", "001"}, "318.30 mH | 79600.00 uF | 79600.00 uF | 318.30 mH | 1 Hz"},
+        {502, {"", "", "", "100"}, "0.00 mH | 0.00 uF | 0.00 uF | 0.00 mH |  Hz"},
+        {502, {"8", "6", "0", "100"}, "inf mH | 0.00 uF | 0.00 uF | inf mH | 0 Hz"},
+        {502, {"0", "6", "2700", "100"}, "0.00 mH | 0.00 uF | 6.94 uF | 0.50 mH | 2700 Hz"},
         {502, {"8", "6", "2700", "000"}, "0.00 mH | 0.00 uF | 0.00 uF | 0.00 mH | 2700 Hz"},
+        // L1, C1, L2, C2, L3, C3, one coefficient each by button.
         {503, {"8", "6", "2700", "10"}, "0.71 mH | 9.82 uF | 0.24 mH | 6.55 uF | 0.27 mH | 19.65 uF | 2700 Hz"},
         {503, {"8", "6", "2700", "11"}, "0.98 mH | 8.78 uF | 0.20 mH | 4.88 uF | 0.29 mH | 24.40 uF | 2700 Hz"},
+        {503, {"1", "1", "1", "10"},
+         "238.70 mH | 212200.00 uF | 79.60 mH | 106100.00 uF | 119.40 mH | 318300.00 uF | 1 Hz"},
+        {503, {"1", "1", "1", "01"},
+         "329.40 mH | 189700.00 uF | 65.92 mH | 79110.00 uF | 131.70 mH | 395300.00 uF | 1 Hz"},
+        {503, {"", "", "", "10"}, "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF |  Hz"},
+        {503, {"8", "-6", "0", "10"}, "inf mH | 0.00 uF | inf mH | -inf uF | -inf mH | -inf uF | 0 Hz"},
+        {503, {"8", "0", "2700", "10"}, "0.71 mH | 9.82 uF | 0.24 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
+        {503, {"8", "6", "2700", "00"}, "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
     };
     for (const auto& c : cases) {
         Strings typed = c.typed;
@@ -207,6 +309,22 @@ TEST(PageLabels, WorkedValuesAndTheReplacementRulesOfEachPage) {
         const Shown shown = PageShows(c.id, typed, std::span<const bool>(checked, buttons));
         EXPECT_EQ(Join(shown.labels) + shown.graph, c.shown) << c.id << ": " << Join(c.typed);
     }
+}
+
+// The values behind the labels to the digits the worked examples give them.
+TEST(PageValues, WorkedValuesBeforeRounding) {
+    const bool butterworth[] = {true};
+    const std::vector<double> first = CrossoverValues(kCrossover6dB, butterworth, 8, 6, 3000);
+    const std::vector<double> second = CrossoverValues(kCrossover6dB, butterworth, 4, 8, 2000);
+    const struct { double value, worked, within; } cases[] = {
+        {RcCornerFrequency(1000, 0.1), 1592.36, 0.005},   {RcCornerFrequency(1000, 1), 159.24, 0.005},
+        {RcCornerFrequency(1000, 0.01), 15923.57, 0.005}, {TwinTNotch(1000, 0.1).f, 398.09, 0.005},
+        {ZobelFrequency(10, 1), 15923.57, 0.005},         {ThieleFrequency(8, 1), 1273.89, 0.005},
+        {WindAirCoil(10, 25.4, 1).turns, 23.43, 0.005},   {WindAirCoil(10, 25.4, 1).length, 28.12, 0.005},
+        {ConjugateCapacitance(6.4, 0.5), 12.2, 0.05},     {BaffleStepFrequency(300), 383.33, 0.005},
+        {first[0], 0.4246, 0.00005}, {first[1], 8.833, 0.0005},
+        {second[0], 0.3185, 0.00005}, {second[1], 9.9375, 0.00005}};
+    for (const auto& c : cases) EXPECT_NEAR(c.value, c.worked, c.within) << c.worked;
 }
 
 // Every page with bad input in each of its fields in turn, the others holding
@@ -296,77 +414,28 @@ TEST(AccessibleNames, FieldsCarryTheirLabelInThePagesLanguageAndButtonsTheirText
     }
 }
 
-TEST(AirCoil, WheelerRootForTheWorkedCoil) {
-    const AirCoilWinding coil = WindAirCoil(10, 25.4, 1);
-    EXPECT_NEAR(coil.turns, 23.43, 0.005);
-    EXPECT_NEAR(coil.length, 28.12, 0.005);
-    // The root solves Di^2 N^2 - 40 di L N - 18 Di L = 0 (inches).
-    const double Di = 30 / 25.4, di = 0.8 / 25.4, L = 1000, N = WindAirCoil(L, 30, 0.8).turns;
-    EXPECT_NEAR(Di * Di * N * N - 40 * di * L * N - 18 * Di * L, 0.0, 1e-6);
-    EXPECT_TRUE(std::isnan(WindAirCoil(-1, 25.4, 1).turns));   // negative discriminant
-}
-
-TEST(NotchFilter, DepthTableBoundariesAndWidth) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+TEST(NotchFilter, DepthAtAndJustBelowEveryThresholdAndWidthForEveryDepth) {
+    // R1 in ohm at which the dip gets one pixel shallower, ascending: the depth
+    // is the number of thresholds above R1.
+    const double thresholds[] = {
+        0.0006, 0.0007, 0.0008, 0.0009, 0.001, 0.002, 0.004, 0.006, 0.008, 0.02, 0.04, 0.06, 0.08,
+        0.1,  0.12, 0.14, 0.16, 0.18, 0.20, 0.22, 0.24, 0.26, 0.28, 0.30, 0.32, 0.34, 0.36, 0.38,
+        0.40, 0.42, 0.44, 0.46, 0.48, 0.50, 0.52, 0.54, 0.56, 0.58, 0.60, 0.62, 0.64, 0.66, 0.68,
+        0.70, 0.73, 0.76, 0.79, 0.8,  0.9,  1.0,  1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2.0,
+        2.3,  2.6,  2.9,  3.0,  3.2,  3.5,  4.0,  5.0,  6.0,  7.0,  10.0, 12.0, 17.0, 19.0, 30.0};
+    ASSERT_EQ(std::size(thresholds), 73u);
+    for (int i = 0; i < 73; ++i) {
+        EXPECT_EQ(NotchDepth(thresholds[i]), 72 - i) << thresholds[i];
+        EXPECT_EQ(NotchDepth(std::nextafter(thresholds[i], 0.0)), 73 - i) << thresholds[i];
+    }
     const double inf = std::numeric_limits<double>::infinity();
-    auto below = [](double v) { return std::nextafter(v, 0.0); };
-    const std::pair<double, int> cases[] = {
-        {below(0.0006), 73}, {0.0006, 72}, {0.001, 68}, {below(0.1), 60}, {0.1, 59}, {0.14, 57},
-        {0.70, 29}, {0.73, 28}, {below(3.5), 10}, {3.5, 9}, {4.0, 8}, {19.0, 1}, {below(30.0), 1},
-        {30.0, 0}, {inf, 0}, {0.0, 73}, {-1.0, 73}, {nan, 73},
-    };
-    for (const auto& [r1, depth] : cases) EXPECT_EQ(NotchDepth(r1), depth) << r1;
-    // Across the table the depth falls one pixel at a time, 73 times.
-    int steps = 0, last = 73;
-    for (double r1 = 0.0001; r1 < 40.0; r1 *= 1.0001) {
-        const int depth = NotchDepth(r1);
-        ASSERT_TRUE(depth == last || depth == last - 1) << r1;
-        steps += last - depth;
-        last = depth;
-    }
-    EXPECT_EQ(steps, 73);
-    const int widths[][2] = {{73, 0}, {9, 0}, {8, 2}, {7, 4}, {6, 8}, {5, 16}, {4, 32}, {0, 32}};
-    for (const auto& w : widths) EXPECT_EQ(NotchWidth(w[0]), w[1]) << w[0];
-}
-
-// The coefficient a part really uses, times 2 pi: its value in H or F for
-// Z = 1 ohm and f = 1 Hz / (2 pi), i.e. the normalized prototype element.
-double Prototype(const CrossoverNetwork& network, int alignment, int part) {
-    const CrossoverComponent& p = network.components[part];
-    const double k = network.alignments[alignment].k[p.coefficient];
-    const double value = ComponentValue(p.formula, 1.0, 1.0, k);
-    return 2 * std::numbers::pi * value / (IsCoil(p.formula) ? 1e3 : 1e6);
-}
-
-TEST(CrossoverCoefficients, FollowTheLoadTerminatedPrototypes) {
-    // Second order: L C = 1 and Q = 1/sqrt2, 1/sqrt3, 1/2. Third order: the
-    // series-shunt-series ladder into the load with the denominator
-    // s^3+2s^2+2s+1 (Butterworth) or the Bessel polynomial s^3+6s^2+15s+15
-    // scaled by w to the point where its phase is -135 degrees; the high-pass
-    // side shares the low-pass denominator.
-    const double r2 = std::numbers::sqrt2, r3 = std::numbers::sqrt3;
-    const double w = 2.481342;   // root of w^3 + 6w^2 - 15w - 15
-    const struct {
-        const CrossoverNetwork& network;
-        int alignment;
-        std::vector<double> prototype;   // per part
-        double tolerance;                // relative
-    } cases[] = {
-        {kCrossover6dB, 0, {1, 1}, 0.002},
-        {kCrossover12dB, 0, {r2, 1 / r2, 1 / r2, r2}, 0.002},
-        // The published Bessel kC, 0.0912, sits 0.75 % under 1/(2 sqrt3 pi).
-        {kCrossover12dB, 1, {r3, 1 / r3, 1 / r3, r3}, 0.008},
-        {kCrossover12dB, 2, {2, 0.5, 0.5, 2}, 0.002},
-        {kCrossover18dB, 0, {1.5, 4.0 / 3, 0.5, 2.0 / 3, 0.75, 2}, 0.002},
-        {kCrossover18dB, 1, {5 * w / 6, 12 * w / 25, w / 6, w / 5, w / 3, w}, 0.002},
-    };
-    for (const auto& c : cases) {
-        ASSERT_EQ(c.network.components.size(), c.prototype.size());
-        for (std::size_t p = 0; p < c.prototype.size(); ++p)
-            EXPECT_NEAR(Prototype(c.network, c.alignment, int(p)) / c.prototype[p], 1.0,
-                        c.tolerance)
-                << c.prototype.size() << " parts, alignment " << c.alignment << ", part " << p;
-    }
+    for (double r1 : {0.0, -1.0, -inf, std::nan("")}) EXPECT_EQ(NotchDepth(r1), 73) << r1;
+    EXPECT_EQ(NotchDepth(inf), 0);
+    // The flanks spread 32 pixels up to depth 4, then 16, 8, 4, 2, and not at
+    // all from depth 9.
+    const int spread[] = {32, 32, 32, 32, 32, 16, 8, 4, 2};
+    for (int depth = 0; depth <= 73; ++depth)
+        EXPECT_EQ(NotchWidth(depth), depth < 9 ? spread[depth] : 0) << depth;
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ std::string Px(int x, int y, unsigned colour) {
 const std::string kOutOfRange = Label(770, 400, "OUT OF RANGE");
 constexpr unsigned kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8, kRed = 0x0000FF;
 
-TEST(Pages, ResistorsParallelAndTheKeysOfEveryPage) {
+TEST(Pages, ResistorsParallelAndWhatItsFieldsDoWithKeys) {
     Play({
         {"menu Motstånd parallellkopplat\ntype 4,7\nkey Tab\ntype 2.2\nkey Return\n",
          {"focus 280 40", Head("Motstånd parallellkopplade"), Label(470, 250, "Summa:"),
@@ -149,7 +149,7 @@ TEST(Pages, RcBandPassFourFieldRingNoGridAndTheEnglishOnlyCaption) {
     });
 }
 
-TEST(Pages, RcNotchRunsFourTimesOnEnter) {
+TEST(Pages, RcNotchGridUnderItsMarkerAndEnterDrawsWhatTheMenuDraws) {
     Play({
         // Offset 226 brings the 400 Hz line to 796, beside the marker at 795.
         {"menu Filter Notch\ntype 1000\nkey Tab\ntype 0,1\nkey Return\n",
@@ -191,7 +191,7 @@ TEST(Pages, ThieleCoilNoteAndShiftedGrid) {
     });
 }
 
-TEST(Pages, ConjugateLinkFixedGraphAndOneRunOnEnter) {
+TEST(Pages, ConjugateLinkFixedGraphAndFocusInLeAfterEnter) {
     Play({
         // 1300 Hz under x 796 puts the 1 kHz line at 659 + 116; the flat impedance,
         // the grey rise leaving it, C1's plate over the branch; the driver's boxes
