@@ -245,6 +245,7 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {505, {"300"}, "383 Hz | 566"}, {505, {"250"}, "460 Hz | 583"}, {505, {"115"}, "1000 Hz | 659"},
         {505, {"20"}, "5750 Hz | 830"}, {505, {"287,5"}, "400 Hz | 571"},
         {505, {"11500"}, "10 Hz | 210"}, {505, {"10"}, "11500 Hz | 893"},
+        {505, {"9.9999"}, "11500 Hz | 893 | OUT OF RANGE"},   // 11500.1 Hz
         {505, {"9.99"}, "11512 Hz | 893 | OUT OF RANGE"}, {505, {"9.07"}, "12679 Hz | 900 | OUT OF RANGE"},
         {505, {"9.06"}, " | OUT OF RANGE"}, {505, {"11501"}, " | OUT OF RANGE"},
         {505, {""}, " | OUT OF RANGE"}, {505, {"-300"}, " | OUT OF RANGE"}, {505, {"nan"}, " | OUT OF RANGE"},

@@ -238,6 +238,10 @@ TEST(ToolkitButtons, RoundButtonsCheckThemselvesAndClearTheVisibleOthers) {
     EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{504, 504}));   // 1005 ignores them
     EXPECT_FALSE(ProbeClickButton("Gamma"));   // hidden buttons cannot be clicked
     EXPECT_GE(GetControlGeometry(a).height, 16);
+    // Sized to the text: its width and 20 for the mark.
+    Window blank = CreateOptionButton(app, 20, 500, "ROUND", "", 504);
+    EXPECT_EQ(GetControlGeometry(blank).width, 20);
+    HideOptionButton(blank);
     Window square = CreateOptionButton(app, 20, 460, "SQUARE", "Check", 77);
     EXPECT_EQ(HideOptionButton(CreateOptionButton(app, 20, 480, "OVAL", "Push", 78)), 1);
     ASSERT_TRUE(ProbeClickButton("Check"));
