@@ -1,6 +1,6 @@
 // Program entry: open the window and run the message loop.
 
-#include "app/shell.h"
+#include "app/main_window.h"
 #include "toolkit/window.h"
 
 int main(int argc, char** argv) {

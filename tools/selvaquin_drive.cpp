@@ -18,6 +18,7 @@
 // transcript is flushed as soon as its line is done, so the driver can be
 // run interactively. A bad line stops the driver with exit code 2.
 
+#include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/probe.h"

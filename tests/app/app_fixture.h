@@ -2,6 +2,7 @@
 // one test program. Started on first use; its window is never closed.
 #pragma once
 
+#include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/probe.h"
 #include "toolkit/window.h"

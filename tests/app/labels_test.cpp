@@ -348,7 +348,7 @@ TEST(PageLabels, BadInputInEveryFieldOfEveryPageDrawsWhatItsRulesGive) {
                                "nan", "inf",  "-inf", "0x1p3", "123456789012", "å"};
     TheApp();
     for (const auto& page : pages) {
-        const Screen& screen = *FindScreen(page.id)->screen;
+        const Screen& screen = *FindScreen(page.id);
         ASSERT_EQ(screen.fields.size(), page.worked.size()) << page.id;
         Command(WParam(page.id));
         for (std::size_t field = 0; field < page.worked.size(); ++field) {
@@ -397,20 +397,20 @@ TEST(AccessibleNames, FieldsCarryTheirLabelInThePagesLanguageAndButtonsTheirText
     // The pages were named in Swedish when made; opening them again renames them.
     for (int language : {2102, 2101}) {
         Command(language);
-        for (const ScreenEntry& entry : AllScreens()) {
-            Command(WParam(entry.id));
+        for (Screen* entry : AllScreens()) {
+            Command(WParam(entry->id));
             Strings names;
             for (const ProbeField& f : ProbeEditFields())
                 if (f.visible) names.push_back(ProbeAccessibleName(f.handle));
-            EXPECT_EQ(names.size(), entry.screen->fields.size()) << entry.id;
+            EXPECT_EQ(names.size(), entry->fields.size()) << entry->id;
             for (const std::string& name : names)
                 EXPECT_FALSE(name.empty() || name.front() == ' ' || name.back() == ' ')
-                    << entry.id << " in language " << language << ": \"" << name << "\"";
-            if (auto k = known.find(entry.id); k != known.end()) {
-                EXPECT_EQ(names, language == 2101 ? k->second.first : k->second.second) << entry.id;
+                    << entry->id << " in language " << language << ": \"" << name << "\"";
+            if (auto k = known.find(entry->id); k != known.end()) {
+                EXPECT_EQ(names, language == 2101 ? k->second.first : k->second.second) << entry->id;
             }
             for (const ProbeButton& b : ProbeButtons())
-                EXPECT_EQ(b.visible ? ProbeAccessibleName(b.handle) : b.text, b.text) << entry.id;
+                EXPECT_EQ(b.visible ? ProbeAccessibleName(b.handle) : b.text, b.text) << entry->id;
         }
     }
 }

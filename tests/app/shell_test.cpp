@@ -102,11 +102,11 @@ TEST(Shell, CommandsThatNameNoScreenChangeNothing) {
 // A TAB with no key pending moves no focus and so paints nothing, but on the
 // baffle-step pages: 505 runs in full, 506 paints once more after its step.
 TEST(Shell, TabWithoutAKeyRepaintsOnlyTheBaffleStepPages) {
-    for (const ScreenEntry& entry : AllScreens()) {
-        Command(WParam(entry.id));
+    for (Screen* entry : AllScreens()) {
+        Command(WParam(entry->id));
         g_shell.splash = 1;   // cleared by the next paint
         Command(9);
-        EXPECT_EQ(g_shell.splash, entry.id == 505 || entry.id == 506 ? 0 : 1) << entry.id;
+        EXPECT_EQ(g_shell.splash, entry->id == 505 || entry->id == 506 ? 0 : 1) << entry->id;
         g_shell.splash = 0;
     }
 }
@@ -129,7 +129,7 @@ TEST(Shell, FullRunsPerMenuEnterTabAndButtonCommandOnEveryPage) {
         return g_fullRuns;
     };
     for (const auto& page : pages) {
-        Screen& screen = *FindScreen(page.id)->screen;
+        Screen& screen = *FindScreen(page.id);
         static void (*original)(Window, const FieldInputs&);
         original = std::exchange(screen.page, [](Window window, const FieldInputs& in) {
             ++g_fullRuns;
@@ -183,6 +183,20 @@ TEST(Menus, MenuChoicesDeliverTheirCommandsAndAboutItemsZero) {
     }
     EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{2102, 0, 2101}));
     EXPECT_EQ(g_shell.currentScreen, screen);
+}
+
+TEST(Shell, HideAllControlsTwiceHidesEveryFieldAndOptionButNotTheCloseButton) {
+    Command(1005);   // a screen with two fields
+    auto fields = ProbeEditFields();
+    EXPECT_TRUE(std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.visible; }));
+    HideAllControls(TheApp());
+    HideAllControls(TheApp());
+    ProbeProcessEvents();
+    for (const ProbeField& f : ProbeEditFields()) EXPECT_FALSE(f.visible) << f.x << "," << f.y;
+    auto buttons = ProbeButtons();
+    auto isClose = [](const ProbeButton& b) { return b.handle == g_shell.closeButton; };
+    EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(), isClose), 1);
+    for (const ProbeButton& b : buttons) EXPECT_EQ(b.visible, isClose(b)) << b.text;
 }
 
 }  // namespace

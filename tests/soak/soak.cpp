@@ -10,6 +10,7 @@
 // resident set) the bytes allocated and not freed.
 
 #include "app/screens.h"
+#include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
@@ -166,7 +167,7 @@ struct Soak {
         ProbeProcessEvents();
         std::string fault;
         const int screen = g_shell.currentScreen;
-        if (std::ranges::none_of(AllScreens(), [&](auto& e) { return e.id == screen; }))
+        if (std::ranges::none_of(AllScreens(), [&](const Screen* e) { return e->id == screen; }))
             fault = "screen " + std::to_string(screen);
         const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
         for (const ProbeField& f : ProbeEditFields())
