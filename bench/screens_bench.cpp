@@ -8,8 +8,8 @@
 #include "app/screens.h"
 #include "app/main_window.h"
 #include "app/shell.h"
-#include "toolkit/probe.h"
-#include "toolkit/qt_bridge.h"
+#include "toolkit/testing/probe.h"
+#include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 

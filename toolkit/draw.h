@@ -10,8 +10,6 @@
 
 #include "window.h"
 
-#include <string>
-#include <vector>
 
 struct TkCanvas;
 struct TkFont;
@@ -40,33 +38,3 @@ Font MakeFont(int height, int width, int escapement, int weight, int effect, int
               const char* face);
 Font MakePointFont(Window window, int points, int weight, int effect, int unused,
                    const char* face);
-
-// ---- Inspection, for tests, tools and the application's own checks --------
-
-struct FontInfo {
-    std::string family;   // the face actually used
-    int cellHeight;       // ascent + descent in pixels
-    int averageWidth;     // average character width in pixels
-    int weight;
-    bool italic, underline, strikeOut;
-};
-FontInfo DescribeFont(Font font);
-
-// 0x00BBGGRR of one pixel; -1 outside the image.
-long CanvasPixel(MemoryDC dc, int x, int y);
-int CanvasWidth(MemoryDC dc);
-int CanvasHeight(MemoryDC dc);
-// Writes the image as PNG; 0 on success.
-int SaveCanvasPng(MemoryDC dc, const char* path);
-// The client image of the main window (what the last paint showed).
-MemoryDC ClientImage(Window window);
-
-// A text drawn into a canvas; it counts as visible until a later FillBox on
-// the same canvas covers its point.
-struct CanvasText {
-    int x, y;
-    Font font;
-    Colour colour;
-    std::string text;   // Windows-1252
-};
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);

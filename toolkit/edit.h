@@ -30,8 +30,3 @@ int PassFocus(Window from, Window to);
 // when the field is null.
 void GetEditFieldText(Window field, std::string& buffer);
 int SetEditFieldFont(Window field, Font font);
-
-// Control identifier every field reports (1).
-int EditFieldControlId(Window field);
-// The toolkit's key-pending flag (1 after TAB or ENTER until PassFocus uses it).
-int KeyPendingFlag();

@@ -21,7 +21,7 @@
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
-#include "toolkit/probe.h"
+#include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 

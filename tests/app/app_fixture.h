@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/shell.h"
-#include "toolkit/probe.h"
+#include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 
 #include <vector>

@@ -174,6 +174,7 @@ TEST(Menus, EachLanguageCommandRebuildsTheBarInThatLanguage) {
 }
 
 TEST(Menus, MenuChoicesDeliverTheirCommandsAndAboutItemsZero) {
+    TheApp();
     DeliveredCommands().clear();
     const int screen = g_shell.currentScreen;
     for (const char* item : {"English", "By Tulke", "Svenska"}) {

@@ -14,7 +14,7 @@
 #include "app/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
-#include "toolkit/probe.h"
+#include "toolkit/testing/probe.h"
 
 #include <QDesktopServices>
 #include <QObject>

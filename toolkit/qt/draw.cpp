@@ -1,8 +1,8 @@
 // Canvas, drawing target, primitives and fonts.
 
-#include "qt_bridge.h"
-#include "raster.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/raster.h"
+#include "toolkit/text.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -28,9 +28,6 @@ enum Target { kClient = 0, kWindow = 1, kMemory = 2 };
 int g_target = kClient;
 MemoryDC g_memory = nullptr;
 
-// Texts kept per canvas for inspection; far more than any page draws.
-constexpr std::size_t kMaxTexts = 4096;
-
 QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // The image drawing goes to now, or null.
@@ -55,15 +52,7 @@ RasterImage Raster(TkCanvas* canvas) {
 }
 
 void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    // A text whose point lies off the image is not on the page.
-    if (!canvas->image.rect().contains(x, y)) return;
-    auto& texts = canvas->texts;
-    // The same text drawn again on the same spot is the same text.
-    std::erase_if(texts, [&](const CanvasText& t) {
-        return t.x == x && t.y == y && t.font == font && t.colour == colour && t.text == text;
-    });
-    if (texts.size() >= kMaxTexts) texts.erase(texts.begin());
-    texts.push_back(CanvasText{x, y, font, colour, text});
+    canvas->texts.Drawn(canvas->image.width(), canvas->image.height(), x, y, font, colour, text);
 }
 
 // Glyphs are rendered hinted and without smoothing, as GDI draws a font of
@@ -325,13 +314,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterFill(r, x, y, width, height, colour);
-    if (width > 0 && height > 0) {
-        long long right = static_cast<long long>(x) + width;
-        long long bottom = static_cast<long long>(y) + height;
-        std::erase_if(canvas->texts, [&](const CanvasText& t) {
-            return t.x >= x && t.x < right && t.y >= y && t.y < bottom;
-        });
-    }
+    canvas->texts.Covered(x, y, width, height);
     AfterDrawing(window);
     return 0;
 }
@@ -425,38 +408,6 @@ Font MakePointFont(Window, int points, int weight, int effect, int, const char* 
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInchY();
     int height = -static_cast<int>(std::lround(points * dpi / 72.0));
     return MakeFont(height, 0, 0, weight, effect, 0, face);
-}
-
-FontInfo DescribeFont(Font font) {
-    const QFont& f = tk::QtFont(font);
-    QFontMetrics metrics(f);
-    QFontInfo info(f);
-    return FontInfo{tk::FromQString(info.family()), metrics.height(), metrics.averageCharWidth(),
-                    f.weight(), f.italic(), f.underline(), f.strikeOut()};
-}
-
-long CanvasPixel(MemoryDC dc, int x, int y) {
-    if (dc == nullptr || x < 0 || y < 0 || x >= dc->image.width() || y >= dc->image.height())
-        return -1;
-    RasterImage r = Raster(dc);
-    return static_cast<long>(RasterPixel(r, x, y));
-}
-
-int CanvasWidth(MemoryDC dc) { return dc ? dc->image.width() : 0; }
-int CanvasHeight(MemoryDC dc) { return dc ? dc->image.height() : 0; }
-
-int SaveCanvasPng(MemoryDC dc, const char* path) {
-    if (dc == nullptr || path == nullptr) return 1;
-    return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
-}
-
-MemoryDC ClientImage(Window window) {
-    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
-    return main ? main->clientImage : nullptr;
-}
-
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts : std::vector<CanvasText>{};
 }
 
 namespace tk {

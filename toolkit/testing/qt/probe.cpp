@@ -1,15 +1,17 @@
 // Inspection and input injection for the scenario driver and the tests.
 
-#include "probe.h"
+#include "toolkit/testing/probe.h"
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -70,6 +72,42 @@ int KeyForChar(char32_t c) {
 }
 
 }  // namespace
+
+FontInfo DescribeFont(Font font) {
+    const QFont& f = tk::QtFont(font);
+    QFontMetrics metrics(f);
+    QFontInfo info(f);
+    return FontInfo{tk::FromQString(info.family()), metrics.height(), metrics.averageCharWidth(),
+                    f.weight(), f.italic(), f.underline(), f.strikeOut()};
+}
+
+long CanvasPixel(MemoryDC dc, int x, int y) {
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->image.width() || y >= dc->image.height())
+        return -1;
+    const uchar* p = dc->image.constScanLine(y) + 3 * x;
+    return long(p[0]) | long(p[1]) << 8 | long(p[2]) << 16;
+}
+
+int CanvasWidth(MemoryDC dc) { return dc ? dc->image.width() : 0; }
+int CanvasHeight(MemoryDC dc) { return dc ? dc->image.height() : 0; }
+
+int SaveCanvasPng(MemoryDC dc, const char* path) {
+    if (dc == nullptr || path == nullptr) return 1;
+    return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
+}
+
+MemoryDC ClientImage(Window window) {
+    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
+    return main ? main->clientImage : nullptr;
+}
+
+std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
+    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
+}
+
+int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
+
+int KeyPendingFlag() { return tk::KeyPending(); }
 
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {

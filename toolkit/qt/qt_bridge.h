@@ -2,11 +2,12 @@
 // outside toolkit/.
 #pragma once
 
-#include "button.h"
-#include "draw.h"
-#include "edit.h"
-#include "menu.h"
-#include "window.h"
+#include "toolkit/button.h"
+#include "toolkit/canvas_texts.h"
+#include "toolkit/draw.h"
+#include "toolkit/edit.h"
+#include "toolkit/menu.h"
+#include "toolkit/window.h"
 
 #include <QEvent>
 #include <QFont>
@@ -60,7 +61,7 @@ struct TkWindow {
 
 struct TkCanvas {
     QImage image;   // Format_RGB888, 24-bit colour
-    std::vector<CanvasText> texts;
+    CanvasTextList texts;
 };
 
 // A font as it was asked for. The Qt font is sized to the request the first
@@ -124,6 +125,10 @@ void Retain(TkFont* font);
 // Commands posted and not yet handled.
 int& PendingCommands();
 std::vector<WParam>*& CommandSink();
+
+// The key-pending flag of the edit fields: 1 after a TAB or ENTER was typed
+// in a field, until PassFocus uses it.
+int& KeyPending();
 
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);

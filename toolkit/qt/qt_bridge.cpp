@@ -1,8 +1,8 @@
 // Platform start-up, Windows-1252 conversion at the Qt boundary, and the
 // toolkit's shared bookkeeping.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,17 +1,50 @@
-// Inspection and input injection for the scenario driver and the tests.
+// Inspection and input injection for the scenario driver, the tests and the
+// benchmarks; never linked into the program itself.
 //
-// These functions look at the toolkit's windows and controls and feed them
-// input as a user would (key presses into the focused widget, clicks on
-// buttons, menu choices), without the caller touching the platform.
+// These functions look at the toolkit's windows, controls, canvases and
+// fonts and feed them input as a user would (key presses into the focused
+// widget, clicks on buttons, menu choices), without the caller touching the
+// platform.
 #pragma once
 
-#include "draw.h"
-#include "menu.h"
-#include "window.h"
+#include "toolkit/canvas_texts.h"
+#include "toolkit/draw.h"
+#include "toolkit/menu.h"
+#include "toolkit/window.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// ---- Canvases, fonts and fields ---------------------------------------------
+
+// 0x00BBGGRR of one pixel; -1 outside the image.
+long CanvasPixel(MemoryDC dc, int x, int y);
+int CanvasWidth(MemoryDC dc);
+int CanvasHeight(MemoryDC dc);
+// Writes the image as PNG; 0 on success.
+int SaveCanvasPng(MemoryDC dc, const char* path);
+// The client image of the main window (what the last paint showed).
+MemoryDC ClientImage(Window window);
+// The texts drawn into a canvas that are still visible, oldest first.
+std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
+
+struct FontInfo {
+    std::string family;   // the face actually used
+    int cellHeight;       // ascent + descent in pixels
+    int averageWidth;     // average character width in pixels
+    int weight;
+    bool italic, underline, strikeOut;
+};
+FontInfo DescribeFont(Font font);
+
+// Control identifier a field reports (1 for every field).
+int EditFieldControlId(Window field);
+// The edit fields' key-pending flag (1 after TAB or ENTER until PassFocus
+// uses it).
+int KeyPendingFlag();
+
+// ---- Events and input -----------------------------------------------------------
 
 // Runs the event loop until no posted command, paint or other event is left.
 void ProbeProcessEvents();

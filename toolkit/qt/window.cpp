@@ -1,7 +1,7 @@
 // The top-level window, message delivery and the message loop.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,39 +25,12 @@
 
 namespace {
 
-constexpr std::uint32_t WS_CLIPCHILDREN = 0x02000000;
-constexpr std::uint32_t CS_DBLCLKS = 0x0008;
 constexpr std::uint32_t CS_NOCLOSE = 0x0200;
 constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
 constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
 // Frame of a fixed-size window on each side; the width passed to
 // OpenMainWindow includes it.
 constexpr int kFrame = 3;
-
-struct StyleRow {
-    const char* keyword;
-    std::uint32_t style;
-    std::uint32_t exStyle;
-    bool noClose;
-};
-
-constexpr StyleRow kStyles[] = {
-    {"MIN_MAX_CLO", 0x000B0000, 0, false},
-    {"MIN_MAX_NOCLO", 0x000B0000, 0, true},
-    {"MIN_NOMAX_CLO", 0x000A0000, 0, false},
-    {"MIN_NOMAX_NOCLO", 0x000A0000, 0, true},
-    {"NOMIN_MAX_CLO", 0x00090000, 0, false},
-    {"NOMIN_MAX_NOCLO", 0x00090000, 0, true},
-    {"CLO", 0x00C80000, 0, false},
-    {"NOCLO", 0x00C80000, 0, true},
-    {"QUE_CLO", 0x00C80000, WS_EX_CONTEXTHELP, false},
-    {"QUE_NOCLO", 0x00C80000, WS_EX_CONTEXTHELP, true},
-    {"TOOLWIN", 0, WS_EX_TOOLWINDOW, false},
-    {"TOOLWIN_CLO", 0x00080000, WS_EX_TOOLWINDOW, false},
-    {"TOOLWIN_NOCLO", 0x00080000, WS_EX_TOOLWINDOW, true},
-    {"EMPTYLIST", 0x00C00000, 0, false},
-    {"NOLIST", 0x80400000, 0, false},
-};
 
 constexpr std::uint32_t WS_SYSMENU = 0x00080000;
 constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
@@ -223,24 +196,7 @@ QIcon IconFromFile(const QString& path) {
 
 }  // namespace
 
-WindowStyle WindowStyleForKeyword(const char* keyword) {
-    WindowStyle s{WS_CLIPCHILDREN, 0, CS_DBLCLKS};
-    if (keyword == nullptr) return s;
-    for (const StyleRow& row : kStyles) {
-        if (std::strcmp(row.keyword, keyword) == 0) {
-            s.style |= row.style;
-            s.exStyle = row.exStyle;
-            if (row.noClose) s.classStyle |= CS_NOCLOSE;
-            break;
-        }
-    }
-    return s;
-}
 
-std::string WindowClassName(const char* title, Instance instance) {
-    if (title != nullptr && title[0] != '\0') return title;
-    return "Class" + std::to_string(static_cast<long long>(instance));
-}
 
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
                       const char* keyword) {

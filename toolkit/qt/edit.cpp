@@ -1,7 +1,7 @@
 // Single-line edit fields that forward their keys to the main window.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +17,6 @@ constexpr std::uint32_t ES_CENTER = 0x0001;
 constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
-int g_keyPending = 0;
 
 // Characters a field acts on instead of inserting them.
 constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
@@ -59,7 +58,7 @@ protected:
         // The character the key types, if any.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
             key == Qt::Key_Enter) {
-            g_keyPending = 1;
+            tk::KeyPending() = 1;
             return;
         }
         QString text = e->text();
@@ -139,15 +138,6 @@ private:
 
 }  // namespace
 
-std::uint32_t EditStyleForKeyword(const char* keyword) {
-    if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "NL") == 0) return ES_NUMBER;
-    if (std::strcmp(keyword, "NC") == 0) return ES_NUMBER | ES_CENTER;
-    if (std::strcmp(keyword, "NR") == 0) return ES_NUMBER | ES_RIGHT;
-    if (std::strcmp(keyword, "C") == 0) return ES_CENTER;
-    if (std::strcmp(keyword, "R") == 0) return ES_RIGHT;
-    return 0;
-}
 
 namespace {
 
@@ -232,11 +222,11 @@ void FocusEditField(Window field) {
 }
 
 int PassFocus(Window from, Window to) {
-    if (g_keyPending != 1 || from == nullptr || from->widget == nullptr) return 0;
+    if (tk::KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
     QWidget* top = from->widget->window();
     if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
     if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::TabFocusReason);
-    g_keyPending = 0;
+    tk::KeyPending() = 0;
     return 0;
 }
 
@@ -265,6 +255,11 @@ int SetEditFieldFont(Window field, Font font) {
     return 0;
 }
 
-int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
+namespace tk {
 
-int KeyPendingFlag() { return g_keyPending; }
+int& KeyPending() {
+    static int pending = 0;
+    return pending;
+}
+
+}  // namespace tk
