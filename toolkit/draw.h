@@ -34,6 +34,14 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
 int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height);
 int RepaintWindow(Window window, const char* keyword);
 
+// The effects an effect code of MakeFont and MakePointFont names: 1
+// italic, 2 underline, 3 strike-out, and 12, 13, 23, 123 for two or three of
+// them; any other code none.
+struct FontEffects {
+    bool italic, underline, strikeOut;
+};
+FontEffects FontEffectsForCode(int effect);
+
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face);
 Font MakePointFont(Window window, int points, int weight, int effect, int unused,

@@ -1,8 +1,9 @@
 // The keyword tables of the toolkit: which style bits a window, edit field or
-// button keyword selects, and a window class's name. The same on every
+// button keyword selects, a window class's name, and a font's effect code. The same on every
 // platform; each platform's toolkit turns the bits into what it shows.
 
 #include "toolkit/button.h"
+#include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/window.h"
 
@@ -127,4 +128,17 @@ std::uint32_t OptionButtonStyle(const char* kind) {
     if (std::strcmp(kind, "ROUND") == 0) return kRadio;
     if (std::strcmp(kind, "SQUARE") == 0) return kCheckBox;
     return 0;
+}
+
+FontEffects FontEffectsForCode(int effect) {
+    switch (effect) {
+        case 1: return {true, false, false};
+        case 2: return {false, true, false};
+        case 3: return {false, false, true};
+        case 12: return {true, true, false};
+        case 13: return {true, false, true};
+        case 23: return {false, true, true};
+        case 123: return {true, true, true};
+        default: return {false, false, false};
+    }
 }

@@ -212,20 +212,11 @@ QFont BaseFont(const char* face, int weight, int effect) {
     f.setKerning(false);
     int w = weight <= 0 ? 400 : std::clamp(weight, 1, 1000);
     f.setWeight(static_cast<QFont::Weight>(w));
-    bool italic = false, underline = false, strike = false;
-    switch (effect) {
-        case 1: italic = true; break;
-        case 2: underline = true; break;
-        case 3: strike = true; break;
-        case 12: italic = underline = true; break;
-        case 13: italic = strike = true; break;
-        case 23: underline = strike = true; break;
-        case 123: italic = underline = strike = true; break;
-        default: break;
-    }
+    const FontEffects effects = FontEffectsForCode(effect);
+    const bool italic = effects.italic;
     f.setItalic(italic);
-    f.setUnderline(underline);
-    f.setStrikeOut(strike);
+    f.setUnderline(effects.underline);
+    f.setStrikeOut(effects.strikeOut);
     // Standing in for a missing face, DejaVu Sans is narrowed by stretching
     // its regular cut, as GDI narrows Verdana, and never by picking the
     // condensed cut that only some machines have: the pages then look the
