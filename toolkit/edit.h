@@ -5,8 +5,9 @@
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
 // clipboard shortcuts still edit; Ctrl+Z undoes the last change (one level,
-// a second Ctrl+Z redoes it). The text is Windows-1252; a character with no
-// Windows-1252 byte is not accepted.
+// a second Ctrl+Z redoes it). The text is Windows-1252. A character with no
+// Windows-1252 byte is not accepted on Linux; on Windows the platform puts it
+// into the code page as '?' or a look-alike.
 #pragma once
 
 #include "draw.h"
