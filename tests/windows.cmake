@@ -1,6 +1,10 @@
 # Tests of the Windows programs.
 #
-# Every build checks what its programs import.
+# Every build checks what its programs import. The 64-bit build also runs,
+# under wine64 in a Wine prefix of its own (tools/wine-session), the pure
+# tests, the toolkit and application tests, the driver's scenarios and the
+# parity of the Windows driver with the Linux one. The 32-bit programs are
+# built and checked, not run: this machine cannot run 32-bit code.
 
 # Each program imports Windows system DLLs and nothing else: no runtime of
 # the compiler's, no Qt.
@@ -16,3 +20,39 @@ set_tests_properties(imports_only_system_dlls_selvaquin PROPERTIES
 add_test(NAME program_holds_no_inspection
   COMMAND sh -c "! \"$1\" -C \"$2\" | grep -E 'CanvasPixel|CanvasWidth|CanvasHeight|SaveCanvasPng|ClientImage|VisibleCanvasTexts|DescribeFont|EditFieldControlId|KeyPendingFlag|Probe|EncodePng'"
           - ${MINGW_NM} $<TARGET_FILE:selvaquin>)
+
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  return()
+endif()
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# Where the tests find the driver: Wine names the root of the file system Z:.
+set(drive_for_wine "Z:$<TARGET_FILE:selvaquin-drive>")
+
+# Pure tests: number text, Windows-1252, the raster rules.
+file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/unit/*.cpp)
+add_executable(unit_tests ${unit_sources})
+target_link_libraries(unit_tests PRIVATE selvaquin_text selvaquin_raster GTest::gtest_main)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+# The toolkit, shell and screens in one running application, and scenarios
+# through selvaquin-drive. The page snapshots are Linux's: they pin the
+# pixels of its font rendering.
+file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
+                                        ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
+list(REMOVE_ITEM app_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/snapshot_test.cpp)
+add_executable(app_tests ${app_sources})
+target_link_libraries(app_tests PRIVATE selvaquin_core selvaquin_probe selvaquin_raster GTest::gtest)
+target_include_directories(app_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(app_tests PRIVATE
+  WIN32_LEAN_AND_MEAN NOMINMAX STRICT
+  SELVAQUIN_DRIVE="${drive_for_wine}"
+  SELVAQUIN_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+selvaquin_windows_resources(app_tests)
+add_dependencies(app_tests selvaquin-drive)
+gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)

@@ -51,7 +51,8 @@ TEST(DriveDump, QuotesAndBackslashesAreEscaped) {
     EXPECT_TRUE(run.out.ends_with("end\npixel 0 0 0x000000\n")) << run.out;
 }
 
-// The window as a user sees it: wider than nothing, taller than the canvas by
+// The window as a user sees it: as wide as the canvas (on Windows with the
+// frame, as wide as the window was asked to be), taller than the canvas by
 // the menu bar (the size is read from the PNG header).
 TEST(DriveScript, ShotSavesTheWholeWindow) {
     const std::string path = ::testing::TempDir() + "selvaquin_shot.png";
@@ -65,7 +66,11 @@ TEST(DriveScript, ShotSavesTheWholeWindow) {
         return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
     };
     EXPECT_EQ(std::string(reinterpret_cast<char*>(header) + 1, 3), "PNG");
+#ifdef _WIN32
+    EXPECT_EQ(word(16), 1006);
+#else
     EXPECT_EQ(word(16), 1000);
+#endif
     EXPECT_GT(word(20), 600);
     std::remove(path.c_str());
 }
@@ -73,6 +78,9 @@ TEST(DriveScript, ShotSavesTheWholeWindow) {
 // A block reaches the reader while the driver still waits for more input, and
 // the driver ends cleanly once its input closes.
 TEST(DriveScript, FlushesEachBlockAtOnce) {
+#ifdef _WIN32
+    GTEST_SKIP() << "played through bash, which the Windows tests cannot start";
+#endif
     const std::string script = R"(coproc "$0" 2>/dev/null; pid=$COPROC_PID in=${COPROC[1]}
         out=${COPROC[0]}; echo "pixel 0 0" >&$in
         IFS= read -r -t 20 reply <&$out && [[ $reply == "pixel 0 0 0x"* ]] || exit 3

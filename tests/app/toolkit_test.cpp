@@ -155,14 +155,23 @@ TEST_F(FieldTest, KeysAreForwardedTextIsWindows1252PastesTakeOneLineAndCtrlZOneC
     for (const char* key : {"Home", "Right", "Left", "End", "Home"}) ProbePressKey(key);
     ProbeTypeText("9");
     ProbeProcessEvents();
-    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{65, 53, 46, 38, 40, 112, 123, 45, 33, 27, 57}));
+    EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{65, 53, 46, 38, 40, 112, 123, 45, 33, 27, 57}));
     EXPECT_EQ(Text(0), "9a5");   // Delete deleted nothing
     FocusEditField(fields_[1]);
     ProbeTypeText("å€→日x");
-    EXPECT_EQ(Text(1), "\xE5\x80x");
     ProbeSetClipboard("1,5\xE2\x86\x92kΩ\nsecond line");
+#ifdef _WIN32
+    // Windows puts a character with no Windows-1252 byte into the code page
+    // on its way: as '?', or as a look-alike where it knows one.
+    EXPECT_EQ(Text(1), "\xE5\x80??x");
+    for (int i = 0; i < 4; ++i) ProbePressKey("Ctrl+V");
+    EXPECT_EQ(Text(1), "\xE5\x80??x1,5?kO1");   // up to twelve characters
+#else
+    // The Linux field takes no character that Windows-1252 lacks.
+    EXPECT_EQ(Text(1), "\xE5\x80x");
     for (int i = 0; i < 4; ++i) ProbePressKey("Ctrl+V");
     EXPECT_EQ(Text(1), "\xE5\x80x1,5k1,5k1");   // up to twelve characters
+#endif
     FocusEditField(fields_[0]);
     ProbePressKey("End");
     ProbePressKey("Backspace");
@@ -183,7 +192,7 @@ TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     EXPECT_EQ(KeyPendingFlag(), 0);
     EXPECT_EQ(Text(0), "1");
     EXPECT_TRUE(Focused(1));
-    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{49, 9}));
+    EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{49, 9}));
     ProbePressKey("Return");
     ProbeProcessEvents();
     EXPECT_EQ(Text(1), "");
@@ -224,10 +233,11 @@ TEST(ToolkitButtons, RoundButtonsCheckThemselvesAndClearTheVisibleOthers) {
     Window a = CreateOptionButton(app, 20, 400, "ROUND", "Alpha", 504);
     Window b = CreateOptionButton(app, 20, 420, "ROUND", "Beta", 504);
     Window hidden = CreateOptionButton(app, 20, 440, "ROUND", "Gamma", 504);
-    CheckOptionButton(a);
-    CheckOptionButton(hidden);
     HideOptionButton(hidden);
-    EXPECT_EQ(IsOptionChecked(a), 1);   // checking one clears nothing
+    CheckOptionButton(hidden);
+    CheckOptionButton(a);
+    EXPECT_EQ(std::vector({IsOptionChecked(a), IsOptionChecked(b), IsOptionChecked(hidden)}),
+              std::vector({1, 0, 1}));
     DeliveredCommands().clear();
     for (int click = 0; click < 2; ++click) {   // a second click keeps it checked
         ASSERT_TRUE(ProbeClickButton("Beta"));
@@ -235,7 +245,7 @@ TEST(ToolkitButtons, RoundButtonsCheckThemselvesAndClearTheVisibleOthers) {
         EXPECT_EQ(std::vector({IsOptionChecked(a), IsOptionChecked(b), IsOptionChecked(hidden)}),
                   std::vector({0, 1, 1}));   // hidden buttons keep their state
     }
-    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{504, 504}));   // 1005 ignores them
+    EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{504, 504}));   // 1005 ignores them
     EXPECT_FALSE(ProbeClickButton("Gamma"));   // hidden buttons cannot be clicked
     EXPECT_GE(GetControlGeometry(a).height, 16);
     // Sized to the text: its width and 20 for the mark.
