@@ -27,7 +27,8 @@ target_compile_definitions(selvaquin_toolkit PRIVATE WIN32_LEAN_AND_MEAN NOMINMA
 target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 gdi32 user32 kernel32)
 
 # Inspection and input injection for the driver and the tests.
-add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/png.cpp)
+add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/win32/facts.cpp
+  toolkit/testing/png.cpp)
 target_compile_definitions(selvaquin_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit)
 
