@@ -97,15 +97,17 @@ void ExpectWellFormedLine(const Points& pixels, int x1, int y1, int x2, int y2) 
     }
 }
 
-// Inscribed (area near pi w h / 4), touching all sides, symmetric about both axes (and the diagonal
-// when square), one span on every row. The outline is exactly the pixels with a 4-neighbour outside:
-// closed and one pixel thick; the rest is fill. Drawn in one colour, the same pixels.
+// Inscribed (area near pi w h / 4), symmetric about both axes (and the diagonal when square), one
+// span on every row, touching the sides; as GDI draws ellipses, one taller than wide may stop short of
+// the top and bottom, and a 1 x 1 one is not drawn. The outline is exactly the pixels with a
+// 4-neighbour outside: closed and one pixel thick; the rest is fill. Drawn in one colour, the same
+// pixels.
 void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h) {
     TestImage solid(image.r.width, image.r.height);
     RasterEllipse(solid.r, x, y, w, h, kFill, kFill);
     const Points figure = image.Pixels();
     EXPECT_EQ(solid.Pixels(kFill, true), figure);
-    EXPECT_EQ(figure.empty(), w <= 0 || h <= 0);
+    EXPECT_EQ(figure.empty(), w <= 0 || h <= 0 || (w == 1 && h == 1));
     if (figure.empty()) return;
     auto in = [&](int px, int py) { return figure.count({px, py}) > 0; };
     Points border;
@@ -117,7 +119,10 @@ void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h)
         ASSERT_TRUE(w != h || in(x + py - y, y + px - x)) << px << "," << py;
         if (!in(px - 1, py) || !in(px + 1, py) || !in(px, py - 1) || !in(px, py + 1)) border.insert({px, py});
     }
-    EXPECT_EQ((std::vector{left, *rows.begin(), int(rows.size()), spans}), (std::vector{x, y, h, h}));
+    EXPECT_EQ((std::vector{left, spans}), (std::vector{x, int(rows.size())}));
+    if (h <= w) {
+        EXPECT_EQ((std::vector{*rows.begin(), int(rows.size())}), (std::vector{y, h}));
+    }
     EXPECT_NEAR(double(figure.size()), 3.14159265 * w * h / 4, w + h);
     EXPECT_EQ(image.Pixels(kOutline, true), border);
     EXPECT_EQ(image.Pixels(kFill, true).size(), figure.size() - border.size());
