@@ -56,3 +56,13 @@ target_compile_definitions(app_tests PRIVATE
 selvaquin_windows_resources(app_tests)
 add_dependencies(app_tests selvaquin-drive)
 gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+# The real program in a real X server under Wine, driven with xdotool and
+# compared with the driver's canvas. It has a Wine prefix of its own, in
+# which Wine draws on X; the tests that use that prefix take turns.
+set(x11_prefix ${CMAKE_BINARY_DIR}/wine-prefix-x11)
+add_test(NAME real_window
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_real_window_test.sh
+          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${CMAKE_BINARY_DIR}/wine-prefix
+          ${x11_prefix})
+set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)
