@@ -184,6 +184,17 @@ TEST_F(FieldTest, KeysAreForwardedTextIsWindows1252PastesTakeOneLineAndCtrlZOneC
     EXPECT_EQ(Text(0), "9a35");
 }
 
+TEST_F(FieldTest, PastesLeaveOutControlCharactersAsTypingDoes) {
+    ProbeSetClipboard("1\t2\x01" "3\x7F" "4\x1B" "5\r\n6");
+    ProbePressKey("Ctrl+V");
+    EXPECT_EQ(Text(0), "12345");   // the first line, without TAB, SOH, DEL and ESC
+    ProbePressKey("Ctrl+Z");
+    EXPECT_EQ(Text(0), "");        // one change
+    ProbeSetClipboard("\t\x02");
+    ProbePressKey("Ctrl+V");
+    EXPECT_EQ(Text(0), "");
+}
+
 TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     ProbeTypeText("1");
     ProbePressKey("Tab");
