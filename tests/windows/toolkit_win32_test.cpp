@@ -51,6 +51,21 @@ TEST(Win32Window, ClassStyleSizeAndPlaceFollowTheKeywordAndTheTitleAndMenuBars) 
     }
 }
 
+// Every change of language attaches a new bar; the one it replaces goes,
+// with its popups, so that switching back and forth takes no memory.
+TEST(Win32Menus, TheBarAChangeOfLanguageReplacesIsDestroyedWithItsPopups) {
+    Command(2101);
+    const std::vector<Menu> swedish = ProbeMenuBarAndPopups(TheApp());
+    ASSERT_EQ(swedish.size(), 5u);   // the bar and four popups
+    Command(2102);
+    const std::vector<Menu> english = ProbeMenuBarAndPopups(TheApp());
+    ASSERT_EQ(english.size(), 5u);
+    for (Menu m : swedish) EXPECT_FALSE(ProbeMenuExists(m));
+    for (Menu m : english) EXPECT_TRUE(ProbeMenuExists(m));
+    Command(2101);
+    for (Menu m : english) EXPECT_FALSE(ProbeMenuExists(m));
+}
+
 // The pixels of ZUREREVADO.xpm, each 0x00BBGGRR or -1 for "None".
 std::vector<long> XpmPixels(int& width, int& height) {
     std::ifstream in(SELVAQUIN_TEST_DIR "/../app/resources/ZUREREVADO.xpm");

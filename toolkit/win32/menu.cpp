@@ -15,8 +15,12 @@ int AttachMenuBar(Window window, Menu menu) {
         MoveWindow(hwnd, r.left, r.top, r.right - r.left,
                    r.bottom - r.top + GetSystemMetrics(SM_CYMENU), TRUE);
     }
-    // A bar that is replaced stays allocated, as every menu does.
-    return SetMenu(hwnd, tk::Hmenu(menu)) ? 0 : 1;
+    // The bar that is replaced goes, with its popups, as on Linux: every
+    // change of language makes a new one.
+    HMENU replaced = GetMenu(hwnd);
+    if (!SetMenu(hwnd, tk::Hmenu(menu))) return 1;
+    if (replaced != nullptr && replaced != tk::Hmenu(menu)) DestroyMenu(replaced);
+    return 0;
 }
 
 Menu AddMenuPopup(Menu menu, const char* title) {

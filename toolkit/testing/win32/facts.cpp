@@ -57,6 +57,19 @@ ProbeMetrics ProbeSystemMetrics() {
             dpi};
 }
 
+std::vector<Menu> ProbeMenuBarAndPopups(Window window) {
+    std::vector<Menu> menus;
+    HMENU bar = GetMenu(tk::Hwnd(window));
+    if (bar == nullptr) return menus;
+    menus.push_back(tk::FromHmenu(bar));
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(tk::FromHmenu(popup));
+    }
+    return menus;
+}
+
+bool ProbeMenuExists(Menu menu) { return IsMenu(tk::Hmenu(menu)) != FALSE; }
+
 ProbeFontRequest ProbeDescribeFontRequest(Font font) {
     LOGFONTA f{};
     GetObjectA(tk::Hfont(font), sizeof f, &f);

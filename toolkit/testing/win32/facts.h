@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/draw.h"
+#include "toolkit/menu.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 
@@ -30,6 +31,11 @@ struct ProbeMetrics {
     int pixelsPerInchY;
 };
 ProbeMetrics ProbeSystemMetrics();
+
+// The window's menu bar and the popups on it, the bar first.
+std::vector<Menu> ProbeMenuBarAndPopups(Window window);
+// Whether a menu handle still names a menu.
+bool ProbeMenuExists(Menu menu);
 
 // The font as it was asked for (its LOGFONT).
 struct ProbeFontRequest {
