@@ -66,3 +66,10 @@ add_test(NAME real_window
           $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${CMAKE_BINARY_DIR}/wine-prefix
           ${x11_prefix})
 set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)
+
+# A short soak: random user actions with the invariants checked after each
+# (the same program as on Linux; see soak/soak.cpp).
+add_executable(selvaquin-soak soak/soak.cpp)
+target_link_libraries(selvaquin-soak PRIVATE selvaquin_core selvaquin_probe)
+selvaquin_windows_resources(selvaquin-soak)
+add_test(NAME soak COMMAND selvaquin-soak --actions 4000 --start 1)

@@ -51,6 +51,13 @@ void ProbeProcessEvents();
 // From now on every WM_COMMAND delivered to the main window procedure is
 // appended to `sink` (null stops recording).
 void ProbeRecordCommands(std::vector<WParam>* sink);
+// From now on every address the program hands the platform to open (the web
+// page) is appended to `sink` and not opened: the sink stands in for the
+// browser. Null opens them again.
+void ProbeRecordShellOpens(std::vector<std::string>* sink);
+// The bytes of this process's memory that are in use, as the platform counts
+// them: the resident set on Linux, the working set on Windows.
+long ProbeMemoryInUse();
 
 struct ProbeField {
     Window handle;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -21,6 +22,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRawFont>
+#include <QUrl>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -119,6 +123,41 @@ void ProbeProcessEvents() {
 }
 
 void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
+
+namespace {
+
+// What QDesktopServices hands web addresses to while the probe records them.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    std::vector<std::string>* sink = nullptr;
+public slots:
+    void open(const QUrl& url) {
+        if (sink != nullptr) sink->push_back(url.toString().toStdString());
+    }
+};
+
+}  // namespace
+
+void ProbeRecordShellOpens(std::vector<std::string>* sink) {
+    static auto* recorder = new UrlRecorder;
+    recorder->sink = sink;
+    for (const char* scheme : {"http", "https"}) {
+        if (sink != nullptr)
+            QDesktopServices::setUrlHandler(scheme, recorder, "open");
+        else
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+}
+
+long ProbeMemoryInUse() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
@@ -373,3 +412,5 @@ std::string ProbeFaceIdentity(Font font) {
                       static_cast<unsigned>(word(8)));
     return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }
+
+#include "probe.moc"

@@ -8,6 +8,8 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
+#include <psapi.h>
+
 #include "toolkit/testing/png.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -81,9 +84,23 @@ LPARAM KeyData(UINT vk) { return 1 | static_cast<LPARAM>(MapVirtualKeyA(vk, MAPV
 // key-down (what it posts stays queued), the character it types, the
 // key-up. `vk` 0 is no key-down at all (a character typed another way),
 // `character` 0 no character.
+// While a key is pressed: a menu the key opens (F10 in the main window
+// selects the menu bar) is closed again as soon as it waits for input, as
+// Escape would close it, so that the press returns.
+LRESULT CALLBACK CloseIdleMenu(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_ENTERIDLE && message->wParam == MSGF_MENU) EndMenu();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool PressInFocus(UINT vk, char32_t character) {
     HWND focus = GetFocus();
     if (focus == nullptr) return false;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CloseIdleMenu, nullptr, GetCurrentThreadId());
+    struct Unhook {
+        HHOOK hook;
+        ~Unhook() { UnhookWindowsHookEx(hook); }
+    } unhook{hook};
     const LPARAM data = KeyData(vk);
     if (vk != 0) SendMessageA(focus, WM_KEYDOWN, vk, data);
     if (character != 0) {
@@ -302,6 +319,61 @@ void ProbeProcessEvents() {
 void ProbeRecordCommands(std::vector<WParam>* sink) {
     g_commandSink = sink;
     tk::CommandHook() = sink != nullptr ? RecordCommand : nullptr;
+}
+
+namespace {
+
+std::vector<std::string>* g_shellSink = nullptr;
+
+// Stands in for ShellExecuteA while the probe records: says it opened.
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
+    if (g_shellSink != nullptr) g_shellSink->push_back(file != nullptr ? file : "");
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));   // above 32: done
+}
+
+// Points every slot of the program's import table that holds `from` at `to`:
+// the calls the program makes through its imports go there from now on.
+// False when no slot held it.
+bool RedirectImport(ULONG_PTR from, ULONG_PTR to) {
+    auto* base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (from == 0 || imports.VirtualAddress == 0) return false;
+    bool found = false;
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); dll->Name != 0;
+         ++dll) {
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk); slot->u1.Function != 0;
+             ++slot) {
+            if (slot->u1.Function != from) continue;
+            DWORD protection = 0;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+            slot->u1.Function = to;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+            found = true;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+void ProbeRecordShellOpens(std::vector<std::string>* sink) {
+    // The program opens addresses with shell32's ShellExecuteA, called
+    // through its import table: while recording, that slot leads here.
+    static const auto shellExecute =
+        reinterpret_cast<ULONG_PTR>(GetProcAddress(LoadLibraryA("shell32.dll"), "ShellExecuteA"));
+    const auto recorder = reinterpret_cast<ULONG_PTR>(&RecordShellExecute);
+    if (sink != nullptr && g_shellSink == nullptr) RedirectImport(shellExecute, recorder);
+    if (sink == nullptr && g_shellSink != nullptr) RedirectImport(recorder, shellExecute);
+    g_shellSink = sink;
+}
+
+long ProbeMemoryInUse() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return static_cast<long>(counters.WorkingSetSize);
 }
 
 std::vector<ProbeField> ProbeEditFields() {
