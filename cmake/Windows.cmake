@@ -95,3 +95,6 @@ selvaquin_windows_resources(selvaquin)
 add_executable(selvaquin-drive tools/selvaquin_drive.cpp)
 target_link_libraries(selvaquin-drive PRIVATE selvaquin_core selvaquin_probe)
 selvaquin_windows_resources(selvaquin-drive)
+
+# The zip and the installer of this architecture.
+include(cmake/WindowsPackages.cmake)

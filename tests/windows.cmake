@@ -21,6 +21,12 @@ add_test(NAME program_holds_no_inspection
   COMMAND sh -c "! \"$1\" -C \"$2\" | grep -E 'CanvasPixel|CanvasWidth|CanvasHeight|SaveCanvasPng|ClientImage|VisibleCanvasTexts|DescribeFont|EditFieldControlId|KeyPendingFlag|Probe|EncodePng'"
           - ${MINGW_NM} $<TARGET_FILE:selvaquin>)
 
+# The zip and the installer: their files, architecture, version and upgrade
+# code, read without running anything.
+add_test(NAME packages_hold_the_program
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_packages_test.sh ${SELVAQUIN_ARCH} ${PROJECT_VERSION}
+          ${SELVAQUIN_ZIP} ${SELVAQUIN_MSI} ${MINGW_OBJDUMP})
+
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   return()
 endif()
@@ -73,3 +79,10 @@ add_executable(selvaquin-soak soak/soak.cpp)
 target_link_libraries(selvaquin-soak PRIVATE selvaquin_core selvaquin_probe)
 selvaquin_windows_resources(selvaquin-soak)
 add_test(NAME soak COMMAND selvaquin-soak --actions 4000 --start 1)
+
+# The installer installed, the installed program started, newer and older
+# packages, and the uninstall, in the Wine prefix that draws on X.
+add_test(NAME msi_installs_and_uninstalls
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_msi_test.sh ${SELVAQUIN_MSI} ${SELVAQUIN_PACKAGE_STAGE}
+          ${SELVAQUIN_RESOURCE_DIR}/ZUREREVADO.ico ${x11_prefix})
+set_tests_properties(msi_installs_and_uninstalls PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 300)
