@@ -36,7 +36,7 @@ int SetPushButtonFont(Window control, Font font) {
     return 0;
 }
 
-int HidePushButton(Window control) { return ShowWindow(tk::Hwnd(control), SW_HIDE) ? 0 : 1; }
+int HidePushButton(Window control) { return tk::ShowControl(tk::Hwnd(control), SW_HIDE) ? 0 : 1; }
 
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
                           int commandId) {
@@ -57,7 +57,7 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
 
 int HideOptionButton(Window button) { return HidePushButton(button); }
 
-int ShowOptionButton(Window button) { return ShowWindow(tk::Hwnd(button), SW_SHOWNORMAL) ? 1 : 0; }
+int ShowOptionButton(Window button) { return tk::ShowControl(tk::Hwnd(button), SW_SHOWNORMAL) ? 1 : 0; }
 
 int CheckOptionButton(Window button) {
     SendMessageA(tk::Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);

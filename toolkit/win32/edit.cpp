@@ -81,11 +81,20 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     return tk::FromHwnd(field);
 }
 
-int HideEditField(Window field) { return ShowWindow(tk::Hwnd(field), SW_HIDE) ? 0 : 1; }
+int HideEditField(Window field) { return tk::ShowControl(tk::Hwnd(field), SW_HIDE) ? 0 : 1; }
 
-int ShowEditField(Window field) { return ShowWindow(tk::Hwnd(field), SW_SHOW) ? 1 : 0; }
+int ShowEditField(Window field) { return tk::ShowControl(tk::Hwnd(field), SW_SHOW) ? 1 : 0; }
 
-void FocusEditField(Window field) { SetFocus(tk::Hwnd(field)); }
+void FocusEditField(Window field) {
+    HWND hwnd = tk::Hwnd(field);
+    // A field of a window that is not shown yet (the pages' first run at
+    // start-up) is not given the focus: showing the window activates it, and
+    // an activated window takes the focus itself. Under Wine each of those
+    // calls would cost half a millisecond.
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    if (top != nullptr && !IsWindowVisible(top)) return;
+    SetFocus(hwnd);
+}
 
 int PassFocus(Window from, Window to) {
     if (tk::KeyPending() == 1 && from != nullptr && GetFocus() == tk::Hwnd(from)) {

@@ -54,6 +54,12 @@ struct Control {
 // Every control made, in creation order.
 std::vector<Control>& Controls();
 
+// Shows or hides a control as ShowWindow with `command` does, and says
+// whether it was visible before. A control that is shown or hidden already
+// is left alone: ShowWindow would do nothing to it, but under Wine each call
+// still costs a trip to the server, and every page run hides every control.
+bool ShowControl(HWND control, int command);
+
 // The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
 // field, until PassFocus uses it.
 int& KeyPending();

@@ -123,6 +123,12 @@ void PostPlatformQuit(int exitCode) { ::PostQuitMessage(exitCode); }
 
 HWND MainWindow() { return g_mainWindow; }
 
+bool ShowControl(HWND control, int command) {
+    const bool visible = (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible == (command != SW_HIDE)) return visible;
+    return ShowWindow(control, command) != FALSE;
+}
+
 std::vector<Control>& Controls() {
     static auto* controls = new std::vector<Control>;
     return *controls;
