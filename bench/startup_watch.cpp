@@ -1,9 +1,10 @@
 // startup-watch: times a program's start from outside, in the X server.
 //
-//   startup-watch X Y RRGGBB PROGRAM [ARG...]
+//   startup-watch [--unmanaged] X Y RRGGBB PROGRAM [ARG...]
 //
 // Starts PROGRAM and waits for its top-level window (at least 1000 x 600) to
-// be mapped, then reads the pixel at (X, Y) of the window's client area (the
+// be mapped (with --unmanaged also a window that no window manager is to
+// manage, as Wine maps the windows whose frames it draws itself), then reads the pixel at (X, Y) of the window's client area (the
 // lowest 600 rows of the window) from the X server until it has the colour
 // RRGGBB: then the first paint has reached the screen. Prints
 //
@@ -51,6 +52,8 @@ bool Exited(pid_t child) {
     return waitpid(child, &status, WNOHANG) == child;
 }
 
+bool g_unmanaged = false;
+
 // The top-level window the program mapped, or 0 while there is none.
 Window MappedWindow(Display* display) {
     while (XPending(display) > 0) {
@@ -59,7 +62,7 @@ Window MappedWindow(Display* display) {
         if (event.type != MapNotify) continue;
         XWindowAttributes a;
         if (!XGetWindowAttributes(display, event.xmap.window, &a)) continue;
-        if (!a.override_redirect && a.width >= 1000 && a.height >= kClientHeight)
+        if ((g_unmanaged || !a.override_redirect) && a.width >= 1000 && a.height >= kClientHeight)
             return event.xmap.window;
     }
     return 0;
@@ -131,8 +134,12 @@ int PrintSum(const char* id) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--sum") return PrintSum(argv[2]);
+    if (argc > 1 && std::string_view(argv[1]) == "--unmanaged") {
+        g_unmanaged = true;
+        --argc, ++argv;
+    }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: startup-watch X Y RRGGBB PROGRAM [ARG...]\n");
+        std::fprintf(stderr, "usage: startup-watch [--unmanaged] X Y RRGGBB PROGRAM [ARG...]\n");
         return 2;
     }
     const int x = std::atoi(argv[1]);
