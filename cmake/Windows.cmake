@@ -6,9 +6,10 @@ enable_language(RC)
 
 # Programs run by the build and the tests run under wine64 (the toolchain's
 # emulator) in the build's own Wine prefix, through tools/wine-session.
+set(SELVAQUIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR
-      ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${CMAKE_BINARY_DIR}/wine-prefix)
+      ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${SELVAQUIN_WINE_PREFIX})
 endif()
 
 # The toolkit over user32, gdi32, comctl32, shell32 and kernel32. The only

@@ -56,3 +56,14 @@ target_compile_definitions(app_tests PRIVATE
 selvaquin_windows_resources(app_tests)
 add_dependencies(app_tests selvaquin-drive)
 gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+# The same scenarios through the Linux driver and through the Windows one:
+# the same transcripts, the same canvases outside the text cells. The Linux
+# driver comes from the default preset's build of the same tree.
+set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
+    "The Linux scenario driver the parity test compares the Windows one with")
+add_test(NAME parity_with_linux
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/parity_test.sh ${SELVAQUIN_LINUX_DRIVE}
+          $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
+          ${CMAKE_CURRENT_SOURCE_DIR}/snapshots/cases.txt ${CMAKE_CURRENT_BINARY_DIR}/parity)
+set_tests_properties(parity_with_linux PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)

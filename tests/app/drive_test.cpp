@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -86,4 +87,36 @@ TEST(DriveScript, FlushesEachBlockAtOnce) {
         IFS= read -r -t 20 reply <&$out && [[ $reply == "pixel 0 0 0x"* ]] || exit 3
         exec {in}>&-; wait $pid)";
     EXPECT_EQ(std::system(("bash -c '" + script + "' '" SELVAQUIN_DRIVE "'").c_str()), 0);
+}
+
+// Where the texts show: a cell for every text of the dump, around its point,
+// and one for what shows of a text whose point a box covered (the grid's
+// "20k" right of the margin box at x 974..993 on a shifted grid); none for
+// the splash, which the page covers whole.
+TEST(DriveScript, CellsShowWhereTheTextsShowAlsoWhereABoxCoveredTheirPoint) {
+    const DriveResult run = Drive("dump\ncommand 502\ntype 8\nkey Tab\ntype 6\nkey Tab\ntype 2700\nkey Return\n"
+                                  "dump\ncells\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Strings lines = Lines(run.out);
+    auto quoted = [](const std::string& line) { return line.substr(line.find('"')); };
+    std::vector<std::string> texts, cells;
+    for (std::size_t i = 0, blocks = 0; i < lines.size(); ++i) {
+        if (lines[i] == "end") ++blocks;
+        if (blocks == 1 && lines[i].starts_with("text ")) texts.push_back(lines[i]);
+        if (lines[i].starts_with("cell ")) cells.push_back(lines[i]);
+    }
+    for (const std::string& text : texts) {
+        int x = 0, y = 0;
+        std::sscanf(text.c_str(), "text %d %d", &x, &y);
+        EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [&](const std::string& cell) {
+            int left = 0, top = 0, width = 0, height = 0;
+            std::sscanf(cell.c_str(), "cell %d %d %d %d", &left, &top, &width, &height);
+            return quoted(cell) == quoted(text) && left <= x && x < left + width && top <= y && y < top + height;
+        })) << text;
+    }
+    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return quoted(t) == "\"20k\""; }));
+    EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [&](const std::string& c) {
+        return c.starts_with("cell 994 ") && quoted(c) == "\"20k\"";
+    })) << run.out;
+    EXPECT_FALSE(std::any_of(cells.begin(), cells.end(), [&](const std::string& c) { return quoted(c) == "\"SELVAQUIN\""; }));
 }

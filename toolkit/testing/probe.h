@@ -28,6 +28,8 @@ int SaveCanvasPng(MemoryDC dc, const char* path);
 MemoryDC ClientImage(Window window);
 // The texts drawn into a canvas that are still visible, oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
+// The latest texts and boxes drawn into a canvas, oldest first.
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
 struct FontInfo {
     std::string family;   // the face actually used
@@ -118,6 +120,7 @@ ProbeRect ProbeClientRect(Window window);
 // buttons) as a PNG file; false when it cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
+// On Windows an item has its place once its popup has been shown.
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);
 
 // ---- Images and faces, for the page snapshots --------------------------------
@@ -127,9 +130,11 @@ struct ProbeImage {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
 };
-bool ProbeReadPng(const std::string& path, ProbeImage& out);
+// All pixels of a canvas at once.
+ProbeImage CanvasImage(MemoryDC dc);
 bool ProbeWritePng(const std::string& path, const ProbeImage& image);
-// The face a font is drawn with as its file names it: family, style, the
-// font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
-// 0x...").
+// Linux only, for the page snapshots: a PNG reader, and the face a font is
+// drawn with as its file names it: family, style, the font revision and the
+// checksum of the whole file ("DejaVu Sans Book 2.037 0x...").
+bool ProbeReadPng(const std::string& path, ProbeImage& out);
 std::string ProbeFaceIdentity(Font font);

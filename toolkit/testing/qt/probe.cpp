@@ -105,6 +105,25 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
 
+ProbeImage CanvasImage(MemoryDC dc) {
+    ProbeImage out;
+    if (dc == nullptr) return out;
+    out.width = dc->image.width();
+    out.height = dc->image.height();
+    out.pixels.reserve(static_cast<std::size_t>(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        const uchar* p = dc->image.constScanLine(y);
+        for (int x = 0; x < out.width; ++x, p += 3)
+            out.pixels.push_back(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16);
+    }
+    return out;
+}
+
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
+    if (dc == nullptr) return {};
+    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+}
+
 int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
 
 int KeyPendingFlag() { return tk::KeyPending(); }

@@ -226,6 +226,16 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
 
+ProbeImage CanvasImage(MemoryDC dc) {
+    if (dc == nullptr) return {};
+    return ProbeImage{dc->width, dc->height, Pixels(dc)};
+}
+
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
+    if (dc == nullptr) return {};
+    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+}
+
 FontInfo DescribeFont(Font font) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(tk::Hfont(font)) : GetStockObject(SYSTEM_FONT));
