@@ -56,10 +56,14 @@ app_pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
 [ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$WIDTH" -eq $((1000 * scale)) ] || fail "the window is $WIDTH wide, not $((1000 * scale))"
-bar=$((HEIGHT - 600 * scale))
-[ "$bar" -gt 10 ] || fail "the window is $HEIGHT tall: no room for a menu bar above 600"
-cx=$X cy=$((Y + bar))
+# The inside, menu bar included, is 1000 x 594; the client shows the canvas
+# from its top-left corner under the bar, as far down as it reaches.
+[ "$WIDTH" -eq $((1000 * scale)) ] && [ "$HEIGHT" -eq $((594 * scale)) ] ||
+    fail "the window's inside is ${WIDTH}x$HEIGHT, not $((1000 * scale))x$((594 * scale))"
+read -r _ _ _ _ client_x client_y _ client_h <<<"$(printf 'window\n' | "$drive" 2>/dev/null)"
+[ "${client_x:-}" = 0 ] && [ "${client_y:-0}" -gt 10 ] && [ $((client_y + client_h)) -eq 594 ] ||
+    fail "the driver's client area is not under a menu bar: $client_x $client_y $client_h"
+cx=$X cy=$((Y + scale * client_y))
 
 # shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client shows the
 # driver's canvas enlarged by the scale (nearest pixel), with the close
@@ -76,9 +80,10 @@ shows() {
  $(((BASH_REMATCH[3] + 1) * scale - 1)),$(((BASH_REMATCH[4] + 1) * scale - 1))"
         rects+=("$arg")
     done
-    convert "$canvas" -scale "$((100 * scale))%" -fill black "${rects[@]}" "PNG24:$work/expected.png"
+    convert "$canvas" -crop "1000x$client_h+0+0" +repage -scale "$((100 * scale))%" -fill black \
+        "${rects[@]}" "PNG24:$work/expected.png"
     for _ in $(seq 20); do
-        import -window root -crop "$((1000 * scale))x$((600 * scale))+$cx+$cy" +repage "$work/raw.png"
+        import -window root -crop "$((1000 * scale))x$((client_h * scale))+$cx+$cy" +repage "$work/raw.png"
         convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
         diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
         [ "$diff" = 0 ] && echo "ok: $what" && return 0

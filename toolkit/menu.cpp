@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 // A handle lives as long as the Qt object behind it.
@@ -30,9 +32,19 @@ int AttachMenuBar(Window window, Menu menu) {
     if (window == nullptr || menu == nullptr || menu->bar.isNull()) return 1;
     auto* frame = qobject_cast<QMainWindow*>(window->widget);
     if (frame == nullptr) return 1;
-    // The replaced bar goes away with the frame's own clean-up; the client
-    // area keeps its size, so the window grows by the bar's height.
+    // The first bar takes its height from the client area: the window's
+    // inside keeps its size, and the page shows from its top-left corner
+    // under the bar. A replaced bar goes away with the frame's own clean-up.
+    const bool first = frame->menuWidget() == nullptr;
     frame->setMenuBar(menu->bar);
+    if (first && window->client != nullptr) {
+        const int height = std::max(1, window->client->height() - menu->bar->sizeHint().height());
+        window->client->setFixedHeight(height);
+        if (window->clientImage != nullptr) {
+            QImage& image = window->clientImage->image;
+            image = image.copy(0, 0, image.width(), height);
+        }
+    }
     frame->layout()->activate();
     frame->adjustSize();
     return 0;

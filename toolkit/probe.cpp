@@ -253,6 +253,12 @@ ProbeRect ProbeClientRect(Window window) {
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
 }
 
+ProbeRect ProbeWindowRect(Window window) {
+    if (window == nullptr || window->widget == nullptr) return {0, 0, 0, 0};
+    const QRect r = window->widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 bool ProbeSaveWindowPng(Window window, const std::string& path) {
     if (window == nullptr || window->widget == nullptr) return false;
     return window->widget->grab().save(QString::fromStdString(path), "PNG");
@@ -298,6 +304,24 @@ bool ProbeReadPng(const std::string& path, ProbeImage& out) {
         }
     }
     return true;
+}
+
+ProbeImage ProbeCanvasImage(MemoryDC canvas) {
+    ProbeImage out;
+    if (canvas == nullptr) return out;
+    const QImage& image = canvas->image;
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < out.width; ++x) {
+            const uchar* p = row + 3 * x;
+            out.pixels[static_cast<std::size_t>(y) * out.width + x] =
+                std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+        }
+    }
+    return out;
 }
 
 bool ProbeWritePng(const std::string& path, const ProbeImage& image) {

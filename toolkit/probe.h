@@ -81,6 +81,9 @@ struct ProbeRect {
     int x, y, width, height;
 };
 ProbeRect ProbeClientRect(Window window);
+// The inside of the main window (menu bar and client area, without what the
+// window manager draws round it), in screen coordinates.
+ProbeRect ProbeWindowRect(Window window);
 // Saves the main window as a user sees it (menu bar, page, fields and
 // buttons) as a PNG file; false when it cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);
@@ -95,6 +98,8 @@ struct ProbeImage {
     std::vector<std::uint32_t> pixels;
 };
 bool ProbeReadPng(const std::string& path, ProbeImage& out);
+// The pixels of a canvas (empty for none).
+ProbeImage ProbeCanvasImage(MemoryDC canvas);
 bool ProbeWritePng(const std::string& path, const ProbeImage& image);
 // The face a font is drawn with as its file names it: family, style, the
 // font revision and the checksum of the whole file ("DejaVu Sans Book 2.037

@@ -75,13 +75,18 @@ std::string CloseButtonText() {
     return {};
 }
 
-TEST(Shell, WindowHasAFixedClientAreaAndTheCanvas) {
-    const ProbeRect client = ProbeClientRect(TheApp());
-    EXPECT_EQ(std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
-                           CanvasHeight(g_shell.canvas), g_shell.splash, g_shell.initPass}),
-              std::vector({1000, 600, 1000, 600, 0, 0}));   // splash cleared by the first paint
-    Command(2101);   // rebuilding the bar keeps the client area as it is
-    EXPECT_EQ(ProbeClientRect(TheApp()).height, 600);
+// The inside of a 1006 x 600 window with its 3-pixel frame taken off both
+// ways, menu bar included; the client area fills it below the bar.
+TEST(Shell, WindowHasAFixedInsideTheClientUnderTheMenuBarAndTheCanvas) {
+    const ProbeRect inside = ProbeWindowRect(TheApp()), client = ProbeClientRect(TheApp());
+    EXPECT_EQ(std::vector({inside.width, inside.height, client.x, client.y + client.height,
+                           client.width, CanvasWidth(g_shell.canvas), CanvasHeight(g_shell.canvas),
+                           g_shell.splash, g_shell.initPass}),
+              std::vector({1000, 594, inside.x, inside.y + 594, 1000, 1000, 600, 0, 0}));
+    EXPECT_GT(client.y - inside.y, 10);   // the menu bar above the client
+    Command(2101);   // rebuilding the bar keeps the window as it is
+    EXPECT_EQ(ProbeClientRect(TheApp()).height, client.height);
+    EXPECT_EQ(ProbeWindowRect(TheApp()).height, 594);
     // The second window of the same title is refused.
     EXPECT_EQ(OpenMainWindow(0, kProgramTitle, 0, 0, 100, 100, "MIN_MAX_CLO"), nullptr);
 }

@@ -172,9 +172,10 @@ struct Soak {
         for (const ProbeField& f : ProbeEditFields())
             if (f.text.size() > 12 || std::ranges::any_of(f.text, control))
                 fault = "a field holds \"" + f.text + "\"";
-        const ProbeRect client = ProbeClientRect(app);
+        const ProbeRect inside = ProbeWindowRect(app), client = ProbeClientRect(app);
         if (CanvasWidth(g_shell.canvas) != 1000 || CanvasHeight(g_shell.canvas) != 600 ||
-            client.width != 1000 || client.height != 600)
+            inside.width != 1000 || inside.height != 594 || client.width != 1000 ||
+            client.y + client.height != inside.y + inside.height)
             fault = "canvas or client resized";
         if (browser.opened != homePage || (homePage > 0 && browser.last != QUrl(kHomePage)))
             fault = "home page opened " + std::to_string(browser.opened) + " times for " +
