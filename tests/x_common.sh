@@ -34,6 +34,37 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
+scale=${scale:-1}
+# The window's client area starts at screen cx, cy (set by the caller).
+# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client shows the
+# driver's canvas enlarged by the scale (nearest pixel), with the close
+# button, the client's black top edge and the given control rectangles
+# (canvas pixels, enlarged alike) painted over in both, so that only what the
+# canvas shows is compared. The program may still be painting: it gets ten
+# seconds.
+# shellcheck disable=SC2154 # cx and cy are the caller's
+shows() {
+    local canvas=$1 what=$2 arg rects=() diff=""
+    shift 2
+    for arg in -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" "$@"; do
+        [[ $arg =~ ^rectangle\ ([0-9]+),([0-9]+)\ ([0-9]+),([0-9]+)$ ]] &&
+            arg="rectangle $((BASH_REMATCH[1] * scale)),$((BASH_REMATCH[2] * scale))\
+ $(((BASH_REMATCH[3] + 1) * scale - 1)),$(((BASH_REMATCH[4] + 1) * scale - 1))"
+        rects+=("$arg")
+    done
+    convert "$canvas" -scale "$((100 * scale))%" -fill black "${rects[@]}" "PNG24:$work/expected.png"
+    for _ in $(seq 20); do
+        import -window root -crop "$((1000 * scale))x$((600 * scale))+$cx+$cy" +repage "$work/raw.png"
+        convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
+        diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
+        [ "$diff" = 0 ] && echo "ok: $what" && return 0
+        sleep 0.5
+    done
+    cp "$work/real.png" "${TMPDIR:-/tmp}/real_window_real.png"
+    cp "$work/expected.png" "${TMPDIR:-/tmp}/real_window_expected.png"
+    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
+}
+
 # close_ends_program X Y: a click at screen X Y, where the close button is,
 # ends the program $app_pid with status 0.
 close_ends_program() {
