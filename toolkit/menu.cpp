@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -78,6 +79,13 @@ protected:
             case QEvent::MouseButtonPress:
                 altAlone_ = false;
                 if (selecting_ && QApplication::activePopupWidget() == nullptr) Leave();
+                return false;
+            case QEvent::FocusOut:
+                // Another window taken to: the bar lets go, and the focus
+                // will be back where it was when this one comes back.
+                if (selecting_ && target == Bar() &&
+                    static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason)
+                    Leave();
                 return false;
             default: return false;
         }
