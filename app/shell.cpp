@@ -6,6 +6,7 @@
 #include "app/menus.h"
 #include "app/screens.h"
 #include "toolkit/button.h"
+#include "toolkit/edit.h"
 #include "toolkit/text.h"
 
 #include <array>
@@ -41,6 +42,7 @@ void CreationSequence(Window window) {
     g_shell.initPass = 0;
     g_shell.canvas = canvas;
     BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
     HideAllControls(window);
     DrawBackdrop(window, 0.0);
 }
@@ -59,6 +61,7 @@ void SwitchLanguage(Window window, int language, const char* closeText) {
     DrawBackdrop(window, 0.0);
     HideAllControls(window);
     BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
 }
 
 void Dispatch(Window window, WParam id) {

@@ -4,7 +4,8 @@
 //   command N      post command N to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
-//   key NAME       press one named key (Tab, Return, F1, ...)
+//   key NAME       press one named key (Tab, Return, F1, Menu, Alt, ...), with
+//                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
 //   menus          print the menu bar

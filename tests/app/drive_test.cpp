@@ -79,3 +79,14 @@ TEST(DriveScript, FlushesEachBlockAtOnce) {
         exec {in}>&-; wait $pid)";
     EXPECT_EQ(std::system(("bash -c '" + script + "' '" SELVAQUIN_DRIVE "'").c_str()), 0);
 }
+
+// Keys with modifiers, and keys that go to the menu bar or a popup menu
+// rather than to the field.
+TEST(DriveScript, KeysWithModifiersMenusAndPopups) {
+    DriveResult run = Drive("command 1005\ntype 5\nkey Alt+F\nkey F10\nkey Right\nkey Down\nkey Escape\n"
+                            "key Escape\nkey Shift+F10\nkey Escape\nkey Menu\nkey Escape\ntype 6\ndump\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> dump = Lines(run.out);
+    EXPECT_TRUE(Has(dump, "field 280 40 \"56\"")) << run.out;
+    EXPECT_TRUE(Has(dump, "focus 280 40")) << run.out;
+}

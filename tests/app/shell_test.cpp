@@ -191,3 +191,76 @@ TEST(Menus, MenuChoicesDeliverTheirCommandsAndAboutItemsZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// The menu bar as the keys leave it: the selected title, "+" when the bar has
+// the keys, and the open menu with its highlighted item.
+std::string MenuKeysState() {
+    bool keys = false;
+    std::string state = ProbeMenuBarSelection(TheApp(), &keys);
+    if (keys) state += "+";
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    return menu.open ? state + " > " + menu.active : state;
+}
+
+std::string FocusedText() {
+    for (const ProbeField& f : ProbeEditFields())
+        if (f.focused) return f.text;
+    return "no focus";
+}
+
+TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
+    Command(2101);
+    Command(1005);
+    ProbeTypeText("5");
+    const std::string field = FocusedText();
+    ProbeProcessEvents();
+    DeliveredCommands().clear();
+    for (const char* key : {"F10", "Alt"}) {
+        SCOPED_TRACE(key);
+        ProbePressKey(key);
+        EXPECT_EQ(MenuKeysState(), "Svenska+");
+        for (auto [move, state] : {std::pair{"Left", "OM+"}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
+            ProbePressKey(move);
+            EXPECT_EQ(MenuKeysState(), state) << move;
+        }
+        ProbePressKey(key);   // the same key leaves the bar, the focus back where it was
+        EXPECT_EQ(MenuKeysState(), "");
+        EXPECT_EQ(FocusedText(), field);
+    }
+    ProbeProcessEvents();
+    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{121, 18}));   // keys of the page too, the bar's not
+    const struct {
+        const char* key;
+        std::string state;
+    } steps[] = {
+        {"F10", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Right", "Elektronik+"},
+        {"Down", "Elektronik+ > Effekt ur Förstärkare"_cp},
+        {"Down", "Elektronik+ > Trådmotstånd diam x längd"_cp},   // over the separator
+        {"Up", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Up", "Elektronik+ > Linda luftspole, ett lager"},
+        {"Escape", "Elektronik+"}, {"Escape", ""},                 // the menu, then the bar
+        {"Alt", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Return", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Right", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Left", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Down", "Högtalare+ > NotchFilter"_cp}, {"Escape", "Högtalare+"_cp}, {"Up", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Alt", ""}};
+    for (const auto& step : steps) {
+        ProbePressKey(step.key);
+        EXPECT_EQ(MenuKeysState(), step.state) << step.key;
+    }
+    EXPECT_EQ(FocusedText(), field);
+    ProbePressKey("Alt+F");   // types nothing and selects nothing
+    EXPECT_EQ(MenuKeysState(), "");
+    EXPECT_EQ(FocusedText(), field);
+    for (const char* key : {"F10", "Down", "Down", "Return"}) ProbePressKey(key);
+    ProbeProcessEvents();
+    EXPECT_EQ(g_shell.language, 2);   // "English" chosen
+    EXPECT_EQ(FocusedText(), "no focus");
+    for (const char* key : {"Alt", "Right", "Down", "Return"}) ProbePressKey(key);
+    ProbeProcessEvents();
+    EXPECT_EQ(g_shell.currentScreen, 500);   // with no focus anywhere
+    EXPECT_EQ(MenuKeysState(), "");
+    Command(2101);
+}
+
+}  // namespace
