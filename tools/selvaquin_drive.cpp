@@ -4,7 +4,8 @@
 //   command N      post command N to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
-//   key NAME       press one named key (Tab, Return, F1, ...)
+//   key NAME       press one named key (Tab, Return, F1, Menu, Alt, ...), with
+//                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
 //   menus          print the menu bar
@@ -13,6 +14,8 @@
 //   shot PATH      save the whole window as a user sees it as PNG
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
+//   window         print the size of the window's inside and where the
+//                  client area sits in it
 //
 // Blank lines and lines starting with '#' are skipped. Each block of the
 // transcript is flushed as soon as its line is done, so the driver can be
@@ -236,6 +239,15 @@ std::string DoItemRect(Context& context, std::string_view text) {
     return {};
 }
 
+std::string DoWindow(Context& context, std::string_view) {
+    const ProbeRect inside = ProbeWindowRect(context.window);
+    const ProbeRect client = ProbeClientRect(context.window);
+    Emit("window " + std::to_string(inside.width) + " " + std::to_string(inside.height) +
+         " client " + std::to_string(client.x - inside.x) + " " + std::to_string(client.y - inside.y) +
+         " " + std::to_string(client.width) + " " + std::to_string(client.height) + "\n");
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
@@ -243,6 +255,7 @@ constexpr Verb kVerbs[] = {
     {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
+    {"window", Args::None, false, DoWindow},
 };
 
 // Runs one script line; returns the reason when the line is bad.

@@ -41,12 +41,13 @@ TEST(Pages, ResistorsParallelAndWhatItsFieldsDoWithKeys) {
         // Delete, Up and F5 neither edit nor calculate; Home, End and Backspace edit.
         {"key Delete\nkey Up\nkey F5\nkey Home\ntype 2\nkey End\nkey Backspace\n",
          {"field 280 40 \"24,7\"", "focus 280 40"}, true},
-        // A thirteenth character is refused; the page keeps its texts when left.
+        // The caret stays where it was; a thirteenth character is refused; the
+        // page keeps its texts when left.
         {"key Tab\ntype 123456789012345\nkey Return\ncommand 1015\ncommand 1005\n",
-         {"field 280 70 \"123456789012\"", Value(530, 390, "123456789012 ohm")}},
+         {"field 280 70 \"2.2123456789\"", Value(530, 390, "2.2123456789 ohm")}},
         // Opening the current page again draws it and focuses its first field.
-        {"key Tab\ntype 4\nmenu Motstånd parallellkopplat\n",
-         {"focus 280 40", Value(530, 390, "4 ohm")}},
+        {"key Tab\nkey Backspace\ntype 4\nmenu Motstånd parallellkopplat\n",
+         {"focus 280 40", Value(530, 390, "2.2123456784 ohm")}},
         {"command 2102\nmenu Resistance connected in parallel\n",
          {"language 2", "button 800 530 push \"CLOSE\"", Head("Resistors in parallel"),
           Label(15, 40, "TAB    = Move and calculate"), Label(180, 45, "Resistance A"),
@@ -72,7 +73,8 @@ TEST(Pages, AmplifierPowerWithItsLabelsOverTheParts) {
           "text 320 330 label 0xFFFFFF \"AMPLIFIER\"", Value(440, 330, "0.781 Watt"),
           Value(595, 330, "8 ohm"), Value(810, 330, "0.313 Ampere"), Value(810, 310, "2,5 Volt")}},
         // English, the voltage field emptied.
-        {"command 2102\nmenu Power out of Amplifier\nkey Tab\nkey Backspace\nkey Return\n",
+        {"command 2102\nmenu Power out of Amplifier\nkey Tab\nkey Backspace\nkey Backspace\n"
+         "key Backspace\nkey Return\n",
          {Head("Power from amplifier"), Label(180, 75, "Voltage (V)"),
           Value(440, 330, "0.000 Watt"), Value(810, 310, "0.00 Volt")}},
     });

@@ -36,7 +36,9 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         return;
     }
     // Routine chatter of the offscreen platform is of no use to anyone.
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    if (message.contains(QLatin1String("propagateSizeHints")) ||
+        message.startsWith(QLatin1String("This plugin does not support")))
+        return;
     (void)context;
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) std::abort();
