@@ -53,7 +53,7 @@ done
 
 # The pixels that tell that the first paint is on the screen, in client
 # coordinates (the client is the lowest 600 rows of each window).
-app_pixel=(390 256 009696)     # inside the S of the splash name
+app_pixel=(390 265 009696)     # the middle stroke of the S of the splash name
 floor_pixel=(330 52 FFFFFF)    # inside the line edit
 got=$(printf 'pixel %s %s\n' "${app_pixel[0]}" "${app_pixel[1]}" |
     QT_QPA_PLATFORM=offscreen "$drive" 2>/dev/null)
