@@ -206,7 +206,7 @@ benchmark::internal::Benchmark* Median(benchmark::internal::Benchmark* b) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     g_app = StartSelvaquin();
     if (g_app == nullptr) return 1;
     ProbeProcessEvents();

@@ -13,6 +13,7 @@
 //   shot PATH      save the whole window as a user sees it as PNG
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
+//   families       print the font families the program can draw with
 //
 // Blank lines and lines starting with '#' are skipped. Each block of the
 // transcript is flushed as soon as its line is done, so the driver can be
@@ -235,6 +236,14 @@ std::string DoItemRect(Context& context, std::string_view text) {
     return {};
 }
 
+std::string DoFamilies(Context&, std::string_view) {
+    std::string out;
+    for (const std::string& family : ProbeFontFamilies())
+        out += "family " + QuoteUtf8(family) + "\n";
+    Emit(out + "end\n");
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
@@ -242,6 +251,7 @@ constexpr Verb kVerbs[] = {
     {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
+    {"families", Args::None, false, DoFamilies},
 };
 
 // Runs one script line; returns the reason when the line is bad.
@@ -267,7 +277,7 @@ std::string RunLine(Context& context, std::string_view line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Context context{StartSelvaquin()};
     ProbeProcessEvents();
 
