@@ -4,7 +4,7 @@
 #include "toolkit/window.h"
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, nullptr) != 0) return 1;
+    if (InitToolkit(argc, argv, nullptr, {kFace}) != 0) return 1;
     if (StartSelvaquin() == nullptr) return 1;
     return RunMessageLoop();
 }
