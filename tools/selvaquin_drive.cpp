@@ -16,6 +16,7 @@
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
 //   window         print the size of the window's inside and where the
 //                  client area sits in it
+//   families       print the font families the program can draw with
 //
 // Blank lines and lines starting with '#' are skipped. Each block of the
 // transcript is flushed as soon as its line is done, so the driver can be
@@ -248,6 +249,14 @@ std::string DoWindow(Context& context, std::string_view) {
     return {};
 }
 
+std::string DoFamilies(Context&, std::string_view) {
+    std::string out;
+    for (const std::string& family : ProbeFontFamilies())
+        out += "family " + QuoteUtf8(family) + "\n";
+    Emit(out + "end\n");
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
@@ -256,6 +265,7 @@ constexpr Verb kVerbs[] = {
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
     {"window", Args::None, false, DoWindow},
+    {"families", Args::None, false, DoFamilies},
 };
 
 // Runs one script line; returns the reason when the line is bad.
@@ -281,7 +291,7 @@ std::string RunLine(Context& context, std::string_view line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Context context{StartSelvaquin()};
     ProbeProcessEvents();
 

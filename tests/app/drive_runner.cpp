@@ -12,14 +12,15 @@
 #include <iterator>
 #include <sstream>
 
-DriveResult Drive(const std::string& script) {
+DriveResult Drive(const std::string& script, const std::string& environment) {
     static int serial = 0;
     const char* dir = std::getenv("TMPDIR");
     const std::string base = std::string(dir ? dir : "/tmp") + "/selvaquin_drive_" +
                              std::to_string(getpid()) + "_" + std::to_string(serial++);
     std::ofstream(base + ".in", std::ios::binary) << script;
-    const int status =
-        std::system((SELVAQUIN_DRIVE " <" + base + ".in >" + base + ".out 2>" + base + ".err").c_str());
+    const std::string command = environment + " " SELVAQUIN_DRIVE " <" + base + ".in >" + base +
+                                ".out 2>" + base + ".err";
+    const int status = std::system(command.c_str());
     DriveResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, {}};
     for (auto [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}}) {
         std::ifstream in(base + suffix, std::ios::binary);

@@ -198,7 +198,7 @@ long Option(int argc, char** argv, const char* name, long fallback) {
 
 int main(int argc, char** argv) {
     const long actions = Option(argc, argv, "--actions", 100000), start = Option(argc, argv, "--start", 1);
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Soak soak(StartSelvaquin(), unsigned(start));
     // The first menu shown makes its window: a menu of the bar and a field's
     // context menu, once, before anything is measured.

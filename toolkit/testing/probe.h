@@ -169,3 +169,6 @@ bool ProbeWritePng(const std::string& path, const ProbeImage& image);
 // font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
 // 0x...").
 std::string ProbeFaceIdentity(Font font);
+// The font families the program can draw with, in UTF-8, as the platform
+// lists them.
+std::vector<std::string> ProbeFontFamilies();

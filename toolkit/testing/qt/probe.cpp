@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -534,6 +535,13 @@ bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
         }
     }
     return out.save(QString::fromStdString(path), "PNG");
+}
+
+std::vector<std::string> ProbeFontFamilies() {
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families())
+        families.push_back(family.toStdString());
+    return families;
 }
 
 std::string ProbeFaceIdentity(Font font) {
