@@ -4,10 +4,18 @@
 // with the key's Windows virtual-key code, except End, Home, Left and Right,
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
-// clipboard shortcuts still edit; Ctrl+Z undoes the last change (one level,
-// a second Ctrl+Z redoes it). The text is Windows-1252. A character with no
-// Windows-1252 byte is not accepted on Linux; on Windows the platform puts it
-// into the code page as '?' or a look-alike.
+// clipboard shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Shift+Insert, Ctrl+Insert)
+// still edit; Ctrl+Z or Alt+Backspace undoes the last change (one level, a
+// second undo redoes it). Alt combinations type nothing. A right click, the
+// Menu key or Shift+F10 opens the field's context menu.
+//
+// Whatever way text comes in (typed, pasted, the X primary selection under
+// the middle button, dropped, the context menu), the field takes what
+// FieldInput (text.h) lets through: the first line, no control characters,
+// Windows-1252 only, digits only for "N.." fields, within the field's limit.
+// On Windows the platform's own edit control takes the text, turning a
+// character Windows-1252 lacks into '?' or a look-alike. A focus move leaves
+// a field's caret and selection as they were.
 #pragma once
 
 #include "draw.h"
@@ -31,3 +39,9 @@ int PassFocus(Window from, Window to);
 // when the field is null.
 void GetEditFieldText(Window field, std::string& buffer);
 int SetEditFieldFont(Window field, Font font);
+
+// The texts of the fields' context menu, in Windows-1252, in this order:
+// Undo, Cut, Copy, Paste, Delete, Select All ('&' marks the access key).
+// Until set, they are English.
+inline constexpr int kEditMenuEntries = 6;
+void SetEditMenuTexts(const char* const texts[kEditMenuEntries]);

@@ -4,7 +4,8 @@
 //   command N      post command N to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
-//   key NAME       press one named key (Tab, Return, F1, ...)
+//   key NAME       press one named key (Tab, Return, F1, Menu, Alt, ...), with
+//                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
 //   cells          print where the canvas texts show: for each text drawn
@@ -17,6 +18,9 @@
 //   shot PATH      save the whole window as a user sees it as PNG
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
+//   window         print the size of the window's inside and where the
+//                  client area sits in it
+//   families       print the font families the program can draw with
 //
 // Blank lines and lines starting with '#' are skipped. Each block of the
 // transcript is flushed as soon as its line is done, so the driver can be
@@ -198,7 +202,7 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
     DrawString(window, kX, kY, text.c_str(), 0xFFFFFF, font, 0xFFFFFF);
     SetDrawTarget(window, "CLIENT");
     SetMemoryDC(page);
-    const ProbeImage image = CanvasImage(scratch);
+    const ProbeImage image = ProbeCanvasImage(scratch);
     TextShape shape;
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
@@ -326,6 +330,23 @@ std::string DoItemRect(Context& context, std::string_view text) {
     return {};
 }
 
+std::string DoWindow(Context& context, std::string_view) {
+    const ProbeRect inside = ProbeWindowRect(context.window);
+    const ProbeRect client = ProbeClientRect(context.window);
+    Emit("window " + std::to_string(inside.width) + " " + std::to_string(inside.height) +
+         " client " + std::to_string(client.x - inside.x) + " " + std::to_string(client.y - inside.y) +
+         " " + std::to_string(client.width) + " " + std::to_string(client.height) + "\n");
+    return {};
+}
+
+std::string DoFamilies(Context&, std::string_view) {
+    std::string out;
+    for (const std::string& family : ProbeFontFamilies())
+        out += "family " + QuoteUtf8(family) + "\n";
+    Emit(out + "end\n");
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
@@ -334,6 +355,8 @@ constexpr Verb kVerbs[] = {
     {"cells", Args::None, false, DoCells},
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
+    {"window", Args::None, false, DoWindow},
+    {"families", Args::None, false, DoFamilies},
 };
 
 // Runs one script line; returns the reason when the line is bad.
@@ -359,7 +382,7 @@ std::string RunLine(Context& context, std::string_view line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Context context{StartSelvaquin()};
     ProbeProcessEvents();
 

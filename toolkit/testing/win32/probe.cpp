@@ -226,7 +226,7 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
 
-ProbeImage CanvasImage(MemoryDC dc) {
+ProbeImage ProbeCanvasImage(MemoryDC dc) {
     if (dc == nullptr) return {};
     return ProbeImage{dc->width, dc->height, Pixels(dc)};
 }
