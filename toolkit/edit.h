@@ -42,6 +42,7 @@ int SetEditFieldFont(Window field, Font font);
 
 // The texts of the fields' context menu, in Windows-1252, in this order:
 // Undo, Cut, Copy, Paste, Delete, Select All ('&' marks the access key).
-// Until set, they are English.
+// Until set, they are English. On Windows the fields have the platform's own
+// context menu, in the system's language, and this does nothing.
 inline constexpr int kEditMenuEntries = 6;
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]);

@@ -79,3 +79,8 @@ int SetEditFieldFont(Window field, Font font) {
     SendMessageA(tk::Hwnd(field), WM_SETFONT, reinterpret_cast<WPARAM>(tk::Hfont(font)), TRUE);
     return 0;
 }
+
+void SetEditMenuTexts(const char* const*) {
+    // The fields' context menu is the platform's own, in the system's
+    // language: nothing to set.
+}

@@ -401,6 +401,19 @@ ProbeRect ProbeClientRect(Window window) {
     return {origin.x, origin.y, client.right, client.bottom};
 }
 
+ProbeRect ProbeWindowRect(Window window) {
+    // The client area and, above it, the menu bar: from the top of the bar
+    // to the bottom of the client area.
+    const ProbeRect client = ProbeClientRect(window);
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    HWND hwnd = tk::Hwnd(window);
+    if (hwnd == nullptr || GetMenu(hwnd) == nullptr || !GetMenuBarInfo(hwnd, OBJID_MENU, 0, &bar))
+        return client;
+    const int top = std::min<int>(bar.rcBar.top, client.y);
+    return {client.x, top, client.width, client.y + client.height - top};
+}
+
 bool ProbeSaveWindowPng(Window window, const std::string& path) {
     HWND hwnd = tk::Hwnd(window);
     RECT outer{};
@@ -450,4 +463,29 @@ bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
         image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
         return false;
     return WritePngFile(path, image.width, image.height, image.pixels.data());
+}
+
+namespace {
+
+int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
+    auto& families = *reinterpret_cast<std::vector<std::string>*>(list);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, font->lfFaceName, -1, nullptr, 0, nullptr, nullptr);
+    std::string name(static_cast<std::size_t>(std::max(bytes, 1)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, font->lfFaceName, -1, name.data(), bytes, nullptr, nullptr);
+    name.resize(std::strlen(name.c_str()));
+    // A family comes once for each character set it has.
+    if (std::find(families.begin(), families.end(), name) == families.end()) families.push_back(name);
+    return 1;
+}
+
+}  // namespace
+
+std::vector<std::string> ProbeFontFamilies() {
+    std::vector<std::string> families;
+    LOGFONTW every{};
+    every.lfCharSet = DEFAULT_CHARSET;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &every, AddFamily, reinterpret_cast<LPARAM>(&families), 0);
+    ReleaseDC(nullptr, dc);
+    return families;
 }
