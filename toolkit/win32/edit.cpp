@@ -18,7 +18,9 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
             // After the key-down's character, which TranslateMessage queued
             // first.
             PostMessageA(GetParent(field), WM_COMMAND, wParam, 0);
-            return 0;
+            // Shift+Insert and Ctrl+Insert still paste and copy.
+            const bool clipboard = wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+            if (!clipboard) return 0;
         }
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {
         tk::KeyPending() = 1;
@@ -66,10 +68,11 @@ int PassFocus(Window from, Window to) {
 void GetEditFieldText(Window field, std::string& buffer) {
     HWND hwnd = tk::Hwnd(field);
     if (hwnd == nullptr) return;
-    // The whole text and its NUL: the field never holds more than its limit.
-    const auto limit = static_cast<std::size_t>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+    // The whole text and its NUL. The limit holds only for what the user
+    // types and pastes: a text set from outside (a screen reader) may be
+    // longer.
     const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(hwnd), 0));
-    std::string text(std::min(limit, length) + 2, '\0');
+    std::string text(length + 2, '\0');
     SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(std::strlen(text.c_str()));
     buffer = std::move(text);
