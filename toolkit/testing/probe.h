@@ -137,7 +137,7 @@ bool ProbePressKey(const std::string& name);
 bool ProbeIsKeyName(const std::string& name);
 // Clicks the visible button whose text is `cp1252Text`; false when none.
 bool ProbeClickButton(const std::string& cp1252Text);
-// Puts UTF-8 text on the clipboard.
+// Puts UTF-8 text on the clipboard; an empty text leaves no text there.
 void ProbeSetClipboard(const std::string& utf8);
 
 // Geometry of the main window and its menu bar in screen coordinates, and of
