@@ -245,11 +245,18 @@ TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
     const std::string field = FocusedText();
     ProbeProcessEvents();
     DeliveredCommands().clear();
+#ifdef _WIN32
+    // Left of the first title is the window's own menu, in the title bar:
+    // no title of the bar is selected, the bar keeps the keys.
+    const char* leftOfFirst = "+";
+#else
+    const char* leftOfFirst = "OM+";
+#endif
     for (const char* key : {"F10", "Alt"}) {
         SCOPED_TRACE(key);
         ProbePressKey(key);
         EXPECT_EQ(MenuKeysState(), "Svenska+");
-        for (auto [move, state] : {std::pair{"Left", "OM+"}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
+        for (auto [move, state] : {std::pair{"Left", leftOfFirst}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
             ProbePressKey(move);
             EXPECT_EQ(MenuKeysState(), state) << move;
         }
@@ -258,7 +265,13 @@ TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
         EXPECT_EQ(FocusedText(), field);
     }
     ProbeProcessEvents();
+#ifdef _WIN32
+    // F10 and Alt come to a field as system keys, which it does not pass on
+    // to the page; nor does the bar.
+    EXPECT_EQ(DeliveredIds(), std::vector<WParam>{});
+#else
     EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{121, 18}));   // keys of the page too, the bar's not
+#endif
     const struct {
         const char* key;
         std::string state;
