@@ -132,3 +132,40 @@ TEST(DriveScript, KeysWithModifiersMenusAndPopups) {
     EXPECT_TRUE(Has(dump, "field 280 40 \"56\"")) << run.out;
     EXPECT_TRUE(Has(dump, "focus 280 40")) << run.out;
 }
+
+// The size of the window's inside, menu bar included, and where the client
+// area sits in it: on Linux the inside is 1000 x 594, on Windows the client
+// area under the bar is (the frame took its share of the 600).
+TEST(DriveScript, WindowTellsTheInsideAndWhereTheClientAreaIs) {
+    const DriveResult run = Drive("window\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    int width = 0, height = 0, x = -1, y = -1, clientWidth = 0, clientHeight = 0;
+    ASSERT_EQ(std::sscanf(run.out.c_str(), "window %d %d client %d %d %d %d\n", &width, &height, &x, &y,
+                          &clientWidth, &clientHeight),
+              6)
+        << run.out;
+    EXPECT_EQ(std::vector({width, x, clientWidth, y + clientHeight}), std::vector({1000, 0, 1000, height}));
+    EXPECT_GT(y, 10);   // the menu bar
+#ifdef _WIN32
+    EXPECT_EQ(clientHeight, 594);
+#else
+    EXPECT_EQ(height, 594);
+#endif
+}
+
+#ifdef _WIN32
+// The font families as Windows lists them, each once, among them the pages'
+// Verdana (under Wine the face standing in for it under its name).
+TEST(DriveScript, FamiliesAreThePlatformsEachOnce) {
+    const DriveResult run = Drive("families\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    Strings families = Lines(run.out);
+    ASSERT_FALSE(families.empty());
+    EXPECT_EQ(families.back(), "end");
+    families.pop_back();
+    EXPECT_TRUE(Has(families, "family \"Verdana\"")) << run.out;
+    Strings sorted = families;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << run.out;
+}
+#endif
