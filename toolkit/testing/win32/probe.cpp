@@ -601,21 +601,20 @@ bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
 
 namespace {
 
+BOOL CALLBACK FindPopup(HWND hwnd, LPARAM out) {
+    char className[16] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, "#32768") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    // Top-level windows come topmost first.
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
+}
+
 // The popup menu showing now, the one opened last when there are more; null
 // when none shows.
 HWND ShownPopup() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(hwnd, className, sizeof className);
-            if (std::strcmp(className, "#32768") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-            // Top-level windows come topmost first.
-            *reinterpret_cast<HWND*>(out) = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), FindPopup, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
