@@ -21,6 +21,10 @@ constexpr Colour kFrameLight = 0xC8C8C8;
 constexpr Colour kSplashName = 0x969600;
 constexpr Colour kMakerLine = 0x969696;
 constexpr Colour kTextBlack = 0x000000;
+// The start splash covers the page down to here; the rows below keep the
+// canvas's first grey.
+constexpr int kPageWidth = 1000;
+constexpr int kSplashHeight = 585;
 
 struct Fill {
     int x, y, width, height;
@@ -133,6 +137,11 @@ void DrawBackdrop(Window window, double graphOffset) {
     SetDrawTarget(window, "MEMORY");
     SetMemoryDC(g_shell.canvas);
 
+    // What earlier pages left outside the panels (a shifted grid's edge, a
+    // long result's tail, a split page's left panel) goes first: every page
+    // looks as it does when it is the first one opened after start, on the
+    // window grey the start page leaves.
+    FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
     DrawFills(window, kPanels);
     DrawLines(window, std::span(&kTopEdge, 1));
     DrawLeftPanelFrame(window);
@@ -153,7 +162,7 @@ void DrawBackdrop(Window window, double graphOffset) {
     }
 
     if (g_shell.splash == 1) {
-        FillBox(window, 0, 0, 1000, 585, kWindowGrey);
+        FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
         DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName, AppFont(FontRole::Splash),
                          0);
     }

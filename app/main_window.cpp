@@ -9,6 +9,7 @@
 #include "app/shell.h"
 #include "toolkit/button.h"
 #include "toolkit/draw.h"
+#include "toolkit/edit.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -27,6 +28,7 @@ void CreationSequence(Window window) {
     g_shell.initPass = 0;
     g_shell.canvas = canvas;
     BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
     HideAllControls(window);
     DrawBackdrop(window, 0.0);
 }
@@ -45,6 +47,7 @@ void SwitchLanguage(Window window, int language, const char* closeText) {
     DrawBackdrop(window, 0.0);
     HideAllControls(window);
     BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
 }
 
 void Dispatch(Window window, WParam id) {

@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/shell.h"
+#include "toolkit/edit.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
 
@@ -45,6 +46,12 @@ constexpr SlotTexts kSlotTexts[kSlotCount] = {
     {"Version står på titelraden"_cp, "Version is on the title bar"},         // 22 About, command 0
 };
 
+// The context menu of the input fields, as Windows words it.
+constexpr const char* kEditMenuSv[kEditMenuEntries] = {
+    "&Ångra"_cp, "Klipp &ut", "&Kopiera", "Klistra &in", "&Ta bort", "&Markera allt"};
+constexpr const char* kEditMenuEn[kEditMenuEntries] = {"&Undo",   "Cu&t",    "&Copy",
+                                                       "&Paste",  "&Delete", "Select &All"};
+
 // The texts of the last SetLanguageTexts; null until a language was set.
 std::array<const char*, kSlotCount> g_slots{};
 
@@ -66,6 +73,8 @@ void SetLanguageTexts(Window /*window*/) {
     for (int i = 0; i < kSlotCount; ++i)
         g_slots[i] = g_shell.language == 1 ? kSlotTexts[i].sv : kSlotTexts[i].en;
 }
+
+const char* const* EditMenuTexts() { return g_shell.language == 2 ? kEditMenuEn : kEditMenuSv; }
 
 const char* MenuTextSlot(int slot) {
     if (slot < 1 || slot > kSlotCount) return "";

@@ -31,12 +31,12 @@ const char* FontRoleName(Font font) {
 
 void CreateFonts(Window window) {
     auto set = [](FontRole role, Font font) { g_fonts[static_cast<std::size_t>(role)] = font; };
-    set(FontRole::Label, MakeFont(14, 5, 0, 400, 0, 0, "Verdana"));
-    set(FontRole::Result, MakeFont(14, 5, 0, 700, 0, 0, "Verdana"));
-    set(FontRole::Edit, MakePointFont(window, 10, 400, 0, 0, "Verdana"));
-    set(FontRole::Splash, MakeFont(30, 15, 0, 400, 0, 0, "Verdana"));
-    set(FontRole::Small, MakeFont(13, 4, 0, 400, 0, 0, "Verdana"));
-    set(FontRole::Heading, MakeFont(14, 5, 0, 700, 0, 0, "Verdana"));
+    set(FontRole::Label, MakeFont(14, 5, 0, 400, 0, 0, kFace));
+    set(FontRole::Result, MakeFont(14, 5, 0, 700, 0, 0, kFace));
+    set(FontRole::Edit, MakePointFont(window, 10, 400, 0, 0, kFace));
+    set(FontRole::Splash, MakeFont(30, 15, 0, 400, 0, 0, kFace));
+    set(FontRole::Small, MakeFont(13, 4, 0, 400, 0, 0, kFace));
+    set(FontRole::Heading, MakeFont(14, 5, 0, 700, 0, 0, kFace));
     g_shell.closeButton =
         CreatePushButton(window, 800, 530, 110, 25, "STÄNG"_cp, "C", "SHADOW", command::kClose);
 }

@@ -1,6 +1,7 @@
 // Benchmarks of the application on the offscreen platform: one full run of
 // every calculator screen, an ENTER on the twin-T page, the main window's
-// creation with its init pass, and the number conversions.
+// creation with its init pass, a font's first use, and the number
+// conversions.
 //
 // The application is started in-process once, as the tests start it; every
 // page gets typical values typed into its fields before anything is timed.
@@ -15,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QWidget>
 
 #include <array>
@@ -169,6 +172,29 @@ void WindowCreation(benchmark::State& state) {
     }
 }
 
+// A font's first use: sized to the cell asked for, its face is loaded at two
+// or three sizes, and each load is matched against every font fontconfig
+// holds. Each iteration asks for a height not asked for before, so that no
+// loaded face is reused. Next to it, the floor: a plain Qt font (the
+// application font's family) loaded at a size not loaded before.
+void FontFirstUse(benchmark::State& state) {
+    static int height = 40;
+    for (auto _ : state) {
+        ++height;
+        const Font font = MakeFont(height, height / 2, 0, 400, 0, 0, kFace);
+        benchmark::DoNotOptimize(DescribeFont(font).cellHeight);
+    }
+}
+
+void QtFontFirstUse(benchmark::State& state) {
+    static int size = 40;
+    for (auto _ : state) {
+        QFont font;
+        font.setPixelSize(++size);
+        benchmark::DoNotOptimize(QFontMetrics(font).height());
+    }
+}
+
 // Texts as users type them, and results as pages format them.
 const char* const kNumberTexts[] = {"2500.5", "0.047", "8", "1000", "6.4", "0.01", "", "1e3"};
 struct Formatting {
@@ -207,7 +233,7 @@ benchmark::internal::Benchmark* Median(benchmark::internal::Benchmark* b) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     g_app = StartSelvaquin();
     if (g_app == nullptr) return 1;
     ProbeProcessEvents();
@@ -222,6 +248,12 @@ int main(int argc, char** argv) {
     Median(benchmark::RegisterBenchmark("EnterTwinT_1035", EnterOnTwinT))
         ->Unit(benchmark::kMicrosecond)
         ->MinTime(0.2);
+    Median(benchmark::RegisterBenchmark("FontFirstUse", FontFirstUse))
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(20);
+    Median(benchmark::RegisterBenchmark("FontFirstUse/floor_QtFont", QtFontFirstUse))
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(20);
     Median(benchmark::RegisterBenchmark("ParseNumber", ParseNumbers))->MinTime(0.2);
     Median(benchmark::RegisterBenchmark("FormatNumber", FormatNumbers))->MinTime(0.2);
     // Last: it makes and throws away whole windows.

@@ -12,6 +12,9 @@ install(FILES ${selvaquin_resources}/${selvaquin_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${selvaquin_resources}/${selvaquin_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence in Debian's machine-readable form, where Debian looks for it.
+install(FILES ${selvaquin_resources}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/selvaquin)
 
 # The icon theme sizes and an SVG, made from the program's own 32 x 32 icon
 # at build time, so the XPM stays the only copy of the picture.
@@ -41,6 +44,7 @@ endif()
 # and the fonts are loaded at run time, so they are named here.
 set(CPACK_PACKAGE_NAME selvaquin)
 set(CPACK_PACKAGE_VENDOR Tulke)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Selvaquin maintainers <maintainers@selvaquin.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://selvaquin.org/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -6,9 +6,10 @@ enable_language(RC)
 
 # Programs run by the build and the tests run under wine64 (the toolchain's
 # emulator) in the build's own Wine prefix, through tools/wine-session.
+set(SELVAQUIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR
-      ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${CMAKE_BINARY_DIR}/wine-prefix)
+      ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${SELVAQUIN_WINE_PREFIX})
 endif()
 
 # The toolkit over user32, gdi32, comctl32, shell32 and kernel32. The only
@@ -30,7 +31,7 @@ target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 g
 add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/win32/facts.cpp
   toolkit/testing/png.cpp)
 target_compile_definitions(selvaquin_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
-target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit)
+target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit oleaut32)
 
 add_library(selvaquin_core STATIC ${core_sources})
 target_link_libraries(selvaquin_core PUBLIC selvaquin_toolkit)

@@ -27,7 +27,7 @@ echo "ok: $(basename "$deb") installed"
 # ---- The files, where they belong --------------------------------------------
 {
     printf '%s\n' /usr/bin/selvaquin "$desktop" /usr/share/metainfo/$id.metainfo.xml \
-        "$icons/scalable/apps/$id.svg"
+        "$icons/scalable/apps/$id.svg" /usr/share/doc/selvaquin/copyright
     for size in $sizes; do echo "$icons/${size}x$size/apps/$id.png"; done
 } | sort >"$work/expected"
 dpkg -L selvaquin | while read -r path; do [ -d "$path" ] || echo "$path"; done | sort >"$work/installed"
@@ -47,7 +47,14 @@ for size in $sizes; do
 done
 diff=$(compare -metric AE "$icons/32x32/apps/$id.png" "$(dirname "$0")/../app/resources/ZUREREVADO.xpm" null: 2>&1)
 [ "$diff" = 0 ] || fail "the 32x32 icon differs from the program's icon in $diff pixels"
-echo "ok: files in place, menu entry and icons consistent"
+# The licence: MIT, in Debian's machine-readable copyright format.
+copyright=/usr/share/doc/selvaquin/copyright
+head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' &&
+    grep -qx 'License: Expat' "$copyright" && grep -q '2026 The Selvaquin developers' "$copyright" ||
+    fail "the copyright file is not the MIT licence in Debian's format"
+grep -q '<project_license>MIT</project_license>' /usr/share/metainfo/$id.metainfo.xml ||
+    fail "the metainfo names another licence"
+echo "ok: files in place, menu entry and icons consistent, MIT licence"
 
 # ---- The installed program shows its splash (drawn in #009696, which nothing
 # else on the start page is) and its window class is the menu entry's ----------
@@ -68,5 +75,9 @@ wid=$(xdotool search --name '^Selvaquin v2601\.302245$' | head -n1)
 xprop -id "$wid" WM_CLASS | grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\"" ||
     fail "the window's class does not match the menu entry: $(xprop -id "$wid" WM_CLASS)"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
-close_ends_program $((X + 855)) $((Y + HEIGHT - 600 + 542))
+# The client area starts under the menu bar, as the driver built alongside
+# lays it out.
+read -r _ _ _ _ _ client_y _ <<<"$(printf 'window\n' | "$build/selvaquin-drive" 2>/dev/null)"
+[ -n "${client_y:-}" ] || fail "the driver gave no window layout"
+close_ends_program $((X + 855)) $((Y + client_y + 542))
 [ ! -s "$work/app.err" ] || fail "the installed program complained: $(cat "$work/app.err")"

@@ -55,39 +55,7 @@ QT_SCALE_FACTOR=$scale "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
 [ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$WIDTH" -eq $((1000 * scale)) ] || fail "the window is $WIDTH wide, not $((1000 * scale))"
-bar=$((HEIGHT - 600 * scale))
-[ "$bar" -gt 10 ] || fail "the window is $HEIGHT tall: no room for a menu bar above 600"
-cx=$X cy=$((Y + bar))
-
-# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client shows the
-# driver's canvas enlarged by the scale (nearest pixel), with the close
-# button, the client's black top edge and the given control rectangles
-# (canvas pixels, enlarged alike) painted over in both, so that only what the
-# canvas shows is compared. The program may still be painting: it gets ten
-# seconds.
-shows() {
-    local canvas=$1 what=$2 arg rects=() diff=""
-    shift 2
-    for arg in -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" "$@"; do
-        [[ $arg =~ ^rectangle\ ([0-9]+),([0-9]+)\ ([0-9]+),([0-9]+)$ ]] &&
-            arg="rectangle $((BASH_REMATCH[1] * scale)),$((BASH_REMATCH[2] * scale))\
- $(((BASH_REMATCH[3] + 1) * scale - 1)),$(((BASH_REMATCH[4] + 1) * scale - 1))"
-        rects+=("$arg")
-    done
-    convert "$canvas" -scale "$((100 * scale))%" -fill black "${rects[@]}" "PNG24:$work/expected.png"
-    for _ in $(seq 20); do
-        import -window root -crop "$((1000 * scale))x$((600 * scale))+$cx+$cy" +repage "$work/raw.png"
-        convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
-        diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
-        [ "$diff" = 0 ] && echo "ok: $what" && return 0
-        sleep 0.5
-    done
-    cp "$work/real.png" "${TMPDIR:-/tmp}/real_window_real.png"
-    cp "$work/expected.png" "${TMPDIR:-/tmp}/real_window_expected.png"
-    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
-}
+place_client "$wid" "$drive"
 
 printf 'png %s\n' "$work/canvas.png" | "$drive" >/dev/null 2>&1
 shows "$work/canvas.png" "the start page shows the splash"

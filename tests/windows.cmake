@@ -51,7 +51,8 @@ gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 # pixels of its font rendering.
 file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
                                         ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
-list(REMOVE_ITEM app_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/snapshot_test.cpp)
+list(REMOVE_ITEM app_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/snapshot_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/fonts_test.cpp)
 add_executable(app_tests ${app_sources})
 target_link_libraries(app_tests PRIVATE selvaquin_core selvaquin_probe selvaquin_raster GTest::gtest)
 target_include_directories(app_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
@@ -63,13 +64,24 @@ selvaquin_windows_resources(app_tests)
 add_dependencies(app_tests selvaquin-drive)
 gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
+# The same scenarios through the Linux driver and through the Windows one:
+# the same transcripts, the same canvases outside the text cells. The Linux
+# driver comes from the default preset's build of the same tree.
+set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
+    "The Linux scenario driver the parity test compares the Windows one with")
+add_test(NAME parity_with_linux
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/parity_test.sh ${SELVAQUIN_LINUX_DRIVE}
+          $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
+          ${CMAKE_CURRENT_SOURCE_DIR}/snapshots/cases.txt ${CMAKE_CURRENT_BINARY_DIR}/parity)
+set_tests_properties(parity_with_linux PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
+
 # The real program in a real X server under Wine, driven with xdotool and
 # compared with the driver's canvas. It has a Wine prefix of its own, in
 # which Wine draws on X; the tests that use that prefix take turns.
 set(x11_prefix ${CMAKE_BINARY_DIR}/wine-prefix-x11)
 add_test(NAME real_window
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_real_window_test.sh
-          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${CMAKE_BINARY_DIR}/wine-prefix
+          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
           ${x11_prefix})
 set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)
 

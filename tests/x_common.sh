@@ -34,6 +34,53 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
+scale=${scale:-1}
+# The window's client area starts at screen cx, cy (set by the caller).
+# place_client WID DRIVE: the window's inside, menu bar included, is
+# 1000 x 594 (times the scale); sets cx, cy and client_h, where the client
+# area shows the canvas from its top-left corner under the bar (as the driver
+# lays it out) and how many of its rows show.
+place_client() {
+    local client_x client_y
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$WIDTH" -eq $((1000 * scale)) ] && [ "$HEIGHT" -eq $((594 * scale)) ] ||
+        fail "the window's inside is ${WIDTH}x$HEIGHT, not $((1000 * scale))x$((594 * scale))"
+    read -r _ _ _ _ client_x client_y _ client_h <<<"$(printf 'window\n' | "$2" 2>/dev/null)"
+    [ "${client_x:-}" = 0 ] && [ "${client_y:-0}" -gt 10 ] && [ $((client_y + client_h)) -eq 594 ] ||
+        fail "the driver's client area is not under a menu bar: $client_x $client_y $client_h"
+    cx=$X cy=$((Y + scale * client_y))
+}
+
+# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client shows the
+# driver's canvas enlarged by the scale (nearest pixel), with the close
+# button, the client's black top edge and the given control rectangles
+# (canvas pixels, enlarged alike) painted over in both, so that only what the
+# canvas shows is compared. The program may still be painting: it gets ten
+# seconds.
+# shellcheck disable=SC2154 # cx, cy and client_h are place_client's
+shows() {
+    local canvas=$1 what=$2 arg rects=() diff=""
+    shift 2
+    for arg in -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" "$@"; do
+        [[ $arg =~ ^rectangle\ ([0-9]+),([0-9]+)\ ([0-9]+),([0-9]+)$ ]] &&
+            arg="rectangle $((BASH_REMATCH[1] * scale)),$((BASH_REMATCH[2] * scale))\
+ $(((BASH_REMATCH[3] + 1) * scale - 1)),$(((BASH_REMATCH[4] + 1) * scale - 1))"
+        rects+=("$arg")
+    done
+    convert "$canvas" -crop "1000x$client_h+0+0" +repage -scale "$((100 * scale))%" -fill black \
+        "${rects[@]}" "PNG24:$work/expected.png"
+    for _ in $(seq 20); do
+        import -window root -crop "$((1000 * scale))x$((client_h * scale))+$cx+$cy" +repage "$work/raw.png"
+        convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
+        diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
+        [ "$diff" = 0 ] && echo "ok: $what" && return 0
+        sleep 0.5
+    done
+    cp "$work/real.png" "${TMPDIR:-/tmp}/real_window_real.png"
+    cp "$work/expected.png" "${TMPDIR:-/tmp}/real_window_expected.png"
+    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
+}
+
 # close_ends_program X Y: a click at screen X Y, where the close button is,
 # ends the program $app_pid with status 0.
 close_ends_program() {

@@ -5,6 +5,7 @@
 
 #include "toolkit/window.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ struct CanvasText {
     std::string text;   // Windows-1252
 };
 
+// A text or a filled box, as it was drawn.
+struct CanvasDrawing {
+    bool isBox;
+    int x, y, width, height;   // the box
+    CanvasText text;           // the text
+};
+
 class CanvasTextList {
 public:
     // A text drawn at (x, y) on a canvas of the given size; one whose point
@@ -29,7 +37,15 @@ public:
     // covers.
     void Covered(int x, int y, int width, int height);
     const std::vector<CanvasText>& Texts() const { return texts_; }
+    // The texts, wherever their point lies, and the boxes, oldest first, the
+    // latest few thousand of them: what still shows of a text is what it
+    // drew less the boxes filled after it, also where a box covered its
+    // point.
+    const std::deque<CanvasDrawing>& History() const { return history_; }
 
 private:
+    void Remember(CanvasDrawing drawing);
+
     std::vector<CanvasText> texts_;
+    std::deque<CanvasDrawing> history_;
 };

@@ -4,10 +4,25 @@
 // with the key's Windows virtual-key code, except End, Home, Left and Right,
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
-// clipboard shortcuts still edit; Ctrl+Z undoes the last change (one level,
-// a second Ctrl+Z redoes it). The text is Windows-1252. A character with no
-// Windows-1252 byte is not accepted on Linux; on Windows the platform puts it
-// into the code page as '?' or a look-alike.
+// clipboard shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Shift+Insert, Ctrl+Insert)
+// still edit; Ctrl+Z or Alt+Backspace undoes the last change (one level, a
+// second undo redoes it). Alt combinations type nothing. A right click, the
+// Menu key or Shift+F10 opens the field's context menu.
+//
+// Whatever way text comes in (typed, pasted, the X primary selection under
+// the middle button, dropped, the context menu), the field takes what
+// FieldInput (text.h) lets through: the first line, no control characters,
+// Windows-1252 only, digits only for "N.." fields, within the field's limit.
+// A focus move leaves a field's caret and selection as they were.
+//
+// On Windows the field is the platform's own edit control and takes text as
+// it does: a character Windows-1252 lacks becomes '?' or a look-alike; a
+// paste brings its first line, control characters and all; a digits-only
+// field refuses typed characters only; nothing can be dropped on it; a text
+// set from outside (by a screen reader) comes in whole, past the limit. F10
+// and keys pressed with Alt come as system keys and are not forwarded. The
+// context menu is the platform's, in the system's language (the Menu key
+// opens it where the platform does so: Wine does not).
 #pragma once
 
 #include "draw.h"
@@ -31,3 +46,10 @@ int PassFocus(Window from, Window to);
 // when the field is null.
 void GetEditFieldText(Window field, std::string& buffer);
 int SetEditFieldFont(Window field, Font font);
+
+// The texts of the fields' context menu, in Windows-1252, in this order:
+// Undo, Cut, Copy, Paste, Delete, Select All ('&' marks the access key).
+// Until set, they are English. On Windows the fields have the platform's own
+// context menu, in the system's language, and this does nothing.
+inline constexpr int kEditMenuEntries = 6;
+void SetEditMenuTexts(const char* const texts[kEditMenuEntries]);

@@ -241,3 +241,24 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     }
     return out;
 }
+
+namespace {
+
+bool IsLineBreak(char32_t c) {
+    return c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f' || c == 0x85 || c == 0x2028 ||
+           c == 0x2029;
+}
+
+}  // namespace
+
+std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room) {
+    std::string taken;
+    for (char32_t c : text) {
+        if (taken.size() >= room || IsLineBreak(c)) break;
+        if (c < 0x20 || c == 0x7F) continue;
+        if (digitsOnly && (c < U'0' || c > U'9')) continue;
+        const int byte = Cp1252FromCodePoint(c);
+        if (byte >= 0) taken.push_back(static_cast<char>(byte));
+    }
+    return taken;
+}

@@ -43,6 +43,16 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // Characters with no Windows-1252 byte are dropped; so are malformed bytes.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// ---- What an edit field takes ----------------------------------------------
+
+// The part of `text` a single-line edit field takes when it is typed, pasted
+// or dropped in place of the field's selection, in Windows-1252: the text up
+// to its first line break (CR, LF, VT, FF, NEL, LS or PS), without control
+// characters (TAB included) and characters Windows-1252 lacks, only the
+// digits for a digits-only field, and at most `room` characters: the
+// field's limit less the characters that stay.
+std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room);
+
 namespace cp1252_detail {
 
 constexpr char32_t kHigh[32] = {

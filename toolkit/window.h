@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 struct TkWindow;
@@ -31,9 +32,15 @@ inline constexpr unsigned WM_COMMAND = 273;
 LResult MainWindowProc(Window window, unsigned message, WParam wParam, LParam lParam);
 
 // Starts the platform layer. `platform` names a platform plugin ("offscreen"
-// for headless runs) or is null for the default. Returns 0 when ready; when no
-// display can be opened it prints one line to stderr and returns 1.
-int InitToolkit(int& argc, char** argv, const char* platform);
+// for headless runs) or is null for the default. `faces` are the font faces
+// the program makes its fonts with: only those, the faces of the toolkit's own
+// fonts and DejaVu Sans, which stands in for any face that is missing, are
+// loaded, however many fonts the machine has (where none of them is
+// installed, every font is). On Windows the platform's own font list serves
+// and the faces ask for nothing. Returns 0 when ready; when no display can
+// be opened it prints one line to stderr and returns 1.
+int InitToolkit(int& argc, char** argv, const char* platform,
+                std::initializer_list<const char*> faces);
 
 // Window style bits for a keyword ("MIN_MAX_CLO" and so on); unknown keywords
 // give the plain default.

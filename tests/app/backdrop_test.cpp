@@ -165,17 +165,20 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
 TEST(Backdrop, PanelsFramesMarginsAndSplashPerMode) {
     struct Pixel { int x, y; long colour; };
     const struct { int mode; double offset; int splash; std::vector<Pixel> pixels; } pages[] = {
-        {kModePlain, 0, 0, {   // black top edge, panels with sunken frames, no grid
+        // Black top edge, panels with sunken frames, no grid; the rest of the
+        // page above the bottom strip cleared to the window grey.
+        {kModePlain, 0, 0, {
             {500, 0, kBlack}, {80, 20, kWhite}, {80, 100, kPanel}, {80, 10, kOuter},
             {80, 33, 0x969696}, {10, 505, kGrey}, {500, 196, kOuter}, {973, 100, kGrey},
-            {500, 100, kPanel}, {659, 232, kWhite}, {5, 300, kSentinel}, {500, 185, kSentinel}}},
+            {500, 100, kPanel}, {659, 232, kWhite}, {5, 300, kWindow}, {500, 185, kWindow},
+            {999, 584, kWindow}, {500, 585, kSentinel}}},
         {kModeGrid, 137, 0, {   // the shifted grid with 1 kHz under the marker
-            {kMarkerColumn, 232, kGrey}, {347, 232, kBlack}, {80, 520, kSentinel}}},
+            {kMarkerColumn, 232, kGrey}, {347, 232, kBlack}, {80, 520, kWindow}}},
         {kModeGridSplit, 137, 0, {   // margins painted over, frames drawn again
             {kMarkerColumn, 232, kGrey}, {347, 232, kWhite}, {608, 300, kGrey},
             {620, 300, kWindow}, {641, 300, kInner}, {980, 300, kWindow}, {973, 300, kGrey},
             {170, 300, kWindow}, {175, 300, kOuter}, {5, 300, kWindow}, {10, 300, kOuter},
-            {80, 528, kPanel}, {80, 529, kSentinel}}},
+            {80, 528, kPanel}, {80, 529, kWindow}}},
         {kModeGridSplit, kOutOfRange, 1, {   // the splash covers all but the bottom strip
             {0, 0, kWindow}, {80, 100, kWindow}, {999, 584, kWindow}, {500, 585, kSentinel}}}};
     for (const auto& page : pages) {

@@ -30,15 +30,19 @@ int ProcessId() { return getpid(); }
 
 }  // namespace
 
-DriveResult Drive(const std::string& script) {
+DriveResult Drive(const std::string& script, const std::string& environment) {
     static int serial = 0;
     const std::string base = (std::filesystem::temp_directory_path() /
                               ("selvaquin_drive_" + std::to_string(ProcessId()) + "_" +
                                std::to_string(serial++)))
                                  .string();
     std::ofstream(base + ".in", std::ios::binary) << script;
-    const int status = std::system(
-        ("\"" SELVAQUIN_DRIVE "\" <" + base + ".in >" + base + ".out 2>" + base + ".err").c_str());
+    // The environment, "NAME=value ...", is put before the command (a shell's
+    // way; the Windows tests pass none).
+    const std::string command = (environment.empty() ? "" : environment + " ") +
+                                "\"" SELVAQUIN_DRIVE "\" <" + base + ".in >" + base + ".out 2>" +
+                                base + ".err";
+    const int status = std::system(command.c_str());
     DriveResult run{ExitCode(status), {}, {}};
     for (auto [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}}) {
         std::ifstream in(base + suffix, std::ios::binary);

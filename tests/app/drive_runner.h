@@ -10,7 +10,8 @@ struct DriveResult {
     std::string out, err;
 };
 
-DriveResult Drive(const std::string& script);
+// `environment`: assignments for the driver's environment ("NAME=value ...").
+DriveResult Drive(const std::string& script, const std::string& environment = "");
 std::vector<std::string> Lines(const std::string& text);
 bool Has(const std::vector<std::string>& lines, const std::string& line);
 

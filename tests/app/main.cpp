@@ -31,7 +31,7 @@ std::vector<WParam> DeliveredIds() {
 }
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, "offscreen") != 0) return 1;
+    if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -75,22 +75,31 @@ std::string CloseButtonText() {
     return {};
 }
 
-// The window is asked for 1006 x 600 and gets the title bar and then the
-// menu bar on top. On Windows its 3-pixel frame takes its share of both: the
-// client area is 1000 x 594, the canvas's bottom rows are not shown.
 #ifdef _WIN32
-constexpr int kClientHeight = 594;
-#else
-constexpr int kClientHeight = 600;
-#endif
-
+// The window is asked for 1006 x 600 and gets the title bar and then the
+// menu bar on top; its 3-pixel frame takes its share: the client area under
+// the bar is 1000 x 594, the canvas's bottom rows are not shown.
 TEST(Shell, WindowHasAFixedClientAreaAndTheCanvas) {
     const ProbeRect client = ProbeClientRect(TheApp());
     EXPECT_EQ(std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
                            CanvasHeight(g_shell.canvas), g_shell.splash, g_shell.initPass}),
-              std::vector({1000, kClientHeight, 1000, 600, 0, 0}));   // splash cleared by the first paint
+              std::vector({1000, 594, 1000, 600, 0, 0}));   // splash cleared by the first paint
     Command(2101);   // rebuilding the bar keeps the client area as it is
-    EXPECT_EQ(ProbeClientRect(TheApp()).height, kClientHeight);
+    EXPECT_EQ(ProbeClientRect(TheApp()).height, 594);
+#else
+// The inside of a 1006 x 600 window with its 3-pixel frame taken off both
+// ways, menu bar included; the client area fills it below the bar.
+TEST(Shell, WindowHasAFixedInsideTheClientUnderTheMenuBarAndTheCanvas) {
+    const ProbeRect inside = ProbeWindowRect(TheApp()), client = ProbeClientRect(TheApp());
+    EXPECT_EQ(std::vector({inside.width, inside.height, client.x, client.y + client.height,
+                           client.width, CanvasWidth(g_shell.canvas), CanvasHeight(g_shell.canvas),
+                           g_shell.splash, g_shell.initPass}),
+              std::vector({1000, 594, inside.x, inside.y + 594, 1000, 1000, 600, 0, 0}));
+    EXPECT_GT(client.y - inside.y, 10);   // the menu bar above the client
+    Command(2101);   // rebuilding the bar keeps the window as it is
+    EXPECT_EQ(ProbeClientRect(TheApp()).height, client.height);
+    EXPECT_EQ(ProbeWindowRect(TheApp()).height, 594);
+#endif
     // The second window of the same title is refused.
     EXPECT_EQ(OpenMainWindow(0, kProgramTitle, 0, 0, 100, 100, "MIN_MAX_CLO"), nullptr);
 }
@@ -207,6 +216,92 @@ TEST(Shell, HideAllControlsTwiceHidesEveryFieldAndOptionButNotTheCloseButton) {
     auto isClose = [](const ProbeButton& b) { return b.handle == g_shell.closeButton; };
     EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(), isClose), 1);
     for (const ProbeButton& b : buttons) EXPECT_EQ(b.visible, isClose(b)) << b.text;
+}
+
+}  // namespace
+
+namespace {
+
+// The menu bar as the keys leave it: the selected title, "+" when the bar has
+// the keys, and the open menu with its highlighted item.
+std::string MenuKeysState() {
+    bool keys = false;
+    std::string state = ProbeMenuBarSelection(TheApp(), &keys);
+    if (keys) state += "+";
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    return menu.open ? state + " > " + menu.active : state;
+}
+
+std::string FocusedText() {
+    for (const ProbeField& f : ProbeEditFields())
+        if (f.focused) return f.text;
+    return "no focus";
+}
+
+TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
+    Command(2101);
+    Command(1005);
+    ProbeTypeText("5");
+    const std::string field = FocusedText();
+    ProbeProcessEvents();
+    DeliveredCommands().clear();
+#ifdef _WIN32
+    // Left of the first title is the window's own menu, in the title bar:
+    // no title of the bar is selected, the bar keeps the keys.
+    const char* leftOfFirst = "+";
+#else
+    const char* leftOfFirst = "OM+";
+#endif
+    for (const char* key : {"F10", "Alt"}) {
+        SCOPED_TRACE(key);
+        ProbePressKey(key);
+        EXPECT_EQ(MenuKeysState(), "Svenska+");
+        for (auto [move, state] : {std::pair{"Left", leftOfFirst}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
+            ProbePressKey(move);
+            EXPECT_EQ(MenuKeysState(), state) << move;
+        }
+        ProbePressKey(key);   // the same key leaves the bar, the focus back where it was
+        EXPECT_EQ(MenuKeysState(), "");
+        EXPECT_EQ(FocusedText(), field);
+    }
+    ProbeProcessEvents();
+#ifdef _WIN32
+    // F10 and Alt come to a field as system keys, which it does not pass on
+    // to the page; nor does the bar.
+    EXPECT_EQ(DeliveredIds(), std::vector<WParam>{});
+#else
+    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{121, 18}));   // keys of the page too, the bar's not
+#endif
+    const struct {
+        const char* key;
+        std::string state;
+    } steps[] = {
+        {"F10", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Right", "Elektronik+"},
+        {"Down", "Elektronik+ > Effekt ur Förstärkare"_cp},
+        {"Down", "Elektronik+ > Trådmotstånd diam x längd"_cp},   // over the separator
+        {"Up", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Up", "Elektronik+ > Linda luftspole, ett lager"},
+        {"Escape", "Elektronik+"}, {"Escape", ""},                 // the menu, then the bar
+        {"Alt", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Return", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Right", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Left", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Down", "Högtalare+ > NotchFilter"_cp}, {"Escape", "Högtalare+"_cp}, {"Up", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+        {"Alt", ""}};
+    for (const auto& step : steps) {
+        ProbePressKey(step.key);
+        EXPECT_EQ(MenuKeysState(), step.state) << step.key;
+    }
+    EXPECT_EQ(FocusedText(), field);
+    ProbePressKey("Alt+F");   // types nothing and selects nothing
+    EXPECT_EQ(MenuKeysState(), "");
+    EXPECT_EQ(FocusedText(), field);
+    for (const char* key : {"F10", "Down", "Down", "Return"}) ProbePressKey(key);
+    ProbeProcessEvents();
+    EXPECT_EQ(g_shell.language, 2);   // "English" chosen
+    EXPECT_EQ(FocusedText(), "no focus");
+    for (const char* key : {"Alt", "Right", "Down", "Return"}) ProbePressKey(key);
+    ProbeProcessEvents();
+    EXPECT_EQ(g_shell.currentScreen, 500);   // with no focus anywhere
+    EXPECT_EQ(MenuKeysState(), "");
+    Command(2101);
 }
 
 }  // namespace

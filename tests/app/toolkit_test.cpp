@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -184,17 +185,6 @@ TEST_F(FieldTest, KeysAreForwardedTextIsWindows1252PastesTakeOneLineAndCtrlZOneC
     EXPECT_EQ(Text(0), "9a35");
 }
 
-TEST_F(FieldTest, PastesLeaveOutControlCharactersAsTypingDoes) {
-    ProbeSetClipboard("1\t2\x01" "3\x7F" "4\x1B" "5\r\n6");
-    ProbePressKey("Ctrl+V");
-    EXPECT_EQ(Text(0), "12345");   // the first line, without TAB, SOH, DEL and ESC
-    ProbePressKey("Ctrl+Z");
-    EXPECT_EQ(Text(0), "");        // one change
-    ProbeSetClipboard("\t\x02");
-    ProbePressKey("Ctrl+V");
-    EXPECT_EQ(Text(0), "");
-}
-
 TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     ProbeTypeText("1");
     ProbePressKey("Tab");
@@ -221,17 +211,155 @@ TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     EXPECT_EQ(EditFieldControlId(fields_[1]), 1);
 }
 
+// TAB, ENTER and opening the page move the focus without touching a
+// field's caret or selection: typing goes on where the user left off.
+TEST_F(FieldTest, FocusMovesLeaveEachFieldsCaretAndSelectionAlone) {
+    ProbeTypeText("12");
+    ProbePressKey("Left");
+    ProbePressKey("Tab");
+    ProbeProcessEvents();
+    ProbeTypeText("45");
+    ProbePressKey("Shift+Home");   // selected, the caret at the start
+    ProbePressKey("Tab");
+    ProbeProcessEvents();
+    ProbeTypeText("3");
+    EXPECT_EQ(Text(0), "132");
+    ProbePressKey("Return");       // onward and back again
+    ProbeProcessEvents();
+    ProbeTypeText("0");
+    EXPECT_EQ(Text(0), "1302");
+    ProbePressKey("Tab");
+    ProbeProcessEvents();
+    ProbeTypeText("9");            // the selection outlived three focus moves
+    EXPECT_EQ(Text(1), "9");
+    Command(1005);
+    ProbeTypeText("7");
+    EXPECT_EQ(Text(0), "13072");
+}
+
+// Shift+Insert, a drop, the context menu's Paste and an assistive technology
+// put in what typing would: the first line, Windows-1252, no controls, no
+// more than the limit.
+TEST_F(FieldTest, EveryWayInTakesWhatTypingWould) {
+    ProbeSetClipboard("1\t2\xE2\x86\x92" "3\r\n4");
+#ifdef _WIN32
+    // Windows' edit control takes the first line of a paste as it is, TAB
+    // and all, up to the limit; it takes no drop; a text set from outside,
+    // as a screen reader sets it, it takes whole, past the limit.
+    ProbePressKey("Shift+Insert");
+    EXPECT_EQ(Text(0), "1\t2?3");
+    EXPECT_FALSE(ProbeDropText(fields_[0], 0, "a\x01\xE2\x82\xAC\nb"));
+    ProbePressKey("Alt+F");                                              // Alt types nothing
+    EXPECT_EQ(Text(0), "1\t2?3");
+    ProbeRightClick(fields_[0]);
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    ASSERT_GE(menu.entries.size(), 5u);
+    ASSERT_TRUE(ProbeChooseShownItem(menu.entries[4].text));            // Paste, at the caret
+    EXPECT_EQ(Text(0), "1\t2?31\t2?3");
+    for (int i = 0; i < 3; ++i) ProbePressKey("Shift+Insert");
+    EXPECT_EQ(Text(0), "1\t2?31\t2?31\t");   // twelve
+    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1], "9\t8\xE2\x86\x92" "7 6 5 4 3 2 1"));
+    EXPECT_EQ(Text(1), "9\t8?7 6 5 4 3 2 1");
+#else
+    ProbePressKey("Shift+Insert");
+    EXPECT_EQ(Text(0), "123");
+    EXPECT_TRUE(ProbeDropText(fields_[0], 0, "a\x01\xE2\x82\xAC\nb"));   // dropped before the text
+    EXPECT_EQ(Text(0), "a\x80" "123");
+    ProbePressKey("Alt+F");                                              // Alt types nothing
+    ProbeRightClick(fields_[0]);
+    ASSERT_TRUE(ProbeChooseShownItem("Klistra in"));                   // at the caret
+    EXPECT_EQ(Text(0), "a\x80" "123123");
+    for (int i = 0; i < 3; ++i) ProbePressKey("Shift+Insert");
+    EXPECT_EQ(Text(0), "a\x80" "1231231123");   // twelve
+    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1], "9\t8\xE2\x86\x92" "7 6 5 4 3 2 1"));
+    EXPECT_EQ(Text(1), "987 6 5 4 3 ");
+#endif
+    ProbeProcessEvents();
+}
+
+#ifndef _WIN32
+// The menu Windows gives an edit field, in the program's language, each
+// entry greyed when it cannot act, and with the one level of undo. (On
+// Windows the field has the platform's own: tests/windows/.)
+TEST(ToolkitFields, ContextMenuInTheProgramsLanguageWithWindowsGreyingAndOneUndo) {
+    Command(2101);
+    const Window field = CreateEditField(TheApp(), 600, 300, 100, 25, "R", 12);
+    auto text = [&] {
+        std::string t;
+        GetEditFieldText(field, t);
+        return t;
+    };
+    auto menu = [] {
+        std::vector<std::string> lines;
+        for (const ProbeMenuEntry& e : ProbeShowingMenu().entries)
+            lines.push_back(e.separator ? "-" : (e.enabled ? "" : "grey ") + e.text);
+        return lines;
+    };
+    using Lines = std::vector<std::string>;
+    ProbeSetClipboard("");
+    ProbeRightClick(field);   // nothing to undo, act on or paste
+    EXPECT_EQ(menu(), (Lines{"grey Ångra"_cp, "-", "grey Klipp ut", "grey Kopiera", "grey Klistra in",
+                             "grey Ta bort", "-", "grey Markera allt"}));
+    ProbePressKey("Escape");
+    ProbeTypeText("12");
+    ProbeProcessEvents();
+    DeliveredCommands().clear();
+    ProbePressKey("Menu");
+    EXPECT_EQ(menu(), (Lines{"Ångra"_cp, "-", "grey Klipp ut", "grey Kopiera", "grey Klistra in",
+                             "grey Ta bort", "-", "Markera allt"}));
+    ProbeChooseShownItem("Markera allt");
+    ProbePressKey("Shift+F10");
+    EXPECT_EQ(menu(), (Lines{"Ångra"_cp, "-", "Klipp ut", "Kopiera", "grey Klistra in", "Ta bort",
+                             "-", "grey Markera allt"}));
+    ProbeChooseShownItem("Klipp ut");
+    EXPECT_EQ(text(), "");
+    for (const char* shown : {"12", "", "12"}) {   // undo, then redo, then undo again
+        ProbeRightClick(field);
+        ProbeChooseShownItem("Ångra"_cp);
+        EXPECT_EQ(text(), shown);
+    }
+    ProbeRightClick(field);
+    ProbeChooseShownItem("Klistra in");   // the cut text, at the caret
+    EXPECT_EQ(text(), "1212");
+    ProbePressKey("Shift+Home");
+    ProbeRightClick(field);
+    ProbeChooseShownItem("Ta bort");
+    EXPECT_EQ(text(), "");
+    ProbePressKey("Ctrl+Z");
+    EXPECT_EQ(text(), "1212");
+    ProbeProcessEvents();   // the Menu key and F10 went to the page as keys too
+    EXPECT_EQ(std::vector<WParam>(DeliveredCommands().begin(), DeliveredCommands().begin() + 3),
+              (std::vector<WParam>{93, 16, 121}));
+    Command(2102);
+    ShowEditField(field);
+    ProbeRightClick(field);
+    EXPECT_EQ(menu(), (Lines{"Undo", "-", "grey Cut", "grey Copy", "Paste", "grey Delete", "-",
+                             "Select All"}));
+    ProbePressKey("Escape");
+    HideEditField(field);
+    Command(2101);
+}
+#endif
+
 TEST(ToolkitFields, DigitsOnlyFieldsRefuseOtherCharacters) {
     Window digits = CreateEditField(TheApp(), 600, 300, 100, 25, "NR", 5);
     Window any = CreateEditField(TheApp(), 600, 340, 100, 25, "R", 0);
     std::string d, a;
+    ProbeSetClipboard("7x\n8");
     for (auto [field, text] : {std::pair{digits, &d}, {any, &a}}) {
         FocusEditField(field);
+        ProbePressKey("Ctrl+V");
         ProbeTypeText("1a,2.3456");
         GetEditFieldText(field, *text);
     }
-    EXPECT_EQ(d, "12345");
-    EXPECT_EQ(a, "1a,2.3456");
+#ifdef _WIN32
+    // A Windows digits-only field refuses typed characters only: a paste
+    // comes in as the other fields take it.
+    EXPECT_EQ(d, "7x123");
+#else
+    EXPECT_EQ(d, "71234");
+#endif
+    EXPECT_EQ(a, "7x1a,2.3456");
     EXPECT_EQ(std::vector({HideEditField(digits), HideEditField(digits), ShowEditField(digits),
                            ShowEditField(digits), HideEditField(digits), HideEditField(any)}),
               std::vector({0, 1, 0, 1, 0, 0}));

@@ -93,3 +93,23 @@ TEST(Cp1252, LiteralsTablesAndUtf8) {
                                 {"\xE2\x82\xC3\xA5", "\xE5"}})
         EXPECT_EQ(Utf8ToCp1252(utf8), cp1252) << utf8;
 }
+
+// Typing, pasting and dropping into a field all come down to these rules.
+TEST(FieldInput, FirstLineWithoutControlsInWindows1252UpToTheRoomLeft) {
+    const std::tuple<std::u32string_view, bool, std::size_t, const char*> cases[] = {
+        {U"1,5 k\u03A9", false, 12, "1,5 k"},                      // no Ω in Windows-1252
+        {U"\t4\u20AC7\u00E5", false, 12, "4\x80" "7\xE5"},         // TAB dropped, € and å kept
+        {U"12\r\n34", false, 12, "12"},                              // first line only
+        {U"5\n", false, 12, "5"}, {U"\n5", false, 12, ""},
+        {U"1\u20282", false, 12, "1"}, {U"1\u00852", false, 12, "1"}, {U"1\f2", false, 12, "1"},
+        {U"a\x01\x1F\x7F\x81\u200Bb", false, 12, "ab"},             // controls, gaps, zero width
+        {U"\U0001F600x", false, 12, "x"},
+        {U"1234567890123", false, 12, "123456789012"},               // the limit
+        {U"ab\u03A9cd", false, 3, "abc"},                            // room counts what is taken
+        {U"12", false, 0, ""},
+        {U"1a,2.3\u0665 45", true, 12, "12345"},                     // digits-only fields
+        {U"", false, 12, ""}};
+    for (auto [text, digits, room, taken] : cases)
+        EXPECT_EQ(FieldInput(text, digits, room), taken)
+            << Cp1252ToUtf8(std::string(taken)) << " room " << room;
+}

@@ -187,7 +187,8 @@ void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, 
 // would otherwise work out every stand-in fontconfig knows for the missing
 // face each time a size of it is loaded.
 QStringList Families(const QString& face) {
-    const QString dejaVu = QStringLiteral("DejaVu Sans"), sans = QStringLiteral("Sans Serif");
+    const QString dejaVu = QString::fromLatin1(tk::kStandInFace);
+    const QString sans = QStringLiteral("Sans Serif");
     // The installed families are listed once; asking about one family at a
     // time would have fontconfig resolve it as an alias each time.
     static auto* missing = new QHash<QString, bool>;
@@ -221,7 +222,7 @@ QFont BaseFont(const char* face, int weight, int effect) {
     // its regular cut, as GDI narrows Verdana, and never by picking the
     // condensed cut that only some machines have: the pages then look the
     // same wherever fonts-dejavu-core is installed.
-    if (f.families().value(0) == QStringLiteral("DejaVu Sans")) {
+    if (f.families().value(0) == QLatin1String(tk::kStandInFace)) {
         QString style = w >= 600 ? QStringLiteral("Bold") : QString();
         if (italic) style += style.isEmpty() ? QStringLiteral("Oblique") : QStringLiteral(" Oblique");
         f.setStyleName(style.isEmpty() ? QStringLiteral("Book") : style);
@@ -414,12 +415,12 @@ const QFont& QtFont(Font font) {
 }
 
 Font SystemFont() {
-    static Font font = MakeFont(16, 7, 0, 700, 0, 0, "System");
+    static Font font = MakeFont(16, 7, 0, 700, 0, 0, kSystemFace);
     return font;
 }
 
 Font DefaultGuiFont() {
-    static Font font = MakeFont(-11, 0, 0, 400, 0, 0, "MS Shell Dlg");
+    static Font font = MakeFont(-11, 0, 0, 400, 0, 0, kGuiFace);
     return font;
 }
 

@@ -3,13 +3,20 @@
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
+#include <QMenu>
+#include <QMimeData>
+#include <QValidator>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -21,14 +28,68 @@ constexpr std::uint32_t ES_NUMBER = 0x2000;
 // Characters a field acts on instead of inserting them.
 constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
+// The texts of the context menu's entries; English until the application
+// sets its own.
+enum MenuEntry { kMenuUndo, kMenuCut, kMenuCopy, kMenuPaste, kMenuDelete, kMenuSelectAll };
+QString g_menuTexts[kEditMenuEntries] = {
+    QStringLiteral("&Undo"), QStringLiteral("Cu&t"),    QStringLiteral("&Copy"),
+    QStringLiteral("&Paste"), QStringLiteral("&Delete"), QStringLiteral("Select &All")};
+
+std::u32string CodePoints(const QString& text) {
+    const QList<uint> ucs4 = text.toUcs4();
+    return std::u32string(ucs4.begin(), ucs4.end());
+}
+
+// The last word on a field's text, whatever put it there (typing and the
+// clipboard are filtered before they get this far; an assistive technology
+// setting the text is not): the same rules, over the whole text.
+class FieldRules : public QValidator {
+public:
+    FieldRules(QLineEdit* field, bool digitsOnly) : QValidator(field), digitsOnly_(digitsOnly) {}
+    State validate(QString& text, int& pos) const override {
+        const auto* field = static_cast<const QLineEdit*>(parent());
+        const QString kept = tk::ToQString(FieldInput(
+            CodePoints(text), digitsOnly_, static_cast<std::size_t>(field->maxLength())));
+        if (kept != text) {
+            text = kept;
+            pos = std::min(pos, static_cast<int>(kept.size()));
+        }
+        return Acceptable;
+    }
+
+private:
+    bool digitsOnly_;
+};
+
+// Keeps a field's caret and selection through a focus change: the platform
+// moves the focus without selecting or deselecting anything.
+class KeepSelection {
+public:
+    explicit KeepSelection(QLineEdit* field)
+        : field_(field), cursor_(field->cursorPosition()), start_(field->selectionStart()),
+          length_(static_cast<int>(field->selectedText().size())) {}
+    ~KeepSelection() {
+        if (field_->cursorPosition() == cursor_ && field_->selectionStart() == start_ &&
+            field_->selectedText().size() == length_)
+            return;
+        if (length_ == 0) field_->setCursorPosition(cursor_);
+        else if (cursor_ == start_) field_->setSelection(start_ + length_, -length_);
+        else field_->setSelection(start_, length_);
+    }
+
+private:
+    QLineEdit* field_;
+    int cursor_, start_, length_;
+};
+
 class EditField : public QLineEdit {
 public:
     EditField(TkWindow* handle, QWidget* parent) : QLineEdit(parent), handle_(handle) {
         setAttribute(Qt::WA_InputMethodEnabled, false);
-        setContextMenuPolicy(Qt::NoContextMenu);
         setDragEnabled(false);
-        setAcceptDrops(false);
+        setAcceptDrops(true);
         setFrame(true);
+        setValidator(new FieldRules(this, handle->digitsOnly));
     }
 
 protected:
@@ -47,6 +108,8 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override {
         const int key = e->key();
+        const Qt::KeyboardModifiers mods =
+            e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         if (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Left ||
             key == Qt::Key_Right) {
             QLineEdit::keyPressEvent(e);
@@ -55,54 +118,132 @@ protected:
         int vk = tk::VirtualKeyCode(*e);
         if (vk > 0 && vk <= 255 && tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(vk));
 
-        // The character the key types, if any.
+        // What the key does in the field besides.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
             key == Qt::Key_Enter) {
             tk::KeyPending() = 1;
             return;
         }
-        QString text = e->text();
-        if (text.isEmpty() && (e->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A &&
-            key <= Qt::Key_Z) {
-            text = QChar(char16_t(key - Qt::Key_A + 1));
+        if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+            OpenMenu(mapToGlobal(rect().center()));
+            return;
         }
+        if (key == Qt::Key_Insert && mods == Qt::ShiftModifier) return Paste(QClipboard::Clipboard);
+        if (key == Qt::Key_Insert && mods == Qt::ControlModifier) return copy();
+        if (mods & Qt::AltModifier && !(mods & Qt::ControlModifier)) {
+            // Alt combinations type nothing; Alt+Backspace undoes.
+            if (key == Qt::Key_Backspace) Undo();
+            return;
+        }
+        QString text = e->text();
+        if (mods == Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
+            text = QChar(char16_t(key - Qt::Key_A + 1));
         if (key == Qt::Key_Backspace) text = QChar(kBackspace);
         if (text.size() == 1 && text[0].unicode() < 0x20) {
             Control(text[0].unicode());
             return;
         }
-        if (e->modifiers() & Qt::ControlModifier && !(e->modifiers() & Qt::AltModifier)) return;
-        Insert(text);
+        // Control with Alt is AltGr, which types.
+        if (mods & Qt::ControlModifier && !(mods & Qt::AltModifier)) return;
+        Put(text);
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        KeepSelection keep(this);
+        QLineEdit::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        KeepSelection keep(this);
+        QLineEdit::focusOutEvent(e);
+    }
+
+    // The middle button pastes the X primary selection, by the same rules.
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::MiddleButton) return QLineEdit::mouseReleaseEvent(e);
+        if (rect().contains(e->position().toPoint())) Paste(QClipboard::Selection);
+        e->accept();
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        // The Menu key and Shift+F10 open it through keyPressEvent, so that
+        // their key-down is forwarded like any other.
+        if (e->reason() != QContextMenuEvent::Keyboard) OpenMenu(e->globalPos());
+        e->accept();
+    }
+
+    void dragEnterEvent(QDragEnterEvent* e) override { AcceptText(e); }
+    void dragMoveEvent(QDragMoveEvent* e) override { AcceptText(e); }
+    void dropEvent(QDropEvent* e) override {
+        if (!AcceptText(e)) return;
+        const QString taken = Taken(e->mimeData()->text(), 0);
+        if (taken.isEmpty()) return;
+        const int at = cursorPositionAt(e->position().toPoint());
+        Edit([&] {
+            setCursorPosition(at);
+            insert(taken);
+        });
     }
 
 private:
+    static bool AcceptText(QDropEvent* e) {
+        if (!e->mimeData()->hasText()) {
+            e->ignore();
+            return false;
+        }
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        return true;
+    }
+
     void Control(char16_t c) {
         switch (c) {
             case kBackspace: Edit([this] { backspace(); }); break;
             case kCopy: copy(); break;
             case kCut: Edit([this] { cut(); }); break;
             case kUndo: Undo(); break;
-            case kPaste: {
-                QString pasted = QApplication::clipboard()->text();
-                // A single-line field takes the first line only.
-                qsizetype end = pasted.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-                if (end >= 0) pasted.truncate(end);
-                Insert(pasted);
-                break;
-            }
+            case kPaste: Paste(QClipboard::Clipboard); break;
             default: break;
         }
     }
 
-    void Insert(const QString& text) {
-        QString accepted;
-        for (QChar c : text) {
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F || !tk::IsCp1252Char(c)) continue;
-            if (c.unicode() >= 0x80 && c.unicode() < 0xA0) continue;
-            if (handle_->digitsOnly && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'))) continue;
-            accepted.append(c);
-        }
-        if (!accepted.isEmpty()) Edit([&] { insert(accepted); });
+    // What the field takes of `text` put in place of `replaced` characters.
+    QString Taken(const QString& text, qsizetype replaced) const {
+        const qsizetype stays = this->text().size() - replaced;
+        const qsizetype room = std::max<qsizetype>(0, maxLength() - stays);
+        return tk::ToQString(
+            FieldInput(CodePoints(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
+    }
+
+    // Typed, pasted or dropped text, in place of the selection.
+    void Put(const QString& text) {
+        const QString taken = Taken(text, selectedText().size());
+        if (!taken.isEmpty()) Edit([&] { insert(taken); });
+    }
+
+    void Paste(QClipboard::Mode mode) { Put(QApplication::clipboard()->text(mode)); }
+
+    // The menu of a Windows edit field, each entry greyed when it cannot act.
+    void OpenMenu(const QPoint& at) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        const bool selected = hasSelectedText();
+        const qsizetype start = selected ? selectionStart() : cursorPosition();
+        const bool all = start == 0 && selectedText().size() == text().size();
+        const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+        auto add = [&](MenuEntry entry, bool enabled, auto act) {
+            QAction* action = menu->addAction(g_menuTexts[entry]);
+            action->setEnabled(enabled);
+            connect(action, &QAction::triggered, this, act);
+        };
+        add(kMenuUndo, canUndo_, [this] { Undo(); });
+        menu->addSeparator();
+        add(kMenuCut, selected, [this] { Edit([this] { cut(); }); });
+        add(kMenuCopy, selected, [this] { copy(); });
+        add(kMenuPaste, clipboardText, [this] { Paste(QClipboard::Clipboard); });
+        add(kMenuDelete, selected, [this] { Edit([this] { del(); }); });
+        menu->addSeparator();
+        add(kMenuSelectAll, !all, [this] { selectAll(); });
+        menu->popup(at);
     }
 
     // One level of undo, as a Windows edit field has: Ctrl+Z brings back the
@@ -225,7 +366,7 @@ int PassFocus(Window from, Window to) {
     if (tk::KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
     QWidget* top = from->widget->window();
     if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
-    if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::TabFocusReason);
+    if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::OtherFocusReason);
     tk::KeyPending() = 0;
     return 0;
 }
@@ -263,3 +404,9 @@ int& KeyPending() {
 }
 
 }  // namespace tk
+
+void SetEditMenuTexts(const char* const texts[kEditMenuEntries]) {
+    if (texts == nullptr) return;
+    for (int i = 0; i < kEditMenuEntries; ++i)
+        if (texts[i] != nullptr) g_menuTexts[i] = tk::ToQString(texts[i]);
+}

@@ -3,13 +3,227 @@
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
+
+// The menu bar from the keyboard, as Windows has it, whatever the widget
+// style and wherever the focus is: F10, or Alt pressed and released with
+// nothing else in between, selects the first title (and leaves the bar
+// again when it is selected). Left and Right move between the titles; Down,
+// Up or Enter opens the selected title's menu with its first item selected.
+// In an open menu Up and Down move between the items (the menu skips the
+// separators), Enter chooses, Left and Right open the next menu, Escape
+// closes the menu and leaves its title selected; Escape then leaves the
+// bar. Leaving the bar gives the focus back to where it was.
+class MenuKeys : public QObject {
+public:
+    static MenuKeys& Get() {
+        static auto* keys = [] {
+            auto* k = new MenuKeys;
+            qApp->installEventFilter(k);
+            return k;
+        }();
+        return *keys;
+    }
+
+    // A new bar: choosing an item leaves the bar before the command runs, and a
+    // menu opened from the keyboard that closes otherwise leaves it too.
+    void Watch(QMenuBar* bar) {
+        connect(bar, &QMenuBar::triggered, this, [this] { Leave(); });
+        for (QAction* title : bar->actions()) {
+            if (QMenu* menu = title->menu()) {
+                connect(menu, &QMenu::aboutToHide, this, [this] {
+                    QTimer::singleShot(0, this, [this] {
+                        QMenuBar* bar = Bar();
+                        if (selecting_ && QApplication::activePopupWidget() == nullptr &&
+                            (bar == nullptr || bar->activeAction() == nullptr))
+                            Leave();
+                    });
+                });
+            }
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* e) override {
+        // Input comes to the platform window first and then to its widget.
+        if (!target->isWidgetType()) return false;
+        switch (e->type()) {
+            case QEvent::ShortcutOverride:
+                // The bar's own Alt handling, which some styles switch on,
+                // never sees Alt: this one decides.
+                return static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt;
+            case QEvent::KeyPress: return KeyPress(target, static_cast<QKeyEvent*>(e));
+            case QEvent::KeyRelease: {
+                auto* k = static_cast<QKeyEvent*>(e);
+                if (k->key() == Qt::Key_Alt && !k->isAutoRepeat() && altAlone_) {
+                    altAlone_ = false;
+                    Toggle();
+                }
+                return false;
+            }
+            case QEvent::MouseButtonPress:
+                altAlone_ = false;
+                if (selecting_ && QApplication::activePopupWidget() == nullptr) Leave();
+                return false;
+            case QEvent::FocusOut:
+                // Another window taken to: the bar lets go, and the focus
+                // will be back where it was when this one comes back.
+                if (selecting_ && target == Bar() &&
+                    static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason)
+                    Leave();
+                return false;
+            default: return false;
+        }
+    }
+
+private:
+    static QMenuBar* Bar() {
+        Window main = tk::MainWindow();
+        auto* frame = main ? qobject_cast<QMainWindow*>(main->widget) : nullptr;
+        return frame ? frame->menuBar() : nullptr;
+    }
+
+    static std::vector<QAction*> Titles(QMenuBar* bar) {
+        std::vector<QAction*> titles;
+        for (QAction* a : bar->actions())
+            if (a->menu() != nullptr && a->isVisible() && a->isEnabled()) titles.push_back(a);
+        return titles;
+    }
+
+    // The open menu of the bar, if the open popup is one.
+    static QMenu* OpenMenu(QMenuBar* bar) {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr || bar == nullptr || !bar->actions().contains(menu->menuAction()))
+            return nullptr;
+        return menu;
+    }
+
+    bool KeyPress(QObject* target, QKeyEvent* k) {
+        const int key = k->key();
+        if (key == Qt::Key_Alt) {
+            if (!k->isAutoRepeat()) altAlone_ = true;
+            return false;
+        }
+        altAlone_ = false;
+        QMenuBar* bar = Bar();
+        if (bar == nullptr) return false;
+        const bool toMenu = target == bar || qobject_cast<QMenu*>(target) != nullptr;
+        if (key == Qt::Key_F10 && k->modifiers() == Qt::NoModifier) {
+            if (!k->isAutoRepeat()) Toggle();
+            return toMenu;   // a field forwards the key as any other
+        }
+        if (QMenu* menu = OpenMenu(bar)) {
+            if (target != menu) return false;
+            if (key == Qt::Key_Escape) {
+                QAction* title = menu->menuAction();
+                menu->hide();
+                Select(bar, title);
+                return true;
+            }
+            if (key == Qt::Key_Left || key == Qt::Key_Right) {
+                Open(bar, Next(bar, menu->menuAction(), key == Qt::Key_Left ? -1 : 1));
+                return true;
+            }
+            return false;   // the menu moves between its items and chooses
+        }
+        if (!selecting_ || target != bar) return false;
+        QAction* current = bar->activeAction();
+        switch (key) {
+            case Qt::Key_Left: Select(bar, Next(bar, current, -1)); break;
+            case Qt::Key_Right: Select(bar, Next(bar, current, 1)); break;
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Return:
+            case Qt::Key_Enter: Open(bar, current); break;
+            case Qt::Key_Escape: Leave(); break;
+            default: break;   // nothing else acts on the bar
+        }
+        return true;
+    }
+
+    static QAction* Next(QMenuBar* bar, QAction* from, int step) {
+        const std::vector<QAction*> titles = Titles(bar);
+        if (titles.empty()) return nullptr;
+        const auto at = std::find(titles.begin(), titles.end(), from);
+        if (at == titles.end()) return titles.front();
+        const auto n = static_cast<std::ptrdiff_t>(titles.size());
+        return titles[static_cast<std::size_t>(((at - titles.begin()) + step + n) % n)];
+    }
+
+    void Toggle() {
+        QMenuBar* bar = Bar();
+        if (bar == nullptr) return;
+        if (selecting_ || OpenMenu(bar) != nullptr) return Leave();
+        Select(bar, Next(bar, nullptr, 0));
+    }
+
+    // Selects a title without opening its menu, the bar taking the keys.
+    void Select(QMenuBar* bar, QAction* title) {
+        if (title == nullptr) return;
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        if (!selecting_) {
+            QWidget* focus = bar->window()->focusWidget();
+            returnTo_ = focus != bar ? focus : nullptr;
+            selecting_ = true;
+            bar->setFocus(Qt::MenuBarFocusReason);
+        }
+        // The bar marks a title selected as it does under the pointer.
+        const QPointF centre = bar->actionGeometry(title).center();
+        QMouseEvent hover(QEvent::MouseMove, centre, bar->mapToGlobal(centre), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &hover);
+    }
+
+    void Open(QMenuBar* bar, QAction* title) {
+        if (title == nullptr || title->menu() == nullptr) return;
+        if (!selecting_) Select(bar, title);
+        bar->setActiveAction(title);
+        for (QAction* item : title->menu()->actions()) {
+            if (!item->isSeparator() && item->isVisible() && item->isEnabled()) {
+                title->menu()->setActiveAction(item);
+                break;
+            }
+        }
+    }
+
+    void Leave() {
+        QMenuBar* bar = Bar();
+        if (bar != nullptr) {
+            if (QMenu* menu = OpenMenu(bar)) menu->hide();
+        }
+        if (!selecting_) return;
+        selecting_ = false;
+        QPointer<QWidget> back = returnTo_;
+        returnTo_ = nullptr;
+        if (back != nullptr && back->isVisible()) back->setFocus(Qt::MenuBarFocusReason);
+        else if (bar != nullptr && bar->hasFocus()) bar->clearFocus();
+        if (bar != nullptr && bar->activeAction() != nullptr) {
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(bar, &leave);
+        }
+    }
+
+    bool selecting_ = false;   // a title is selected from the keyboard
+    bool altAlone_ = false;    // Alt is down and nothing else happened since
+    QPointer<QWidget> returnTo_;
+};
 
 // A handle lives as long as the Qt object behind it.
 Menu Wrap(QObject* object, TkMenu* menu) {
@@ -30,9 +244,20 @@ int AttachMenuBar(Window window, Menu menu) {
     if (window == nullptr || menu == nullptr || menu->bar.isNull()) return 1;
     auto* frame = qobject_cast<QMainWindow*>(window->widget);
     if (frame == nullptr) return 1;
-    // The replaced bar goes away with the frame's own clean-up; the client
-    // area keeps its size, so the window grows by the bar's height.
+    // The first bar takes its height from the client area: the window's
+    // inside keeps its size, and the page shows from its top-left corner
+    // under the bar. A replaced bar goes away with the frame's own clean-up.
+    const bool first = frame->menuWidget() == nullptr;
     frame->setMenuBar(menu->bar);
+    if (first && window->client != nullptr) {
+        const int height = std::max(1, window->client->height() - menu->bar->sizeHint().height());
+        window->client->setFixedHeight(height);
+        if (window->clientImage != nullptr) {
+            QImage& image = window->clientImage->image;
+            image = image.copy(0, 0, image.width(), height);
+        }
+    }
+    MenuKeys::Get().Watch(menu->bar);
     frame->layout()->activate();
     frame->adjustSize();
     return 0;

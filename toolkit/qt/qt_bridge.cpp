@@ -36,15 +36,62 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         return;
     }
     // Routine chatter of the offscreen platform is of no use to anyone.
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    if (message.contains(QLatin1String("propagateSizeHints")) ||
+        message.startsWith(QLatin1String("This plugin does not support")))
+        return;
     (void)context;
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) std::abort();
 }
 
+// A text for fontconfig's configuration language.
+std::string XmlText(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+// Sets fontconfig up with the machine's configuration but only the fonts of
+// `families`; with every font where none of those is installed.
+//
+// Every font fontconfig holds costs time over and over while the window is
+// made: Qt enters each into its font database, and each face it loads (every
+// size counts) and each stand-in it looks for the menus is matched against
+// all of them. With the hundreds of fonts of a desktop that was half as much
+// work again to the first paint as with DejaVu alone, for faces the program
+// never draws with, and their entries took memory.
+void LoadFonts(const std::vector<std::string>& families) {
+    // The rules and font directories, no fonts yet (the XML takes most of
+    // the time here). Then every font is turned away unless it belongs to one
+    // of the families; the fonts come from fontconfig's caches as always.
+    if (FcConfig* config = FcInitLoadConfig()) {
+        std::string only =
+            "<fontconfig><selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
+        for (const std::string& family : families)
+            only += "<pattern><patelt name=\"family\"><string>" + XmlText(family) +
+                    "</string></patelt></pattern>";
+        only += "</acceptfont></selectfont></fontconfig>";
+        const FcFontSet* fonts = nullptr;
+        if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(only.c_str()),
+                                           FcFalse) &&
+            FcConfigBuildFonts(config))
+            fonts = FcConfigGetFonts(config, FcSetSystem);
+        if (fonts != nullptr && fonts->nfont > 0) FcConfigSetCurrent(config);
+        FcConfigDestroy(config);   // the current configuration keeps a reference
+    }
+    // The whole configuration, unless the one above was taken.
+    FcInit();
+}
+
 }  // namespace
 
-int InitToolkit(int& argc, char** argv, const char* platform) {
+int InitToolkit(int& argc, char** argv, const char* platform,
+                std::initializer_list<const char*> faces) {
     if (platform != nullptr) {
         qputenv("QT_QPA_PLATFORM", platform);
     } else if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty() &&
@@ -60,9 +107,12 @@ int InitToolkit(int& argc, char** argv, const char* platform) {
     QApplication::setDesktopSettingsAware(false);
     // Fontconfig reads its configuration and font caches (milliseconds of
     // XML) the first time a font is looked up. Done on a second thread, that
-    // work overlaps the connection to the display; fontconfig may be set up
-    // from any thread, and done twice it keeps one result.
-    std::thread fontconfig([] { FcInit(); });
+    // work overlaps the connection to the display. Should the platform set
+    // fontconfig up meanwhile, the configuration made here replaces its own.
+    std::vector<std::string> families{tk::kStandInFace, tk::kSystemFace, tk::kGuiFace};
+    for (const char* face : faces)
+        if (face != nullptr && face[0] != '\0') families.emplace_back(face);
+    std::thread fontconfig([families = std::move(families)] { LoadFonts(families); });
     g_starting = true;
     static QApplication* app = new QApplication(argc, argv);
     g_starting = false;

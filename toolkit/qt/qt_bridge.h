@@ -133,6 +133,12 @@ int& KeyPending();
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);
 
+// The face that stands in for a face the machine lacks, and the faces of the
+// toolkit's own fonts (SystemFont, DefaultGuiFont).
+inline constexpr const char* kStandInFace = "DejaVu Sans";
+inline constexpr const char* kSystemFace = "System";
+inline constexpr const char* kGuiFace = "MS Shell Dlg";
+
 // The Qt font of a handle, sized on first use; null means the system font.
 const QFont& QtFont(Font font);
 // The font a null handle stands for (the platform's system font).

@@ -28,8 +28,10 @@ namespace {
 constexpr std::uint32_t CS_NOCLOSE = 0x0200;
 constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
 constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
-// Frame of a fixed-size window on each side; the width passed to
-// OpenMainWindow includes it.
+// Frame of a fixed-size window on each side. The size passed to
+// OpenMainWindow includes it; here the window manager draws the frame and
+// the title bar, so the window's inside, menu bar included, is that size
+// less the frame on each side (1006 x 600 gives 1000 x 594).
 constexpr int kFrame = 3;
 
 constexpr std::uint32_t WS_SYSMENU = 0x00080000;
@@ -210,7 +212,7 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     frame->setWindowTitle(tk::ToQString(title ? title : ""));
     auto* client = new ClientArea(handle, frame);
     int clientWidth = width > 2 * kFrame ? width - 2 * kFrame : 1;
-    int clientHeight = height > 0 ? height : 1;
+    int clientHeight = height > 2 * kFrame ? height - 2 * kFrame : 1;
     client->setFixedSize(clientWidth, clientHeight);
     frame->setCentralWidget(client);
     frame->layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -28,6 +28,8 @@ int SaveCanvasPng(MemoryDC dc, const char* path);
 MemoryDC ClientImage(Window window);
 // The texts drawn into a canvas that are still visible, oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
+// The latest texts and boxes drawn into a canvas, oldest first.
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
 struct FontInfo {
     std::string family;   // the face actually used
@@ -58,6 +60,12 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink);
 // The bytes of this process's memory that are in use, as the platform counts
 // them: the resident set on Linux, the working set on Windows.
 long ProbeMemoryInUse();
+// From now on the window ignores the commands of the menu the platform gives
+// every window (on Windows the window's own menu: move, size, minimise,
+// maximise, close), which belong to the desktop rather than to the program;
+// the keys and menus of the program still work. Nothing to do on Linux, where
+// the tests run without a window manager.
+void ProbeIgnoreWindowCommands(Window window);
 
 struct ProbeField {
     Window handle;
@@ -84,6 +92,7 @@ struct ProbeMenuEntry {
     bool separator;
     unsigned id;
     std::string text;   // Windows-1252
+    bool enabled = true;
 };
 struct ProbePopup {
     std::string title;  // Windows-1252
@@ -95,23 +104,53 @@ std::vector<ProbePopup> ProbeMenuBar(Window window);
 // there is none.
 bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text);
 
+// The popup menu showing now (a menu of the bar or a field's context menu):
+// its entries with their texts as shown (no '&' marks) and the highlighted
+// one. `open` is false when no popup menu shows.
+struct ProbeShownMenu {
+    bool open = false;
+    std::vector<ProbeMenuEntry> entries;
+    std::string active;   // Windows-1252; empty when none is highlighted
+};
+ProbeShownMenu ProbeShowingMenu();
+// Chooses the entry `cp1252Text` (as shown) of the popup menu showing now;
+// false when there is none or it is greyed.
+bool ProbeChooseShownItem(const std::string& cp1252Text);
+// The title of the current bar that is highlighted ("" when none), and
+// whether the bar has the keyboard.
+std::string ProbeMenuBarSelection(Window window, bool* barHasKeys = nullptr);
+
+// Clicks a field with the right mouse button, as the platform does: the
+// press focuses it, then the context-menu request follows.
+bool ProbeRightClick(Window field);
+// Drops UTF-8 text on a field `x` pixels from its left edge, as a drag and
+// drop from another program would; false when the field refuses it.
+bool ProbeDropText(Window field, int x, const std::string& utf8);
+
 // The name assistive technology reads for a window or control (its
 // accessible name, or what the platform makes of it when none is set);
 // Windows-1252.
 std::string ProbeAccessibleName(Window control);
 
+// Sets a control's text as an assistive technology does (its accessible
+// value); false when it has no such value.
+bool ProbeSetTextAccessibly(Window control, const std::string& utf8);
+
 // Types UTF-8 text into the focused widget as key presses; false when no
 // widget has the focus.
 bool ProbeTypeText(const std::string& utf8);
 // Presses one named key (Tab, Return, Backspace, Delete, Left, Right, Home,
-// End, Up, Down, Insert, PageUp, PageDown, Escape, F1..F12) in the focused
-// widget. Ctrl+C, Ctrl+V, Ctrl+X are accepted as "Ctrl+<letter>". False for
-// an unknown name or when nothing has the focus.
+// End, Up, Down, Insert, PageUp, PageDown, Escape, Menu, Alt, Shift, Ctrl,
+// F1..F12, a letter A..Z or a digit), with any of the prefixes "Shift+",
+// "Ctrl+" and "Alt+" ("Ctrl+V", "Shift+F10", "Alt+F"), the modifier keys
+// pressed before and released after it. The keys go where the platform
+// sends them: the open popup menu, else the focused widget, else the main
+// window. False for an unknown name.
 bool ProbePressKey(const std::string& name);
 bool ProbeIsKeyName(const std::string& name);
 // Clicks the visible button whose text is `cp1252Text`; false when none.
 bool ProbeClickButton(const std::string& cp1252Text);
-// Puts UTF-8 text on the clipboard.
+// Puts UTF-8 text on the clipboard; an empty text leaves no text there.
 void ProbeSetClipboard(const std::string& utf8);
 
 // Geometry of the main window and its menu bar in screen coordinates, and of
@@ -121,10 +160,14 @@ struct ProbeRect {
     int x, y, width, height;
 };
 ProbeRect ProbeClientRect(Window window);
+// The inside of the main window (menu bar and client area, without what the
+// window manager draws round it), in screen coordinates.
+ProbeRect ProbeWindowRect(Window window);
 // Saves the main window as a user sees it (menu bar, page, fields and
 // buttons) as a PNG file; false when it cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
+// On Windows an item has its place once its popup has been shown.
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);
 
 // ---- Images and faces, for the page snapshots --------------------------------
@@ -134,9 +177,14 @@ struct ProbeImage {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
 };
-bool ProbeReadPng(const std::string& path, ProbeImage& out);
+// The pixels of a canvas (empty for none).
+ProbeImage ProbeCanvasImage(MemoryDC canvas);
 bool ProbeWritePng(const std::string& path, const ProbeImage& image);
-// The face a font is drawn with as its file names it: family, style, the
-// font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
-// 0x...").
+// Linux only, for the page snapshots: a PNG reader, and the face a font is
+// drawn with as its file names it: family, style, the font revision and the
+// checksum of the whole file ("DejaVu Sans Book 2.037 0x...").
+bool ProbeReadPng(const std::string& path, ProbeImage& out);
 std::string ProbeFaceIdentity(Font font);
+// The font families the program can draw with, in UTF-8, as the platform
+// lists them.
+std::vector<std::string> ProbeFontFamilies();

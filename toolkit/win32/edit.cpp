@@ -4,41 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
-#include <string>
 
 namespace {
 
 // The "EDIT" class's own procedure, taken from the last field made; every
 // field is of that class.
 WNDPROC g_editProc = nullptr;
-
-// A paste takes the clipboard's text up to the first line break, as the
-// platform's own paste does, and leaves out the control characters, which
-// typing cannot put into a field either (the platform's would take a TAB).
-// The text is read as Unicode, as the platform's paste reads it, and put
-// into the code page the field keeps its text in, a character that has no
-// byte there as '?' or a look-alike.
-void Paste(HWND field) {
-    if (!OpenClipboard(field)) return;
-    std::wstring wide;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-            wide.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    wide.resize(std::min(wide.size(), wide.find_first_of(L"\r\n")));
-    std::string text(wide.size() * 2, '\0');
-    text.resize(static_cast<std::size_t>(std::max(
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                            static_cast<int>(text.size()), nullptr, nullptr),
-        0)));
-    std::erase_if(text, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
-    // Within the field's limit, and undone by one Ctrl+Z.
-    SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
@@ -47,13 +18,12 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
             // After the key-down's character, which TranslateMessage queued
             // first.
             PostMessageA(GetParent(field), WM_COMMAND, wParam, 0);
-            return 0;
+            // Shift+Insert and Ctrl+Insert still paste and copy.
+            const bool clipboard = wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+            if (!clipboard) return 0;
         }
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {
         tk::KeyPending() = 1;
-        return 0;
-    } else if (message == WM_PASTE) {
-        Paste(field);
         return 0;
     }
     return g_editProc != nullptr ? CallWindowProcA(g_editProc, field, message, wParam, lParam) : 0;
@@ -107,10 +77,11 @@ int PassFocus(Window from, Window to) {
 void GetEditFieldText(Window field, std::string& buffer) {
     HWND hwnd = tk::Hwnd(field);
     if (hwnd == nullptr) return;
-    // The whole text and its NUL: the field never holds more than its limit.
-    const auto limit = static_cast<std::size_t>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+    // The whole text and its NUL. The limit holds only for what the user
+    // types and pastes: a text set from outside (a screen reader) may be
+    // longer.
     const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(hwnd), 0));
-    std::string text(std::min(limit, length) + 2, '\0');
+    std::string text(length + 2, '\0');
     SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(std::strlen(text.c_str()));
     buffer = std::move(text);
@@ -119,4 +90,9 @@ void GetEditFieldText(Window field, std::string& buffer) {
 int SetEditFieldFont(Window field, Font font) {
     SendMessageA(tk::Hwnd(field), WM_SETFONT, reinterpret_cast<WPARAM>(tk::Hfont(font)), TRUE);
     return 0;
+}
+
+void SetEditMenuTexts(const char* const*) {
+    // The fields' context menu is the platform's own, in the system's
+    // language: nothing to set.
 }

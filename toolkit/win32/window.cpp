@@ -32,8 +32,10 @@ void BinaryStream(std::FILE* stream) {
 
 }  // namespace
 
-int InitToolkit(int&, char**, const char*) {
+int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) {
     // Windows has one platform: a platform name asks for nothing else here.
+    // Nor do the faces: the platform's font list is read when a font is
+    // made, whatever its length.
     BinaryStream(stdin);
     BinaryStream(stdout);
     BinaryStream(stderr);

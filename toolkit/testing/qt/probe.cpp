@@ -11,6 +11,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -27,7 +31,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -52,6 +59,15 @@ void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
     QCoreApplication::sendEvent(target, &release);
 }
 
+// Where the platform sends a key: the open popup menu, else the focused
+// widget, else the main window itself.
+QWidget* KeyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* focus = FocusedWidget()) return focus;
+    Window main = tk::MainWindow();
+    return main ? main->widget : nullptr;
+}
+
 struct NamedKey {
     const char* name;
     int key;
@@ -65,7 +81,56 @@ constexpr NamedKey kNamedKeys[] = {
     {"Up", Qt::Key_Up, ""},            {"Down", Qt::Key_Down, ""},
     {"Insert", Qt::Key_Insert, ""},    {"PageUp", Qt::Key_PageUp, ""},
     {"PageDown", Qt::Key_PageDown, ""}, {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Menu", Qt::Key_Menu, ""},        {"Alt", Qt::Key_Alt, ""},
+    {"Shift", Qt::Key_Shift, ""},      {"Ctrl", Qt::Key_Control, ""},
 };
+
+constexpr std::pair<const char*, Qt::KeyboardModifier> kModifiers[] = {
+    {"Shift+", Qt::ShiftModifier}, {"Ctrl+", Qt::ControlModifier}, {"Alt+", Qt::AltModifier}};
+
+// A key name as the platform would report it: Qt key, modifiers held, text.
+struct KeyPress {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+bool ParseKey(std::string name, KeyPress& out) {
+    for (bool more = true; more;) {
+        more = false;
+        for (const auto& [prefix, modifier] : kModifiers) {
+            const std::size_t n = std::strlen(prefix);
+            if (name.size() > n && name.compare(0, n, prefix) == 0 && !(out.modifiers & modifier)) {
+                out.modifiers |= modifier;
+                name.erase(0, n);
+                more = true;
+            }
+        }
+    }
+    for (const NamedKey& k : kNamedKeys) {
+        if (name == k.name) {
+            out.key = k.key;
+            out.text = QString::fromLatin1(k.text);
+            return true;
+        }
+    }
+    if (name.size() >= 2 && name[0] == 'F') {
+        const int n = std::atoi(name.c_str() + 1);
+        if (n < 1 || n > 12 || name != "F" + std::to_string(n)) return false;
+        out.key = Qt::Key_F1 + (n - 1);
+        return true;
+    }
+    if (name.size() != 1 || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+        return false;
+    const char c = name[0];
+    out.key = c;
+    if (out.modifiers & Qt::ControlModifier) {
+        if (c >= 'A' && c <= 'Z') out.text = QChar(char16_t(c - 'A' + 1));
+    } else {
+        out.text = QChar(char16_t(out.modifiers & Qt::ShiftModifier ? c : QChar::toLower(char32_t(c))));
+    }
+    return true;
+}
 
 // The Qt key a typed character comes from.
 int KeyForChar(char32_t c) {
@@ -109,6 +174,11 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
 
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
+    if (dc == nullptr) return {};
+    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+}
+
 int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
 
 int KeyPendingFlag() { return tk::KeyPending(); }
@@ -149,6 +219,8 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
             QDesktopServices::unsetUrlHandler(scheme);
     }
 }
+
+void ProbeIgnoreWindowCommands(Window) {}
 
 long ProbeMemoryInUse() {
     long pages = 0, resident = 0;
@@ -245,11 +317,98 @@ bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
     return true;
 }
 
+namespace {
+
+QString Shown(QString text) {
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QChar(1), QLatin1Char('&'));
+    return text;
+}
+
+}  // namespace
+
+ProbeShownMenu ProbeShowingMenu() {
+    ProbeShownMenu shown;
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || !menu->isVisible()) return shown;
+    shown.open = true;
+    for (QAction* entry : menu->actions()) {
+        if (entry->isSeparator()) shown.entries.push_back({true, 0, {}, true});
+        else
+            shown.entries.push_back({false, entry->data().toUInt(), tk::FromQString(Shown(entry->text())),
+                                     entry->isEnabled()});
+    }
+    if (QAction* active = menu->activeAction()) shown.active = tk::FromQString(Shown(active->text()));
+    return shown;
+}
+
+bool ProbeChooseShownItem(const std::string& cp1252Text) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return false;
+    for (QAction* entry : menu->actions()) {
+        if (entry->isSeparator() || Shown(entry->text()) != tk::ToQString(cp1252Text)) continue;
+        if (!entry->isEnabled()) return false;
+        // As a click does: the menu closes, then the entry acts.
+        menu->hide();
+        entry->trigger();
+        return true;
+    }
+    return false;
+}
+
+std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
+    QMenuBar* bar = CurrentBar(window);
+    if (barHasKeys != nullptr) *barHasKeys = bar != nullptr && bar->window()->focusWidget() == bar;
+    QAction* active = bar ? bar->activeAction() : nullptr;
+    return active ? tk::FromQString(active->text()) : std::string();
+}
+
+bool ProbeRightClick(Window field) {
+    QWidget* widget = tk::Widget(field);
+    if (widget == nullptr || widget->isHidden()) return false;
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    widget->setFocus(Qt::MouseFocusReason);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at.toPoint(), global.toPoint());
+    QCoreApplication::sendEvent(widget, &request);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+    return true;
+}
+
+bool ProbeDropText(Window field, int x, const std::string& utf8) {
+    QWidget* widget = tk::Widget(field);
+    if (widget == nullptr || widget->isHidden()) return false;
+    QMimeData data;
+    data.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QPointF at(x, widget->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::NoButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, enter.dropAction(), &data, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    return drop.isAccepted();
+}
+
 std::string ProbeAccessibleName(Window control) {
     QWidget* widget = tk::Widget(control);
     if (widget == nullptr) return {};
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
+}
+
+bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
+    QWidget* widget = tk::Widget(control);
+    QAccessibleInterface* accessible = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
+    accessible->setText(QAccessible::Value, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    return true;
 }
 
 bool ProbeTypeText(const std::string& utf8) {
@@ -269,35 +428,41 @@ bool ProbeTypeText(const std::string& utf8) {
 }
 
 bool ProbeIsKeyName(const std::string& name) {
-    for (const NamedKey& k : kNamedKeys) {
-        if (name == k.name) return true;
-    }
-    if (name.size() >= 2 && name[0] == 'F') {
-        int n = std::atoi(name.c_str() + 1);
-        if (n >= 1 && n <= 12 && name == "F" + std::to_string(n)) return true;
-    }
-    if (name.size() == 6 && name.compare(0, 5, "Ctrl+") == 0 && name[5] >= 'A' && name[5] <= 'Z')
-        return true;
-    return false;
+    KeyPress parsed;
+    return ParseKey(name, parsed);
 }
 
 bool ProbePressKey(const std::string& name) {
-    if (!ProbeIsKeyName(name)) return false;
-    QWidget* target = FocusedWidget();
-    if (target == nullptr) return false;
-    for (const NamedKey& k : kNamedKeys) {
-        if (name == k.name) {
-            SendKey(target, k.key, Qt::NoModifier, QString::fromLatin1(k.text));
-            return true;
+    KeyPress k;
+    if (!ParseKey(name, k) || KeyTarget() == nullptr) return false;
+    // The modifiers go down first and come up last, each as a key of its own,
+    // every event to wherever the keys go at that moment.
+    const std::pair<Qt::KeyboardModifier, int> modifierKeys[] = {
+        {Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::AltModifier, Qt::Key_Alt}};
+    auto send = [](QEvent::Type type, int key, Qt::KeyboardModifiers mods, const QString& text) {
+        if (QWidget* target = KeyTarget()) {
+            QKeyEvent event(type, key, mods, text);
+            QCoreApplication::sendEvent(target, &event);
         }
+    };
+    Qt::KeyboardModifiers held;
+    for (const auto& [modifier, key] : modifierKeys) {
+        if (!(k.modifiers & modifier)) continue;
+        held |= modifier;
+        send(QEvent::KeyPress, key, held, {});
     }
-    if (name[0] == 'F') {
-        SendKey(target, Qt::Key_F1 + (std::atoi(name.c_str() + 1) - 1), Qt::NoModifier, {});
-        return true;
+    const Qt::KeyboardModifier own = k.key == Qt::Key_Alt       ? Qt::AltModifier
+                                     : k.key == Qt::Key_Shift   ? Qt::ShiftModifier
+                                     : k.key == Qt::Key_Control ? Qt::ControlModifier
+                                                                : Qt::NoModifier;
+    send(QEvent::KeyPress, k.key, held | own, k.text);
+    send(QEvent::KeyRelease, k.key, held, k.text);
+    for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it) {
+        if (!(held & it->first)) continue;
+        held &= ~it->first;
+        send(QEvent::KeyRelease, it->second, held, {});
     }
-    char letter = name[5];
-    SendKey(target, Qt::Key_A + (letter - 'A'), Qt::ControlModifier,
-            QString(QChar(char16_t(letter - 'A' + 1))));
     return true;
 }
 
@@ -328,6 +493,12 @@ ProbeRect ProbeClientRect(Window window) {
     if (window == nullptr || window->client == nullptr) return {0, 0, 0, 0};
     QPoint origin = window->client->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
+}
+
+ProbeRect ProbeWindowRect(Window window) {
+    if (window == nullptr || window->widget == nullptr) return {0, 0, 0, 0};
+    const QRect r = window->widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 bool ProbeSaveWindowPng(Window window, const std::string& path) {
@@ -377,6 +548,24 @@ bool ProbeReadPng(const std::string& path, ProbeImage& out) {
     return true;
 }
 
+ProbeImage ProbeCanvasImage(MemoryDC canvas) {
+    ProbeImage out;
+    if (canvas == nullptr) return out;
+    const QImage& image = canvas->image;
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < out.width; ++x) {
+            const uchar* p = row + 3 * x;
+            out.pixels[static_cast<std::size_t>(y) * out.width + x] =
+                std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+        }
+    }
+    return out;
+}
+
 bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
     if (image.width <= 0 || image.height <= 0 ||
         image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
@@ -392,6 +581,13 @@ bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
         }
     }
     return out.save(QString::fromStdString(path), "PNG");
+}
+
+std::vector<std::string> ProbeFontFamilies() {
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families())
+        families.push_back(family.toStdString());
+    return families;
 }
 
 std::string ProbeFaceIdentity(Font font) {

@@ -135,3 +135,15 @@ ProbeIconEntry ProbeIconResource(const char* name) {
     return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height, first.colours,
             first.bitsPerPixel, group->count};
 }
+
+std::string ProbeInterfaceLanguage() {
+    char name[16] = {};
+    const LCID language = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    if (GetLocaleInfoA(language, LOCALE_SISO639LANGNAME, name, sizeof name) == 0) return {};
+    return name;
+}
+
+bool ProbeUnderWine() {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}

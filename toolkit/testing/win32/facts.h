@@ -63,3 +63,10 @@ struct ProbeIconEntry {
     int width = 0, height = 0, colours = 0, bitsPerPixel = 0, images = 0;
 };
 ProbeIconEntry ProbeIconResource(const char* name);
+
+// The primary language of the user interface Windows shows (the one its own
+// menus and dialogs are in): "en" for English, "sv" for Swedish and so on.
+std::string ProbeInterfaceLanguage();
+// Whether the programs run under Wine, whose Windows API falls short of
+// Windows' in places.
+bool ProbeUnderWine();

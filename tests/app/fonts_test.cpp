@@ -1,0 +1,73 @@
+// The fonts the program loads: those of the faces it draws with, whatever
+// else the machine has, and every font where none of those faces is there.
+#include "drive_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Families(const std::string& environment = "") {
+    const DriveResult run = Drive("families\n", environment);
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> families = Lines(run.out);
+    EXPECT_FALSE(families.empty());
+    if (!families.empty()) {
+        EXPECT_EQ(families.back(), "end");
+        families.pop_back();
+    }
+    return families;
+}
+
+}  // namespace
+
+// Verdana for the pages, the toolkit's own faces, and DejaVu Sans standing in
+// for any of them (its condensed and light cuts carry family names of their
+// own), besides the platform's generic names: with fonts-dejavu-core alone
+// fontconfig would offer DejaVu Sans Mono and DejaVu Serif as well, on a
+// desktop hundreds more.
+TEST(Fonts, OnlyTheFacesDrawnWithAreLoaded) {
+    const std::vector<std::string> families = Families();
+    const std::set<std::string> drawnWith = {
+        "DejaVu Sans", "DejaVu Sans Condensed", "DejaVu Sans Light", "Verdana", "MS Shell Dlg",
+        "System",      "Sans Serif",            "Serif",             "Monospace"};
+    for (const std::string& family : families) {
+        EXPECT_TRUE(family.starts_with("family \"") &&
+                    drawnWith.contains(family.substr(8, family.size() - 9)))
+            << family;
+    }
+    EXPECT_TRUE(Has(families, "family \"DejaVu Sans\"")) << testing::PrintToString(families);
+}
+
+// A machine with none of those faces: every font it has is loaded, and the
+// pages are still lettered.
+TEST(Fonts, EveryFontIsLoadedWhereNoneOfTheFacesIsInstalled) {
+    const std::filesystem::path mono = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+    if (!std::filesystem::exists(mono)) GTEST_SKIP() << mono << " is not installed";
+    const std::filesystem::path dir =
+        testing::TempDir() + "selvaquin_fonts_" + std::to_string(getpid());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "fonts");
+    std::filesystem::create_symlink(mono, dir / "fonts" / mono.filename());
+    std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig><dir>"
+                                      << (dir / "fonts").string() << "</dir><cachedir>"
+                                      << (dir / "cache").string() << "</cachedir></fontconfig>\n";
+    const std::string environment = "FONTCONFIG_FILE=" + (dir / "fonts.conf").string();
+
+    const std::vector<std::string> families = Families(environment);
+    EXPECT_TRUE(Has(families, "family \"DejaVu Sans Mono\"")) << testing::PrintToString(families);
+    // Some pixel along the splash name has its colour.
+    std::string script;
+    for (int x = 380; x < 620; x += 2) script += "pixel " + std::to_string(x) + " 265\n";
+    const DriveResult run = Drive(script, environment);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(" 0x969600\n"), std::string::npos) << run.out;
+    std::filesystem::remove_all(dir);
+}

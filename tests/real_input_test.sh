@@ -1,0 +1,118 @@
+#!/bin/bash
+# The fields and the menu bar of the real program in a real X server (Xvfb),
+# driven with xdotool: the menus from the keyboard (F10 and Alt, with the
+# focus nowhere and in a field), the caret kept through TAB and ENTER, the
+# middle button's paste of the primary selection, Shift+Insert, a drop from
+# another program and the context menu in both languages. A second program
+# holds a text with a TAB, a character Windows-1252 lacks and a line break
+# on the clipboard, in the primary selection and for dragging. After each
+# scenario the client area must show the canvas the scenario driver draws for
+# a script that simply types what the fields should then hold, its fields
+# masked: what is compared is what the page computed from them.
+#
+# Usage: real_input_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive PATH/TO/selvaquin-text-source
+set -u
+app=$1 drive=$2 text_source=$3 scale=1
+# shellcheck source=x_common.sh source-path=SCRIPTDIR
+source "$(dirname "$0")/x_common.sh"
+start_xvfb 1280x1024
+
+"$text_source" $'7\t8\u2192\n9' >"$work/source.out" 2>&1 &
+source_pid=$!
+on_exit="kill $source_pid 2>/dev/null"
+swid=$(timeout 20 xdotool search --sync --onlyvisible --name '^text source$' | head -n1)
+[ -n "$swid" ] || fail "the text source's window did not appear"
+
+"$app" >"$work/app.out" 2>"$work/app.err" &
+app_pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
+[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
+place_client "$wid" "$drive"
+xdotool windowfocus --sync "$wid"
+sleep 0.5
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+# at BUTTON X Y: a click of BUTTON at canvas X Y.
+at() { xdotool mousemove --sync $((cx + $2)) $((cy + $3)) click "$1"; sleep 0.3; }
+# electronics N: the Nth item (1-based, separators not counted) of the
+# electronics menu, chosen from the keyboard.
+electronics() {
+    local downs=()
+    for _ in $(seq "$1"); do downs+=(Down); done
+    keys F10 Right Right "${downs[@]}" Return
+}
+
+# check WHAT LINE...: the client shows what the driver draws after all the
+# expected lines so far and these.
+expected=""
+check() {
+    local what=$1 kind x y masks=()
+    shift
+    for line in "$@"; do expected+="$line"$'\n'; done
+    printf '%spng %s\ndump\n' "$expected" "$work/canvas.png" | "$drive" >"$work/dump" 2>&1 ||
+        fail "the driver could not play the expected script: $(tail -n2 "$work/dump")"
+    while read -r kind x y _; do
+        [ "$kind" = field ] && masks+=(-draw "rectangle $x,$y $((x + 99)),$((y + 24))")
+    done <"$work/dump"
+    shows "$work/canvas.png" "$what" "${masks[@]}"
+}
+
+electronics 4
+check "F10 with the focus nowhere, Right, Down over a separator and Enter open a page" \
+    "menu Kondensator seriekopplat"
+
+xdotool type --delay 60 5
+at 2 290 52   # left of the right-aligned text: before the 5
+keys Tab shift+Insert Return
+check "the middle button and Shift+Insert paste the first line without TAB or the arrow" \
+    "type 785" "key Tab" "type 78" "key Return"
+
+electronics 5
+eval "$(xdotool getwindowgeometry --shell "$swid")"
+xdotool mousemove --sync $((X + 60)) $((Y + 40)) mousedown 1
+sleep 0.3
+for step in 1 2 3 4 5; do
+    xdotool mousemove $((X + 60 + (cx + 290 - X - 60) * step / 5)) $((Y + 40 + (cy + 52 - Y - 40) * step / 5))
+    sleep 0.2
+done
+xdotool mouseup 1
+sleep 0.5
+xdotool windowfocus --sync "$wid"
+keys Return
+check "a drop from another program takes the first line without TAB or the arrow" \
+    "menu Filter Lågpass RC" "type 78" "key Return"
+
+electronics 6
+xdotool type --delay 60 5
+at 3 330 52
+keys i Return
+check "the context menu's Klistra in pastes at the caret" \
+    "menu Filter Högpass RC" "type 578" "key Return"
+
+electronics 3
+xdotool type --delay 60 12
+keys Left Tab
+xdotool type --delay 60 45
+keys shift+Home Tab
+xdotool type --delay 60 3
+keys Tab
+xdotool type --delay 60 9
+keys Return
+check "TAB and ENTER leave each field's caret and selection as they were" \
+    "menu Motstånd parallellkopplat" "type 132" "key Tab" "type 9" "key Return"
+
+keys alt Right Return Down Escape Escape
+xdotool type --delay 60 0
+keys alt+f Return
+check "Alt selects the bar, Escape twice gives the keys back to the field, Alt+F types nothing" \
+    "key Backspace" "key Backspace" "key Backspace" "type 1302" "key Return"
+
+keys F10 Down Down Return
+check "the keyboard chooses English" "command 2102"
+keys alt Right Down Return
+xdotool type --delay 60 6
+keys Menu p Return
+check "Alt with the focus nowhere opens a page; the Menu key's Paste, in English" \
+    "menu Conjugate link (Zobel)" "type 678" "key Return"
+
+close_ends_program $((cx + 855)) $((cy + 542))

@@ -1,0 +1,67 @@
+#!/bin/bash
+# The real program under a window manager (Openbox in Xvfb), as on a desktop:
+# the manager draws the title bar and frame round a fixed inside of
+# 1000 x 594, menu bar included, that cannot be resized; the page shows from
+# its top-left corner under the menu bar; the manager's close (Alt+F4) ends
+# the program with status 0.
+#
+# Usage: window_manager_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive
+set -u
+app=$1 drive=$2
+# shellcheck source=x_common.sh source-path=SCRIPTDIR
+source "$(dirname "$0")/x_common.sh"
+command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
+
+start_xvfb 1280x1024
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+on_exit="kill $wm_pid 2>/dev/null"
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
+
+"$app" >"$work/app.out" 2>"$work/app.err" &
+app_pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
+[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
+sleep 0.5
+
+# A frame with a title bar round an inside of 1000 x 594 that stays so.
+read -r left right top bottom <<<"$(xprop -id "$wid" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
+[ "${top:-0}" -gt 10 ] && [ "${left:-0}" -ge 0 ] ||
+    fail "the window manager drew no title bar: $(xprop -id "$wid" _NET_FRAME_EXTENTS)"
+size() { eval "$(xdotool getwindowgeometry --shell "$wid")"; echo "${WIDTH}x$HEIGHT"; }
+[ "$(size)" = 1000x594 ] || fail "the inside is $(size), not 1000x594"
+hints=$(xprop -id "$wid" WM_NORMAL_HINTS)
+grep -q 'minimum size: 1000 by 594' <<<"$hints" && grep -q 'maximum size: 1000 by 594' <<<"$hints" ||
+    fail "the window can be resized: $hints"
+xdotool windowsize "$wid" 1200 800
+sleep 0.5
+[ "$(size)" = 1000x594 ] || fail "asked to grow, the inside became $(size)"
+echo "ok: a title bar and frame (left $left, right $right, top $top, bottom $bottom) round a fixed 1000x594"
+
+# The start page from the canvas's top-left corner, under the menu bar.
+read -r _ _ _ _ _ client_y _ client_h <<<"$(printf 'window\n' | "$drive" 2>/dev/null)"
+printf 'png %s\n' "$work/canvas.png" | "$drive" >/dev/null 2>&1
+convert "$work/canvas.png" -crop "1000x$client_h+0+0" +repage -fill black \
+    -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" "PNG24:$work/expected.png"
+# Where the inside is on the screen (xdotool counts a reparented window's
+# frame offset twice; xwininfo does not).
+X=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')
+Y=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p')
+import -window root -crop "1000x$client_h+$X+$((Y + client_y))" +repage "$work/raw.png"
+convert "$work/raw.png" -fill black -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" \
+    "PNG24:$work/real.png"
+diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
+[ "$diff" = 0 ] || fail "the client differs from the canvas's top-left part in $diff pixels"
+echo "ok: the page shows from its top-left corner under the menu bar ($client_h rows)"
+
+# The window manager's close, as the title bar's close box does it.
+xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "Alt+F4 did not close the program"
+wait "$app_pid"
+status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "closed by the window manager, the program ended with status $status"
+[ ! -s "$work/app.err" ] || fail "the program complained: $(cat "$work/app.err")"
+echo "ok: the window manager's close ends the program with status 0"
