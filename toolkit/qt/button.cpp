@@ -106,30 +106,9 @@ int SetPushButtonText(Window button, const char* text) {
     return 0;
 }
 
-int SetPushButtonFont(Window control, Font font) {
-    if (control == nullptr) return 0;
-    if (TkPending* p = control->pending.get()) {
-        p->font = font;
-        p->hasFont = true;
-        return 0;
-    }
-    if (control->widget == nullptr) return 0;
-    control->widget->setFont(tk::QtFont(font));
-    return 0;
-}
+int SetPushButtonFont(Window control, Font font) { return tk::SetControlFont(control, font); }
 
-int HidePushButton(Window control) {
-    if (control == nullptr) return 1;
-    if (TkPending* p = control->pending.get()) {
-        bool wasHidden = !p->visible;
-        p->visible = false;
-        return wasHidden ? 1 : 0;
-    }
-    if (control->widget == nullptr) return 1;
-    bool wasHidden = control->widget->isHidden();
-    control->widget->hide();
-    return wasHidden ? 1 : 0;
-}
+int HidePushButton(Window control) { return tk::HideControl(control); }
 
 namespace {
 
@@ -184,21 +163,9 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     return handle;
 }
 
-int HideOptionButton(Window button) { return HidePushButton(button); }
+int HideOptionButton(Window button) { return tk::HideControl(button); }
 
-int ShowOptionButton(Window button) {
-    if (button == nullptr) return 0;
-    if (TkPending* p = button->pending.get()) {
-        bool wasVisible = p->visible;
-        p->visible = true;
-        if (!tk::Offscreen(*p)) tk::Widget(button);
-        return wasVisible ? 1 : 0;
-    }
-    if (button->widget == nullptr) return 0;
-    bool wasVisible = !button->widget->isHidden();
-    button->widget->show();
-    return wasVisible ? 1 : 0;
-}
+int ShowOptionButton(Window button) { return tk::ShowControl(button); }
 
 int CheckOptionButton(Window button) {
     if (button == nullptr) return 0;

@@ -192,6 +192,44 @@ bool Offscreen(const TkPending& pending) {
     return pending.host == nullptr || !pending.host->isVisible();
 }
 
+int HideControl(Window control) {
+    if (control == nullptr) return 1;
+    bool wasHidden = true;
+    if (TkPending* p = control->pending.get()) {
+        wasHidden = !p->visible;
+        p->visible = false;
+    } else if (control->widget != nullptr) {
+        wasHidden = control->widget->isHidden();
+        control->widget->hide();
+    }
+    return wasHidden ? 1 : 0;
+}
+
+int ShowControl(Window control) {
+    if (control == nullptr) return 0;
+    bool wasVisible = false;
+    if (TkPending* p = control->pending.get()) {
+        wasVisible = p->visible;
+        p->visible = true;
+        if (!Offscreen(*p)) Widget(control);
+    } else if (control->widget != nullptr) {
+        wasVisible = !control->widget->isHidden();
+        control->widget->show();
+    }
+    return wasVisible ? 1 : 0;
+}
+
+int SetControlFont(Window control, Font font) {
+    if (control == nullptr) return 0;
+    if (TkPending* p = control->pending.get()) {
+        p->font = font;
+        p->hasFont = true;
+    } else if (control->widget != nullptr) {
+        control->widget->setFont(QtFont(font));
+    }
+    return 0;
+}
+
 Window& FocusRequest() {
     static Window field = nullptr;
     return field;
