@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -150,17 +151,14 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     std::uint32_t style = OptionButtonStyle(kind);
     auto* handle = new TkWindow{TkKind::OptionButton};
     handle->commandId = commandId;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, 0, 0);
-    handle->pending->style = style;
-    handle->pending->text = label;
-    handle->pending->sizingText = label;
-    handle->pending->visible = style != 0;
-    handle->make = MakeOptionButton;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, 0, 0);
+    pending.style = style;
+    pending.text = label;
+    pending.sizingText = label;
+    pending.visible = style != 0;
+    return tk::AddControl(handle, std::move(pending), MakeOptionButton);
 }
 
 int HideOptionButton(Window button) { return tk::HideControl(button); }

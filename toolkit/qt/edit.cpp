@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -309,15 +310,12 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     auto* handle = new TkWindow{TkKind::Edit};
     handle->commandId = 1;
     handle->digitsOnly = (style & ES_NUMBER) != 0;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, width, height);
-    handle->pending->style = style;
-    handle->pending->maxChars = maxChars;
-    handle->make = MakeEditField;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, width, height);
+    pending.style = style;
+    pending.maxChars = maxChars;
+    return tk::AddControl(handle, std::move(pending), MakeEditField);
 }
 
 int HideEditField(Window field) { return tk::HideControl(field); }

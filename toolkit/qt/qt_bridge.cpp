@@ -175,6 +175,14 @@ std::vector<Window>& Controls() {
     return *controls;
 }
 
+Window AddControl(TkWindow* control, TkPending pending, void (*make)(TkWindow*)) {
+    control->pending = std::make_unique<TkPending>(std::move(pending));
+    control->make = make;
+    Controls().push_back(control);
+    if (!Offscreen(*control->pending)) Widget(control);
+    return control;
+}
+
 QWidget* Widget(Window control) {
     if (control == nullptr) return nullptr;
     if (control->pending && control->make != nullptr) {

@@ -109,6 +109,9 @@ void SetMainWindow(Window window);
 
 // Every control made, in creation order.
 std::vector<Window>& Controls();
+// Enters a control whose widget `make` builds from `pending`: at once when
+// the window is on the screen, else when it is first shown or needed.
+Window AddControl(TkWindow* control, TkPending pending, void (*make)(TkWindow*));
 // The widget of a control, made now if it was still pending; null for a
 // null handle.
 QWidget* Widget(Window control);
