@@ -2,11 +2,12 @@
 //
 //   startup-watch [--unmanaged] X Y RRGGBB PROGRAM [ARG...]
 //
-// Starts PROGRAM and waits for its top-level window (at least 1000 x 600) to
+// Starts PROGRAM and waits for its top-level window (at least 1000 x 500) to
 // be mapped (with --unmanaged also a window that no window manager is to
-// manage, as Wine maps the windows whose frames it draws itself), then reads the pixel at (X, Y) of the window's client area (the
-// lowest 600 rows of the window) from the X server until it has the colour
-// RRGGBB: then the first paint has reached the screen. Prints
+// manage, as Wine maps the windows whose frames it draws itself), then reads
+// the pixel at (X, Y) of the window from the X server until it has the colour
+// RRGGBB: then the first paint has reached the screen. Y counts from the window's top, or from its bottom when negative
+// (-1 is the lowest row). Prints
 //
 //   mapped MS painted MS pid PID window 0xID
 //
@@ -35,7 +36,7 @@
 
 namespace {
 
-constexpr int kClientHeight = 600;
+constexpr int kMinWidth = 1000, kMinHeight = 500;
 constexpr double kTimeoutMs = 30000.0;
 
 double Now() {
@@ -62,7 +63,7 @@ Window MappedWindow(Display* display) {
         if (event.type != MapNotify) continue;
         XWindowAttributes a;
         if (!XGetWindowAttributes(display, event.xmap.window, &a)) continue;
-        if ((g_unmanaged || !a.override_redirect) && a.width >= 1000 && a.height >= kClientHeight)
+        if ((g_unmanaged || !a.override_redirect) && a.width >= kMinWidth && a.height >= kMinHeight)
             return event.xmap.window;
     }
     return 0;
@@ -72,7 +73,7 @@ Window MappedWindow(Display* display) {
 long Pixel(Display* display, Window window, int x, int y) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(display, window, &a) || a.map_state != IsViewable) return -1;
-    const int wy = a.height - kClientHeight + y;
+    const int wy = y < 0 ? a.height + y : y;
     if (x < 0 || x >= a.width || wy < 0 || wy >= a.height) return -1;
     XImage* image = XGetImage(display, window, x, wy, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return -1;

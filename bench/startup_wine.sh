@@ -85,11 +85,11 @@ eval "$("$session" env "$prefix")"
 wine64 "$floor" hidden >/dev/null 2>&1 &
 keeper_pid=$!
 
-# startup-watch reads its pixel in the lowest 600 rows of the window; under
+# startup-watch counts a negative y from the window's bottom row (-1). Under
 # Wine the window is 1006 wide and its client area 1000 x 594, inside a
-# 3-pixel frame: client (x, y) is (x + 3, y + 3) there.
-app_pixel=($((app_x + 3)) $((262 + 3)) 009696)
-floor_pixel=($((500 + 3)) $((300 + 3)) 009696)
+# 3-pixel frame: client (x, y) is (x + 3, y - 597) there.
+app_pixel=($((app_x + 3)) $((262 - 597)) 009696)
+floor_pixel=($((500 + 3)) $((300 - 597)) 009696)
 
 # measure NAME PIXEL-X PIXEL-Y RRGGBB PROGRAM: starts the program under
 # wine64, ends it once its first paint shows; appends "MAPPED PAINTED" (ms)

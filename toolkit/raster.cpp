@@ -3,10 +3,10 @@
 // The rules are GDI's, as Windows draws with a one-pixel pen: the Windows
 // program draws with GDI itself, and both canvases show the same pixels.
 //
-// Coordinates arrive as int but every sum and difference is taken in 64 bits,
-// and the few products that can exceed 64 bits (line slopes and ellipse
-// radii for boxes the size of the whole int range) in 128 bits. All work is
-// bounded by the image size or a constant, not by the size of the figure.
+// Coordinates arrive as int and everything is worked out exactly in 64 bits,
+// but for the rule of ellipses in boxes beyond 65536 pixels, whose products
+// reach 124 bits and are taken in 128 (see RowHalfWidth). All work is bounded
+// by the image size or a constant, not by the size of the figure.
 #include "toolkit/raster.h"
 
 #include <algorithm>
@@ -105,12 +105,15 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
     // Minor offset q(i) = i m / n rounded, kept as quotient and remainder of
     // (2 i m + n) / 2n and advanced by 2m per step. A half rounds down where
     // the minor coordinate grows, up (to the lower coordinate) where it
-    // shrinks.
+    // shrinks. At the first step, 2 first m + n is split as
+    // 2n (first m / n) + (2 (first m % n) + n): first m stays below 2^63, as
+    // `first` is at most 2^31 (the start is an int) and m below 2^32.
     const Int64 twoN = 2 * n;
     const Int64 twoM = 2 * m;
-    const Wide numerator = Wide(2) * first * m + n - (sb > 0 ? 1 : 0);
-    Int64 q = static_cast<Int64>(numerator / twoN);
-    Int64 rem = static_cast<Int64>(numerator % twoN);
+    const Int64 product = first * m;
+    const Int64 part = 2 * (product % n) + n - (sb > 0 ? 1 : 0);   // 0 .. 3n
+    Int64 q = product / n + part / twoN;
+    Int64 rem = part % twoN;
 
     const std::ptrdiff_t stepA = xMajor ? 3 : image.stride;
     const std::ptrdiff_t stepB = xMajor ? image.stride : 3;
@@ -201,7 +204,10 @@ struct EllipseBox {
 };
 
 // Half-width of row j in doubled units, for boxes beyond kTracedLimit: the
-// figure covers columns ((w-1) - U) / 2 .. ((w-1) + U) / 2.
+// figure covers columns ((w-1) - U) / 2 .. ((w-1) + U) / 2. The test
+// U^2 h^2 <= w^2 (h^2 - v^2) takes 128 bits for every box this rule draws
+// (w^2 h^2 passes 2^64 beyond kTracedLimit), and bounding the box would
+// change the figure.
 Int64 RowHalfWidth(const EllipseBox& box, Int64 j)
 {
     const Int64 v = 2 * j - (box.h - 1);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -106,30 +107,9 @@ int SetPushButtonText(Window button, const char* text) {
     return 0;
 }
 
-int SetPushButtonFont(Window control, Font font) {
-    if (control == nullptr) return 0;
-    if (TkPending* p = control->pending.get()) {
-        p->font = font;
-        p->hasFont = true;
-        return 0;
-    }
-    if (control->widget == nullptr) return 0;
-    control->widget->setFont(tk::QtFont(font));
-    return 0;
-}
+int SetPushButtonFont(Window control, Font font) { return tk::SetControlFont(control, font); }
 
-int HidePushButton(Window control) {
-    if (control == nullptr) return 1;
-    if (TkPending* p = control->pending.get()) {
-        bool wasHidden = !p->visible;
-        p->visible = false;
-        return wasHidden ? 1 : 0;
-    }
-    if (control->widget == nullptr) return 1;
-    bool wasHidden = control->widget->isHidden();
-    control->widget->hide();
-    return wasHidden ? 1 : 0;
-}
+int HidePushButton(Window control) { return tk::HideControl(control); }
 
 namespace {
 
@@ -171,34 +151,19 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     std::uint32_t style = OptionButtonStyle(kind);
     auto* handle = new TkWindow{TkKind::OptionButton};
     handle->commandId = commandId;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, 0, 0);
-    handle->pending->style = style;
-    handle->pending->text = label;
-    handle->pending->sizingText = label;
-    handle->pending->visible = style != 0;
-    handle->make = MakeOptionButton;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, 0, 0);
+    pending.style = style;
+    pending.text = label;
+    pending.sizingText = label;
+    pending.visible = style != 0;
+    return tk::AddControl(handle, std::move(pending), MakeOptionButton);
 }
 
-int HideOptionButton(Window button) { return HidePushButton(button); }
+int HideOptionButton(Window button) { return tk::HideControl(button); }
 
-int ShowOptionButton(Window button) {
-    if (button == nullptr) return 0;
-    if (TkPending* p = button->pending.get()) {
-        bool wasVisible = p->visible;
-        p->visible = true;
-        if (!tk::Offscreen(*p)) tk::Widget(button);
-        return wasVisible ? 1 : 0;
-    }
-    if (button->widget == nullptr) return 0;
-    bool wasVisible = !button->widget->isHidden();
-    button->widget->show();
-    return wasVisible ? 1 : 0;
-}
+int ShowOptionButton(Window button) { return tk::ShowControl(button); }
 
 int CheckOptionButton(Window button) {
     if (button == nullptr) return 0;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -309,43 +310,17 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     auto* handle = new TkWindow{TkKind::Edit};
     handle->commandId = 1;
     handle->digitsOnly = (style & ES_NUMBER) != 0;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, width, height);
-    handle->pending->style = style;
-    handle->pending->maxChars = maxChars;
-    handle->make = MakeEditField;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, width, height);
+    pending.style = style;
+    pending.maxChars = maxChars;
+    return tk::AddControl(handle, std::move(pending), MakeEditField);
 }
 
-int HideEditField(Window field) {
-    if (field == nullptr) return 1;
-    if (TkPending* p = field->pending.get()) {
-        bool wasHidden = !p->visible;
-        p->visible = false;
-        return wasHidden ? 1 : 0;
-    }
-    if (field->widget == nullptr) return 1;
-    bool wasHidden = field->widget->isHidden();
-    field->widget->hide();
-    return wasHidden ? 1 : 0;
-}
+int HideEditField(Window field) { return tk::HideControl(field); }
 
-int ShowEditField(Window field) {
-    if (field == nullptr) return 0;
-    if (TkPending* p = field->pending.get()) {
-        bool wasVisible = p->visible;
-        p->visible = true;
-        if (!tk::Offscreen(*p)) tk::Widget(field);
-        return wasVisible ? 1 : 0;
-    }
-    if (field->widget == nullptr) return 0;
-    bool wasVisible = !field->widget->isHidden();
-    field->widget->show();
-    return wasVisible ? 1 : 0;
-}
+int ShowEditField(Window field) { return tk::ShowControl(field); }
 
 void FocusEditField(Window field) {
     if (field == nullptr) return;
@@ -384,17 +359,7 @@ void GetEditFieldText(Window field, std::string& buffer) {
         buffer.resize(static_cast<std::size_t>(edit->maxLength()));
 }
 
-int SetEditFieldFont(Window field, Font font) {
-    if (field == nullptr) return 0;
-    if (TkPending* p = field->pending.get()) {
-        p->font = font;
-        p->hasFont = true;
-        return 0;
-    }
-    if (field->widget == nullptr) return 0;
-    field->widget->setFont(tk::QtFont(font));
-    return 0;
-}
+int SetEditFieldFont(Window field, Font font) { return tk::SetControlFont(field, font); }
 
 namespace tk {
 
