@@ -6,8 +6,9 @@
 // be mapped (with --unmanaged also a window that no window manager is to
 // manage, as Wine maps the windows whose frames it draws itself), then reads
 // the pixel at (X, Y) of the window from the X server until it has the colour
-// RRGGBB: then the first paint has reached the screen. Y counts from the window's top, or from its bottom when negative
-// (-1 is the lowest row). Prints
+// RRGGBB: then the first paint has reached the screen. Y counts from the
+// window's top, or from its bottom when negative (-1 is the lowest row).
+// Prints
 //
 //   mapped MS painted MS pid PID window 0xID
 //
