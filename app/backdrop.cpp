@@ -4,11 +4,8 @@
 #include "app/backdrop.h"
 
 #include "app/graph.h"
-#include "app/screens.h"
 #include "app/shell.h"
-#include "toolkit/button.h"
 #include "toolkit/draw.h"
-#include "toolkit/edit.h"
 
 #include <span>
 
@@ -53,9 +50,8 @@ constexpr Fill kPanels[] = {
 };
 
 // Sunken frames: two dark lines top and left, one light line bottom and right.
-constexpr Line kFrames[] = {
-    {0, 0, 1000, 0, kTextBlack},
-    // left panel
+// The left panel's frame; its second line is the inner top one.
+constexpr Line kLeftPanelFrame[] = {
     {10, 10, 165, 10, kFrameOuter},
     {11, 11, 164, 11, kFrameInner},
     {10, 33, 165, 33, kTitleRule},
@@ -63,6 +59,10 @@ constexpr Line kFrames[] = {
     {11, 11, 11, 505, kFrameInner},
     {10, 505, 165, 505, kFrameLight},
     {165, 10, 165, 506, kFrameLight},
+};
+
+constexpr Line kTopEdge = {0, 0, 1000, 0, kTextBlack};
+constexpr Line kRightFrames[] = {
     // upper right panel
     {175, 10, 973, 10, kFrameOuter},
     {176, 11, 972, 11, kFrameInner},
@@ -128,6 +128,11 @@ constexpr Step kSplitPage[] = {
 
 }  // namespace
 
+void DrawLeftPanelFrame(Window window, Colour innerTop) {
+    for (const Line& l : kLeftPanelFrame)
+        DrawLine(window, l.x1, l.y1, l.x2, l.y2, &l == &kLeftPanelFrame[1] ? innerTop : l.colour);
+}
+
 void DrawBackdrop(Window window, double graphOffset) {
     SetDrawTarget(window, "MEMORY");
     SetMemoryDC(g_shell.canvas);
@@ -138,7 +143,9 @@ void DrawBackdrop(Window window, double graphOffset) {
     // window grey the start page leaves.
     FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
     DrawFills(window, kPanels);
-    DrawLines(window, kFrames);
+    DrawLines(window, std::span(&kTopEdge, 1));
+    DrawLeftPanelFrame(window);
+    DrawLines(window, kRightFrames);
 
     if (g_shell.backdropMode == kModeGrid) {
         DrawFrequencyGrid(window, 1, graphOffset);
@@ -163,15 +170,4 @@ void DrawBackdrop(Window window, double graphOffset) {
                      0);
 
     SetDrawTarget(window, "CLIENT");
-}
-
-void HideAllControls(Window /*window*/) {
-    // Screens not built yet have no record, and controls not made yet are
-    // null; both are skipped. The close button is not a screen's control.
-    for (const ScreenEntry& entry : AllScreens()) {
-        for (Window field : entry.screen->fieldHandles)
-            if (field != nullptr) HideEditField(field);
-        for (Window option : entry.screen->optionHandles)
-            if (option != nullptr) HideOptionButton(option);
-    }
 }

@@ -1,5 +1,5 @@
 // The page backdrop: panels, frames, the grid on graph pages, the splash and
-// the maker line; and the hiding of every screen's controls.
+// the maker line.
 #pragma once
 
 #include "toolkit/window.h"
@@ -8,9 +8,10 @@ inline constexpr int kModePlain = 600;
 inline constexpr int kModeGrid = 601;
 inline constexpr int kModeGridSplit = 603;
 
+// The left panel's sunken frame and title rule. The baffle-step page draws
+// it again over its curve, with the inner top line in a grey of its own.
+void DrawLeftPanelFrame(Window window, Colour innerTop = 0x7A7A7A);
+
 // Draws into the canvas in the current backdrop mode; leaves the target at
 // "CLIENT" and requests no repaint.
 void DrawBackdrop(Window window, double graphOffset);
-// Hides every input field and option button of every screen (not the close
-// button).
-void HideAllControls(Window window);

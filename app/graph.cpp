@@ -147,15 +147,18 @@ int DrawFrequencyGrid(Window window, int levelScale, double offset) {
     DrawLine(window, left, kGridBottom, right, kGridBottom, kGridBlack);
 
     Font small = AppFont(FontRole::Small);
-    if (levelScale == 1) {
-        for (const GridLabel& label : kLevelLabels)
-            DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack, small, 0);
-    }
+    if (levelScale == 1) DrawLevelScale(window, offset);
     // The unit stays put whatever the shift.
     DrawString(window, 178, 313, "dB", kGridBlack, small, 0);
     for (const GridLabel& label : kFrequencyLabels)
         DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack, small, 0);
     return 0;
+}
+
+void DrawLevelScale(Window window, double offset) {
+    for (const GridLabel& label : kLevelLabels)
+        DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack,
+                   AppFont(FontRole::Small), 0);
 }
 
 int FrequencyToGraphOffset(Window /*window*/, double hertz) {

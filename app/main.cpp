@@ -1,5 +1,6 @@
 // Program entry: open the window and run the message loop.
 
+#include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/window.h"
 

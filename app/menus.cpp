@@ -2,6 +2,7 @@
 // in the current language, at start and after every language command.
 #include "app/menus.h"
 
+#include "app/commands.h"
 #include "app/shell.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -57,12 +58,12 @@ std::array<const char*, kSlotCount> g_slots{};
 struct Entry {
     int slot;           // 0: the fixed text below
     const char* text;
-    unsigned id;
+    int id;
 };
 
 void AddEntries(Menu popup, std::initializer_list<Entry> entries) {
     for (const Entry& e : entries)
-        AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, e.id);
+        AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, unsigned(e.id));
 }
 
 }  // namespace
@@ -86,34 +87,41 @@ void BuildMenuBar(Window window) {
     Menu bar = CreateMenuBar();
 
     Menu language = AddMenuPopup(bar, MenuTextSlot(1));
-    AddEntries(language, {{0, "Svenska", 2101}, {0, "English", 2102}});
+    AddEntries(language, {{0, "Svenska", command::kSwedish}, {0, "English", command::kEnglish}});
 
     Menu loudspeaker = AddMenuPopup(bar, MenuTextSlot(2));
-    AddEntries(loudspeaker, {{3, nullptr, 500},
-                             {0, "NotchFilter", 507},
-                             {0, "Baffelsteg", 505},
-                             {0, "Baffelsteg kompensation", 506}});
+    AddEntries(loudspeaker, {{3, nullptr, command::kConjugateLink},
+                             {0, "NotchFilter", command::kNotchFilter},
+                             {0, "Baffelsteg", command::kBaffleStep},
+                             {0, "Baffelsteg kompensation", command::kBaffleStepCompensation}});
     InsertMenuSeparator(loudspeaker, 5);
-    AddEntries(loudspeaker, {{4, nullptr, 501}, {5, nullptr, 502}, {6, nullptr, 503}});
+    AddEntries(loudspeaker, {{4, nullptr, command::kCrossover6dB},
+                             {5, nullptr, command::kCrossover12dB},
+                             {6, nullptr, command::kCrossover18dB}});
     // Position 10 lies past the eight entries: the popup ends with a rule.
     InsertMenuSeparator(loudspeaker, 10);
 
     Menu electronics = AddMenuPopup(bar, MenuTextSlot(7));
-    AddEntries(electronics, {{8, nullptr, 1001}});
+    AddEntries(electronics, {{8, nullptr, command::kAmplifierPower}});
     InsertMenuSeparator(electronics, 2);
-    AddEntries(electronics, {{9, nullptr, 1003}, {10, nullptr, 1005}, {11, nullptr, 1015}});
+    AddEntries(electronics, {{9, nullptr, command::kWireResistance},
+                             {10, nullptr, command::kResistorsParallel},
+                             {11, nullptr, command::kCapacitorsSeries}});
     InsertMenuSeparator(electronics, 6);
-    AddEntries(electronics, {{12, nullptr, 1017},
-                             {13, nullptr, 1022},
-                             {14, nullptr, 1027},
-                             {15, nullptr, 1035},
-                             {16, nullptr, 1043},
-                             {17, nullptr, 1048}});
+    AddEntries(electronics, {{12, nullptr, command::kRcLowPass},
+                             {13, nullptr, command::kRcHighPass},
+                             {14, nullptr, command::kRcBandPass},
+                             {15, nullptr, command::kRcNotch},
+                             {16, nullptr, command::kRcZobel},
+                             {17, nullptr, command::kThiele}});
     InsertMenuSeparator(electronics, 13);
-    AddEntries(electronics, {{18, nullptr, 1130}});
+    AddEntries(electronics, {{18, nullptr, command::kAirCoil}});
 
     Menu about = AddMenuPopup(bar, MenuTextSlot(19));
-    AddEntries(about, {{20, nullptr, 0}, {21, nullptr, 0}, {22, nullptr, 0}, {0, kHomePage, 1050}});
+    AddEntries(about, {{20, nullptr, 0},
+                       {21, nullptr, 0},
+                       {22, nullptr, 0},
+                       {0, kHomePage, command::kHomePage}});
 
     AttachMenuBar(window, bar);
 }

@@ -1,8 +1,8 @@
-// The screen table: init-pass order and ENTER run counts.
+// The screen table: every page in init-pass order, and the hiding of all
+// their controls, which every page change begins with.
 
 #include "screens.h"
 
-#include "app/shell.h"
 #include "calc/electronics/air_coil.h"
 #include "calc/electronics/amplifier_power.h"
 #include "calc/electronics/capacitors_series.h"
@@ -21,35 +21,37 @@
 #include "calc/loudspeaker/crossover_18db.h"
 #include "calc/loudspeaker/crossover_6db.h"
 #include "calc/loudspeaker/notch_filter.h"
+#include "toolkit/button.h"
+#include "toolkit/edit.h"
 
 namespace {
 
-const ScreenEntry kScreens[] = {
-    {500, 1, &g_conjugateLink},    {507, 1, &g_notchFilter},
-    {505, 1, &g_baffleStep},       {506, 1, &g_baffleStepCompensation},
-    {501, 2, &g_crossover6dB},     {502, 2, &g_crossover12dB},
-    {503, 2, &g_crossover18dB},    {1001, 2, &g_amplifierPower},
-    {1003, 2, &g_wireResistance},  {1005, 2, &g_resistorsParallel},
-    {1015, 2, &g_capacitorsSeries}, {1017, 2, &g_rcLowPass},
-    {1022, 2, &g_rcHighPass},      {1027, 2, &g_rcBandPass},
-    {1035, 4, &g_rcNotch},         {1043, 2, &g_rcZobel},
-    {1048, 2, &g_thiele},          {1130, 2, &g_airCoil},
+Screen* const kScreens[] = {
+    &g_conjugateLink,   &g_notchFilter,       &g_baffleStep,        &g_baffleStepCompensation,
+    &g_crossover6dB,    &g_crossover12dB,     &g_crossover18dB,     &g_amplifierPower,
+    &g_wireResistance,  &g_resistorsParallel, &g_capacitorsSeries,  &g_rcLowPass,
+    &g_rcHighPass,      &g_rcBandPass,        &g_rcNotch,           &g_rcZobel,
+    &g_thiele,          &g_airCoil,
 };
 
 }  // namespace
 
-std::span<const ScreenEntry> AllScreens() { return kScreens; }
+std::span<Screen* const> AllScreens() { return kScreens; }
 
-const ScreenEntry* FindScreen(int id) {
-    for (const ScreenEntry& entry : kScreens) {
-        if (entry.id == id) return &entry;
+Screen* FindScreen(int id) {
+    for (Screen* screen : kScreens) {
+        if (screen->id == id) return screen;
     }
     return nullptr;
 }
 
-bool RunScreenById(Window window, int id) {
-    const ScreenEntry* entry = FindScreen(id);
-    if (entry == nullptr) return false;
-    RunScreen(window, *entry->screen);
-    return true;
+void HideAllControls(Window /*window*/) {
+    // Controls not made yet (the first screens of the init pass) are null
+    // and skipped. The close button is not a screen's control.
+    for (const Screen* screen : kScreens) {
+        for (Window field : screen->fieldHandles)
+            if (field != nullptr) HideEditField(field);
+        for (Window option : screen->optionHandles)
+            if (option != nullptr) HideOptionButton(option);
+    }
 }

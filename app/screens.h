@@ -1,19 +1,10 @@
-// The eighteen calculator screens in init-pass order, with the number of
-// full runs an ENTER asks for.
+// The eighteen calculator screens in init-pass order.
 #pragma once
 
 #include "calc/electronics/screen.h"
-#include "toolkit/window.h"
 
 #include <span>
 
-struct ScreenEntry {
-    int id;
-    int enterRuns;
-    Screen* screen;
-};
-
-std::span<const ScreenEntry> AllScreens();
-const ScreenEntry* FindScreen(int id);
-// Runs the screen procedure of `id` once; false when there is none.
-bool RunScreenById(Window window, int id);
+std::span<Screen* const> AllScreens();
+// The screen whose id is `id`, or null.
+Screen* FindScreen(int id);

@@ -1,5 +1,5 @@
-// The program's shell: globals, fonts, the main window procedure and the
-// command dispatch.
+// The program's shell state: the globals every page reads, the six fonts and
+// the close button.
 #pragma once
 
 #include "toolkit/draw.h"
@@ -35,6 +35,3 @@ const char* FontRoleName(Font font);
 
 // Makes the six fonts and the close button.
 void CreateFonts(Window window);
-
-// Opens the main window (creation runs the init pass) and centres it.
-Window StartSelvaquin();

@@ -7,9 +7,10 @@
 // page gets typical values typed into its fields before anything is timed.
 
 #include "app/screens.h"
+#include "app/main_window.h"
 #include "app/shell.h"
-#include "toolkit/probe.h"
-#include "toolkit/qt_bridge.h"
+#include "toolkit/testing/probe.h"
+#include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 
@@ -59,22 +60,22 @@ Window g_app = nullptr;
 // Opens every page once and types its values, as a user would.
 bool FillPages() {
     for (const PageInput& page : kPages) {
-        const ScreenEntry* entry = FindScreen(page.id);
+        Screen* entry = FindScreen(page.id);
         if (entry == nullptr) {
             std::fprintf(stderr, "no screen %d\n", page.id);
             return false;
         }
-        RunScreenById(g_app, page.id);
+        RunScreen(g_app, *FindScreen(page.id));
         ProbeProcessEvents();
         for (std::size_t i = 0; i < page.fields.size(); ++i) {
-            FocusEditField(entry->screen->fieldHandles[i]);
+            FocusEditField(entry->fieldHandles[i]);
             if (!ProbeTypeText(page.fields[i])) {
                 std::fprintf(stderr, "page %d: field %zu takes no text\n", page.id, i);
                 return false;
             }
             ProbeProcessEvents();
         }
-        RunScreenById(g_app, page.id);
+        RunScreen(g_app, *FindScreen(page.id));
         ProbeProcessEvents();
         if (page.option != nullptr && !ProbeClickButton(page.option)) {
             std::fprintf(stderr, "page %d: no button %s\n", page.id, page.option);
@@ -89,10 +90,10 @@ bool FillPages() {
 // value labels drawn, repaint requested. The paint that follows is handled
 // outside the timing.
 void ScreenRun(benchmark::State& state, int id) {
-    RunScreenById(g_app, id);
+    RunScreen(g_app, *FindScreen(id));
     ProbeProcessEvents();
     for (auto _ : state) {
-        RunScreenById(g_app, id);
+        RunScreen(g_app, *FindScreen(id));
         state.PauseTiming();
         ProbeProcessEvents();
         state.ResumeTiming();
@@ -102,7 +103,7 @@ void ScreenRun(benchmark::State& state, int id) {
 // ENTER pressed in a field of the twin-T page: the key is forwarded, the
 // page runs four times and the window is painted.
 void EnterOnTwinT(benchmark::State& state) {
-    RunScreenById(g_app, 1035);
+    RunScreen(g_app, *FindScreen(1035));
     ProbeProcessEvents();
     for (auto _ : state) {
         if (!ProbePressKey("Return")) {
@@ -124,16 +125,16 @@ void WindowCreation(benchmark::State& state) {
         std::array<Window, kMaxOptions> options;
     };
     std::vector<Handles> keptHandles;
-    for (const ScreenEntry& entry : AllScreens())
-        keptHandles.push_back({entry.screen->fieldHandles, entry.screen->optionHandles});
+    for (Screen* entry : AllScreens())
+        keptHandles.push_back({entry->fieldHandles, entry->optionHandles});
     static int serial = 0;
 
     for (auto _ : state) {
         state.PauseTiming();
         g_shell = ShellState{};
-        for (const ScreenEntry& entry : AllScreens()) {
-            entry.screen->fieldHandles = {};
-            entry.screen->optionHandles = {};
+        for (Screen* entry : AllScreens()) {
+            entry->fieldHandles = {};
+            entry->optionHandles = {};
         }
         const std::size_t controlsBefore = tk::Controls().size();
         const std::string title = "Selvaquin benchmark " + std::to_string(++serial);
@@ -164,9 +165,9 @@ void WindowCreation(benchmark::State& state) {
 
     g_shell = kept;
     std::size_t i = 0;
-    for (const ScreenEntry& entry : AllScreens()) {
-        entry.screen->fieldHandles = keptHandles[i].fields;
-        entry.screen->optionHandles = keptHandles[i].options;
+    for (Screen* entry : AllScreens()) {
+        entry->fieldHandles = keptHandles[i].fields;
+        entry->optionHandles = keptHandles[i].options;
         ++i;
     }
 }

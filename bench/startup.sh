@@ -83,14 +83,19 @@ if [ "${#font_dirs[@]}" -gt 0 ]; then
 fi
 echo "fonts: $(fc-list | wc -l) faces${font_dirs[*]:+ (only ${font_dirs[*]})}"
 
-# The pixels that tell that the first paint is on the screen, in client
-# coordinates (the client is the lowest 600 rows of each window).
+# The pixels that tell that the first paint is on the screen: for Selvaquin
+# in its canvas, which shows under the menu bar (the driver says where in the
+# window), for the floor in its client, the lowest 600 rows of its window.
 app_pixel=(390 265 009696)     # the middle stroke of the S of the splash name
-floor_pixel=(330 52 FFFFFF)    # inside the line edit
-got=$(printf 'pixel %s %s\n' "${app_pixel[0]}" "${app_pixel[1]}" |
+floor_pixel=(330 $((52 - 600)) FFFFFF)    # inside the line edit, from the window's bottom
+got=$(printf 'pixel %s %s\nwindow\n' "${app_pixel[0]}" "${app_pixel[1]}" |
     QT_QPA_PLATFORM=offscreen "$drive" 2>/dev/null)
-[ "$got" = "pixel ${app_pixel[0]} ${app_pixel[1]} 0x969600" ] ||
-    fail "the splash has moved: the driver says '$got'"
+[ "$(head -n1 <<<"$got")" = "pixel ${app_pixel[0]} ${app_pixel[1]} 0x969600" ] ||
+    fail "the splash has moved: the driver says '$(head -n1 <<<"$got")'"
+read -r _ _ _ _ client_x client_y _ <<<"$(tail -n1 <<<"$got")"
+[[ "$client_x" =~ ^[0-9]+$ && "$client_y" =~ ^[0-9]+$ ]] ||
+    fail "the driver gave no window layout: '$(tail -n1 <<<"$got")'"
+app_pixel=($((client_x + app_pixel[0])) $((client_y + app_pixel[1])) "${app_pixel[2]}")
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -1,11 +1,14 @@
 // startup-watch: times a program's start from outside, in the X server.
 //
-//   startup-watch X Y RRGGBB PROGRAM [ARG...]
+//   startup-watch [--unmanaged] X Y RRGGBB PROGRAM [ARG...]
 //
-// Starts PROGRAM and waits for its top-level window (at least 1000 x 600) to
-// be mapped, then reads the pixel at (X, Y) of the window's client area (the
-// lowest 600 rows of the window) from the X server until it has the colour
-// RRGGBB: then the first paint has reached the screen. Prints
+// Starts PROGRAM and waits for its top-level window (at least 1000 x 500) to
+// be mapped (with --unmanaged also a window that no window manager is to
+// manage, as Wine maps the windows whose frames it draws itself), then reads
+// the pixel at (X, Y) of the window from the X server until it has the colour
+// RRGGBB: then the first paint has reached the screen. Y counts from the
+// window's top, or from its bottom when negative (-1 is the lowest row).
+// Prints
 //
 //   mapped MS painted MS pid PID window 0xID
 //
@@ -34,7 +37,7 @@
 
 namespace {
 
-constexpr int kClientHeight = 600;
+constexpr int kMinWidth = 1000, kMinHeight = 500;
 constexpr double kTimeoutMs = 30000.0;
 
 double Now() {
@@ -51,6 +54,8 @@ bool Exited(pid_t child) {
     return waitpid(child, &status, WNOHANG) == child;
 }
 
+bool g_unmanaged = false;
+
 // The top-level window the program mapped, or 0 while there is none.
 Window MappedWindow(Display* display) {
     while (XPending(display) > 0) {
@@ -59,7 +64,7 @@ Window MappedWindow(Display* display) {
         if (event.type != MapNotify) continue;
         XWindowAttributes a;
         if (!XGetWindowAttributes(display, event.xmap.window, &a)) continue;
-        if (!a.override_redirect && a.width >= 1000 && a.height >= kClientHeight)
+        if ((g_unmanaged || !a.override_redirect) && a.width >= kMinWidth && a.height >= kMinHeight)
             return event.xmap.window;
     }
     return 0;
@@ -69,7 +74,7 @@ Window MappedWindow(Display* display) {
 long Pixel(Display* display, Window window, int x, int y) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(display, window, &a) || a.map_state != IsViewable) return -1;
-    const int wy = a.height - kClientHeight + y;
+    const int wy = y < 0 ? a.height + y : y;
     if (x < 0 || x >= a.width || wy < 0 || wy >= a.height) return -1;
     XImage* image = XGetImage(display, window, x, wy, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return -1;
@@ -131,8 +136,12 @@ int PrintSum(const char* id) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--sum") return PrintSum(argv[2]);
+    if (argc > 1 && std::string_view(argv[1]) == "--unmanaged") {
+        g_unmanaged = true;
+        --argc, ++argv;
+    }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: startup-watch X Y RRGGBB PROGRAM [ARG...]\n");
+        std::fprintf(stderr, "usage: startup-watch [--unmanaged] X Y RRGGBB PROGRAM [ARG...]\n");
         return 2;
     }
     const int x = std::atoi(argv[1]);

@@ -10,8 +10,6 @@
 
 #include "window.h"
 
-#include <string>
-#include <vector>
 
 struct TkCanvas;
 struct TkFont;
@@ -36,37 +34,15 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
 int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height);
 int RepaintWindow(Window window, const char* keyword);
 
+// The effects an effect code of MakeFont and MakePointFont names: 1
+// italic, 2 underline, 3 strike-out, and 12, 13, 23, 123 for two or three of
+// them; any other code none.
+struct FontEffects {
+    bool italic, underline, strikeOut;
+};
+FontEffects FontEffectsForCode(int effect);
+
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face);
 Font MakePointFont(Window window, int points, int weight, int effect, int unused,
                    const char* face);
-
-// ---- Inspection, for tests, tools and the application's own checks --------
-
-struct FontInfo {
-    std::string family;   // the face actually used
-    int cellHeight;       // ascent + descent in pixels
-    int averageWidth;     // average character width in pixels
-    int weight;
-    bool italic, underline, strikeOut;
-};
-FontInfo DescribeFont(Font font);
-
-// 0x00BBGGRR of one pixel; -1 outside the image.
-long CanvasPixel(MemoryDC dc, int x, int y);
-int CanvasWidth(MemoryDC dc);
-int CanvasHeight(MemoryDC dc);
-// Writes the image as PNG; 0 on success.
-int SaveCanvasPng(MemoryDC dc, const char* path);
-// The client image of the main window (what the last paint showed).
-MemoryDC ClientImage(Window window);
-
-// A text drawn into a canvas; it counts as visible until a later FillBox on
-// the same canvas covers its point.
-struct CanvasText {
-    int x, y;
-    Font font;
-    Colour colour;
-    std::string text;   // Windows-1252
-};
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);

@@ -14,6 +14,15 @@
 // FieldInput (text.h) lets through: the first line, no control characters,
 // Windows-1252 only, digits only for "N.." fields, within the field's limit.
 // A focus move leaves a field's caret and selection as they were.
+//
+// On Windows the field is the platform's own edit control and takes text as
+// it does: a character Windows-1252 lacks becomes '?' or a look-alike; a
+// paste brings its first line, control characters and all; a digits-only
+// field refuses typed characters only; nothing can be dropped on it; a text
+// set from outside (by a screen reader) comes in whole, past the limit. F10
+// and keys pressed with Alt come as system keys and are not forwarded. The
+// context menu is the platform's, in the system's language (the Menu key
+// opens it where the platform does so: Wine does not).
 #pragma once
 
 #include "draw.h"
@@ -40,11 +49,7 @@ int SetEditFieldFont(Window field, Font font);
 
 // The texts of the fields' context menu, in Windows-1252, in this order:
 // Undo, Cut, Copy, Paste, Delete, Select All ('&' marks the access key).
-// Until set, they are English.
+// Until set, they are English. On Windows the fields have the platform's own
+// context menu, in the system's language, and this does nothing.
 inline constexpr int kEditMenuEntries = 6;
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]);
-
-// Control identifier every field reports (1).
-int EditFieldControlId(Window field);
-// The toolkit's key-pending flag (1 after TAB or ENTER until PassFocus uses it).
-int KeyPendingFlag();

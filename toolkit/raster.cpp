@@ -1,15 +1,19 @@
 // Pixel rules of the canvas on a plain 24-bit RGB image.
 //
-// Coordinates arrive as int but every sum and difference is taken in 64 bits,
-// and the few products that can exceed 64 bits (line slopes and ellipse
-// radii for boxes the size of the whole int range) in 128 bits. All work is
-// bounded by the image size, not by the size of the figure.
+// The rules are GDI's, as Windows draws with a one-pixel pen: the Windows
+// program draws with GDI itself, and both canvases show the same pixels.
+//
+// Coordinates arrive as int and everything is worked out exactly in 64 bits,
+// but for the rule of ellipses in boxes beyond 65536 pixels, whose products
+// reach 124 bits and are taken in 128 (see RowHalfWidth). All work is bounded
+// by the image size or a constant, not by the size of the figure.
 #include "toolkit/raster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -72,10 +76,13 @@ void FillRowClipped(RasterImage& image, Int64 y, Int64 left, Int64 right, std::u
 //
 // A line of n = max(|dx|, |dy|) steps sets one pixel per step i = 0 .. n-1.
 // Along the major axis the coordinate moves by one each step; along the minor
-// axis it is the rounded exact position, start + round(i * m / n) with m the
-// minor distance (halves round away from the start). Because each pixel is a
-// function of the end points and i alone, a clipped line sets exactly the
-// pixels of the unclipped one that fall inside the image.
+// axis it is the rounded exact position, start +- i * m / n with m the minor
+// distance, and an exact half goes to the lower coordinate (up for a line
+// that is more wide than high, left for one more high than wide), whichever
+// way the line runs: drawn either way, a line sets the same pixels but for
+// its end points. Because each pixel is a function of the end points and i
+// alone, a clipped line sets exactly the pixels of the unclipped one that
+// fall inside the image.
 
 void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0, int sb, Int64 n,
                     Int64 m, std::uint32_t colour)
@@ -95,13 +102,18 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
     if (first >= end)
         return;
 
-    // Minor offset q(i) = floor((2 i m + n) / 2n), kept as quotient and
-    // remainder and advanced by 2m per step.
+    // Minor offset q(i) = i m / n rounded, kept as quotient and remainder of
+    // (2 i m + n) / 2n and advanced by 2m per step. A half rounds down where
+    // the minor coordinate grows, up (to the lower coordinate) where it
+    // shrinks. At the first step, 2 first m + n is split as
+    // 2n (first m / n) + (2 (first m % n) + n): first m stays below 2^63, as
+    // `first` is at most 2^31 (the start is an int) and m below 2^32.
     const Int64 twoN = 2 * n;
     const Int64 twoM = 2 * m;
-    const Wide numerator = Wide(2) * first * m + n;
-    Int64 q = static_cast<Int64>(numerator / twoN);
-    Int64 rem = static_cast<Int64>(numerator % twoN);
+    const Int64 product = first * m;
+    const Int64 part = 2 * (product % n) + n - (sb > 0 ? 1 : 0);   // 0 .. 3n
+    Int64 q = product / n + part / twoN;
+    Int64 rem = part % twoN;
 
     const std::ptrdiff_t stepA = xMajor ? 3 : image.stride;
     const std::ptrdiff_t stepB = xMajor ? image.stride : 3;
@@ -125,21 +137,77 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
 
 // ---- Ellipses --------------------------------------------------------------
 //
-// Work in doubled coordinates about the centre of the box: a pixel in column
-// i and row j of a w x h box sits at u = 2i - (w-1), v = 2j - (h-1). The
-// figure holds the pixels whose centres lie in the ellipse through the box's
-// outer edges, u^2 h^2 + v^2 w^2 <= w^2 h^2, plus the middle row(s) and the
-// middle column(s) in full, so that even a thin box is touched on all four
-// sides. Every row is then one span centred in the box. The outline is made of
-// the figure's pixels that have a 4-neighbour outside the figure: a closed,
-// 8-connected ring one pixel thick.
+// GDI's ellipse in a w x h box: one of no more than one pixel either way is
+// not drawn; one of one or two pixels either way is the whole box in the
+// outline colour. Any other is traced in the box's right half from the end
+// of the middle row outward, a step at a time, with the error of the
+// midpoint test against the ellipse through the centres of the box's
+// outermost pixels (the stepping of A. Zingl's ellipse rasteriser, without
+// completing the tips): every row it reaches holds the outline pixels it
+// stepped through at its two ends and the fill between. A tall, narrow
+// ellipse may not reach its box's top and bottom rows.
+//
+// The trace takes a step per column and row of the box, so boxes larger than
+// kTracedLimit, which no page draws, are drawn by a rule that costs a step
+// per row of the image instead: the pixels whose centres lie in the ellipse
+// through the box's outer edges, plus the middle row(s) and column(s), the
+// outline being the pixels with a 4-neighbour outside. Both rules agree but
+// for pixels the ellipse passes within a hair of.
+
+constexpr Int64 kTracedLimit = Int64(1) << 16;
+
+// The outline run at the left end of a row, as box columns; `outer` is -1
+// for a row the trace does not reach. The right end is its mirror image.
+struct OutlineRun {
+    Int64 outer = -1, inner = -1;
+};
+
+// Rows 0 .. h-1 of a traced ellipse, w and h from 3 to kTracedLimit. Every
+// term stays below 2^53.
+std::vector<OutlineRun> TraceEllipse(Int64 w, Int64 h)
+{
+    std::vector<OutlineRun> rows(static_cast<std::size_t>(h));
+    const Int64 a = w - 1, b = h - 1, odd = b & 1;
+    Int64 left = 0, right = a;                         // outline columns, moving inward
+    Int64 below = (b + 1) / 2, above = below - odd;    // rows, moving outward
+    Int64 dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;   // error of a step across, down
+    Int64 error = dx + dy + odd * a * a;
+    const Int64 growX = 8 * b * b, growY = 8 * a * a;
+    auto mark = [&](Int64 row) {
+        if (row < 0 || row >= h)
+            return;
+        OutlineRun& run = rows[static_cast<std::size_t>(row)];
+        if (run.outer < 0)
+            run.outer = left;
+        run.inner = left;
+    };
+    do {
+        mark(below);
+        mark(above);
+        const Int64 twice = 2 * error;
+        if (twice <= dy) {
+            ++below;
+            --above;
+            error += dy += growY;
+        }
+        if (twice >= dx) {
+            ++left;
+            --right;
+            error += dx += growX;
+        }
+    } while (left <= right);
+    return rows;
+}
 
 struct EllipseBox {
     Int64 w, h;
 };
 
-// Half-width of row j in doubled units: the figure covers columns
-// ((w-1) - U) / 2 .. ((w-1) + U) / 2.
+// Half-width of row j in doubled units, for boxes beyond kTracedLimit: the
+// figure covers columns ((w-1) - U) / 2 .. ((w-1) + U) / 2. The test
+// U^2 h^2 <= w^2 (h^2 - v^2) takes 128 bits for every box this rule draws
+// (w^2 h^2 passes 2^64 beyond kTracedLimit), and bounding the box would
+// change the figure.
 Int64 RowHalfWidth(const EllipseBox& box, Int64 j)
 {
     const Int64 v = 2 * j - (box.h - 1);
@@ -159,6 +227,43 @@ Int64 RowHalfWidth(const EllipseBox& box, Int64 j)
     while (u > parity && Wide(u) * u * h2 > limit)
         u -= 2;
     return std::max(u, parity);   // the middle column(s) are always in
+}
+
+void LargeEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
+                  std::uint32_t fill, Int64 firstRow, Int64 endRow)
+{
+    const EllipseBox box{width, height};
+    const Int64 centre2 = box.w - 1;   // twice the centre column, box-relative
+    // Half-widths of the row above, this row and the row below; -1 for rows
+    // outside the box (no pixels).
+    auto halfWidth = [&](Int64 j) { return (j < 0 || j >= box.h) ? Int64(-1) : RowHalfWidth(box, j); };
+    Int64 above = halfWidth(firstRow - 1);
+    Int64 here = halfWidth(firstRow);
+    for (Int64 j = firstRow; j < endRow; ++j) {
+        const Int64 below = halfWidth(j + 1);
+        const Int64 row = Int64(y) + j;
+        const Int64 left = (centre2 - here) / 2;
+        const Int64 right = (centre2 + here) / 2;
+        // Pixels beyond the narrower neighbour row border the outside.
+        const Int64 neighbour = std::min(above, below);
+        if (outline == fill || neighbour < 0) {
+            FillRowClipped(image, row, x + left, x + right, neighbour < 0 ? outline : fill);
+        } else {
+            const Int64 innerLeft = (centre2 - neighbour) / 2;    // first column inside both neighbours
+            const Int64 innerRight = (centre2 + neighbour) / 2;
+            const Int64 leftEnd = std::max(left, innerLeft - 1);
+            const Int64 rightStart = std::min(right, innerRight + 1);
+            if (leftEnd + 1 >= rightStart) {
+                FillRowClipped(image, row, x + left, x + right, outline);
+            } else {
+                FillRowClipped(image, row, x + left, x + leftEnd, outline);
+                FillRowClipped(image, row, x + leftEnd + 1, x + rightStart - 1, fill);
+                FillRowClipped(image, row, x + rightStart, x + right, outline);
+            }
+        }
+        above = here;
+        here = below;
+    }
 }
 
 }  // namespace
@@ -217,45 +322,35 @@ void RasterFill(RasterImage& image, int x, int y, int width, int height, std::ui
 void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
                    std::uint32_t fill)
 {
-    if (!HasPixels(image) || width <= 0 || height <= 0)
+    if (!HasPixels(image) || width <= 0 || height <= 0 || (width == 1 && height == 1))
         return;
-    const EllipseBox box{width, height};
     // Rows of the box that are inside the image.
     const Int64 firstRow = std::max<Int64>(0, -Int64(y));
-    const Int64 endRow = std::min<Int64>(box.h, Int64(image.height) - y);
+    const Int64 endRow = std::min<Int64>(height, Int64(image.height) - y);
     if (firstRow >= endRow || Int64(x) >= image.width || Int64(x) + width <= 0)
         return;
-
-    const Int64 centre2 = box.w - 1;   // twice the centre column, box-relative
-    // Half-widths of the row above, this row and the row below; -1 for rows
-    // outside the box (no pixels).
-    auto halfWidth = [&](Int64 j) { return (j < 0 || j >= box.h) ? Int64(-1) : RowHalfWidth(box, j); };
-    Int64 above = halfWidth(firstRow - 1);
-    Int64 here = halfWidth(firstRow);
+    if (width <= 2 || height <= 2) {
+        RasterFill(image, x, y, width, height, outline);
+        return;
+    }
+    if (width > kTracedLimit || height > kTracedLimit) {
+        LargeEllipse(image, x, y, width, height, outline, fill, firstRow, endRow);
+        return;
+    }
+    const std::vector<OutlineRun> rows = TraceEllipse(width, height);
+    const Int64 last = width - 1;   // the box's last column, box-relative
     for (Int64 j = firstRow; j < endRow; ++j) {
-        const Int64 below = halfWidth(j + 1);
+        const OutlineRun& run = rows[static_cast<std::size_t>(j)];
+        if (run.outer < 0)
+            continue;
         const Int64 row = Int64(y) + j;
-        const Int64 left = (centre2 - here) / 2;
-        const Int64 right = (centre2 + here) / 2;
-        // Pixels beyond the narrower neighbour row border the outside.
-        const Int64 neighbour = std::min(above, below);
-        if (outline == fill || neighbour < 0) {
-            FillRowClipped(image, row, x + left, x + right, neighbour < 0 ? outline : fill);
+        if (outline == fill || run.inner + 1 >= last - run.inner) {
+            FillRowClipped(image, row, x + run.outer, x + last - run.outer, outline);
         } else {
-            const Int64 innerLeft = (centre2 - neighbour) / 2;    // first column inside both neighbours
-            const Int64 innerRight = (centre2 + neighbour) / 2;
-            const Int64 leftEnd = std::max(left, innerLeft - 1);
-            const Int64 rightStart = std::min(right, innerRight + 1);
-            if (leftEnd + 1 >= rightStart) {
-                FillRowClipped(image, row, x + left, x + right, outline);
-            } else {
-                FillRowClipped(image, row, x + left, x + leftEnd, outline);
-                FillRowClipped(image, row, x + leftEnd + 1, x + rightStart - 1, fill);
-                FillRowClipped(image, row, x + rightStart, x + right, outline);
-            }
+            FillRowClipped(image, row, x + run.outer, x + run.inner, outline);
+            FillRowClipped(image, row, x + run.inner + 1, x + last - run.inner - 1, fill);
+            FillRowClipped(image, row, x + last - run.inner, x + last - run.outer, outline);
         }
-        above = here;
-        here = below;
     }
 }
 

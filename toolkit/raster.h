@@ -5,7 +5,12 @@
 //   a line from a point to itself sets nothing.
 // - A box sets exactly width x height pixels: x .. x+width-1, y .. y+height-1.
 // - An ellipse is inscribed in the box x .. x+width-1, y .. y+height-1: its
-//   outline in one colour, its interior in another.
+//   outline in one colour, its interior in another. As GDI draws them, a
+//   1 x 1 ellipse sets nothing, one of 1 or 2 pixels either way is all
+//   outline, and a tall, narrow one may stop short of the box's top and
+//   bottom rows.
+//
+// The rules are GDI's, the platform's own on Windows.
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <system_error>
 
@@ -104,6 +105,29 @@ std::string& FormatNumber(std::string& dest, double value, int decimals) {
     return dest;
 }
 
+#ifdef _WIN32
+
+// The C runtime's strtod of mingw-w64 is the C99 one (hexadecimal, inf, nan,
+// correctly rounded), but it reads the decimal point of the process's
+// locale; msvcrt's own _strtod_l, which takes a locale, knows neither
+// hexadecimal nor inf and nan. Nothing in the program sets a locale, so the
+// point is '.'; should anything set one with another point, the text is read
+// as if that point were a '.', and its own points stop the number.
+double ParseNumber(const char* text) {
+    if (text == nullptr) return 0.0;
+    const char* point = std::localeconv()->decimal_point;
+    if (point == nullptr || std::strcmp(point, ".") == 0 || std::strlen(point) != 1)
+        return std::strtod(text, nullptr);
+    std::string translated(text);
+    for (char& c : translated) {
+        if (c == point[0]) c = '\x01';
+        else if (c == '.') c = point[0];
+    }
+    return std::strtod(translated.c_str(), nullptr);
+}
+
+#else
+
 namespace {
 
 locale_t ClassicLocale() {
@@ -119,6 +143,8 @@ double ParseNumber(const char* text) {
     if (classic == static_cast<locale_t>(0)) return std::strtod(text, nullptr);
     return strtod_l(text, nullptr, classic);
 }
+
+#endif
 
 // ---- Windows-1252 ----------------------------------------------------------
 

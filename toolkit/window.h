@@ -36,8 +36,9 @@ LResult MainWindowProc(Window window, unsigned message, WParam wParam, LParam lP
 // the program makes its fonts with: only those, the faces of the toolkit's own
 // fonts and DejaVu Sans, which stands in for any face that is missing, are
 // loaded, however many fonts the machine has (where none of them is
-// installed, every font is). Returns 0 when ready; when no display can be
-// opened it prints one line to stderr and returns 1.
+// installed, every font is). On Windows the platform's own font list serves
+// and the faces ask for nothing. Returns 0 when ready; when no display can
+// be opened it prints one line to stderr and returns 1.
 int InitToolkit(int& argc, char** argv, const char* platform,
                 std::initializer_list<const char*> faces);
 

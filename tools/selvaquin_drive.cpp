@@ -8,6 +8,10 @@
 //                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
+//   cells          print where the canvas texts show: for each text drawn
+//                  that still shows in part (also one whose point a box
+//                  covered), the box of what shows of its cell and letters;
+//                  the platform's fonts decide, so this is apart from the dump
 //   menus          print the menu bar
 //   pixel X Y      print one canvas pixel
 //   png PATH       save the canvas as PNG
@@ -22,18 +26,22 @@
 // transcript is flushed as soon as its line is done, so the driver can be
 // run interactively. A bad line stops the driver with exit code 2.
 
+#include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
-#include "toolkit/probe.h"
+#include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -174,6 +182,88 @@ std::string DoDump(Context&, std::string_view) {
     return {};
 }
 
+// A text's cell and letters as pixels relative to its point: the text drawn
+// alone on a blank canvas, on an opaque background.
+struct TextShape {
+    std::vector<std::pair<int, int>> pixels;
+    int left = 0, top = 0, right = -1, bottom = -1;
+};
+
+TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
+    // Room for the widest text a page draws (a result of 299 digits), and
+    // for letters reaching above their point or well below it.
+    constexpr int kWidth = 3072, kHeight = 128, kX = 32, kY = 32;
+    static MemoryDC scratch = nullptr;
+    MemoryDC page = SetMemoryDC(nullptr);
+    if (scratch == nullptr) scratch = CreateCanvas(window, kWidth, kHeight, 0x000000);
+    SetMemoryDC(scratch);
+    SetDrawTarget(window, "MEMORY");
+    FillBox(window, 0, 0, kWidth, kHeight, 0x000000);
+    DrawString(window, kX, kY, text.c_str(), 0xFFFFFF, font, 0xFFFFFF);
+    SetDrawTarget(window, "CLIENT");
+    SetMemoryDC(page);
+    const ProbeImage image = ProbeCanvasImage(scratch);
+    TextShape shape;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (image.pixels[static_cast<std::size_t>(y) * kWidth + x] != 0) shape.pixels.emplace_back(x - kX, y - kY);
+    for (auto [x, y] : shape.pixels) {
+        if (shape.right < shape.left) shape.left = shape.right = x, shape.top = shape.bottom = y;
+        shape.left = std::min(shape.left, x), shape.right = std::max(shape.right, x);
+        shape.top = std::min(shape.top, y), shape.bottom = std::max(shape.bottom, y);
+    }
+    return shape;
+}
+
+std::string DoCells(Context& context, std::string_view) {
+    const int width = CanvasWidth(g_shell.canvas), height = CanvasHeight(g_shell.canvas);
+    const std::vector<CanvasDrawing> history = CanvasHistory(g_shell.canvas);
+    std::map<std::pair<TkFont*, std::string>, TextShape> shapes;
+    auto inside = [](const CanvasDrawing& box, long long x, long long y) {
+        return x >= box.x && y >= box.y && x < static_cast<long long>(box.x) + box.width &&
+               y < static_cast<long long>(box.y) + box.height;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        if (history[i].isBox) continue;
+        const CanvasText& text = history[i].text;
+        // Boxes filled later over any part of where the text's letters may be.
+        auto found = shapes.find({text.font, text.text});
+        if (found == shapes.end())
+            found = shapes.emplace(std::pair{text.font, text.text}, ShapeOf(context.window, text.font, text.text)).first;
+        const TextShape& shape = found->second;
+        const long long left = static_cast<long long>(text.x) + shape.left, right = static_cast<long long>(text.x) + shape.right;
+        const long long top = static_cast<long long>(text.y) + shape.top, bottom = static_cast<long long>(text.y) + shape.bottom;
+        if (shape.right < shape.left || right < 0 || bottom < 0 || left >= width || top >= height) continue;
+        std::vector<const CanvasDrawing*> later;
+        bool hidden = false;
+        for (std::size_t j = i + 1; j < history.size() && !hidden; ++j) {
+            const CanvasDrawing& box = history[j];
+            if (!box.isBox || right < box.x || bottom < box.y || left >= static_cast<long long>(box.x) + box.width ||
+                top >= static_cast<long long>(box.y) + box.height)
+                continue;
+            hidden = inside(box, left, top) && inside(box, right, bottom);
+            later.push_back(&box);
+        }
+        if (hidden) continue;
+        long long showLeft = width, showTop = height, showRight = -1, showBottom = -1;
+        for (auto [dx, dy] : shape.pixels) {
+            const long long x = static_cast<long long>(text.x) + dx, y = static_cast<long long>(text.y) + dy;
+            if (x < 0 || y < 0 || x >= width || y >= height) continue;
+            if (std::any_of(later.begin(), later.end(), [&](const CanvasDrawing* box) { return inside(*box, x, y); }))
+                continue;
+            showLeft = std::min(showLeft, x), showRight = std::max(showRight, x);
+            showTop = std::min(showTop, y), showBottom = std::max(showBottom, y);
+        }
+        if (showRight < 0) continue;
+        out += "cell " + std::to_string(showLeft) + " " + std::to_string(showTop) + " " +
+               std::to_string(showRight - showLeft + 1) + " " + std::to_string(showBottom - showTop + 1) + " " +
+               Quote(text.text) + "\n";
+    }
+    Emit(out + "end\n");
+    return {};
+}
+
 std::string DoMenus(Context& context, std::string_view) {
     std::string out;
     for (const ProbePopup& popup : ProbeMenuBar(context.window)) {
@@ -234,7 +324,8 @@ std::string DoTitleRect(Context& context, std::string_view text) {
 
 std::string DoItemRect(Context& context, std::string_view text) {
     ProbeRect r{};
-    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r)) return "no such menu item";
+    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r))
+        return "no such menu item, or no place known for it";
     Emit(Rect("itemrect", text, r));
     return {};
 }
@@ -261,6 +352,7 @@ constexpr Verb kVerbs[] = {
     {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
     {"click", Args::Text, true, DoClick},      {"dump", Args::None, false, DoDump},
     {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
+    {"cells", Args::None, false, DoCells},
     {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
     {"window", Args::None, false, DoWindow},

@@ -6,6 +6,7 @@
 #include "air_coil.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 #include <cmath>
@@ -15,7 +16,11 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kPitch = 1.2;   // wire diameters per turn on the finished coil
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}, {280, 100}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Induktans", "Inductance"},
+    {280, 70, "Spoldiameter", "Coil diameter"},
+    {280, 100, "Tråddiameter"_cp, "Wire diameter"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "uH", nullptr},
@@ -24,9 +29,6 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kLabels[] = {
-    {180, 45, FontRole::Label, "Induktans", "Inductance"},
-    {180, 75, FontRole::Label, "Spoldiameter", "Coil diameter"},
-    {180, 105, FontRole::Label, "Tråddiameter"_cp, "Wire diameter"},
     {802, 328, FontRole::Label, "Spoldiameter", "Coil diameter"},
     {655, 215, FontRole::Label, "Tråddiameter (Utan isolering)"_cp,
      "Wire diameter (Without insulation)"},
@@ -84,6 +86,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kLabels);
     DrawTurnNumbers(window);
     DrawTexts(window, kTurnCaptions);
@@ -122,4 +125,4 @@ AirCoilLabels AirCoilPage(const FieldInputs& in) {
             ResultLabel(length, 'n', "0.00", " mm")};
 }
 
-Screen g_airCoil{1130, kFields, {}, Page};
+Screen g_airCoil{.id = command::kAirCoil, .fields = kFields, .page = Page};

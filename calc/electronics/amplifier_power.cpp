@@ -5,20 +5,19 @@
 #include "amplifier_power.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd (R)"_cp, "Resistance (R)"},
+    {280, 70, "Spänning (V)"_cp, "Voltage (V)"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
     {385, 75, FontRole::Label, "Volt", nullptr},
-};
-
-constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd (R)"_cp, "Resistance (R)"},
-    {180, 75, FontRole::Label, "Spänning (V)"_cp, "Voltage (V)"},
 };
 
 constexpr Box kParts[] = {
@@ -60,7 +59,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
-    DrawTexts(window, kTexts);
+    DrawFieldLabels(window, kFields);
     DrawBoxes(window, kParts);
     DrawWires(window, kWires);
     DrawTexts(window, kLetters);
@@ -91,4 +90,4 @@ AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string
             InputLabel(voltageTyped, "0.00", " Volt")};
 }
 
-Screen g_amplifierPower{1001, kFields, {}, Page};
+Screen g_amplifierPower{.id = command::kAmplifierPower, .fields = kFields, .page = Page};

@@ -4,20 +4,19 @@
 #include "capacitors_series.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Kondensator A", "Capacitor A"},
+    {280, 70, "Kondensator B", "Capacitor B"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "uF", nullptr},
     {385, 75, FontRole::Label, "uF", nullptr},
-};
-
-constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Kondensator A", "Capacitor A"},
-    {180, 75, FontRole::Label, "Kondensator B", "Capacitor B"},
 };
 
 constexpr Box kPlates[] = {
@@ -37,7 +36,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Kondensator seriekopplad", "Capacitor in series");
-    DrawTexts(window, kTexts);
+    DrawFieldLabels(window, kFields);
     DrawBoxes(window, kPlates);
     DrawWires(window, kWires);
     DrawTexts(window, kLetters);
@@ -61,4 +60,4 @@ CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " uF")};
 }
 
-Screen g_capacitorsSeries{1015, kFields, {}, Page};
+Screen g_capacitorsSeries{.id = command::kCapacitorsSeries, .fields = kFields, .page = Page};

@@ -5,6 +5,7 @@
 #include "rc_band_pass.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "rc_corner.h"
 #include "toolkit/text.h"
@@ -14,7 +15,12 @@ namespace {
 constexpr Colour kMidGrey = 0x808080;
 
 // Focus ring R1, C1, R2, C2: the second pair in a column of its own.
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}, {600, 40}, {600, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd     R 1"_cp, "Resistance     R 1"},
+    {280, 70, "Kondensator C 1", "Capacitor C 1"},
+    {600, 40, "Motstånd     R 2"_cp, "Resistance     R 2"},
+    {600, 70, "Kondensator C 2", "Capacitor C 2"},
+};
 
 constexpr PageText kCommonTexts[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},   {385, 75, FontRole::Label, "uF", nullptr},
@@ -28,11 +34,7 @@ constexpr PageText kCommonTexts[] = {
 
 // The English page alone carries a caption under C1, with nothing beside it.
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd     R 1"_cp, "Resistance     R 1"},
-    {180, 75, FontRole::Label, "Kondensator C 1", "Capacitor C 1"},
     {180, 105, FontRole::Label, nullptr, "Frequency HP -3dB"},
-    {500, 45, FontRole::Label, "Motstånd     R 2"_cp, "Resistance     R 2"},
-    {500, 75, FontRole::Label, "Kondensator C 2", "Capacitor C 2"},
     {555, 255, FontRole::Label, "UT", "OUT"},
 };
 
@@ -59,6 +61,7 @@ void Page(Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
     BeginPageDrawing(window, kModeGridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawHeadingAndHints(window, "Bandpassfilter RC", "Bandpass filter RC");
     DrawBoxes(window, kHighPassParts);
@@ -89,4 +92,4 @@ RcBandPassLabels RcBandPassPage(const FieldInputs& in) {
             RcCornerOf(in.value[2], in.value[3]).label};
 }
 
-Screen g_rcBandPass{1027, kFields, {}, Page};
+Screen g_rcBandPass{.id = command::kRcBandPass, .fields = kFields, .page = Page};

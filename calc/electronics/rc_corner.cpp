@@ -16,8 +16,6 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd"_cp, "Resistance"},
-    {180, 75, FontRole::Label, "Kondensator", "Capacitor"},
     {183, 255, FontRole::Label, "IN", nullptr},
     {560, 255, FontRole::Label, "UT", "OUT"},
     {453, 450, FontRole::Label, "GND", nullptr},
@@ -54,6 +52,7 @@ void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawin
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
+    DrawFieldLabels(window, kRcFilterFields);
     DrawTexts(window, kTexts);
     DrawTexts(window, drawing.letters);
     DrawBoxes(window, drawing.parts);

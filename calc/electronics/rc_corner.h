@@ -4,6 +4,7 @@
 #pragma once
 
 #include "screen.h"
+#include "toolkit/text.h"
 
 #include <span>
 #include <string>
@@ -34,11 +35,14 @@ struct RcFilterDrawing {
     std::span<const Box> parts;
     std::span<const Wire> wires;
     std::span<const Wire> sketch;
-    FieldPlace rValue, cValue;
+    Point rValue, cValue;
 };
 // Backdrop with the grid shifted to the corner, texts, schematic, response
 // sketch, values and the red marker.
 void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
 
 // The R and C fields of both pages.
-inline constexpr FieldPlace kRcFilterFields[] = {{280, 40}, {280, 70}};
+inline constexpr FieldPlace kRcFilterFields[] = {
+    {280, 40, "Motstånd"_cp, "Resistance"},
+    {280, 70, "Kondensator", "Capacitor"},
+};

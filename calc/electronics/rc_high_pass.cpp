@@ -4,6 +4,8 @@
 #include "rc_high_pass.h"
 
 #include "rc_corner.h"
+
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -34,4 +36,4 @@ void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, k
 
 }  // namespace
 
-Screen g_rcHighPass{1022, kRcFilterFields, {}, Page};
+Screen g_rcHighPass{.id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};

@@ -3,7 +3,10 @@
 
 #include "rc_low_pass.h"
 
+#include "falling_response.h"
 #include "rc_corner.h"
+
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -20,12 +23,8 @@ constexpr Wire kWires[] = {
     {200, 262, 300, 262}, {400, 262, 550, 262}, {465, 262, 465, 350}, {465, 400, 465, 450},
 };
 
-constexpr Wire kSketch[] = {
-    {650, 275, 770, 275}, {770, 275, 780, 277}, {780, 277, 784, 280}, {784, 280, 955, 400},
-};
-
 constexpr RcFilterDrawing kDrawing{
-    "Lågpassfilter RC"_cp, "Low-pass filter RC", kLetters, kParts, kWires, kSketch,
+    "Lågpassfilter RC"_cp, "Low-pass filter RC", kLetters, kParts, kWires, kFallingResponse,
     {330, 280},   // R under the resistor
     {380, 367},   // C left of the capacitor
 };
@@ -34,4 +33,4 @@ void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, k
 
 }  // namespace
 
-Screen g_rcLowPass{1017, kRcFilterFields, {}, Page};
+Screen g_rcLowPass{.id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};

@@ -6,21 +6,20 @@
 #include "rc_notch.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd       R"_cp, "Resistance     R"},
+    {280, 70, "Kondensator   C", "Capacitor      C"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
     {385, 75, FontRole::Label, "uF", nullptr},
-};
-
-constexpr PageText kFieldLabels[] = {
-    {180, 45, FontRole::Label, "Motstånd       R"_cp, "Resistance     R"},
-    {180, 75, FontRole::Label, "Kondensator   C", "Capacitor      C"},
 };
 
 constexpr Wire kWires[] = {
@@ -67,7 +66,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Notchfilter RC", "Notch filter RC");
-    DrawTexts(window, kFieldLabels);
+    DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
     DrawBoxes(window, kParts);
     DrawTexts(window, kLetters);
@@ -117,4 +116,4 @@ RcNotchLabels RcNotchPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_rcNotch{1035, kFields, {}, Page};
+Screen g_rcNotch{.id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};

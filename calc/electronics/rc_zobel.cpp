@@ -7,12 +7,16 @@
 #include "falling_response.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd"_cp, "Resistance"},
+    {280, 70, "Kondensator", "Capacitor"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -20,8 +24,6 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd"_cp, "Resistance"},
-    {180, 75, FontRole::Label, "Kondensator", "Capacitor"},
     {410, 303, FontRole::Label, "R", nullptr},
     {435, 407, FontRole::Label, "C", nullptr},
     {379, 470, FontRole::Label, "GND", nullptr},
@@ -45,6 +47,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Zobelfilter RC", "Zobel filter RC");
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, kParts);
@@ -73,4 +76,4 @@ RcZobelLabels RcZobelPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_rcZobel{1043, kFields, {}, Page};
+Screen g_rcZobel{.id = command::kRcZobel, .fields = kFields, .page = Page};

@@ -4,11 +4,15 @@
 #include "resistors_parallel.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd A"_cp, "Resistance A"},
+    {280, 70, "Motstånd B"_cp, "Resistance B"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -16,8 +20,6 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd A"_cp, "Resistance A"},
-    {180, 75, FontRole::Label, "Motstånd B"_cp, "Resistance B"},
     {470, 250, FontRole::Label, "Summa:", "Sum  :"},
 };
 
@@ -38,6 +40,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawBoxes(window, kBodies);
     DrawWires(window, kWires);
@@ -61,4 +64,4 @@ ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " ohm")};
 }
 
-Screen g_resistorsParallel{1005, kFields, {}, Page};
+Screen g_resistorsParallel{.id = command::kResistorsParallel, .fields = kFields, .page = Page};

@@ -3,6 +3,7 @@
 #include "screen.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
 #include "toolkit/text.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kFieldWidth = 100;
 constexpr int kFieldHeight = 25;
-constexpr WParam kFilterTypeCommand = 504;
 
 int FieldCount(const Screen& screen) {
     return static_cast<int>(std::min<std::size_t>(screen.fields.size(), kMaxFields));
@@ -38,7 +38,7 @@ void MakeControls(Window window, Screen& screen) {
     for (int i = 0; i < options; ++i) {
         const OptionPlace& o = screen.options[i];
         screen.optionHandles[i] =
-            CreateOptionButton(window, o.x, o.y, "ROUND", o.text, int(kFilterTypeCommand));
+            CreateOptionButton(window, o.x, o.y, "ROUND", o.text, command::kFilterType);
         HideOptionButton(screen.optionHandles[i]);
         SetAccessibleName(screen.optionHandles[i], o.text);
         SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
@@ -46,30 +46,21 @@ void MakeControls(Window window, Screen& screen) {
     if (options > 0) CheckOptionButton(screen.optionHandles[0]);
 }
 
-// What a user reads for a field: the nearest text in the label font left of
-// it on its row (drawn 5 pixels below the field's top), in the language the
-// page was just drawn in. The blanks that line labels up on the page count
-// as one.
-std::string FieldLabel(const std::vector<CanvasText>& texts, FieldPlace field) {
-    const CanvasText* nearest = nullptr;
-    for (const CanvasText& t : texts) {
-        if (t.font != AppFont(FontRole::Label) || t.y != field.y + 5 || t.x >= field.x) continue;
-        if (nearest == nullptr || t.x >= nearest->x) nearest = &t;
-    }
+// What a screen reader gives for a field: its label in the current
+// language, the blanks that line labels up on the page read as one.
+std::string SpokenLabel(const FieldPlace& field) {
     std::string label;
-    if (nearest == nullptr) return label;
-    for (char c : nearest->text) {
-        if (c == ' ' && (label.empty() || label.back() == ' ')) continue;
-        label.push_back(c);
+    for (const char* c = InLanguage(field.labelSv, field.labelEn); c != nullptr && *c != '\0'; ++c) {
+        if (*c == ' ' && (label.empty() || label.back() == ' ')) continue;
+        label.push_back(*c);
     }
     if (!label.empty() && label.back() == ' ') label.pop_back();
     return label;
 }
 
 void NameFields(const Screen& screen) {
-    const std::vector<CanvasText> texts = VisibleCanvasTexts(g_shell.canvas);
     for (int i = 0; i < FieldCount(screen); ++i)
-        SetAccessibleName(screen.fieldHandles[i], FieldLabel(texts, screen.fields[i]).c_str());
+        SetAccessibleName(screen.fieldHandles[i], SpokenLabel(screen.fields[i]).c_str());
 }
 
 // One step around the ring (first, second), (second, third) ... (last,
@@ -186,14 +177,22 @@ void EndPageDrawing(Window window) {
     RepaintWindow(window, "ERASED");
 }
 
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn) {
-    static constexpr PageText kHints[] = {
-        {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move and calculate"},
+void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn,
+                         TabHint tab, int swedishTabX) {
+    const PageText texts[] = {
+        {20, 15, FontRole::Heading, headingSv, headingEn},
+        {g_shell.language == 1 ? swedishTabX : 15, 40, FontRole::Label, "TAB    = Flytta",
+         tab == TabHint::Move ? "TAB    = Move" : "TAB    = Move and calculate"},
         {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
     };
-    const PageText heading{20, 15, FontRole::Heading, headingSv, headingEn};
-    DrawTexts(window, std::span(&heading, 1));
-    DrawTexts(window, kHints);
+    DrawTexts(window, texts);
+}
+
+void DrawFieldLabels(Window window, std::span<const FieldPlace> fields) {
+    for (const FieldPlace& f : fields) {
+        const PageText label{f.x - 100, f.y + 5, FontRole::Label, f.labelSv, f.labelEn};
+        DrawTexts(window, std::span(&label, 1));
+    }
 }
 
 void DrawTexts(Window window, std::span<const PageText> texts, Colour colour) {

@@ -1,13 +1,14 @@
 // The life cycle every calculator screen shares, and the drawing helpers the
 // screens build their pages from.
 //
-// A screen is described by a Screen record: its id, the places of its input
-// fields (in focus-ring order), its option buttons, and a page procedure that
-// computes and draws. RunScreen does the rest: it stores the current screen,
-// honours the recalc flag, makes the controls in the init pass, shows them,
-// reads and parses the fields, calls the page procedure, names each field
-// after the label drawn beside it (for screen readers), requests the repaint
-// and moves the focus one step around the ring.
+// A screen is described by a Screen record: its id, its input fields (place
+// and label, in focus-ring order), its option buttons, how many full runs an
+// ENTER asks for, and a page procedure that computes and draws. RunScreen
+// does the rest: it stores the current screen, honours the recalc flag,
+// makes the controls in the init pass, shows them, reads and parses the
+// fields, calls the page procedure, names each field after its label (for
+// screen readers), requests the repaint and moves the focus one step around
+// the ring.
 #pragma once
 
 #include "app/shell.h"
@@ -26,8 +27,12 @@ inline constexpr int kMaxFields = 4;
 inline constexpr int kMaxOptions = 3;
 inline constexpr int kFieldLimit = 12;
 
+// A field and the label a page draws 100 pixels left of it, 5 lower; a null
+// English label is the Swedish one.
 struct FieldPlace {
     int x, y;
+    const char* labelSv;
+    const char* labelEn = nullptr;
 };
 
 // The texts a run reads from its fields (after ',' became '.') and their
@@ -45,10 +50,12 @@ struct OptionPlace {
 
 struct Screen {
     int id;
-    std::span<const FieldPlace> fields;     // focus ring order
-    std::span<const OptionPlace> options;   // filter-type buttons, if any
+    std::span<const FieldPlace> fields = {};     // focus ring order
+    std::span<const OptionPlace> options = {};   // filter-type buttons, if any
     // Steps from the calculation to the value labels (the backdrop included).
-    void (*page)(Window window, const FieldInputs& in);
+    void (*page)(Window window, const FieldInputs& in) = nullptr;
+    // Full runs an ENTER asks for.
+    int enterRuns = 2;
     // The one-field baffle-step page: no recalc test, no focus step.
     bool alwaysFull = false;
     // Runs after the focus step (a page that must paint once more).
@@ -56,7 +63,15 @@ struct Screen {
     // Handles made in the init pass; null until then.
     std::array<Window, kMaxFields> fieldHandles{};
     std::array<Window, kMaxOptions> optionHandles{};
+
+    // A click on a filter-type button runs the pages that have them.
+    bool TakesFilterType() const { return !options.empty(); }
 };
+
+// Hides every input field and option button of every screen, not the close
+// button; the window argument is not used. The screen table, which knows
+// every screen, provides it.
+void HideAllControls(Window window);
 
 // One run of a screen procedure. Always returns 0.
 int RunScreen(Window window, Screen& screen);
@@ -92,6 +107,9 @@ struct PageText {
     const char* sv;
     const char* en;
 };
+struct Point {
+    int x, y;
+};
 struct Box {
     int x, y, width, height;
 };
@@ -105,7 +123,13 @@ void BeginPageDrawing(Window window, int backdropMode, double graphOffset);
 // Selects "CLIENT" and requests the repaint.
 void EndPageDrawing(Window window);
 // The heading at (20, 15) and the two key hints, in the current language.
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn);
+// Three pages tell only "Move" for TAB in English; the wire page sets its
+// Swedish TAB hint five pixels further right.
+enum class TabHint { MoveAndCalculate, Move };
+void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn,
+                         TabHint tab = TabHint::MoveAndCalculate, int swedishTabX = 15);
+// The fields' labels, 100 pixels left of each field and 5 lower.
+void DrawFieldLabels(Window window, std::span<const FieldPlace> fields);
 void DrawTexts(Window window, std::span<const PageText> texts, Colour colour = kBlack);
 void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour = kPartGrey);
 void DrawWires(Window window, std::span<const Wire> wires, Colour colour = kBlack);

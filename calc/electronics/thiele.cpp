@@ -7,12 +7,16 @@
 #include "falling_response.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Motstånd R"_cp, "Resistance R"},
+    {280, 70, "Spole L", "Coil L"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -20,8 +24,6 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Motstånd R"_cp, "Resistance R"},
-    {180, 75, FontRole::Label, "Spole L", "Coil L"},
     {400, 288, FontRole::Label, "R", nullptr},
     {400, 340, FontRole::Label, "L", nullptr},
     {193, 328, FontRole::Label, "IN", nullptr},
@@ -64,6 +66,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, std::span(&kResistor, 1));
@@ -96,4 +99,4 @@ ThieleLabels ThielePage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_thiele{1048, kFields, {}, Page};
+Screen g_thiele{.id = command::kThiele, .fields = kFields, .page = Page};

@@ -5,6 +5,7 @@
 #include "wire_resistance.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -12,22 +13,18 @@ namespace {
 constexpr double kCopperResistivity = 0.018;   // ohm mm2 / m
 constexpr double kQuarterPi = 0.785;           // squared diameter to section
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Diameter"},
+    {280, 70, "Trådlängd"_cp, "Wire length"},
+};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "mm", nullptr},
     {385, 75, FontRole::Label, "mm", nullptr},
 };
 
-constexpr PageText kHeading[] = {
-    {20, 15, FontRole::Heading, "Trådmotstånd"_cp, "Wire resistance"},
-};
-
 constexpr PageText kTexts[] = {
-    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
     {15, 75, FontRole::Label, "Diameter x längd"_cp, "Diameter x length"},
-    {180, 45, FontRole::Label, "Diameter", nullptr},
-    {180, 75, FontRole::Label, "Trådlängd"_cp, "Wire length"},
     {190, 330, FontRole::Label, "Trådlängd:"_cp, "Wire length:"},
 };
 
@@ -41,12 +38,10 @@ void Page(Window window, const FieldInputs& in) {
         WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
-    DrawTexts(window, kHeading);
     // On this page the Swedish TAB hint stands five pixels right of the
     // English one.
-    const PageText tab{g_shell.language == 2 ? 15 : 20, 40, FontRole::Label, "TAB    = Flytta",
-                       "TAB    = Move and calculate"};
-    DrawTexts(window, std::span(&tab, 1));
+    DrawHeadingAndHints(window, "Trådmotstånd"_cp, "Wire resistance", TabHint::MoveAndCalculate, 20);
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
     DrawWires(window, kDimensionLines);
@@ -80,4 +75,4 @@ WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string
             InputLabel(lengthTyped, "0.00", " mm"), ResultLabel(resistance, 'n', "0.000", " ohm")};
 }
 
-Screen g_wireResistance{1003, kFields, {}, Page};
+Screen g_wireResistance{.id = command::kWireResistance, .fields = kFields, .page = Page};

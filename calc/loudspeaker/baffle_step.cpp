@@ -8,6 +8,7 @@
 #include "baffle_step.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "toolkit/text.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}};
+constexpr FieldPlace kFields[] = {{280, 40, "Högtalarens bredd"_cp, "Speaker width"}};
 
 // The curve stands 495 pixels right of the grid's own shift for the
 // frequency, so that the step lies at x0 + 301 on the unshifted grid.
@@ -29,33 +30,11 @@ constexpr double kHighestStep = 11500.0;
 
 constexpr Colour kWindowGrey = 0xF0F0F0;
 
-constexpr PageText kTexts[] = {
-    {385, 45, FontRole::Label, "mm", nullptr},
-    {20, 15, FontRole::Heading, "Baffelsteg", "Baffelstep"},
-    {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move"},
-    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
-    {180, 45, FontRole::Label, "Högtalarens bredd"_cp, "Speaker width"},
-};
+constexpr PageText kUnit[] = {{385, 45, FontRole::Label, "mm", nullptr}};
 
-// The level scale, drawn again after the mask left of the plot.
-constexpr PageText kLevelLabels[] = {
-    {197, 223, FontRole::Small, "20", nullptr},  {197, 283, FontRole::Small, "10", nullptr},
-    {202, 343, FontRole::Small, "0", nullptr},   {193, 403, FontRole::Small, "-10", nullptr},
-    {193, 463, FontRole::Small, "-20", nullptr},
-};
-
-struct ColouredWire {
-    Wire wire;
-    Colour colour;
-};
-
-// The left panel's frame, restored over whatever the curve reached there.
-constexpr ColouredWire kLeftFrame[] = {
-    {{10, 10, 165, 10}, 0x7D7D7D},  {{11, 11, 164, 11}, 0x7A7A7D},
-    {{10, 33, 165, 33}, 0x969696},  {{10, 10, 10, 506}, 0x7D7D7D},
-    {{11, 11, 11, 505}, 0x7A7A7A},  {{10, 505, 165, 505}, 0xC8C8C8},
-    {{165, 10, 165, 506}, 0xC8C8C8},
-};
+// The grey of the left panel's inner top line where this page restores the
+// frame over its curve.
+constexpr Colour kRestoredInnerTop = 0x7A7A7D;
 
 // The upper line of the curve: the low level from the plot's left edge, the
 // rise through the step, the high level to the plot's right edge.
@@ -87,17 +66,20 @@ void MaskOutsideThePlot(Window window) {
     FillBox(window, 974, 194, 20, 312, kWindowGrey);
     DrawLine(window, 973, 196, 973, 505, kPartGrey);
     FillBox(window, 177, 199, 33, 295, kWhite);
-    DrawTexts(window, kLevelLabels);
+    // The level scale again, then the left panel over whatever the curve
+    // reached there.
+    DrawLevelScale(window, 0.0);
     FillBox(window, 0, 199, 175, 295, kWindowGrey);
     FillBox(window, 10, 199, 155, 295, 0xEAEAEA);
-    for (const ColouredWire& w : kLeftFrame)
-        DrawLine(window, w.wire.x1, w.wire.y1, w.wire.x2, w.wire.y2, w.colour);
+    DrawLeftPanelFrame(window, kRestoredInnerTop);
 }
 
 void Page(Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
     BeginPageDrawing(window, kModeGrid, 0.0);
-    DrawTexts(window, kTexts);
+    DrawTexts(window, kUnit);
+    DrawHeadingAndHints(window, "Baffelsteg", "Baffelstep", TabHint::Move);
+    DrawFieldLabels(window, kFields);
     if (view.curve) {
         DrawStepCurve(window, view.x0);
         DrawMarker(window, view.x0 + kMarkerFromOrigin, 225, 345);
@@ -127,4 +109,8 @@ BaffleStepView BaffleStepPage(const FieldInputs& in) {
     return {frequency, x0, x0 < kCurveLimit, !inRange};
 }
 
-Screen g_baffleStep{505, kFields, {}, Page, true};
+Screen g_baffleStep{.id = command::kBaffleStep,
+                    .fields = kFields,
+                    .page = Page,
+                    .enterRuns = 1,
+                    .alwaysFull = true};

@@ -6,6 +6,7 @@
 #include "baffle_step_compensation.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "baffle_step.h"
 #include "driver_symbol.h"
@@ -13,7 +14,10 @@
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Högtalarens bredd"_cp, "Speaker width"},
+    {280, 70, "Högtalarens imp."_cp, "Speaker imp."},
+};
 
 constexpr double kMarkerLeftShift = 125.0;
 constexpr Colour kStepGrey = 0xC0C0C0;
@@ -22,14 +26,6 @@ constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "mm", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
     {181, 483, FontRole::Label, "GND", nullptr}, {181, 208, FontRole::Label, "IN", nullptr},
     {330, 276, FontRole::Label, "R 1", nullptr}, {458, 276, FontRole::Label, "L 1", nullptr},
-};
-
-constexpr PageText kTexts[] = {
-    {20, 15, FontRole::Heading, "Baffelsteg kompensation", "Baffle Step Compensation"},
-    {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move"},
-    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
-    {180, 45, FontRole::Label, "Högtalarens bredd"_cp, "Speaker width"},
-    {180, 75, FontRole::Label, "Högtalarens imp."_cp, "Speaker imp."},
 };
 
 constexpr Wire kWires[] = {
@@ -43,7 +39,8 @@ void Page(Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
-    DrawTexts(window, kTexts);
+    DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation", TabHint::Move);
+    DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
     DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);   // L1
     FillBox(window, 355, 266, 13, 40, kPartGrey);                   // R1
@@ -80,4 +77,8 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
             InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};
 }
 
-Screen g_baffleStepCompensation{506, kFields, {}, Page, false, RepaintAgain};
+Screen g_baffleStepCompensation{.id = command::kBaffleStepCompensation,
+                                .fields = kFields,
+                                .page = Page,
+                                .enterRuns = 1,
+                                .afterFocus = RepaintAgain};

@@ -5,13 +5,17 @@
 #include "conjugate_link.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
 namespace {
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Elementets Re", "Driver Re"},
+    {280, 70, "Elementets Le", "Driver Le"},
+};
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -24,8 +28,6 @@ constexpr PageText kFixedTexts[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {180, 45, FontRole::Label, "Elementets Re", "Driver Re"},
-    {180, 75, FontRole::Label, "Elementets Le", "Driver Le"},
     {185, 200, FontRole::Label, "Placeras närmast elementet"_cp, "Placed closest to the driver"},
     {650, 200, FontRole::Label, "Impedansen blir rak", "The impedance becomes straight"},
 };
@@ -58,6 +60,7 @@ void Page(Window window, const FieldInputs& in) {
     BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Konjugatlänk"_cp, "Conjugate network");
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kNetworkWires);
     DrawBoxes(window, kParts);
@@ -85,4 +88,4 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in) {
     return {ResultLabel(r1, 'n', "0.00", " ohm"), ResultLabel(c1, 'n', "0.00", " uF")};
 }
 
-Screen g_conjugateLink{500, kFields, {}, Page};
+Screen g_conjugateLink{.id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};

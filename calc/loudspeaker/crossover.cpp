@@ -18,12 +18,7 @@ constexpr PageText kUnits[] = {
     {385, 105, FontRole::Label, "Hz", nullptr},
 };
 
-constexpr PageText kFieldTexts[] = {
-    {180, 45, FontRole::Label, "Bas Imp", "Bass Imp"},
-    {180, 75, FontRole::Label, "Diskant Imp", "Tweeter Imp"},
-    {180, 105, FontRole::Label, "Delningsfrekvens", "Crossover freque."},
-    {15, 90, FontRole::Label, "Filtertyp", "Filter type"},
-};
+constexpr PageText kButtonHeading[] = {{15, 90, FontRole::Label, "Filtertyp", "Filter type"}};
 
 constexpr int kCoilSize = 25;
 constexpr int kPlateWidth = 20;
@@ -97,7 +92,8 @@ void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwor
     DrawTexts(window, kUnits);
     if (drawing.lettersFirst) DrawTexts(window, drawing.letters);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
-    DrawTexts(window, kFieldTexts);
+    DrawFieldLabels(window, kCrossoverFields);
+    DrawTexts(window, kButtonHeading);
     if (!drawing.lettersFirst) DrawTexts(window, drawing.letters);
 
     DrawWires(window, drawing.wires);

@@ -13,7 +13,11 @@
 inline constexpr int kMaxCrossoverCoefficients = 6;
 
 // Bass impedance, tweeter impedance, crossover frequency.
-inline constexpr FieldPlace kCrossoverFields[] = {{280, 40}, {280, 70}, {280, 100}};
+inline constexpr FieldPlace kCrossoverFields[] = {
+    {280, 40, "Bas Imp", "Bass Imp"},
+    {280, 70, "Diskant Imp", "Tweeter Imp"},
+    {280, 100, "Delningsfrekvens", "Crossover freque."},
+};
 
 // How a component's value follows from its driver's impedance Z, the crossover
 // frequency f and the alignment's coefficient k, in this order of operations.
@@ -61,10 +65,6 @@ CrossoverLabels CrossoverPageLabels(const CrossoverNetwork& network, const Field
                                     std::span<const bool> checked);
 
 // ---- Drawing -----------------------------------------------------------------
-
-struct Point {
-    int x, y;
-};
 
 struct CrossoverDrawing {
     const char* headingSv;

@@ -3,6 +3,8 @@
 
 #include "crossover_12db.h"
 
+#include "app/commands.h"
+
 namespace {
 
 constexpr OptionPlace kButtons[] = {
@@ -60,4 +62,4 @@ CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover12dB, in, checked);
 }
 
-Screen g_crossover12dB{502, kCrossoverFields, kButtons, Page};
+Screen g_crossover12dB{.id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

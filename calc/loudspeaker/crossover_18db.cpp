@@ -3,6 +3,8 @@
 
 #include "crossover_18db.h"
 
+#include "app/commands.h"
+
 namespace {
 
 constexpr OptionPlace kButtons[] = {{20, 110, "Butterworth"}, {20, 130, "Bessel"}};
@@ -62,4 +64,4 @@ CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover18dB, in, checked);
 }
 
-Screen g_crossover18dB{503, kCrossoverFields, kButtons, Page};
+Screen g_crossover18dB{.id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

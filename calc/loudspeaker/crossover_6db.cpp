@@ -3,6 +3,8 @@
 
 #include "crossover_6db.h"
 
+#include "app/commands.h"
+
 namespace {
 
 constexpr OptionPlace kButtons[] = {{20, 110, "Butterworth"}};
@@ -52,4 +54,4 @@ CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> ch
     return CrossoverPageLabels(kCrossover6dB, in, checked);
 }
 
-Screen g_crossover6dB{501, kCrossoverFields, kButtons, Page};
+Screen g_crossover6dB{.id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

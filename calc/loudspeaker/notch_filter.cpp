@@ -5,6 +5,7 @@
 #include "notch_filter.h"
 
 #include "app/backdrop.h"
+#include "app/commands.h"
 #include "app/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
@@ -37,7 +38,10 @@ constexpr WidthStep kWidths[] = {{4, 32}, {5, 16}, {6, 8}, {7, 4}, {8, 2}};
 
 constexpr double kResonance = 25330000.0;   // 1e9 / (4 pi^2), rounded
 
-constexpr FieldPlace kFields[] = {{280, 40}, {280, 70}};
+constexpr FieldPlace kFields[] = {
+    {280, 40, "Frekvens", "Frequency"},
+    {280, 70, "Motstånd    R 1"_cp, "Resistor    R 1"},
+};
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "Hz", nullptr},
@@ -50,13 +54,7 @@ constexpr PageText kFixedTexts[] = {
     {188, 223, FontRole::Label, "IN", nullptr},
 };
 
-// This page's TAB hint in English is the short one.
 constexpr PageText kTexts[] = {
-    {20, 15, FontRole::Heading, "Notch-filter", "Notch filter"},
-    {15, 40, FontRole::Label, "TAB    = Flytta", "TAB    = Move"},
-    {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
-    {180, 45, FontRole::Label, "Frekvens", "Frequency"},
-    {180, 75, FontRole::Label, "Motstånd    R 1"_cp, "Resistor    R 1"},
     {185, 200, FontRole::Label, "Placeras närmast elementet"_cp, "Placed closest to the driver"},
 };
 
@@ -89,6 +87,9 @@ void Page(Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
     BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[0]));
     DrawTexts(window, kFixedTexts);
+    // This page's TAB hint in English is the short one.
+    DrawHeadingAndHints(window, "Notch-filter", "Notch filter", TabHint::Move);
+    DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, kCapacitorGap, kWhite);
@@ -142,4 +143,4 @@ NotchFilterLabels NotchFilterPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_notchFilter{507, kFields, {}, Page};
+Screen g_notchFilter{.id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};

@@ -2,8 +2,9 @@
 // one test program. Started on first use; its window is never closed.
 #pragma once
 
+#include "app/main_window.h"
 #include "app/shell.h"
-#include "toolkit/probe.h"
+#include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 
 #include <vector>
@@ -16,3 +17,6 @@ void Command(WParam id);
 // Every command delivered to the main window procedure, oldest first; tests
 // clear it before they act.
 std::vector<WParam>& DeliveredCommands();
+// The delivered commands that are not a control's notification (a code in
+// the upper half: a field telling of its focus or its text, on Windows).
+std::vector<WParam> DeliveredIds();

@@ -1,5 +1,5 @@
-// The frequency-to-offset mapping, the shifted grid, the page backdrop in
-// its modes with the splash, and the hiding of controls.
+// The frequency-to-offset mapping, the shifted grid, and the page backdrop in
+// its modes with the splash.
 #include "app_fixture.h"
 
 #include "app/backdrop.h"
@@ -191,16 +191,3 @@ TEST(Backdrop, PanelsFramesMarginsAndSplashPerMode) {
     EXPECT_EQ(Px(501, 301), kWindow);
 }
 
-TEST(Backdrop, HideAllControlsTwiceHidesEveryFieldAndOptionButNotTheCloseButton) {
-    Command(1005);   // a screen with two fields
-    auto fields = ProbeEditFields();
-    EXPECT_TRUE(std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.visible; }));
-    HideAllControls(TheApp());
-    HideAllControls(TheApp());
-    ProbeProcessEvents();
-    for (const ProbeField& f : ProbeEditFields()) EXPECT_FALSE(f.visible) << f.x << "," << f.y;
-    auto buttons = ProbeButtons();
-    auto isClose = [](const ProbeButton& b) { return b.handle == g_shell.closeButton; };
-    EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(), isClose), 1);
-    for (const ProbeButton& b : buttons) EXPECT_EQ(b.visible, isClose(b)) << b.text;
-}

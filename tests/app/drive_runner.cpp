@@ -2,26 +2,48 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
+namespace {
+
+#ifdef _WIN32
+// The command interpreter gives the program's exit code as it is.
+int ExitCode(int status) { return status; }
+int ProcessId() { return _getpid(); }
+#else
+int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+int ProcessId() { return getpid(); }
+#endif
+
+}  // namespace
+
 DriveResult Drive(const std::string& script, const std::string& environment) {
     static int serial = 0;
-    const char* dir = std::getenv("TMPDIR");
-    const std::string base = std::string(dir ? dir : "/tmp") + "/selvaquin_drive_" +
-                             std::to_string(getpid()) + "_" + std::to_string(serial++);
+    const std::string base = (std::filesystem::temp_directory_path() /
+                              ("selvaquin_drive_" + std::to_string(ProcessId()) + "_" +
+                               std::to_string(serial++)))
+                                 .string();
     std::ofstream(base + ".in", std::ios::binary) << script;
-    const std::string command = environment + " " SELVAQUIN_DRIVE " <" + base + ".in >" + base +
-                                ".out 2>" + base + ".err";
+    // The environment, "NAME=value ...", is put before the command (a shell's
+    // way; the Windows tests pass none).
+    const std::string command = (environment.empty() ? "" : environment + " ") +
+                                "\"" SELVAQUIN_DRIVE "\" <" + base + ".in >" + base + ".out 2>" +
+                                base + ".err";
     const int status = std::system(command.c_str());
-    DriveResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, {}};
+    DriveResult run{ExitCode(status), {}, {}};
     for (auto [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}}) {
         std::ifstream in(base + suffix, std::ios::binary);
         text->assign(std::istreambuf_iterator<char>(in), {});

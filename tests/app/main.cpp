@@ -23,6 +23,13 @@ std::vector<WParam>& DeliveredCommands() {
     return commands;
 }
 
+std::vector<WParam> DeliveredIds() {
+    std::vector<WParam> ids;
+    for (WParam id : DeliveredCommands())
+        if (id <= 0xFFFF) ids.push_back(id);
+    return ids;
+}
+
 int main(int argc, char** argv) {
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     testing::InitGoogleTest(&argc, argv);

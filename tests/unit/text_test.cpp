@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -18,6 +20,28 @@ std::string Format(double value, int decimals) {
 }
 
 }  // namespace
+
+// strtod's grammar in the classic locale, whatever locale is set: a comma
+// ends the number, and so does anything that cannot continue it.
+TEST(ParseNumber, WorkedValuesAndAPointInADecimalCommaLocale) {
+    const std::pair<const char*, double> cases[] = {
+        {"12abc", 12}, {".5", 0.5}, {"1e3", 1000}, {" \t\n7", 7}, {"1,5", 1}, {"", 0}, {"-", 0}, {".", 0},
+        {"+2.5e-1", 0.25}, {"1e", 1}, {"INF", HUGE_VAL}, {"-infinity", -HUGE_VAL}, {"0x10", 16},
+        {"0X1.8p1", 3}, {"0x", 0}, {"1e400", HUGE_VAL}, {"4.9406564584124654e-324", 4.9406564584124654e-324},
+        {"2.2250738585072011e-308", 2.2250738585072009e-308}};
+    auto check = [&] {
+        for (auto [text, value] : cases) EXPECT_EQ(ParseNumber(text), value) << text;
+        EXPECT_TRUE(std::isnan(ParseNumber("nan(x_1)")));
+        EXPECT_TRUE(std::signbit(ParseNumber("-0")));
+    };
+    check();
+    const char* comma = nullptr;
+    for (const char* name : {"sv_SE.UTF-8", "de_DE.UTF-8", "Swedish_Sweden.1252", "German"})
+        if ((comma = std::setlocale(LC_ALL, name)) != nullptr) break;
+    if (comma == nullptr) GTEST_SKIP() << "no locale with a decimal comma here";
+    check();
+    std::setlocale(LC_ALL, "C");
+}
 
 TEST(CopyText, CopiesWholeOrPrefixAndReplacesOldContents) {
     std::string s = "old";

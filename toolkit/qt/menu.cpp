@@ -1,7 +1,7 @@
 // Menu bars and popups.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,23 +1,71 @@
-// Inspection and input injection for the scenario driver and the tests.
+// Inspection and input injection for the scenario driver, the tests and the
+// benchmarks; never linked into the program itself.
 //
-// These functions look at the toolkit's windows and controls and feed them
-// input as a user would (key presses into the focused widget, clicks on
-// buttons, menu choices), without the caller touching the platform.
+// These functions look at the toolkit's windows, controls, canvases and
+// fonts and feed them input as a user would (key presses into the focused
+// widget, clicks on buttons, menu choices), without the caller touching the
+// platform.
 #pragma once
 
-#include "draw.h"
-#include "menu.h"
-#include "window.h"
+#include "toolkit/canvas_texts.h"
+#include "toolkit/draw.h"
+#include "toolkit/menu.h"
+#include "toolkit/window.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// ---- Canvases, fonts and fields ---------------------------------------------
+
+// 0x00BBGGRR of one pixel; -1 outside the image.
+long CanvasPixel(MemoryDC dc, int x, int y);
+int CanvasWidth(MemoryDC dc);
+int CanvasHeight(MemoryDC dc);
+// Writes the image as PNG; 0 on success.
+int SaveCanvasPng(MemoryDC dc, const char* path);
+// The client image of the main window (what the last paint showed).
+MemoryDC ClientImage(Window window);
+// The texts drawn into a canvas that are still visible, oldest first.
+std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
+// The latest texts and boxes drawn into a canvas, oldest first.
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
+
+struct FontInfo {
+    std::string family;   // the face actually used
+    int cellHeight;       // ascent + descent in pixels
+    int averageWidth;     // average character width in pixels
+    int weight;
+    bool italic, underline, strikeOut;
+};
+FontInfo DescribeFont(Font font);
+
+// Control identifier a field reports (1 for every field).
+int EditFieldControlId(Window field);
+// The edit fields' key-pending flag (1 after TAB or ENTER until PassFocus
+// uses it).
+int KeyPendingFlag();
+
+// ---- Events and input -----------------------------------------------------------
 
 // Runs the event loop until no posted command, paint or other event is left.
 void ProbeProcessEvents();
 // From now on every WM_COMMAND delivered to the main window procedure is
 // appended to `sink` (null stops recording).
 void ProbeRecordCommands(std::vector<WParam>* sink);
+// From now on every address the program hands the platform to open (the web
+// page) is appended to `sink` and not opened: the sink stands in for the
+// browser. Null opens them again.
+void ProbeRecordShellOpens(std::vector<std::string>* sink);
+// The bytes of this process's memory that are in use, as the platform counts
+// them: the resident set on Linux, the working set on Windows.
+long ProbeMemoryInUse();
+// From now on the window ignores the commands of the menu the platform gives
+// every window (on Windows the window's own menu: move, size, minimise,
+// maximise, close), which belong to the desktop rather than to the program;
+// the keys and menus of the program still work. Nothing to do on Linux, where
+// the tests run without a window manager.
+void ProbeIgnoreWindowCommands(Window window);
 
 struct ProbeField {
     Window handle;
@@ -102,7 +150,7 @@ bool ProbePressKey(const std::string& name);
 bool ProbeIsKeyName(const std::string& name);
 // Clicks the visible button whose text is `cp1252Text`; false when none.
 bool ProbeClickButton(const std::string& cp1252Text);
-// Puts UTF-8 text on the clipboard.
+// Puts UTF-8 text on the clipboard; an empty text leaves no text there.
 void ProbeSetClipboard(const std::string& utf8);
 
 // Geometry of the main window and its menu bar in screen coordinates, and of
@@ -119,6 +167,7 @@ ProbeRect ProbeWindowRect(Window window);
 // buttons) as a PNG file; false when it cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out);
+// On Windows an item has its place once its popup has been shown.
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out);
 
 // ---- Images and faces, for the page snapshots --------------------------------
@@ -128,13 +177,13 @@ struct ProbeImage {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
 };
-bool ProbeReadPng(const std::string& path, ProbeImage& out);
 // The pixels of a canvas (empty for none).
 ProbeImage ProbeCanvasImage(MemoryDC canvas);
 bool ProbeWritePng(const std::string& path, const ProbeImage& image);
-// The face a font is drawn with as its file names it: family, style, the
-// font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
-// 0x...").
+// Linux only, for the page snapshots: a PNG reader, and the face a font is
+// drawn with as its file names it: family, style, the font revision and the
+// checksum of the whole file ("DejaVu Sans Book 2.037 0x...").
+bool ProbeReadPng(const std::string& path, ProbeImage& out);
 std::string ProbeFaceIdentity(Font font);
 // The font families the program can draw with, in UTF-8, as the platform
 // lists them.

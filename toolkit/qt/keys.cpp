@@ -2,7 +2,7 @@
 // forwards. Symbols typed with Shift map to the key that carries them on a
 // US layout; the Swedish letters to the keys that carry them on a Swedish one.
 
-#include "qt_bridge.h"
+#include "toolkit/qt/qt_bridge.h"
 
 #include <QKeyEvent>
 

@@ -1,19 +1,22 @@
 // Inspection and input injection for the scenario driver and the tests.
 
-#include "probe.h"
+#include "toolkit/testing/probe.h"
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,6 +26,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRawFont>
+#include <QUrl>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -136,6 +142,47 @@ int KeyForChar(char32_t c) {
 
 }  // namespace
 
+FontInfo DescribeFont(Font font) {
+    const QFont& f = tk::QtFont(font);
+    QFontMetrics metrics(f);
+    QFontInfo info(f);
+    return FontInfo{tk::FromQString(info.family()), metrics.height(), metrics.averageCharWidth(),
+                    f.weight(), f.italic(), f.underline(), f.strikeOut()};
+}
+
+long CanvasPixel(MemoryDC dc, int x, int y) {
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->image.width() || y >= dc->image.height())
+        return -1;
+    const uchar* p = dc->image.constScanLine(y) + 3 * x;
+    return long(p[0]) | long(p[1]) << 8 | long(p[2]) << 16;
+}
+
+int CanvasWidth(MemoryDC dc) { return dc ? dc->image.width() : 0; }
+int CanvasHeight(MemoryDC dc) { return dc ? dc->image.height() : 0; }
+
+int SaveCanvasPng(MemoryDC dc, const char* path) {
+    if (dc == nullptr || path == nullptr) return 1;
+    return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
+}
+
+MemoryDC ClientImage(Window window) {
+    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
+    return main ? main->clientImage : nullptr;
+}
+
+std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
+    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
+}
+
+std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
+    if (dc == nullptr) return {};
+    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+}
+
+int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
+
+int KeyPendingFlag() { return tk::KeyPending(); }
+
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {
         QCoreApplication::sendPostedEvents();
@@ -146,6 +193,43 @@ void ProbeProcessEvents() {
 }
 
 void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
+
+namespace {
+
+// What QDesktopServices hands web addresses to while the probe records them.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    std::vector<std::string>* sink = nullptr;
+public slots:
+    void open(const QUrl& url) {
+        if (sink != nullptr) sink->push_back(url.toString().toStdString());
+    }
+};
+
+}  // namespace
+
+void ProbeRecordShellOpens(std::vector<std::string>* sink) {
+    static auto* recorder = new UrlRecorder;
+    recorder->sink = sink;
+    for (const char* scheme : {"http", "https"}) {
+        if (sink != nullptr)
+            QDesktopServices::setUrlHandler(scheme, recorder, "open");
+        else
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+}
+
+void ProbeIgnoreWindowCommands(Window) {}
+
+long ProbeMemoryInUse() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
@@ -524,3 +608,5 @@ std::string ProbeFaceIdentity(Font font) {
                       static_cast<unsigned>(word(8)));
     return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }
+
+#include "probe.moc"

@@ -1,7 +1,7 @@
 // Single-line edit fields that forward their keys to the main window.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -24,7 +25,6 @@ constexpr std::uint32_t ES_CENTER = 0x0001;
 constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
-int g_keyPending = 0;
 
 // Characters a field acts on instead of inserting them.
 constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
@@ -122,7 +122,7 @@ protected:
         // What the key does in the field besides.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
             key == Qt::Key_Enter) {
-            g_keyPending = 1;
+            tk::KeyPending() = 1;
             return;
         }
         if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
@@ -280,15 +280,6 @@ private:
 
 }  // namespace
 
-std::uint32_t EditStyleForKeyword(const char* keyword) {
-    if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "NL") == 0) return ES_NUMBER;
-    if (std::strcmp(keyword, "NC") == 0) return ES_NUMBER | ES_CENTER;
-    if (std::strcmp(keyword, "NR") == 0) return ES_NUMBER | ES_RIGHT;
-    if (std::strcmp(keyword, "C") == 0) return ES_CENTER;
-    if (std::strcmp(keyword, "R") == 0) return ES_RIGHT;
-    return 0;
-}
 
 namespace {
 
@@ -319,43 +310,17 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     auto* handle = new TkWindow{TkKind::Edit};
     handle->commandId = 1;
     handle->digitsOnly = (style & ES_NUMBER) != 0;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, width, height);
-    handle->pending->style = style;
-    handle->pending->maxChars = maxChars;
-    handle->make = MakeEditField;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, width, height);
+    pending.style = style;
+    pending.maxChars = maxChars;
+    return tk::AddControl(handle, std::move(pending), MakeEditField);
 }
 
-int HideEditField(Window field) {
-    if (field == nullptr) return 1;
-    if (TkPending* p = field->pending.get()) {
-        bool wasHidden = !p->visible;
-        p->visible = false;
-        return wasHidden ? 1 : 0;
-    }
-    if (field->widget == nullptr) return 1;
-    bool wasHidden = field->widget->isHidden();
-    field->widget->hide();
-    return wasHidden ? 1 : 0;
-}
+int HideEditField(Window field) { return tk::HideControl(field); }
 
-int ShowEditField(Window field) {
-    if (field == nullptr) return 0;
-    if (TkPending* p = field->pending.get()) {
-        bool wasVisible = p->visible;
-        p->visible = true;
-        if (!tk::Offscreen(*p)) tk::Widget(field);
-        return wasVisible ? 1 : 0;
-    }
-    if (field->widget == nullptr) return 0;
-    bool wasVisible = !field->widget->isHidden();
-    field->widget->show();
-    return wasVisible ? 1 : 0;
-}
+int ShowEditField(Window field) { return tk::ShowControl(field); }
 
 void FocusEditField(Window field) {
     if (field == nullptr) return;
@@ -373,11 +338,11 @@ void FocusEditField(Window field) {
 }
 
 int PassFocus(Window from, Window to) {
-    if (g_keyPending != 1 || from == nullptr || from->widget == nullptr) return 0;
+    if (tk::KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
     QWidget* top = from->widget->window();
     if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
     if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::OtherFocusReason);
-    g_keyPending = 0;
+    tk::KeyPending() = 0;
     return 0;
 }
 
@@ -394,21 +359,16 @@ void GetEditFieldText(Window field, std::string& buffer) {
         buffer.resize(static_cast<std::size_t>(edit->maxLength()));
 }
 
-int SetEditFieldFont(Window field, Font font) {
-    if (field == nullptr) return 0;
-    if (TkPending* p = field->pending.get()) {
-        p->font = font;
-        p->hasFont = true;
-        return 0;
-    }
-    if (field->widget == nullptr) return 0;
-    field->widget->setFont(tk::QtFont(font));
-    return 0;
+int SetEditFieldFont(Window field, Font font) { return tk::SetControlFont(field, font); }
+
+namespace tk {
+
+int& KeyPending() {
+    static int pending = 0;
+    return pending;
 }
 
-int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
-
-int KeyPendingFlag() { return g_keyPending; }
+}  // namespace tk
 
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]) {
     if (texts == nullptr) return;

@@ -1,49 +1,22 @@
 // Push buttons and option buttons.
 
-#include "qt_bridge.h"
-#include "text.h"
+#include "toolkit/qt/qt_bridge.h"
+#include "toolkit/text.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
-constexpr std::uint32_t kChildVisible = 0x50000000;
+constexpr std::uint32_t kChildVisible = 0x50000000;   // WS_CHILD | WS_VISIBLE
 constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
-constexpr std::uint32_t BS_PUSHLIKE = 0x1000;
-constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
-constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x200;
 
-struct PlacementRow {
-    const char* keyword;
-    std::uint32_t bits;
-};
-constexpr PlacementRow kPlacements[] = {
-    {"L", 0x0100}, {"R", 0x0200}, {"T", 0x0400},  {"B", 0x0800},  {"C", 0x0300},
-    {"LT", 0x0500}, {"LB", 0x0900}, {"RT", 0x0600}, {"RB", 0x0A00},
-};
-
-struct FrameRow {
-    const char* keyword;
-    std::uint32_t style;
-    std::uint32_t exStyle;
-};
-constexpr FrameRow kFrames[] = {
-    {"NORMAL", kChildVisible, 0},
-    {"SHADOW", kChildVisible | BS_DEFPUSHBUTTON, 0},
-    {"SUNKEN", kChildVisible, WS_EX_CLIENTEDGE},
-    {"SUNKEN_SHADOW", kChildVisible | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
-    {"BAR", kChildVisible | WS_DLGFRAME, 0},
-    {"BAR_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, 0},
-    {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
-    {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
-};
-
-constexpr std::uint32_t kRadio = 0x50000009;
-constexpr std::uint32_t kCheckBox = 0x50000003;
+const std::uint32_t kRadio = OptionButtonStyle("ROUND");
+const std::uint32_t kCheckBox = OptionButtonStyle("SQUARE");
 
 QWidget* Host(Window parent) {
     if (parent == nullptr) return nullptr;
@@ -91,25 +64,7 @@ Qt::Alignment AlignmentFor(std::uint32_t bits) {
 
 }  // namespace
 
-ButtonStyle PushButtonStyle(const char* placement, const char* frame) {
-    std::uint32_t place = 0x0300;
-    for (const PlacementRow& row : kPlacements) {
-        if (placement != nullptr && std::strcmp(row.keyword, placement) == 0) place = row.bits;
-    }
-    ButtonStyle s{0, 0};
-    for (const FrameRow& row : kFrames) {
-        if (frame != nullptr && std::strcmp(row.keyword, frame) == 0) s = {row.style, row.exStyle};
-    }
-    s.style |= place | BS_PUSHLIKE;
-    return s;
-}
 
-std::uint32_t OptionButtonStyle(const char* kind) {
-    if (kind == nullptr) return 0;
-    if (std::strcmp(kind, "ROUND") == 0) return kRadio;
-    if (std::strcmp(kind, "SQUARE") == 0) return kCheckBox;
-    return 0;
-}
 
 Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
                         const char* placement, const char* frame, int commandId) {
@@ -152,30 +107,9 @@ int SetPushButtonText(Window button, const char* text) {
     return 0;
 }
 
-int SetPushButtonFont(Window control, Font font) {
-    if (control == nullptr) return 0;
-    if (TkPending* p = control->pending.get()) {
-        p->font = font;
-        p->hasFont = true;
-        return 0;
-    }
-    if (control->widget == nullptr) return 0;
-    control->widget->setFont(tk::QtFont(font));
-    return 0;
-}
+int SetPushButtonFont(Window control, Font font) { return tk::SetControlFont(control, font); }
 
-int HidePushButton(Window control) {
-    if (control == nullptr) return 1;
-    if (TkPending* p = control->pending.get()) {
-        bool wasHidden = !p->visible;
-        p->visible = false;
-        return wasHidden ? 1 : 0;
-    }
-    if (control->widget == nullptr) return 1;
-    bool wasHidden = control->widget->isHidden();
-    control->widget->hide();
-    return wasHidden ? 1 : 0;
-}
+int HidePushButton(Window control) { return tk::HideControl(control); }
 
 namespace {
 
@@ -217,34 +151,19 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     std::uint32_t style = OptionButtonStyle(kind);
     auto* handle = new TkWindow{TkKind::OptionButton};
     handle->commandId = commandId;
-    handle->pending = std::make_unique<TkPending>();
-    handle->pending->host = host;
-    handle->pending->geometry = QRect(x, y, 0, 0);
-    handle->pending->style = style;
-    handle->pending->text = label;
-    handle->pending->sizingText = label;
-    handle->pending->visible = style != 0;
-    handle->make = MakeOptionButton;
-    tk::Controls().push_back(handle);
-    if (!tk::Offscreen(*handle->pending)) tk::Widget(handle);
-    return handle;
+    TkPending pending;
+    pending.host = host;
+    pending.geometry = QRect(x, y, 0, 0);
+    pending.style = style;
+    pending.text = label;
+    pending.sizingText = label;
+    pending.visible = style != 0;
+    return tk::AddControl(handle, std::move(pending), MakeOptionButton);
 }
 
-int HideOptionButton(Window button) { return HidePushButton(button); }
+int HideOptionButton(Window button) { return tk::HideControl(button); }
 
-int ShowOptionButton(Window button) {
-    if (button == nullptr) return 0;
-    if (TkPending* p = button->pending.get()) {
-        bool wasVisible = p->visible;
-        p->visible = true;
-        if (!tk::Offscreen(*p)) tk::Widget(button);
-        return wasVisible ? 1 : 0;
-    }
-    if (button->widget == nullptr) return 0;
-    bool wasVisible = !button->widget->isHidden();
-    button->widget->show();
-    return wasVisible ? 1 : 0;
-}
+int ShowOptionButton(Window button) { return tk::ShowControl(button); }
 
 int CheckOptionButton(Window button) {
     if (button == nullptr) return 0;

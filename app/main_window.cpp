@@ -1,0 +1,100 @@
+// The main window procedure: creation sequence, paint, command dispatch.
+
+#include "main_window.h"
+
+#include "app/backdrop.h"
+#include "app/commands.h"
+#include "app/menus.h"
+#include "app/screens.h"
+#include "app/shell.h"
+#include "toolkit/button.h"
+#include "toolkit/draw.h"
+#include "toolkit/edit.h"
+#include "toolkit/text.h"
+
+namespace {
+
+void CreationSequence(Window window) {
+    g_shell.mainWindow = window;
+    MemoryDC canvas = CreateCanvas(window, 1000, 600, 0xC8C8C8);
+    SetWindowIcon(window, "ZUREREVADO");
+    CreateFonts(window);
+    // The init pass runs every page with no canvas to draw into: the start
+    // page drawn next covers all that the pages would draw, and setting the
+    // texts of eighteen pages nobody sees would only hold up the first paint.
+    g_shell.canvas = nullptr;
+    g_shell.initPass = 1;
+    for (Screen* screen : AllScreens()) RunScreen(window, *screen);
+    g_shell.initPass = 0;
+    g_shell.canvas = canvas;
+    BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
+    HideAllControls(window);
+    DrawBackdrop(window, 0.0);
+}
+
+void PaintSequence(Window window) {
+    CopyCanvas(window, g_shell.canvas, 0, 0, 1000, 600);
+    DrawLine(window, 0, 0, 1000, 0, 0x000000);
+    g_shell.splash = 0;
+}
+
+// Language switch: re-label the close button, redraw the bare backdrop,
+// hide every field, rebuild the menu bar. No screen runs.
+void SwitchLanguage(Window window, int language, const char* closeText) {
+    SetPushButtonText(g_shell.closeButton, closeText);
+    g_shell.language = language;
+    DrawBackdrop(window, 0.0);
+    HideAllControls(window);
+    BuildMenuBar(window);
+    SetEditMenuTexts(EditMenuTexts());
+}
+
+void Dispatch(Window window, WParam id) {
+    // Compared whole: a notification with a code in the upper half is none
+    // of these.
+    Screen* current = FindScreen(g_shell.currentScreen);
+    if (id == WParam(command::kTab)) {
+        g_shell.recalc = 1;
+        if (current != nullptr) RunScreen(window, *current);
+    } else if (id == WParam(command::kEnter)) {
+        for (int run = 0; current != nullptr && run < current->enterRuns; ++run)
+            RunScreen(window, *current);
+    } else if (id == WParam(command::kFilterType)) {
+        if (current != nullptr && current->TakesFilterType()) RunScreen(window, *current);
+    } else if (id == WParam(command::kClose)) {
+        PostQuitMessage(0);
+    } else if (id == WParam(command::kHomePage)) {
+        OpenWithShell(window, kHomePage, 5);
+    } else if (id == WParam(command::kSwedish)) {
+        SwitchLanguage(window, 1, "STÄNG"_cp);
+    } else if (id == WParam(command::kEnglish)) {
+        SwitchLanguage(window, 2, "CLOSE");
+    } else if (id <= 0xFFFF) {
+        // Nothing unless it names a screen.
+        if (Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
+    }
+}
+
+}  // namespace
+
+LResult MainWindowProc(Window window, unsigned message, WParam wParam, LParam lParam) {
+    switch (message) {
+        case WM_CREATE: CreationSequence(window); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_MOVE: RepaintWindow(window, "ERASED"); return 0;
+        case WM_SIZE: return 0;
+        case WM_PAINT:
+            PaintSequence(window);
+            return DefaultWindowProc(window, message, wParam, lParam);
+        case WM_ERASEBKGND: return 0;
+        case WM_COMMAND: Dispatch(window, wParam); return 0;
+        default: return DefaultWindowProc(window, message, wParam, lParam);
+    }
+}
+
+Window StartSelvaquin() {
+    Window window = OpenMainWindow(0, kProgramTitle, 400, 100, 1006, 600, "MIN_MAX_CLO");
+    if (window != nullptr) CenterWindow(window);
+    return window;
+}

@@ -1,0 +1,149 @@
+// What Windows holds about the toolkit's windows, controls, fonts and icon.
+
+#include "toolkit/win32/win32_bridge.h"
+
+#include "toolkit/testing/win32/facts.h"
+
+#include <cstring>
+
+namespace {
+
+ProbeRect Rect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// The layout of an icon group resource: a directory and its entries.
+#pragma pack(push, 2)
+struct GroupIconEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitsPerPixel;
+    DWORD bytes;
+    WORD id;
+};
+struct GroupIconDirectory {
+    WORD reserved, type, count;
+    GroupIconEntry entries[1];
+};
+#pragma pack(pop)
+
+}  // namespace
+
+ProbeWindowFacts ProbeDescribeWindow(Window window) {
+    HWND hwnd = tk::Hwnd(window);
+    ProbeWindowFacts facts;
+    char className[256] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    facts.className = className;
+    facts.style = static_cast<std::uint32_t>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    facts.exStyle = static_cast<std::uint32_t>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    facts.classStyle = static_cast<std::uint32_t>(GetClassLongPtrA(hwnd, GCL_STYLE));
+    RECT outer{}, client{};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    facts.outer = Rect(outer);
+    facts.client = Rect(client);
+    facts.controlId = GetDlgCtrlID(hwnd);
+    if (lstrcmpiA(className, "Edit") == 0) facts.textLimit = static_cast<long>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+    facts.font = tk::FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    return facts;
+}
+
+ProbeMetrics ProbeSystemMetrics() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return {GetSystemMetrics(SM_CXSCREEN),     GetSystemMetrics(SM_CYSCREEN),
+            GetSystemMetrics(SM_CYCAPTION),    GetSystemMetrics(SM_CYMENU),
+            GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME),
+            dpi};
+}
+
+std::vector<Menu> ProbeMenuBarAndPopups(Window window) {
+    std::vector<Menu> menus;
+    HMENU bar = GetMenu(tk::Hwnd(window));
+    if (bar == nullptr) return menus;
+    menus.push_back(tk::FromHmenu(bar));
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(tk::FromHmenu(popup));
+    }
+    return menus;
+}
+
+bool ProbeMenuExists(Menu menu) { return IsMenu(tk::Hmenu(menu)) != FALSE; }
+
+ProbeFontRequest ProbeDescribeFontRequest(Font font) {
+    LOGFONTA f{};
+    GetObjectA(tk::Hfont(font), sizeof f, &f);
+    return {static_cast<int>(f.lfHeight), static_cast<int>(f.lfWidth), static_cast<int>(f.lfEscapement),
+            static_cast<int>(f.lfOrientation), static_cast<int>(f.lfWeight), f.lfItalic != 0,
+            f.lfUnderline != 0, f.lfStrikeOut != 0, f.lfCharSet, f.lfOutPrecision, f.lfClipPrecision,
+            f.lfQuality, f.lfPitchAndFamily, f.lfFaceName};
+}
+
+Font ProbeDefaultGuiFont() { return tk::FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))); }
+
+ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) {
+    HWND hwnd = tk::Hwnd(window);
+    HDC dc = GetWindowDC(hwnd);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, cp1252Text.c_str(), static_cast<int>(cp1252Text.size()), &size);
+    ReleaseDC(hwnd, dc);
+    return {0, 0, size.cx, size.cy};
+}
+
+ProbeIcon ProbeClassIcon(Window window) {
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(tk::Hwnd(window), GCLP_HICON));
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
+    BITMAP colourBitmap{};
+    GetObjectA(info.hbmColor, sizeof colourBitmap, &colourBitmap);
+    ProbeIcon out;
+    out.width = colourBitmap.bmWidth;
+    out.height = colourBitmap.bmHeight;
+    // Both bitmaps read as 32 bits a pixel, top row first.
+    BITMAPINFO request{};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = out.width;
+    request.bmiHeader.biHeight = -out.height;
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
+    std::vector<std::uint32_t> colour(count), mask(count);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(out.height), colour.data(), &request, DIB_RGB_COLORS);
+    BITMAPINFO maskRequest = request;
+    GetDIBits(dc, info.hbmMask, 0, static_cast<UINT>(out.height), mask.data(), &maskRequest, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t c = colour[i];   // 0x00RRGGBB in memory order blue, green, red
+        out.pixels.push_back((mask[i] & 0xFFFFFF) != 0 ? -1L
+                                                       : long((c >> 16) & 0xFF) | long((c >> 8) & 0xFF) << 8 |
+                                                             long(c & 0xFF) << 16);
+    }
+    return out;
+}
+
+ProbeIconEntry ProbeIconResource(const char* name) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(14));   // RT_GROUP_ICON
+    if (found == nullptr) return {};
+    const auto* group = static_cast<const GroupIconDirectory*>(LockResource(LoadResource(module, found)));
+    if (group == nullptr || group->count == 0) return {};
+    const GroupIconEntry& first = group->entries[0];
+    return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height, first.colours,
+            first.bitsPerPixel, group->count};
+}
+
+std::string ProbeInterfaceLanguage() {
+    char name[16] = {};
+    const LCID language = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    if (GetLocaleInfoA(language, LOCALE_SISO639LANGNAME, name, sizeof name) == 0) return {};
+    return name;
+}
+
+bool ProbeUnderWine() {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}

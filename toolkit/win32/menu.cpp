@@ -1,0 +1,43 @@
+// Menu bars and popups.
+
+#include "toolkit/win32/win32_bridge.h"
+
+Menu CreateMenuBar() { return tk::FromHmenu(CreateMenu()); }
+
+int AttachMenuBar(Window window, Menu menu) {
+    HWND hwnd = tk::Hwnd(window);
+    if (hwnd == nullptr) return 1;
+    if (GetMenu(hwnd) == nullptr) {
+        // The first bar: the window grows by its height, so that the client
+        // area keeps its size.
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        MoveWindow(hwnd, r.left, r.top, r.right - r.left,
+                   r.bottom - r.top + GetSystemMetrics(SM_CYMENU), TRUE);
+    }
+    // The bar that is replaced goes, with its popups, as on Linux: every
+    // change of language makes a new one.
+    HMENU replaced = GetMenu(hwnd);
+    if (!SetMenu(hwnd, tk::Hmenu(menu))) return 1;
+    if (replaced != nullptr && replaced != tk::Hmenu(menu)) DestroyMenu(replaced);
+    return 0;
+}
+
+Menu AddMenuPopup(Menu menu, const char* title) {
+    HMENU popup = CreateMenu();
+    AppendMenuA(tk::Hmenu(menu), MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title ? title : "");
+    return tk::FromHmenu(popup);
+}
+
+int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
+    return AppendMenuA(tk::Hmenu(popup), MF_STRING, commandId, text ? text : "") ? 0 : 1;
+}
+
+int InsertMenuSeparator(Menu popup, int position) {
+    // Before the entry at index position - 1, so that the separator becomes
+    // entry number `position`; past the end it is appended.
+    return InsertMenuA(tk::Hmenu(popup), static_cast<UINT>(position - 1), MF_BYPOSITION | MF_SEPARATOR,
+                       0, nullptr)
+               ? 0
+               : 1;
+}
