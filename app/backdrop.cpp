@@ -52,12 +52,9 @@ constexpr Fill kPanels[] = {
 // Sunken frames: two dark lines top and left, one light line bottom and right.
 // The left panel's frame; its second line is the inner top one.
 constexpr Line kLeftPanelFrame[] = {
-    {10, 10, 165, 10, kFrameOuter},
-    {11, 11, 164, 11, kFrameInner},
-    {10, 33, 165, 33, kTitleRule},
-    {10, 10, 10, 506, kFrameOuter},
-    {11, 11, 11, 505, kFrameInner},
-    {10, 505, 165, 505, kFrameLight},
+    {10, 10, 165, 10, kFrameOuter},   {11, 11, 164, 11, kFrameInner},
+    {10, 33, 165, 33, kTitleRule},    {10, 10, 10, 506, kFrameOuter},
+    {11, 11, 11, 505, kFrameInner},   {10, 505, 165, 505, kFrameLight},
     {165, 10, 165, 506, kFrameLight},
 };
 

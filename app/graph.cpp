@@ -43,19 +43,13 @@ struct FrequencyLine {
 
 // 10 Hz and 20 kHz are the black edges; the decades between are grey.
 constexpr FrequencyLine kFrequencyLines[] = {
-    {210, kGridBlack},
-    {277, kFrequencyLine}, {317, kFrequencyLine}, {345, kFrequencyLine},
-    {366, kFrequencyLine}, {385, kFrequencyLine}, {399, kFrequencyLine},
-    {412, kFrequencyLine}, {423, kFrequencyLine},
-    {433, kFrequencyLine},
-    {501, kFrequencyLine}, {542, kFrequencyLine}, {570, kFrequencyLine},
-    {590, kFrequencyLine}, {609, kFrequencyLine}, {623, kFrequencyLine},
-    {637, kFrequencyLine}, {649, kFrequencyLine},
-    {659, kFrequencyLine},
-    {727, kFrequencyLine}, {766, kFrequencyLine}, {794, kFrequencyLine},
-    {815, kFrequencyLine}, {834, kFrequencyLine}, {848, kFrequencyLine},
-    {860, kFrequencyLine}, {873, kFrequencyLine},
-    {883, kFrequencyLine},
+    {210, kGridBlack},     {277, kFrequencyLine}, {317, kFrequencyLine}, {345, kFrequencyLine},
+    {366, kFrequencyLine}, {385, kFrequencyLine}, {399, kFrequencyLine}, {412, kFrequencyLine},
+    {423, kFrequencyLine}, {433, kFrequencyLine}, {501, kFrequencyLine}, {542, kFrequencyLine},
+    {570, kFrequencyLine}, {590, kFrequencyLine}, {609, kFrequencyLine}, {623, kFrequencyLine},
+    {637, kFrequencyLine}, {649, kFrequencyLine}, {659, kFrequencyLine}, {727, kFrequencyLine},
+    {766, kFrequencyLine}, {794, kFrequencyLine}, {815, kFrequencyLine}, {834, kFrequencyLine},
+    {848, kFrequencyLine}, {860, kFrequencyLine}, {873, kFrequencyLine}, {883, kFrequencyLine},
     {949, kGridBlack},
 };
 
@@ -69,43 +63,28 @@ struct GridLabel {
 
 // The level scale of selector 1: the top edge and the four level lines.
 constexpr GridLabel kLevelLabels[] = {
-    {"20", 197, 223},
-    {"10", 197, 283},
-    {"0", 202, 343},
-    {"-10", 193, 403},
-    {"-20", 193, 463},
+    {"20", 197, 223}, {"10", 197, 283}, {"0", 202, 343}, {"-10", 193, 403}, {"-20", 193, 463},
 };
 
 constexpr int kFrequencyLabelY = 492;
 constexpr GridLabel kFrequencyLabels[] = {
-    {"10       Hz", 200, kFrequencyLabelY},
-    {"20", 270, kFrequencyLabelY},
-    {"30", 310, kFrequencyLabelY},
-    {"40", 338, kFrequencyLabelY},
-    {"50", 359, kFrequencyLabelY},
-    {"60", 378, kFrequencyLabelY},
-    {"80", 405, kFrequencyLabelY},
-    {"100", 423, kFrequencyLabelY},
-    {"200", 491, kFrequencyLabelY},
-    {"300", 532, kFrequencyLabelY},
-    {"400", 560, kFrequencyLabelY},
-    {"600", 599, kFrequencyLabelY},
-    {"800", 627, kFrequencyLabelY},
-    {"1k", 653, kFrequencyLabelY},
-    {"2k", 722, kFrequencyLabelY},
-    {"3k", 761, kFrequencyLabelY},
-    {"4k", 789, kFrequencyLabelY},
-    {"5k", 810, kFrequencyLabelY},
-    {"6k", 829, kFrequencyLabelY},
-    {"8k", 855, kFrequencyLabelY},
-    {"10k", 876, kFrequencyLabelY},
-    {"20k", 942, kFrequencyLabelY},
+    {"10       Hz", 200, kFrequencyLabelY}, {"20", 270, kFrequencyLabelY},
+    {"30", 310, kFrequencyLabelY},          {"40", 338, kFrequencyLabelY},
+    {"50", 359, kFrequencyLabelY},          {"60", 378, kFrequencyLabelY},
+    {"80", 405, kFrequencyLabelY},          {"100", 423, kFrequencyLabelY},
+    {"200", 491, kFrequencyLabelY},         {"300", 532, kFrequencyLabelY},
+    {"400", 560, kFrequencyLabelY},         {"600", 599, kFrequencyLabelY},
+    {"800", 627, kFrequencyLabelY},         {"1k", 653, kFrequencyLabelY},
+    {"2k", 722, kFrequencyLabelY},          {"3k", 761, kFrequencyLabelY},
+    {"4k", 789, kFrequencyLabelY},          {"5k", 810, kFrequencyLabelY},
+    {"6k", 829, kFrequencyLabelY},          {"8k", 855, kFrequencyLabelY},
+    {"10k", 876, kFrequencyLabelY},         {"20k", 942, kFrequencyLabelY},
 };
 
 struct Breakpoint {
     double hertz;
     double value;
-    double slope;   // pixels per hertz up to the next breakpoint
+    double slope;  // pixels per hertz up to the next breakpoint
 };
 
 // Measured off the grid, one row per grid line. The small steps at 300, 400,

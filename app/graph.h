@@ -4,8 +4,8 @@
 
 #include "toolkit/window.h"
 
-inline constexpr double kNoGraph = 9999999999.0;   // offset that draws no grid
-inline constexpr int kOutOfRange = -600;           // offset for a frequency off the grid
+inline constexpr double kNoGraph = 9999999999.0;  // offset that draws no grid
+inline constexpr int kOutOfRange = -600;          // offset for a frequency off the grid
 inline constexpr int kMarkerColumn = 796;
 
 // Draws the grid with every x shifted by `offset` into the current target.

@@ -22,41 +22,41 @@ struct SlotTexts {
 
 // Slot n is at index n - 1.
 constexpr SlotTexts kSlotTexts[kSlotCount] = {
-    {"Svenska", "English"},                                                   // 1 language popup
-    {"Högtalare"_cp, "Loudspeaker"},                                          // 2 loudspeaker popup
-    {"Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},                    // 3 item 500
-    {"Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},                     // 4 item 501
-    {"Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},                   // 5 item 502
-    {"Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},                   // 6 item 503
-    {"Elektronik", "Electronics"},                                            // 7 electronics popup
-    {"Effekt ur Förstärkare"_cp, "Power out of Amplifier"},                   // 8 item 1001
-    {"Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},        // 9 item 1003
-    {"Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},     // 10 item 1005
-    {"Kondensator seriekopplat", "Capacitor connected in series"},            // 11 item 1015
-    {"Filter Lågpass RC"_cp, "Filter Lowpass RC"},                            // 12 item 1017
-    {"Filter Högpass RC"_cp, "Filter Highpass RC"},                           // 13 item 1022
-    {"Filter Bandpass RC", "Filter Bandpass RC"},                             // 14 item 1027
-    {"Filter Notch", "Filter Notch"},                                         // 15 item 1035
-    {"Filter Zobel", "Filter Zobel"},                                         // 16 item 1043
-    {"Filter Thiele", "Filter Thiele"},                                       // 17 item 1048
-    {"Linda luftspole, ett lager", "Wind Air coil, one layer"},               // 18 item 1130
-    {"OM", "ABOUT"},                                                          // 19 About popup
-    {"Av Tulke", "By Tulke"},                                                 // 20 About, command 0
-    {"Fri programvara", "Free software"},                                     // 21 About, command 0
-    {"Version står på titelraden"_cp, "Version is on the title bar"},         // 22 About, command 0
+    {"Svenska", "English"},                                                // 1 language popup
+    {"Högtalare"_cp, "Loudspeaker"},                                       // 2 loudspeaker popup
+    {"Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},                 // 3 item 500
+    {"Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},                  // 4 item 501
+    {"Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},                // 5 item 502
+    {"Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},                // 6 item 503
+    {"Elektronik", "Electronics"},                                         // 7 electronics popup
+    {"Effekt ur Förstärkare"_cp, "Power out of Amplifier"},                // 8 item 1001
+    {"Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},     // 9 item 1003
+    {"Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},  // 10 item 1005
+    {"Kondensator seriekopplat", "Capacitor connected in series"},         // 11 item 1015
+    {"Filter Lågpass RC"_cp, "Filter Lowpass RC"},                         // 12 item 1017
+    {"Filter Högpass RC"_cp, "Filter Highpass RC"},                        // 13 item 1022
+    {"Filter Bandpass RC", "Filter Bandpass RC"},                          // 14 item 1027
+    {"Filter Notch", "Filter Notch"},                                      // 15 item 1035
+    {"Filter Zobel", "Filter Zobel"},                                      // 16 item 1043
+    {"Filter Thiele", "Filter Thiele"},                                    // 17 item 1048
+    {"Linda luftspole, ett lager", "Wind Air coil, one layer"},            // 18 item 1130
+    {"OM", "ABOUT"},                                                       // 19 About popup
+    {"Av Tulke", "By Tulke"},                                              // 20 About, command 0
+    {"Fri programvara", "Free software"},                                  // 21 About, command 0
+    {"Version står på titelraden"_cp, "Version is on the title bar"},      // 22 About, command 0
 };
 
 // The context menu of the input fields, as Windows words it.
-constexpr const char* kEditMenuSv[kEditMenuEntries] = {
-    "&Ångra"_cp, "Klipp &ut", "&Kopiera", "Klistra &in", "&Ta bort", "&Markera allt"};
-constexpr const char* kEditMenuEn[kEditMenuEntries] = {"&Undo",   "Cu&t",    "&Copy",
-                                                       "&Paste",  "&Delete", "Select &All"};
+constexpr const char* kEditMenuSv[kEditMenuEntries] = {"&Ångra"_cp,   "Klipp &ut", "&Kopiera",
+                                                       "Klistra &in", "&Ta bort",  "&Markera allt"};
+constexpr const char* kEditMenuEn[kEditMenuEntries] = {"&Undo",  "Cu&t",    "&Copy",
+                                                       "&Paste", "&Delete", "Select &All"};
 
 // The texts of the last SetLanguageTexts; null until a language was set.
 std::array<const char*, kSlotCount> g_slots{};
 
 struct Entry {
-    int slot;           // 0: the fixed text below
+    int slot;  // 0: the fixed text below
     const char* text;
     int id;
 };
@@ -118,10 +118,9 @@ void BuildMenuBar(Window window) {
     AddEntries(electronics, {{18, nullptr, command::kAirCoil}});
 
     Menu about = AddMenuPopup(bar, MenuTextSlot(19));
-    AddEntries(about, {{20, nullptr, 0},
-                       {21, nullptr, 0},
-                       {22, nullptr, 0},
-                       {0, kHomePage, command::kHomePage}});
+    AddEntries(
+        about,
+        {{20, nullptr, 0}, {21, nullptr, 0}, {22, nullptr, 0}, {0, kHomePage, command::kHomePage}});
 
     AttachMenuBar(window, bar);
 }

@@ -4,7 +4,7 @@
 #include "toolkit/window.h"
 
 void SetLanguageTexts(Window window);
-const char* MenuTextSlot(int slot);   // 1..22, the texts of the last SetLanguageTexts
+const char* MenuTextSlot(int slot);  // 1..22, the texts of the last SetLanguageTexts
 void BuildMenuBar(Window window);
 // The fields' context menu in the current language: Undo, Cut, Copy,
 // Paste, Delete, Select All, with their access keys.

@@ -27,11 +27,11 @@
 namespace {
 
 Screen* const kScreens[] = {
-    &g_conjugateLink,   &g_notchFilter,       &g_baffleStep,        &g_baffleStepCompensation,
-    &g_crossover6dB,    &g_crossover12dB,     &g_crossover18dB,     &g_amplifierPower,
-    &g_wireResistance,  &g_resistorsParallel, &g_capacitorsSeries,  &g_rcLowPass,
-    &g_rcHighPass,      &g_rcBandPass,        &g_rcNotch,           &g_rcZobel,
-    &g_thiele,          &g_airCoil,
+    &g_conjugateLink,  &g_notchFilter,       &g_baffleStep,       &g_baffleStepCompensation,
+    &g_crossover6dB,   &g_crossover12dB,     &g_crossover18dB,    &g_amplifierPower,
+    &g_wireResistance, &g_resistorsParallel, &g_capacitorsSeries, &g_rcLowPass,
+    &g_rcHighPass,     &g_rcBandPass,        &g_rcNotch,          &g_rcZobel,
+    &g_thiele,         &g_airCoil,
 };
 
 }  // namespace

@@ -14,8 +14,8 @@ namespace {
 
 std::array<Font, kFontRoleCount> g_fonts{};
 
-constexpr const char* kFontNames[kFontRoleCount] = {"label", "result", "edit",
-                                                    "splash", "small", "heading"};
+constexpr const char* kFontNames[kFontRoleCount] = {"label",  "result", "edit",
+                                                    "splash", "small",  "heading"};
 
 }  // namespace
 

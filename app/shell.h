@@ -15,12 +15,12 @@ inline constexpr const char* kHomePage = "https://selvaquin.org/";
 // Shell state, alive for the whole process, touched only on the GUI thread.
 struct ShellState {
     MemoryDC canvas = nullptr;
-    int language = 1;           // 1 Swedish, 2 English
-    int initPass = 1;           // 1 while the init pass runs
-    int splash = 1;             // 1 until the first paint
-    int currentScreen = 0;      // id of the screen that ran last
-    int recalc = 0;             // 1 while a TAB re-run does only its focus step
-    int backdropMode = 0;       // 600, 601 or 603
+    int language = 1;       // 1 Swedish, 2 English
+    int initPass = 1;       // 1 while the init pass runs
+    int splash = 1;         // 1 until the first paint
+    int currentScreen = 0;  // id of the screen that ran last
+    int recalc = 0;         // 1 while a TAB re-run does only its focus step
+    int backdropMode = 0;   // 600, 601 or 603
     Window closeButton = nullptr;
     Window mainWindow = nullptr;
 };

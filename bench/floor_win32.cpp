@@ -68,10 +68,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     AppendMenuA(popup, MF_STRING, 100, "Item");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "Menu");
     const int height = 600 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
-    HWND window = CreateWindowExA(0, "Floor", "Floor", WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 1006, height, nullptr, bar, instance, nullptr);
-    CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL,
-                    280, 40, 100, 25, window, reinterpret_cast<HMENU>(1), instance, nullptr);
+    HWND window = CreateWindowExA(
+        0, "Floor", "Floor", WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+        CW_USEDEFAULT, CW_USEDEFAULT, 1006, height, nullptr, bar, instance, nullptr);
+    CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL, 280, 40, 100,
+                    25, window, reinterpret_cast<HMENU>(1), instance, nullptr);
     if (lstrcmpA(commandLine, "hidden") != 0) ShowWindow(window, SW_SHOWNORMAL);
 
     MSG message;

@@ -6,11 +6,11 @@
 // The application is started in-process once, as the tests start it; every
 // page gets typical values typed into its fields before anything is timed.
 
-#include "app/screens.h"
 #include "app/main_window.h"
+#include "app/screens.h"
 #include "app/shell.h"
-#include "toolkit/testing/probe.h"
 #include "toolkit/qt/qt_bridge.h"
+#include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 
@@ -30,8 +30,8 @@ namespace {
 struct PageInput {
     int id;
     const char* name;
-    std::vector<const char*> fields;   // typed into the fields in ring order
-    const char* option = nullptr;      // filter type clicked afterwards
+    std::vector<const char*> fields;  // typed into the fields in ring order
+    const char* option = nullptr;     // filter type clicked afterwards
 };
 
 const PageInput kPages[] = {
@@ -201,9 +201,12 @@ struct Formatting {
     double value;
     int decimals;
 };
-const Formatting kResults[] = {{1591.5494309189535, 0}, {0.7808688094430304, 3},
-                               {1.5, 2}, {2.125, 2},   // the last one an exact half
-                               {3.3863165, 4},          {0.000123456789, 8}};
+const Formatting kResults[] = {{1591.5494309189535, 0},
+                               {0.7808688094430304, 3},
+                               {1.5, 2},
+                               {2.125, 2},  // the last one an exact half
+                               {3.3863165, 4},
+                               {0.000123456789, 8}};
 
 void ParseNumbers(benchmark::State& state) {
     for (auto _ : state) {

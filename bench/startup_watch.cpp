@@ -29,8 +29,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string_view>
@@ -187,7 +187,6 @@ int main(int argc, char** argv) {
     XCloseDisplay(display);
 
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     return 0;
 }

@@ -17,22 +17,21 @@ struct CanvasText {
     int x, y;
     TkFont* font;
     Colour colour;
-    std::string text;   // Windows-1252
+    std::string text;  // Windows-1252
 };
 
 // A text or a filled box, as it was drawn.
 struct CanvasDrawing {
     bool isBox;
-    int x, y, width, height;   // the box
-    CanvasText text;           // the text
+    int x, y, width, height;  // the box
+    CanvasText text;          // the text
 };
 
 class CanvasTextList {
 public:
     // A text drawn at (x, y) on a canvas of the given size; one whose point
     // lies off the canvas is not on the page.
-    void Drawn(int width, int height, int x, int y, TkFont* font, Colour colour,
-               const char* text);
+    void Drawn(int width, int height, int x, int y, TkFont* font, Colour colour, const char* text);
     // A box of width x height filled at (x, y) hides the texts whose point it
     // covers.
     void Covered(int x, int y, int width, int height);

@@ -36,8 +36,8 @@ std::uint32_t EditStyleForKeyword(const char* keyword);
 
 Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
                        int maxChars);
-int HideEditField(Window field);   // 0 when it was visible, 1 when already hidden
-int ShowEditField(Window field);   // 1 when it was visible, 0 when it was hidden
+int HideEditField(Window field);  // 0 when it was visible, 1 when already hidden
+int ShowEditField(Window field);  // 1 when it was visible, 0 when it was hidden
 void FocusEditField(Window field);
 // Moves the focus from `from` to `to` when the key-pending flag is set and
 // `from` has the focus; then clears the flag. Always 0.

@@ -21,19 +21,16 @@ __extension__ typedef __int128 Wide;
 
 using Int64 = std::int64_t;
 
-std::uint8_t* PixelAddress(const RasterImage& image, Int64 x, Int64 y)
-{
+std::uint8_t* PixelAddress(const RasterImage& image, Int64 x, Int64 y) {
     return image.bits + static_cast<std::ptrdiff_t>(y) * image.stride +
            static_cast<std::ptrdiff_t>(x) * 3;
 }
 
-bool HasPixels(const RasterImage& image)
-{
+bool HasPixels(const RasterImage& image) {
     return image.bits != nullptr && image.width > 0 && image.height > 0;
 }
 
-void PutPixel(std::uint8_t* p, std::uint32_t colour)
-{
+void PutPixel(std::uint8_t* p, std::uint32_t colour) {
     p[0] = static_cast<std::uint8_t>(colour);
     p[1] = static_cast<std::uint8_t>(colour >> 8);
     p[2] = static_cast<std::uint8_t>(colour >> 16);
@@ -41,19 +38,17 @@ void PutPixel(std::uint8_t* p, std::uint32_t colour)
 
 // `count` pixels from `p` on in one colour. Grey levels are one memset; other
 // colours write a few pixels and then double the written run with memcpy.
-void FillRun(std::uint8_t* p, Int64 count, std::uint32_t colour)
-{
-    if (count <= 0)
-        return;
+void FillRun(std::uint8_t* p, Int64 count, std::uint32_t colour) {
+    if (count <= 0) return;
     const auto bytes = static_cast<std::size_t>(count) * 3;
     const auto r = static_cast<std::uint8_t>(colour);
-    if (r == static_cast<std::uint8_t>(colour >> 8) && r == static_cast<std::uint8_t>(colour >> 16)) {
+    if (r == static_cast<std::uint8_t>(colour >> 8) &&
+        r == static_cast<std::uint8_t>(colour >> 16)) {
         std::memset(p, r, bytes);
         return;
     }
     std::size_t done = 0;
-    for (; done < bytes && done < 48; done += 3)
-        PutPixel(p + done, colour);
+    for (; done < bytes && done < 48; done += 3) PutPixel(p + done, colour);
     while (done < bytes) {
         const std::size_t chunk = std::min(done, bytes - done);
         std::memcpy(p + done, p, chunk);
@@ -62,14 +57,11 @@ void FillRun(std::uint8_t* p, Int64 count, std::uint32_t colour)
 }
 
 // Columns left .. right (inclusive) of row y, clipped to the image.
-void FillRowClipped(RasterImage& image, Int64 y, Int64 left, Int64 right, std::uint32_t colour)
-{
-    if (y < 0 || y >= image.height)
-        return;
+void FillRowClipped(RasterImage& image, Int64 y, Int64 left, Int64 right, std::uint32_t colour) {
+    if (y < 0 || y >= image.height) return;
     left = std::max<Int64>(left, 0);
     right = std::min<Int64>(right, image.width - 1);
-    if (left <= right)
-        FillRun(PixelAddress(image, left, y), right - left + 1, colour);
+    if (left <= right) FillRun(PixelAddress(image, left, y), right - left + 1, colour);
 }
 
 // ---- Lines -----------------------------------------------------------------
@@ -85,8 +77,7 @@ void FillRowClipped(RasterImage& image, Int64 y, Int64 left, Int64 right, std::u
 // fall inside the image.
 
 void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0, int sb, Int64 n,
-                    Int64 m, std::uint32_t colour)
-{
+                    Int64 m, std::uint32_t colour) {
     const Int64 aLimit = xMajor ? image.width : image.height;
     const Int64 bLimit = xMajor ? image.height : image.width;
 
@@ -99,8 +90,7 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
         first = std::max<Int64>(0, a0 - aLimit + 1);
         end = std::min<Int64>(n, a0 + 1);
     }
-    if (first >= end)
-        return;
+    if (first >= end) return;
 
     // Minor offset q(i) = i m / n rounded, kept as quotient and remainder of
     // (2 i m + n) / 2n and advanced by 2m per step. A half rounds down where
@@ -111,7 +101,7 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
     const Int64 twoN = 2 * n;
     const Int64 twoM = 2 * m;
     const Int64 product = first * m;
-    const Int64 part = 2 * (product % n) + n - (sb > 0 ? 1 : 0);   // 0 .. 3n
+    const Int64 part = 2 * (product % n) + n - (sb > 0 ? 1 : 0);  // 0 .. 3n
     Int64 q = product / n + part / twoN;
     Int64 rem = part % twoN;
 
@@ -125,7 +115,7 @@ void LineAlongMajor(RasterImage& image, bool xMajor, Int64 a0, int sa, Int64 b0,
             PutPixel(image.bits + a * stepA + b * stepB, colour);
             entered = true;
         } else if (entered) {
-            break;   // the minor coordinate is monotonic: it has left for good
+            break;  // the minor coordinate is monotonic: it has left for good
         }
         rem += twoM;
         if (rem >= twoN) {
@@ -164,21 +154,18 @@ struct OutlineRun {
 
 // Rows 0 .. h-1 of a traced ellipse, w and h from 3 to kTracedLimit. Every
 // term stays below 2^53.
-std::vector<OutlineRun> TraceEllipse(Int64 w, Int64 h)
-{
+std::vector<OutlineRun> TraceEllipse(Int64 w, Int64 h) {
     std::vector<OutlineRun> rows(static_cast<std::size_t>(h));
     const Int64 a = w - 1, b = h - 1, odd = b & 1;
-    Int64 left = 0, right = a;                         // outline columns, moving inward
-    Int64 below = (b + 1) / 2, above = below - odd;    // rows, moving outward
-    Int64 dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;   // error of a step across, down
+    Int64 left = 0, right = a;                                   // outline columns, moving inward
+    Int64 below = (b + 1) / 2, above = below - odd;              // rows, moving outward
+    Int64 dx = 4 * (1 - a) * b * b, dy = 4 * (odd + 1) * a * a;  // error of a step across, down
     Int64 error = dx + dy + odd * a * a;
     const Int64 growX = 8 * b * b, growY = 8 * a * a;
     auto mark = [&](Int64 row) {
-        if (row < 0 || row >= h)
-            return;
+        if (row < 0 || row >= h) return;
         OutlineRun& run = rows[static_cast<std::size_t>(row)];
-        if (run.outer < 0)
-            run.outer = left;
+        if (run.outer < 0) run.outer = left;
         run.inner = left;
     };
     do {
@@ -208,35 +195,32 @@ struct EllipseBox {
 // U^2 h^2 <= w^2 (h^2 - v^2) takes 128 bits for every box this rule draws
 // (w^2 h^2 passes 2^64 beyond kTracedLimit), and bounding the box would
 // change the figure.
-Int64 RowHalfWidth(const EllipseBox& box, Int64 j)
-{
+Int64 RowHalfWidth(const EllipseBox& box, Int64 j) {
     const Int64 v = 2 * j - (box.h - 1);
-    if (v >= -1 && v <= 1)
-        return box.w - 1;   // middle row(s)
+    if (v >= -1 && v <= 1) return box.w - 1;  // middle row(s)
     const Int64 parity = (box.w - 1) & 1;
     // Largest U of the right parity with U^2 h^2 <= w^2 (h^2 - v^2).
     const Wide h2 = Wide(box.h) * box.h;
     const Wide limit = Wide(box.w) * box.w * (h2 - Wide(v) * v);
-    const double estimate = static_cast<double>(box.w) *
-                            std::sqrt(1.0 - (static_cast<double>(v) / box.h) * (static_cast<double>(v) / box.h));
+    const double estimate =
+        static_cast<double>(box.w) *
+        std::sqrt(1.0 - (static_cast<double>(v) / box.h) * (static_cast<double>(v) / box.h));
     Int64 u = std::clamp<Int64>(static_cast<Int64>(estimate), 0, box.w - 1);
-    if ((u & 1) != parity)
-        --u;
-    while (u + 2 <= box.w - 1 && Wide(u + 2) * (u + 2) * h2 <= limit)
-        u += 2;
-    while (u > parity && Wide(u) * u * h2 > limit)
-        u -= 2;
-    return std::max(u, parity);   // the middle column(s) are always in
+    if ((u & 1) != parity) --u;
+    while (u + 2 <= box.w - 1 && Wide(u + 2) * (u + 2) * h2 <= limit) u += 2;
+    while (u > parity && Wide(u) * u * h2 > limit) u -= 2;
+    return std::max(u, parity);  // the middle column(s) are always in
 }
 
 void LargeEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
-                  std::uint32_t fill, Int64 firstRow, Int64 endRow)
-{
+                  std::uint32_t fill, Int64 firstRow, Int64 endRow) {
     const EllipseBox box{width, height};
-    const Int64 centre2 = box.w - 1;   // twice the centre column, box-relative
+    const Int64 centre2 = box.w - 1;  // twice the centre column, box-relative
     // Half-widths of the row above, this row and the row below; -1 for rows
     // outside the box (no pixels).
-    auto halfWidth = [&](Int64 j) { return (j < 0 || j >= box.h) ? Int64(-1) : RowHalfWidth(box, j); };
+    auto halfWidth = [&](Int64 j) {
+        return (j < 0 || j >= box.h) ? Int64(-1) : RowHalfWidth(box, j);
+    };
     Int64 above = halfWidth(firstRow - 1);
     Int64 here = halfWidth(firstRow);
     for (Int64 j = firstRow; j < endRow; ++j) {
@@ -249,7 +233,8 @@ void LargeEllipse(RasterImage& image, int x, int y, int width, int height, std::
         if (outline == fill || neighbour < 0) {
             FillRowClipped(image, row, x + left, x + right, neighbour < 0 ? outline : fill);
         } else {
-            const Int64 innerLeft = (centre2 - neighbour) / 2;    // first column inside both neighbours
+            const Int64 innerLeft =
+                (centre2 - neighbour) / 2;  // first column inside both neighbours
             const Int64 innerRight = (centre2 + neighbour) / 2;
             const Int64 leftEnd = std::max(left, innerLeft - 1);
             const Int64 rightStart = std::min(right, innerRight + 1);
@@ -268,32 +253,27 @@ void LargeEllipse(RasterImage& image, int x, int y, int width, int height, std::
 
 }  // namespace
 
-void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_t colour)
-{
-    if (!HasPixels(image))
-        return;
+void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_t colour) {
+    if (!HasPixels(image)) return;
     const Int64 dx = Int64(x2) - x1;
     const Int64 dy = Int64(y2) - y1;
-    if (dx == 0 && dy == 0)
-        return;
+    if (dx == 0 && dy == 0) return;
     const int sx = dx < 0 ? -1 : 1;
     const int sy = dy < 0 ? -1 : 1;
     const Int64 adx = dx < 0 ? -dx : dx;
     const Int64 ady = dy < 0 ? -dy : dy;
 
-    if (dy == 0) {   // horizontal: one run
+    if (dy == 0) {  // horizontal: one run
         const Int64 left = sx > 0 ? x1 : Int64(x2) + 1;
         const Int64 right = sx > 0 ? Int64(x2) - 1 : x1;
         FillRowClipped(image, y1, left, right, colour);
         return;
     }
-    if (dx == 0) {   // vertical: one pixel a row
-        if (x1 < 0 || x1 >= image.width)
-            return;
+    if (dx == 0) {  // vertical: one pixel a row
+        if (x1 < 0 || x1 >= image.width) return;
         const Int64 top = std::max<Int64>(sy > 0 ? y1 : Int64(y2) + 1, 0);
         const Int64 bottom = std::min<Int64>(sy > 0 ? Int64(y2) - 1 : y1, image.height - 1);
-        for (Int64 row = top; row <= bottom; ++row)
-            PutPixel(PixelAddress(image, x1, row), colour);
+        for (Int64 row = top; row <= bottom; ++row) PutPixel(PixelAddress(image, x1, row), colour);
         return;
     }
     if (adx >= ady)
@@ -302,16 +282,13 @@ void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_
         LineAlongMajor(image, false, y1, sy, x1, sx, ady, adx, colour);
 }
 
-void RasterFill(RasterImage& image, int x, int y, int width, int height, std::uint32_t colour)
-{
-    if (!HasPixels(image) || width <= 0 || height <= 0)
-        return;
+void RasterFill(RasterImage& image, int x, int y, int width, int height, std::uint32_t colour) {
+    if (!HasPixels(image) || width <= 0 || height <= 0) return;
     const Int64 left = std::max<Int64>(x, 0);
     const Int64 top = std::max<Int64>(y, 0);
-    const Int64 right = std::min<Int64>(Int64(x) + width, image.width);    // exclusive
-    const Int64 bottom = std::min<Int64>(Int64(y) + height, image.height); // exclusive
-    if (left >= right || top >= bottom)
-        return;
+    const Int64 right = std::min<Int64>(Int64(x) + width, image.width);     // exclusive
+    const Int64 bottom = std::min<Int64>(Int64(y) + height, image.height);  // exclusive
+    if (left >= right || top >= bottom) return;
     std::uint8_t* firstRow = PixelAddress(image, left, top);
     const auto rowBytes = static_cast<std::size_t>(right - left) * 3;
     FillRun(firstRow, right - left, colour);
@@ -320,15 +297,12 @@ void RasterFill(RasterImage& image, int x, int y, int width, int height, std::ui
 }
 
 void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
-                   std::uint32_t fill)
-{
-    if (!HasPixels(image) || width <= 0 || height <= 0 || (width == 1 && height == 1))
-        return;
+                   std::uint32_t fill) {
+    if (!HasPixels(image) || width <= 0 || height <= 0 || (width == 1 && height == 1)) return;
     // Rows of the box that are inside the image.
     const Int64 firstRow = std::max<Int64>(0, -Int64(y));
     const Int64 endRow = std::min<Int64>(height, Int64(image.height) - y);
-    if (firstRow >= endRow || Int64(x) >= image.width || Int64(x) + width <= 0)
-        return;
+    if (firstRow >= endRow || Int64(x) >= image.width || Int64(x) + width <= 0) return;
     if (width <= 2 || height <= 2) {
         RasterFill(image, x, y, width, height, outline);
         return;
@@ -338,11 +312,10 @@ void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std:
         return;
     }
     const std::vector<OutlineRun> rows = TraceEllipse(width, height);
-    const Int64 last = width - 1;   // the box's last column, box-relative
+    const Int64 last = width - 1;  // the box's last column, box-relative
     for (Int64 j = firstRow; j < endRow; ++j) {
         const OutlineRun& run = rows[static_cast<std::size_t>(j)];
-        if (run.outer < 0)
-            continue;
+        if (run.outer < 0) continue;
         const Int64 row = Int64(y) + j;
         if (outline == fill || run.inner + 1 >= last - run.inner) {
             FillRowClipped(image, row, x + run.outer, x + last - run.outer, outline);
@@ -354,8 +327,7 @@ void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std:
     }
 }
 
-std::uint32_t RasterPixel(const RasterImage& image, int x, int y)
-{
+std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
     const std::uint8_t* p = PixelAddress(image, x, y);
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
 }

@@ -19,7 +19,7 @@ struct RasterImage {
     std::uint8_t* bits;
     int width;
     int height;
-    int stride;   // bytes per row
+    int stride;  // bytes per row
 };
 
 // Colours are 0x00BBGGRR.

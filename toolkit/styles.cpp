@@ -32,7 +32,7 @@ struct PlacementRow {
     std::uint32_t bits;
 };
 constexpr PlacementRow kPlacements[] = {
-    {"L", 0x0100}, {"R", 0x0200}, {"T", 0x0400},  {"B", 0x0800},  {"C", 0x0300},
+    {"L", 0x0100},  {"R", 0x0200},  {"T", 0x0400},  {"B", 0x0800},  {"C", 0x0300},
     {"LT", 0x0500}, {"LB", 0x0900}, {"RT", 0x0600}, {"RB", 0x0A00},
 };
 
@@ -51,8 +51,8 @@ constexpr FrameRow kFrames[] = {
     {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
     {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
 };
-constexpr std::uint32_t kRadio = 0x50000009;      // BS_AUTORADIOBUTTON, child, visible
-constexpr std::uint32_t kCheckBox = 0x50000003;   // BS_AUTOCHECKBOX, child, visible
+constexpr std::uint32_t kRadio = 0x50000009;     // BS_AUTORADIOBUTTON, child, visible
+constexpr std::uint32_t kCheckBox = 0x50000003;  // BS_AUTOCHECKBOX, child, visible
 
 struct StyleRow {
     const char* keyword;

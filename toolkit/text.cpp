@@ -3,12 +3,12 @@
 
 #include "toolkit/text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <system_error>
 
 std::string& CopyText(std::string& dest, const char* source, int n) {
@@ -120,8 +120,10 @@ double ParseNumber(const char* text) {
         return std::strtod(text, nullptr);
     std::string translated(text);
     for (char& c : translated) {
-        if (c == point[0]) c = '\x01';
-        else if (c == '.') c = point[0];
+        if (c == point[0])
+            c = '\x01';
+        else if (c == '.')
+            c = point[0];
     }
     return std::strtod(translated.c_str(), nullptr);
 }
@@ -148,9 +150,7 @@ double ParseNumber(const char* text) {
 
 // ---- Windows-1252 ----------------------------------------------------------
 
-int Cp1252FromCodePoint(char32_t cp) {
-    return cp1252_detail::FromCodePoint(cp);
-}
+int Cp1252FromCodePoint(char32_t cp) { return cp1252_detail::FromCodePoint(cp); }
 
 char32_t CodePointFromCp1252(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) return cp1252_detail::kHigh[byte - 0x80];

@@ -55,11 +55,10 @@ std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t ro
 
 namespace cp1252_detail {
 
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-    0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
 
 constexpr int FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
@@ -86,11 +85,19 @@ constexpr std::array<char, N> Convert(const char (&in)[N]) {
         auto b = static_cast<unsigned char>(in[i]);
         char32_t cp = 0;
         int extra = 0;
-        if (b < 0x80) { cp = b; }
-        else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
-        else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
-        else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
-        else throw "malformed UTF-8 in a text literal";
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F;
+            extra = 1;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F;
+            extra = 2;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07;
+            extra = 3;
+        } else
+            throw "malformed UTF-8 in a text literal";
         for (int k = 1; k <= extra; ++k) {
             if (i + k + 1 >= N) throw "truncated UTF-8 in a text literal";
             cp = (cp << 6) | (static_cast<unsigned char>(in[i + k]) & 0x3F);

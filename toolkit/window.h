@@ -11,9 +11,9 @@
 #include <string>
 
 struct TkWindow;
-using Window = TkWindow*;          // the main window or one of its controls
-using Instance = std::intptr_t;    // the running program's module handle
-using Colour = std::uint32_t;      // 0x00BBGGRR
+using Window = TkWindow*;        // the main window or one of its controls
+using Instance = std::intptr_t;  // the running program's module handle
+using Colour = std::uint32_t;    // 0x00BBGGRR
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;

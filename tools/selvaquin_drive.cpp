@@ -64,7 +64,8 @@ std::string Quote(std::string_view cp1252) { return QuoteUtf8(Cp1252ToUtf8(cp125
 
 std::string HexColour(long colour) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%06lX", static_cast<unsigned long>(colour) & 0xFFFFFFul);
+    std::snprintf(buffer, sizeof buffer, "0x%06lX",
+                  static_cast<unsigned long>(colour) & 0xFFFFFFul);
     return buffer;
 }
 
@@ -122,7 +123,7 @@ enum class Args { None, Text };
 struct Verb {
     std::string_view name;
     Args args;
-    bool action;   // run the event loop afterwards
+    bool action;  // run the event loop afterwards
     Handler run;
 };
 
@@ -206,7 +207,8 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
     TextShape shape;
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
-            if (image.pixels[static_cast<std::size_t>(y) * kWidth + x] != 0) shape.pixels.emplace_back(x - kX, y - kY);
+            if (image.pixels[static_cast<std::size_t>(y) * kWidth + x] != 0)
+                shape.pixels.emplace_back(x - kX, y - kY);
     for (auto [x, y] : shape.pixels) {
         if (shape.right < shape.left) shape.left = shape.right = x, shape.top = shape.bottom = y;
         shape.left = std::min(shape.left, x), shape.right = std::max(shape.right, x);
@@ -230,16 +232,23 @@ std::string DoCells(Context& context, std::string_view) {
         // Boxes filled later over any part of where the text's letters may be.
         auto found = shapes.find({text.font, text.text});
         if (found == shapes.end())
-            found = shapes.emplace(std::pair{text.font, text.text}, ShapeOf(context.window, text.font, text.text)).first;
+            found = shapes
+                        .emplace(std::pair{text.font, text.text},
+                                 ShapeOf(context.window, text.font, text.text))
+                        .first;
         const TextShape& shape = found->second;
-        const long long left = static_cast<long long>(text.x) + shape.left, right = static_cast<long long>(text.x) + shape.right;
-        const long long top = static_cast<long long>(text.y) + shape.top, bottom = static_cast<long long>(text.y) + shape.bottom;
-        if (shape.right < shape.left || right < 0 || bottom < 0 || left >= width || top >= height) continue;
+        const long long left = static_cast<long long>(text.x) + shape.left,
+                        right = static_cast<long long>(text.x) + shape.right;
+        const long long top = static_cast<long long>(text.y) + shape.top,
+                        bottom = static_cast<long long>(text.y) + shape.bottom;
+        if (shape.right < shape.left || right < 0 || bottom < 0 || left >= width || top >= height)
+            continue;
         std::vector<const CanvasDrawing*> later;
         bool hidden = false;
         for (std::size_t j = i + 1; j < history.size() && !hidden; ++j) {
             const CanvasDrawing& box = history[j];
-            if (!box.isBox || right < box.x || bottom < box.y || left >= static_cast<long long>(box.x) + box.width ||
+            if (!box.isBox || right < box.x || bottom < box.y ||
+                left >= static_cast<long long>(box.x) + box.width ||
                 top >= static_cast<long long>(box.y) + box.height)
                 continue;
             hidden = inside(box, left, top) && inside(box, right, bottom);
@@ -248,17 +257,19 @@ std::string DoCells(Context& context, std::string_view) {
         if (hidden) continue;
         long long showLeft = width, showTop = height, showRight = -1, showBottom = -1;
         for (auto [dx, dy] : shape.pixels) {
-            const long long x = static_cast<long long>(text.x) + dx, y = static_cast<long long>(text.y) + dy;
+            const long long x = static_cast<long long>(text.x) + dx,
+                            y = static_cast<long long>(text.y) + dy;
             if (x < 0 || y < 0 || x >= width || y >= height) continue;
-            if (std::any_of(later.begin(), later.end(), [&](const CanvasDrawing* box) { return inside(*box, x, y); }))
+            if (std::any_of(later.begin(), later.end(),
+                            [&](const CanvasDrawing* box) { return inside(*box, x, y); }))
                 continue;
             showLeft = std::min(showLeft, x), showRight = std::max(showRight, x);
             showTop = std::min(showTop, y), showBottom = std::max(showBottom, y);
         }
         if (showRight < 0) continue;
         out += "cell " + std::to_string(showLeft) + " " + std::to_string(showTop) + " " +
-               std::to_string(showRight - showLeft + 1) + " " + std::to_string(showBottom - showTop + 1) + " " +
-               Quote(text.text) + "\n";
+               std::to_string(showRight - showLeft + 1) + " " +
+               std::to_string(showBottom - showTop + 1) + " " + Quote(text.text) + "\n";
     }
     Emit(out + "end\n");
     return {};
@@ -334,8 +345,9 @@ std::string DoWindow(Context& context, std::string_view) {
     const ProbeRect inside = ProbeWindowRect(context.window);
     const ProbeRect client = ProbeClientRect(context.window);
     Emit("window " + std::to_string(inside.width) + " " + std::to_string(inside.height) +
-         " client " + std::to_string(client.x - inside.x) + " " + std::to_string(client.y - inside.y) +
-         " " + std::to_string(client.width) + " " + std::to_string(client.height) + "\n");
+         " client " + std::to_string(client.x - inside.x) + " " +
+         std::to_string(client.y - inside.y) + " " + std::to_string(client.width) + " " +
+         std::to_string(client.height) + "\n");
     return {};
 }
 
@@ -348,13 +360,19 @@ std::string DoFamilies(Context&, std::string_view) {
 }
 
 constexpr Verb kVerbs[] = {
-    {"command", Args::Text, true, DoCommand},  {"menu", Args::Text, true, DoMenu},
-    {"type", Args::Text, true, DoType},        {"key", Args::Text, true, DoKey},
-    {"click", Args::Text, true, DoClick},      {"dump", Args::None, false, DoDump},
-    {"menus", Args::None, false, DoMenus},     {"pixel", Args::Text, false, DoPixel},
+    {"command", Args::Text, true, DoCommand},
+    {"menu", Args::Text, true, DoMenu},
+    {"type", Args::Text, true, DoType},
+    {"key", Args::Text, true, DoKey},
+    {"click", Args::Text, true, DoClick},
+    {"dump", Args::None, false, DoDump},
+    {"menus", Args::None, false, DoMenus},
+    {"pixel", Args::Text, false, DoPixel},
     {"cells", Args::None, false, DoCells},
-    {"png", Args::Text, false, DoPng},         {"titlerect", Args::Text, false, DoTitleRect},
-    {"itemrect", Args::Text, false, DoItemRect}, {"shot", Args::Text, false, DoShot},
+    {"png", Args::Text, false, DoPng},
+    {"titlerect", Args::Text, false, DoTitleRect},
+    {"itemrect", Args::Text, false, DoItemRect},
+    {"shot", Args::Text, false, DoShot},
     {"window", Args::None, false, DoWindow},
     {"families", Args::None, false, DoFamilies},
 };

@@ -21,9 +21,9 @@ constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 bool WriteSvg(const QImage& icon, const QString& path) {
     std::string svg =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(icon.width()) +
-        "\" height=\"" + std::to_string(icon.height()) + "\" viewBox=\"0 0 " +
-        std::to_string(icon.width()) + " " + std::to_string(icon.height()) +
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+        std::to_string(icon.width()) + "\" height=\"" + std::to_string(icon.height()) +
+        "\" viewBox=\"0 0 " + std::to_string(icon.width()) + " " + std::to_string(icon.height()) +
         "\" shape-rendering=\"crispEdges\">\n";
     for (int y = 0; y < icon.height(); ++y) {
         int x = 0;
@@ -33,9 +33,10 @@ bool WriteSvg(const QImage& icon, const QString& path) {
             while (x + run < icon.width() && icon.pixel(x + run, y) == colour) ++run;
             if (qAlpha(colour) != 0) {
                 char rect[128];
-                std::snprintf(rect, sizeof rect,
-                              "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"1\" fill=\"#%02x%02x%02x\"/>\n", x,
-                              y, run, qRed(colour), qGreen(colour), qBlue(colour));
+                std::snprintf(
+                    rect, sizeof rect,
+                    "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"1\" fill=\"#%02x%02x%02x\"/>\n",
+                    x, y, run, qRed(colour), qGreen(colour), qBlue(colour));
                 svg += rect;
             }
             x += run;
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
         const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
         QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         if (!QDir().mkpath(dir) || !scaled.save(path, "PNG")) {
-            std::fprintf(stderr, "selvaquin-icons: cannot write %s\n", path.toLocal8Bit().constData());
+            std::fprintf(stderr, "selvaquin-icons: cannot write %s\n",
+                         path.toLocal8Bit().constData());
             return 1;
         }
     }

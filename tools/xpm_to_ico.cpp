@@ -32,8 +32,8 @@ namespace {
 
 struct Picture {
     int width = 0, height = 0;
-    std::vector<std::uint32_t> palette;   // 0x00RRGGBB, at most 16
-    std::vector<int> pixels;               // palette index, -1 transparent; top row first
+    std::vector<std::uint32_t> palette;  // 0x00RRGGBB, at most 16
+    std::vector<int> pixels;             // palette index, -1 transparent; top row first
 };
 
 // The quoted strings of the XPM source, comments skipped.
@@ -58,22 +58,22 @@ Picture ReadXpm(const std::string& source) {
     const std::vector<std::string> lines = QuotedStrings(source);
     Picture p;
     int colours = 0, perPixel = 0;
-    if (lines.empty() || std::sscanf(lines[0].c_str(), "%d %d %d %d", &p.width, &p.height, &colours,
-                                     &perPixel) != 4)
+    if (lines.empty() ||
+        std::sscanf(lines[0].c_str(), "%d %d %d %d", &p.width, &p.height, &colours, &perPixel) != 4)
         Fail("no XPM header");
-    if (p.width <= 0 || p.width > 256 || p.height <= 0 || p.height > 256 || colours <= 0 || perPixel <= 0)
+    if (p.width <= 0 || p.width > 256 || p.height <= 0 || p.height > 256 || colours <= 0 ||
+        perPixel <= 0)
         Fail("unusable XPM header: " + lines[0]);
     if (lines.size() < 1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(p.height))
         Fail("fewer lines than the header announces");
 
-    std::map<std::string, int> index;   // pixel characters -> palette index or -1
+    std::map<std::string, int> index;  // pixel characters -> palette index or -1
     for (int c = 0; c < colours; ++c) {
         const std::string& line = lines[1 + static_cast<std::size_t>(c)];
         if (line.size() < static_cast<std::size_t>(perPixel)) Fail("short colour line: " + line);
         std::istringstream rest(line.substr(static_cast<std::size_t>(perPixel)));
         std::string key, value;
-        while (rest >> key >> value && key != "c") {
-        }
+        while (rest >> key >> value && key != "c") {}
         if (key != "c") Fail("colour line without a 'c' colour: " + line);
         if (value == "None" || value == "none") {
             index[line.substr(0, static_cast<std::size_t>(perPixel))] = -1;
@@ -82,14 +82,18 @@ Picture ReadXpm(const std::string& source) {
         if (value.size() != 7 || value[0] != '#') Fail("colour is not #RRGGBB: " + line);
         const auto rgb = static_cast<std::uint32_t>(std::strtoul(value.c_str() + 1, nullptr, 16));
         if (p.palette.size() == 16) Fail("more than 16 colours");
-        index[line.substr(0, static_cast<std::size_t>(perPixel))] = static_cast<int>(p.palette.size());
+        index[line.substr(0, static_cast<std::size_t>(perPixel))] =
+            static_cast<int>(p.palette.size());
         p.palette.push_back(rgb);
     }
     for (int y = 0; y < p.height; ++y) {
-        const std::string& row = lines[1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(y)];
-        if (row.size() != static_cast<std::size_t>(p.width * perPixel)) Fail("row of the wrong length: " + row);
+        const std::string& row =
+            lines[1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(y)];
+        if (row.size() != static_cast<std::size_t>(p.width * perPixel))
+            Fail("row of the wrong length: " + row);
         for (int x = 0; x < p.width; ++x) {
-            auto found = index.find(row.substr(static_cast<std::size_t>(x * perPixel), static_cast<std::size_t>(perPixel)));
+            auto found = index.find(row.substr(static_cast<std::size_t>(x * perPixel),
+                                               static_cast<std::size_t>(perPixel)));
             if (found == index.end()) Fail("pixel of no colour in row: " + row);
             p.pixels.push_back(found->second);
         }
@@ -97,7 +101,9 @@ Picture ReadXpm(const std::string& source) {
     return p;
 }
 
-void Put8(std::vector<std::uint8_t>& out, unsigned v) { out.push_back(static_cast<std::uint8_t>(v)); }
+void Put8(std::vector<std::uint8_t>& out, unsigned v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+}
 void Put16(std::vector<std::uint8_t>& out, unsigned v) {
     Put8(out, v & 0xFF);
     Put8(out, (v >> 8) & 0xFF);
@@ -134,7 +140,7 @@ std::vector<std::uint8_t> Icon(const Picture& p) {
     Put32(out, static_cast<std::uint32_t>(2 * p.height));
     Put16(out, 1);
     Put16(out, 4);
-    Put32(out, 0);   // no compression
+    Put32(out, 0);  // no compression
     Put32(out, imageBytes);
     Put32(out, 0);
     Put32(out, 0);
@@ -154,14 +160,16 @@ std::vector<std::uint8_t> Icon(const Picture& p) {
         std::vector<std::uint8_t> row(colourRow, 0);
         for (int x = 0; x < p.width; ++x) {
             const int i = at(x, y) < 0 ? 0 : at(x, y);
-            row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(x % 2 == 0 ? i << 4 : i);
+            row[static_cast<std::size_t>(x / 2)] |=
+                static_cast<std::uint8_t>(x % 2 == 0 ? i << 4 : i);
         }
         out.insert(out.end(), row.begin(), row.end());
     }
     for (int y = p.height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(maskRow, 0);
         for (int x = 0; x < p.width; ++x)
-            if (at(x, y) < 0) row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (at(x, y) < 0)
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         out.insert(out.end(), row.begin(), row.end());
     }
     return out;
@@ -176,7 +184,8 @@ int main(int argc, char** argv) {
     const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::vector<std::uint8_t> icon = Icon(ReadXpm(source));
     std::ofstream out(argv[2], std::ios::binary);
-    out.write(reinterpret_cast<const char*>(icon.data()), static_cast<std::streamsize>(icon.size()));
+    out.write(reinterpret_cast<const char*>(icon.data()),
+              static_cast<std::streamsize>(icon.size()));
     if (!out) Fail(std::string("cannot write ") + argv[2]);
     return 0;
 }

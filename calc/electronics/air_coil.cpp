@@ -14,7 +14,7 @@
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-constexpr double kPitch = 1.2;   // wire diameters per turn on the finished coil
+constexpr double kPitch = 1.2;  // wire diameters per turn on the finished coil
 
 constexpr FieldPlace kFields[] = {
     {280, 40, "Induktans", "Inductance"},
@@ -57,11 +57,17 @@ constexpr int kLowerTurnsY = 405;
 
 constexpr Wire kDimensionLines[] = {
     // coil diameter: extension lines and the dimension line
-    {700, 265, 800, 265}, {700, 415, 800, 415}, {795, 260, 795, 420},
+    {700, 265, 800, 265},
+    {700, 415, 800, 415},
+    {795, 260, 795, 420},
     // wire diameter: ticks at the sides of the last upper turn, the line across
-    {700, 230, 700, 260}, {680, 230, 680, 260}, {675, 235, 705, 235},
+    {700, 230, 700, 260},
+    {680, 230, 680, 260},
+    {675, 235, 705, 235},
     // coil length: the line and its end ticks
-    {295, 445, 705, 445}, {300, 400, 300, 450}, {700, 400, 700, 450},
+    {295, 445, 705, 445},
+    {300, 400, 300, 450},
+    {700, 400, 700, 450},
 };
 
 void DrawTurns(Window window) {

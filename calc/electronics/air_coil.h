@@ -6,8 +6,8 @@
 #include <string>
 
 struct AirCoilWinding {
-    double turns;    // N, not rounded
-    double length;   // mm, at a pitch of 1.2 wire diameters
+    double turns;   // N, not rounded
+    double length;  // mm, at a pitch of 1.2 wire diameters
 };
 
 // Wheeler's single-layer formula solved for the number of turns, close-wound:

@@ -23,12 +23,18 @@ constexpr FieldPlace kFields[] = {
 };
 
 constexpr PageText kCommonTexts[] = {
-    {385, 45, FontRole::Label, "ohm", nullptr},   {385, 75, FontRole::Label, "uF", nullptr},
-    {705, 45, FontRole::Label, "ohm", nullptr},   {705, 75, FontRole::Label, "uF", nullptr},
-    {365, 360, FontRole::Label, "HP  R 1", nullptr}, {255, 210, FontRole::Label, "HP  C 1", nullptr},
-    {410, 235, FontRole::Label, "LP  R 2", nullptr}, {440, 365, FontRole::Label, "LP  C 2", nullptr},
-    {503, 450, FontRole::Label, "GND", nullptr},  {338, 450, FontRole::Label, "GND", nullptr},
-    {183, 255, FontRole::Label, "IN", nullptr},   {670, 255, FontRole::Label, "-3dB", nullptr},
+    {385, 45, FontRole::Label, "ohm", nullptr},
+    {385, 75, FontRole::Label, "uF", nullptr},
+    {705, 45, FontRole::Label, "ohm", nullptr},
+    {705, 75, FontRole::Label, "uF", nullptr},
+    {365, 360, FontRole::Label, "HP  R 1", nullptr},
+    {255, 210, FontRole::Label, "HP  C 1", nullptr},
+    {410, 235, FontRole::Label, "LP  R 2", nullptr},
+    {440, 365, FontRole::Label, "LP  C 2", nullptr},
+    {503, 450, FontRole::Label, "GND", nullptr},
+    {338, 450, FontRole::Label, "GND", nullptr},
+    {183, 255, FontRole::Label, "IN", nullptr},
+    {670, 255, FontRole::Label, "-3dB", nullptr},
     {930, 255, FontRole::Label, "-3dB", nullptr},
 };
 
@@ -41,12 +47,17 @@ constexpr PageText kTexts[] = {
 // High-pass section: C1's plates and R1 to ground, with their wires.
 constexpr Box kHighPassParts[] = {{250, 228, 20, 70}, {280, 228, 20, 70}, {338, 320, 25, 100}};
 constexpr Wire kHighPassWires[] = {
-    {200, 262, 250, 262}, {300, 262, 550, 262}, {350, 262, 350, 320}, {350, 420, 350, 450},
+    {200, 262, 250, 262},
+    {300, 262, 550, 262},
+    {350, 262, 350, 320},
+    {350, 420, 350, 450},
 };
 // Low-pass section: R2 over the top wire, C2's plates to ground.
 constexpr Box kLowPassParts[] = {{380, 250, 100, 25}, {480, 350, 70, 20}, {480, 380, 70, 20}};
 constexpr Wire kLowPassWires[] = {
-    {500, 262, 550, 262}, {515, 262, 515, 350}, {515, 400, 515, 450},
+    {500, 262, 550, 262},
+    {515, 262, 515, 350},
+    {515, 400, 515, 450},
 };
 
 // The sketch from left to right; the grey pointers lead from the "-3dB"
@@ -84,11 +95,9 @@ void Page(Window window, const FieldInputs& in) {
 }  // namespace
 
 RcBandPassLabels RcBandPassPage(const FieldInputs& in) {
-    return {InputLabel(in.text[0], "0.00", " ohm"),
-            InputLabel(in.text[1], "0.00", " uF"),
-            InputLabel(in.text[2], "0", " ohm"),   // R2 falls back to a bare 0
-            InputLabel(in.text[3], "0.00", " uF"),
-            RcCornerOf(in.value[0], in.value[1]).label,
+    return {InputLabel(in.text[0], "0.00", " ohm"),    InputLabel(in.text[1], "0.00", " uF"),
+            InputLabel(in.text[2], "0", " ohm"),  // R2 falls back to a bare 0
+            InputLabel(in.text[3], "0.00", " uF"),     RcCornerOf(in.value[0], in.value[1]).label,
             RcCornerOf(in.value[2], in.value[3]).label};
 }
 

@@ -19,17 +19,28 @@ constexpr PageText kLetters[] = {
 constexpr Box kParts[] = {{300, 228, 20, 70}, {330, 228, 20, 70}, {453, 320, 25, 100}};
 
 constexpr Wire kWires[] = {
-    {200, 262, 300, 262}, {350, 262, 550, 262}, {465, 262, 465, 320}, {465, 420, 465, 450},
+    {200, 262, 300, 262},
+    {350, 262, 550, 262},
+    {465, 262, 465, 320},
+    {465, 420, 465, 450},
 };
 
 constexpr Wire kSketch[] = {
-    {821, 275, 935, 275}, {805, 280, 813, 277}, {813, 277, 821, 275}, {654, 400, 805, 280},
+    {821, 275, 935, 275},
+    {805, 280, 813, 277},
+    {813, 277, 821, 275},
+    {654, 400, 805, 280},
 };
 
 constexpr RcFilterDrawing kDrawing{
-    "Högpassfilter RC"_cp, "High-pass filter RC", kLetters, kParts, kWires, kSketch,
-    {400, 360},   // R left of the resistor
-    {310, 310},   // C under the capacitor
+    "Högpassfilter RC"_cp,
+    "High-pass filter RC",
+    kLetters,
+    kParts,
+    kWires,
+    kSketch,
+    {400, 360},  // R left of the resistor
+    {310, 310},  // C under the capacitor
 };
 
 void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }

@@ -20,13 +20,21 @@ constexpr PageText kLetters[] = {
 constexpr Box kParts[] = {{300, 250, 100, 25}, {430, 350, 70, 20}, {430, 380, 70, 20}};
 
 constexpr Wire kWires[] = {
-    {200, 262, 300, 262}, {400, 262, 550, 262}, {465, 262, 465, 350}, {465, 400, 465, 450},
+    {200, 262, 300, 262},
+    {400, 262, 550, 262},
+    {465, 262, 465, 350},
+    {465, 400, 465, 450},
 };
 
 constexpr RcFilterDrawing kDrawing{
-    "Lågpassfilter RC"_cp, "Low-pass filter RC", kLetters, kParts, kWires, kFallingResponse,
-    {330, 280},   // R under the resistor
-    {380, 367},   // C left of the capacitor
+    "Lågpassfilter RC"_cp,
+    "Low-pass filter RC",
+    kLetters,
+    kParts,
+    kWires,
+    kFallingResponse,
+    {330, 280},  // R under the resistor
+    {380, 367},  // C left of the capacitor
 };
 
 void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }

@@ -24,22 +24,21 @@ constexpr PageText kUnits[] = {
 };
 
 constexpr PageText kTexts[] = {
-    {410, 303, FontRole::Label, "R", nullptr},
-    {435, 407, FontRole::Label, "C", nullptr},
-    {379, 470, FontRole::Label, "GND", nullptr},
-    {188, 223, FontRole::Label, "IN", nullptr},
+    {410, 303, FontRole::Label, "R", nullptr},   {435, 407, FontRole::Label, "C", nullptr},
+    {379, 470, FontRole::Label, "GND", nullptr}, {188, 223, FontRole::Label, "IN", nullptr},
     {575, 223, FontRole::Label, "UT", "OUT"},
 };
 
 constexpr Wire kWires[] = {
-    {205, 230, 570, 230},   // signal line
-    {390, 230, 390, 400},   // through the resistor to the first plate
-    {390, 420, 390, 470},   // second plate to ground
+    {205, 230, 570, 230},  // signal line
+    {390, 230, 390, 400},  // through the resistor to the first plate
+    {390, 420, 390, 470},  // second plate to ground
 };
 
 constexpr Box kParts[] = {
-    {377, 260, 25, 100},                      // resistor
-    {355, 390, 70, 20}, {355, 420, 70, 20},   // capacitor plates
+    {377, 260, 25, 100},  // resistor
+    {355, 390, 70, 20},
+    {355, 420, 70, 20},  // capacitor plates
 };
 
 void Page(Window window, const FieldInputs& in) {

@@ -10,8 +10,8 @@
 double ZobelFrequency(double r, double c);
 
 struct RcZobelLabels {
-    std::string r, c;   // value labels with their units
-    std::string f;      // the bare frequency, no unit
+    std::string r, c;  // value labels with their units
+    std::string f;     // the bare frequency, no unit
     int graphOffset;
 };
 RcZobelLabels RcZobelPage(const FieldInputs& in);

@@ -31,7 +31,8 @@ void MakeControls(Window window, Screen& screen) {
         screen.fieldHandles[i] = CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
                                                  kFieldWidth, kFieldHeight, "R", kFieldLimit);
     }
-    for (int i = 0; i < fields; ++i) SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
+    for (int i = 0; i < fields; ++i)
+        SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
     for (int i = 0; i < fields; ++i) HideEditField(screen.fieldHandles[i]);
 
     const int options = OptionCount(screen);
@@ -50,7 +51,8 @@ void MakeControls(Window window, Screen& screen) {
 // language, the blanks that line labels up on the page read as one.
 std::string SpokenLabel(const FieldPlace& field) {
     std::string label;
-    for (const char* c = InLanguage(field.labelSv, field.labelEn); c != nullptr && *c != '\0'; ++c) {
+    for (const char* c = InLanguage(field.labelSv, field.labelEn); c != nullptr && *c != '\0';
+         ++c) {
         if (*c == ' ' && (label.empty() || label.back() == ' ')) continue;
         label.push_back(*c);
     }
@@ -126,7 +128,8 @@ FieldInputs ReadFields(const Screen& screen) {
 
 std::string FieldTextAsTyped(const Screen& screen, int index) {
     std::string text = "/0";
-    if (index >= 0 && index < FieldCount(screen)) GetEditFieldText(screen.fieldHandles[index], text);
+    if (index >= 0 && index < FieldCount(screen))
+        GetEditFieldText(screen.fieldHandles[index], text);
     return text;
 }
 
@@ -135,8 +138,10 @@ std::string InputLabel(const std::string& text, const char* fallback, const char
     // 128 up count as below '0'.
     const signed char first = text.empty() ? 0 : static_cast<signed char>(text[0]);
     std::string label;
-    if (first < '0' && fallback != nullptr) CopyText(label, fallback, 0);
-    else CopyText(label, text.c_str(), 0);
+    if (first < '0' && fallback != nullptr)
+        CopyText(label, fallback, 0);
+    else
+        CopyText(label, text.c_str(), 0);
     AppendText(label, suffix);
     return label;
 }
@@ -144,8 +149,10 @@ std::string InputLabel(const std::string& text, const char* fallback, const char
 std::string ResultLabel(const std::string& text, char test, const char* fallback,
                         const char* suffix) {
     std::string label;
-    if (fallback != nullptr && !text.empty() && text[0] == test) CopyText(label, fallback, 0);
-    else CopyText(label, text.c_str(), 0);
+    if (fallback != nullptr && !text.empty() && text[0] == test)
+        CopyText(label, fallback, 0);
+    else
+        CopyText(label, text.c_str(), 0);
     AppendText(label, suffix);
     return label;
 }
@@ -177,8 +184,8 @@ void EndPageDrawing(Window window) {
     RepaintWindow(window, "ERASED");
 }
 
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn,
-                         TabHint tab, int swedishTabX) {
+void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn, TabHint tab,
+                         int swedishTabX) {
     const PageText texts[] = {
         {20, 15, FontRole::Heading, headingSv, headingEn},
         {g_shell.language == 1 ? swedishTabX : 15, 40, FontRole::Label, "TAB    = Flytta",

@@ -50,8 +50,8 @@ struct OptionPlace {
 
 struct Screen {
     int id;
-    std::span<const FieldPlace> fields = {};     // focus ring order
-    std::span<const OptionPlace> options = {};   // filter-type buttons, if any
+    std::span<const FieldPlace> fields = {};    // focus ring order
+    std::span<const OptionPlace> options = {};  // filter-type buttons, if any
     // Steps from the calculation to the value labels (the backdrop included).
     void (*page)(Window window, const FieldInputs& in) = nullptr;
     // Full runs an ENTER asks for.

@@ -35,13 +35,12 @@ constexpr PageText kTexts[] = {
 };
 
 constexpr Wire kWires[] = {
-    {210, 272, 572, 272},   // upper path through the resistor
-    {210, 403, 345, 403},   // lower path, the coil between the pieces
-    {460, 403, 572, 403},
-    {210, 272, 210, 403},   // left join
-    {205, 335, 210, 335},   // input stub
-    {572, 272, 572, 403},   // right join
-    {572, 335, 577, 335},   // output stub
+    {210, 272, 572, 272},                        // upper path through the resistor
+    {210, 403, 345, 403},                        // lower path, the coil between the pieces
+    {460, 403, 572, 403}, {210, 272, 210, 403},  // left join
+    {205, 335, 210, 335},                        // input stub
+    {572, 272, 572, 403},                        // right join
+    {572, 335, 577, 335},                        // output stub
 };
 
 constexpr Box kResistor = {355, 260, 100, 25};

@@ -9,7 +9,7 @@
 double ThieleFrequency(double r, double l);
 
 struct ThieleLabels {
-    std::string r, l, f;   // value labels with their units
+    std::string r, l, f;  // value labels with their units
     int graphOffset;
 };
 ThieleLabels ThielePage(const FieldInputs& in);

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr double kCopperResistivity = 0.018;   // ohm mm2 / m
-constexpr double kQuarterPi = 0.785;           // squared diameter to section
+constexpr double kCopperResistivity = 0.018;  // ohm mm2 / m
+constexpr double kQuarterPi = 0.785;          // squared diameter to section
 
 constexpr FieldPlace kFields[] = {
     {280, 40, "Diameter"},
@@ -29,7 +29,9 @@ constexpr PageText kTexts[] = {
 };
 
 constexpr Wire kDimensionLines[] = {
-    {760, 261, 760, 430}, {570, 270, 780, 270}, {570, 420, 780, 420},
+    {760, 261, 760, 430},
+    {570, 270, 780, 270},
+    {570, 420, 780, 420},
 };
 
 void Page(Window window, const FieldInputs& in) {
@@ -40,7 +42,8 @@ void Page(Window window, const FieldInputs& in) {
     DrawTexts(window, kUnits);
     // On this page the Swedish TAB hint stands five pixels right of the
     // English one.
-    DrawHeadingAndHints(window, "Trådmotstånd"_cp, "Wire resistance", TabHint::MoveAndCalculate, 20);
+    DrawHeadingAndHints(window, "Trådmotstånd"_cp, "Wire resistance", TabHint::MoveAndCalculate,
+                        20);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
     DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);

@@ -10,10 +10,10 @@ double BaffleStepFrequency(double widthMm);
 
 // What the page draws for the typed width.
 struct BaffleStepView {
-    std::string frequency;   // the step frequency, no decimals, " Hz" appended
-    int x0;                  // curve origin: the step frequency lies at x0 + 301
-    bool curve;              // curve, red marker and frequency label are drawn
-    bool outOfRange;         // "OUT OF RANGE" is written under the curve
+    std::string frequency;  // the step frequency, no decimals, " Hz" appended
+    int x0;                 // curve origin: the step frequency lies at x0 + 301
+    bool curve;             // curve, red marker and frequency label are drawn
+    bool outOfRange;        // "OUT OF RANGE" is written under the curve
 };
 BaffleStepView BaffleStepPage(const FieldInputs& in);
 

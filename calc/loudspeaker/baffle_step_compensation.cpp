@@ -30,20 +30,25 @@ constexpr PageText kFixedTexts[] = {
 
 constexpr Wire kWires[] = {
     // Input, the driver branch and ground.
-    {210, 215, 430, 215}, {430, 215, 430, 490}, {210, 490, 430, 490},
+    {210, 215, 430, 215},
+    {430, 215, 430, 490},
+    {210, 490, 430, 490},
     // The loop that bridges the coil through R1.
-    {361, 245, 430, 245}, {361, 325, 430, 325}, {361, 245, 361, 325},
+    {361, 245, 430, 245},
+    {361, 325, 430, 325},
+    {361, 245, 361, 325},
 };
 
 void Page(Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
-    DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation", TabHint::Move);
+    DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation",
+                        TabHint::Move);
     DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
-    DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);   // L1
-    FillBox(window, 355, 266, 13, 40, kPartGrey);                   // R1
+    DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);  // L1
+    FillBox(window, 355, 266, 13, 40, kPartGrey);                 // R1
     DrawDriverSymbol(window, 430, 370);
     // The sketch: the flat level and the uncompensated step above it.
     DrawLine(window, 640, 350, 974, 350, kBlack);

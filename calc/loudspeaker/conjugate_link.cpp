@@ -18,12 +18,9 @@ constexpr FieldPlace kFields[] = {
 };
 
 constexpr PageText kFixedTexts[] = {
-    {385, 45, FontRole::Label, "ohm", nullptr},
-    {385, 75, FontRole::Label, "mH", nullptr},
-    {379, 470, FontRole::Label, "GND", nullptr},
-    {530, 470, FontRole::Label, "GND", nullptr},
-    {410, 303, FontRole::Label, "R 1", nullptr},
-    {435, 407, FontRole::Label, "C 1", nullptr},
+    {385, 45, FontRole::Label, "ohm", nullptr},  {385, 75, FontRole::Label, "mH", nullptr},
+    {379, 470, FontRole::Label, "GND", nullptr}, {530, 470, FontRole::Label, "GND", nullptr},
+    {410, 303, FontRole::Label, "R 1", nullptr}, {435, 407, FontRole::Label, "C 1", nullptr},
     {188, 223, FontRole::Label, "IN", nullptr},
 };
 
@@ -88,4 +85,5 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in) {
     return {ResultLabel(r1, 'n', "0.00", " ohm"), ResultLabel(c1, 'n', "0.00", " uF")};
 }
 
-Screen g_conjugateLink{.id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};
+Screen g_conjugateLink{
+    .id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};

@@ -22,16 +22,16 @@ inline constexpr FieldPlace kCrossoverFields[] = {
 // How a component's value follows from its driver's impedance Z, the crossover
 // frequency f and the alignment's coefficient k, in this order of operations.
 enum class ComponentFormula {
-    Coil,             // Z x k, times 1000, divided by f (mH)
-    CoilDividedFirst, // Z x k, divided by f, times 1000 (mH)
-    FirstOrderCoil,   // Z divided by (f x k), times 1000 (mH); k is the 2 pi figure
-    Capacitor,        // k divided by (Z x f), times 1000000 (uF)
+    Coil,              // Z x k, times 1000, divided by f (mH)
+    CoilDividedFirst,  // Z x k, divided by f, times 1000 (mH)
+    FirstOrderCoil,    // Z divided by (f x k), times 1000 (mH); k is the 2 pi figure
+    Capacitor,         // k divided by (Z x f), times 1000000 (uF)
 };
 
 struct CrossoverComponent {
     ComponentFormula formula;
-    bool tweeter;      // from the tweeter's impedance rather than the bass driver's
-    int coefficient;   // index into the alignment's coefficients
+    bool tweeter;     // from the tweeter's impedance rather than the bass driver's
+    int coefficient;  // index into the alignment's coefficients
     int labelX, labelY;
 };
 
@@ -41,8 +41,8 @@ struct Alignment {
 };
 
 struct CrossoverNetwork {
-    std::span<const CrossoverComponent> components;   // in the order they are computed
-    std::span<const Alignment> alignments;   // one per filter-type button, in button order
+    std::span<const CrossoverComponent> components;  // in the order they are computed
+    std::span<const Alignment> alignments;           // one per filter-type button, in button order
 };
 
 double ComponentValue(ComponentFormula formula, double z, double f, double k);
@@ -55,8 +55,8 @@ std::vector<double> CrossoverValues(const CrossoverNetwork& network, std::span<c
                                     double zb, double zt, double f);
 
 struct CrossoverLabels {
-    std::vector<std::string> components;   // in component order
-    std::string frequency;                 // on the marker
+    std::vector<std::string> components;  // in component order
+    std::string frequency;                // on the marker
 };
 // The fields are bass impedance, tweeter impedance and crossover frequency.
 // A coil's text reading "nan..." and a capacitor's reading "inf..." show
@@ -69,12 +69,12 @@ CrossoverLabels CrossoverPageLabels(const CrossoverNetwork& network, const Field
 struct CrossoverDrawing {
     const char* headingSv;
     const char* headingEn;
-    bool lettersFirst;                     // element letters before the language's texts
-    std::span<const PageText> letters;     // "GND", "IN", "L 1" ...
+    bool lettersFirst;                  // element letters before the language's texts
+    std::span<const PageText> letters;  // "GND", "IN", "L 1" ...
     std::span<const Wire> wires;
-    std::span<const Point> coils;          // 25 x 25 boxes of the coil circles
-    std::span<const Point> capacitors;     // top plate of each stack
-    std::span<const Wire> sketch;          // the response, the same for every input
+    std::span<const Point> coils;       // 25 x 25 boxes of the coil circles
+    std::span<const Point> capacitors;  // top plate of each stack
+    std::span<const Wire> sketch;       // the response, the same for every input
     int markerX;
 };
 

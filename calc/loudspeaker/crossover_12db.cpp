@@ -31,10 +31,10 @@ constexpr PageText kLetters[] = {
 };
 
 constexpr Wire kWires[] = {
-    {210, 215, 580, 215}, {380, 215, 380, 490},   // input, bass branch
-    {310, 290, 310, 490}, {310, 290, 380, 290},   // C1 shunt
-    {510, 290, 510, 490}, {510, 290, 580, 290},   // L2 shunt
-    {580, 215, 580, 490}, {210, 490, 580, 490},   // tweeter branch, ground
+    {210, 215, 580, 215}, {380, 215, 380, 490},  // input, bass branch
+    {310, 290, 310, 490}, {310, 290, 380, 290},  // C1 shunt
+    {510, 290, 510, 490}, {510, 290, 580, 290},  // L2 shunt
+    {580, 215, 580, 490}, {210, 490, 580, 490},  // tweeter branch, ground
 };
 
 constexpr Point kCoils[] = {{368, 245}, {498, 375}};
@@ -46,8 +46,15 @@ constexpr Wire kSketch[] = {
 };
 
 constexpr CrossoverDrawing kDrawing{
-    "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB", true, kLetters, kWires,
-    kCoils, kCapacitors, kSketch, 796,
+    "Delningsfilter 2v 12dB",
+    "Crossover filter 2w 12dB",
+    true,
+    kLetters,
+    kWires,
+    kCoils,
+    kCapacitors,
+    kSketch,
+    796,
 };
 
 void Page(Window window, const FieldInputs& in) {
@@ -62,4 +69,5 @@ CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover12dB, in, checked);
 }
 
-Screen g_crossover12dB{.id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};
+Screen g_crossover12dB{
+    .id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

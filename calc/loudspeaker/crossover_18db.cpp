@@ -16,12 +16,12 @@ constexpr Alignment kAlignments[] = {
 };
 
 constexpr CrossoverComponent kComponents[] = {
-    {ComponentFormula::Coil, false, 0, 330, 272},              // L1
-    {ComponentFormula::Capacitor, false, 1, 260, 400},         // C1
-    {ComponentFormula::Coil, false, 2, 330, 340},              // L2
-    {ComponentFormula::Capacitor, true, 3, 525, 270},          // C2
-    {ComponentFormula::CoilDividedFirst, true, 4, 460, 400},   // L3
-    {ComponentFormula::Capacitor, true, 5, 525, 338},          // C3
+    {ComponentFormula::Coil, false, 0, 330, 272},             // L1
+    {ComponentFormula::Capacitor, false, 1, 260, 400},        // C1
+    {ComponentFormula::Coil, false, 2, 330, 340},             // L2
+    {ComponentFormula::Capacitor, true, 3, 525, 270},         // C2
+    {ComponentFormula::CoilDividedFirst, true, 4, 460, 400},  // L3
+    {ComponentFormula::Capacitor, true, 5, 525, 338},         // C3
 };
 
 constexpr PageText kLetters[] = {
@@ -32,10 +32,10 @@ constexpr PageText kLetters[] = {
 };
 
 constexpr Wire kWires[] = {
-    {210, 215, 580, 215}, {380, 215, 380, 490},   // input, bass branch
-    {310, 290, 310, 490}, {310, 290, 380, 290},   // C1 shunt
-    {510, 290, 510, 490}, {510, 290, 580, 290},   // L3 shunt
-    {580, 215, 580, 490}, {210, 490, 580, 490},   // tweeter branch, ground
+    {210, 215, 580, 215}, {380, 215, 380, 490},  // input, bass branch
+    {310, 290, 310, 490}, {310, 290, 380, 290},  // C1 shunt
+    {510, 290, 510, 490}, {510, 290, 580, 290},  // L3 shunt
+    {580, 215, 580, 490}, {210, 490, 580, 490},  // tweeter branch, ground
 };
 
 constexpr Point kCoils[] = {{368, 245}, {368, 313}, {498, 375}};
@@ -48,8 +48,15 @@ constexpr Wire kSketch[] = {
 
 // The marker stands one pixel left of the other crossover pages' marker.
 constexpr CrossoverDrawing kDrawing{
-    "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB", true, kLetters, kWires,
-    kCoils, kCapacitors, kSketch, 795,
+    "Delningsfilter 2v 18dB",
+    "Crossover filter 2w 18dB",
+    true,
+    kLetters,
+    kWires,
+    kCoils,
+    kCapacitors,
+    kSketch,
+    795,
 };
 
 void Page(Window window, const FieldInputs& in) {
@@ -64,4 +71,5 @@ CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover18dB, in, checked);
 }
 
-Screen g_crossover18dB{.id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};
+Screen g_crossover18dB{
+    .id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

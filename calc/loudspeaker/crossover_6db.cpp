@@ -12,8 +12,8 @@ constexpr OptionPlace kButtons[] = {{20, 110, "Butterworth"}};
 constexpr Alignment kAlignments[] = {{{6.28, 0.159}}};
 
 constexpr CrossoverComponent kComponents[] = {
-    {ComponentFormula::FirstOrderCoil, false, 0, 394, 300},   // L1
-    {ComponentFormula::Capacitor, true, 1, 530, 300},         // C1
+    {ComponentFormula::FirstOrderCoil, false, 0, 394, 300},  // L1
+    {ComponentFormula::Capacitor, true, 1, 530, 300},        // C1
 };
 
 constexpr PageText kLetters[] = {
@@ -24,7 +24,10 @@ constexpr PageText kLetters[] = {
 };
 
 constexpr Wire kWires[] = {
-    {210, 215, 580, 215}, {380, 215, 380, 490}, {580, 215, 580, 490}, {210, 490, 580, 490},
+    {210, 215, 580, 215},
+    {380, 215, 380, 490},
+    {580, 215, 580, 490},
+    {210, 490, 580, 490},
 };
 
 constexpr Point kCoils[] = {{368, 275}};
@@ -32,14 +35,27 @@ constexpr Point kCapacitors[] = {{570, 280}};
 
 constexpr Wire kSketch[] = {
     // Bass low-pass.
-    {650, 275, 770, 275}, {770, 275, 780, 277}, {780, 277, 784, 280}, {784, 280, 955, 350},
+    {650, 275, 770, 275},
+    {770, 275, 780, 277},
+    {780, 277, 784, 280},
+    {784, 280, 955, 350},
     // Tweeter high-pass.
-    {654, 350, 805, 280}, {805, 280, 813, 277}, {813, 277, 821, 275}, {821, 275, 935, 275},
+    {654, 350, 805, 280},
+    {805, 280, 813, 277},
+    {813, 277, 821, 275},
+    {821, 275, 935, 275},
 };
 
 constexpr CrossoverDrawing kDrawing{
-    "Delningsfilter 2v 6dB", "Crossover filter 2w 6dB", false, kLetters, kWires,
-    kCoils, kCapacitors, kSketch, 796,
+    "Delningsfilter 2v 6dB",
+    "Crossover filter 2w 6dB",
+    false,
+    kLetters,
+    kWires,
+    kCoils,
+    kCapacitors,
+    kSketch,
+    796,
 };
 
 void Page(Window window, const FieldInputs& in) {
@@ -54,4 +70,5 @@ CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> ch
     return CrossoverPageLabels(kCrossover6dB, in, checked);
 }
 
-Screen g_crossover6dB{.id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};
+Screen g_crossover6dB{
+    .id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

@@ -18,25 +18,23 @@ namespace {
 // R1 thresholds in ohm, ascending; each one R1 reaches makes the dip one
 // pixel shallower.
 constexpr double kDepthThresholds[] = {
-    0.0006, 0.0007, 0.0008, 0.0009, 0.001, 0.002, 0.004, 0.006, 0.008, 0.02,
-    0.04,   0.06,   0.08,   0.1,
-    0.12,   0.14,   0.16,   0.18,   0.20,  0.22,  0.24,  0.26,  0.28,  0.30,
-    0.32,   0.34,   0.36,   0.38,   0.40,  0.42,  0.44,  0.46,  0.48,  0.50,
-    0.52,   0.54,   0.56,   0.58,   0.60,  0.62,  0.64,  0.66,  0.68,  0.70,
-    0.73,   0.76,   0.79,   0.8,    0.9,   1.0,   1.3,   1.4,   1.5,   1.6,
-    1.7,    1.8,    1.9,    2.0,    2.3,   2.6,   2.9,   3.0,   3.2,   3.5,
-    4.0,    5.0,    6.0,    7.0,    10.0,  12.0,  17.0,  19.0,  30.0,
+    0.0006, 0.0007, 0.0008, 0.0009, 0.001, 0.002, 0.004, 0.006, 0.008, 0.02, 0.04, 0.06, 0.08,
+    0.1,    0.12,   0.14,   0.16,   0.18,  0.20,  0.22,  0.24,  0.26,  0.28, 0.30, 0.32, 0.34,
+    0.36,   0.38,   0.40,   0.42,   0.44,  0.46,  0.48,  0.50,  0.52,  0.54, 0.56, 0.58, 0.60,
+    0.62,   0.64,   0.66,   0.68,   0.70,  0.73,  0.76,  0.79,  0.8,   0.9,  1.0,  1.3,  1.4,
+    1.5,    1.6,    1.7,    1.8,    1.9,   2.0,   2.3,   2.6,   2.9,   3.0,  3.2,  3.5,  4.0,
+    5.0,    6.0,    7.0,    10.0,   12.0,  17.0,  19.0,  30.0,
 };
 static_assert(std::size(kDepthThresholds) == 73);
 
 // Shoulder width by depth; dips deeper than the last row get no spread.
 struct WidthStep {
-    int depth;   // this width holds for depths up to here
+    int depth;  // this width holds for depths up to here
     int width;
 };
 constexpr WidthStep kWidths[] = {{4, 32}, {5, 16}, {6, 8}, {7, 4}, {8, 2}};
 
-constexpr double kResonance = 25330000.0;   // 1e9 / (4 pi^2), rounded
+constexpr double kResonance = 25330000.0;  // 1e9 / (4 pi^2), rounded
 
 constexpr FieldPlace kFields[] = {
     {280, 40, "Frekvens", "Frequency"},
@@ -44,14 +42,10 @@ constexpr FieldPlace kFields[] = {
 };
 
 constexpr PageText kFixedTexts[] = {
-    {385, 45, FontRole::Label, "Hz", nullptr},
-    {385, 75, FontRole::Label, "ohm", nullptr},
-    {379, 470, FontRole::Label, "GND", nullptr},
-    {530, 470, FontRole::Label, "GND", nullptr},
-    {405, 407, FontRole::Label, "R 1", nullptr},
-    {426, 325, FontRole::Label, "L 1", nullptr},
-    {415, 258, FontRole::Label, "C 1", nullptr},
-    {188, 223, FontRole::Label, "IN", nullptr},
+    {385, 45, FontRole::Label, "Hz", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
+    {379, 470, FontRole::Label, "GND", nullptr}, {530, 470, FontRole::Label, "GND", nullptr},
+    {405, 407, FontRole::Label, "R 1", nullptr}, {426, 325, FontRole::Label, "L 1", nullptr},
+    {415, 258, FontRole::Label, "C 1", nullptr}, {188, 223, FontRole::Label, "IN", nullptr},
 };
 
 constexpr PageText kTexts[] = {

@@ -19,8 +19,10 @@
 
 namespace {
 
-constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8, kLevel = 0xAAAAAA;
-constexpr long kFine = 0xF0F0F0, kWindow = kFine, kPanel = 0xEBEBEB, kOuter = 0x7D7D7D, kInner = 0x7A7A7A;
+constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8,
+               kLevel = 0xAAAAAA;
+constexpr long kFine = 0xF0F0F0, kWindow = kFine, kPanel = 0xEBEBEB, kOuter = 0x7D7D7D,
+               kInner = 0x7A7A7A;
 
 int Offset(double hertz) { return FrequencyToGraphOffset(TheApp(), hertz); }
 long Px(int x, int y) { return CanvasPixel(g_shell.canvas, x, y); }
@@ -52,14 +54,17 @@ void Draw(int mode, double offset, int splash = 0) {
 TEST(GraphMapping, EveryBreakpointTheEndOfEverySegmentWorkedValuesAndTheEdges) {
     // Breakpoint frequency, the offset there, and the slope in pixels per Hz
     // from there to the next breakpoint (from 10 kHz to 20001 Hz).
-    const struct { double hertz; int value; double slope; } rows[] = {
-        {10, 586, 6.8},     {20, 518, 4.0},     {30, 478, 2.8},     {40, 450, 2.0},
-        {50, 430, 1.9},     {60, 411, 1.4},     {70, 397, 1.4},     {80, 383, 1.0},
-        {90, 373, 1.0},     {100, 363, 0.68},   {200, 295, 0.41},   {300, 253, 0.27},
-        {400, 225, 0.19},   {500, 206, 0.19},   {600, 186, 0.13},   {700, 173, 0.13},
-        {800, 158, 0.11},   {900, 147, 0.1},    {1000, 137, 0.069}, {2000, 68, 0.037},
-        {3000, 31, 0.029},  {4000, 2, 0.021},   {5000, -19, 0.02},  {6000, -39, 0.013},
-        {7000, -52, 0.012}, {8000, -65, 0.012}, {9000, -77, 0.01},  {10000, -87, 0.0067}};
+    const struct {
+        double hertz;
+        int value;
+        double slope;
+    } rows[] = {{10, 586, 6.8},     {20, 518, 4.0},     {30, 478, 2.8},     {40, 450, 2.0},
+                {50, 430, 1.9},     {60, 411, 1.4},     {70, 397, 1.4},     {80, 383, 1.0},
+                {90, 373, 1.0},     {100, 363, 0.68},   {200, 295, 0.41},   {300, 253, 0.27},
+                {400, 225, 0.19},   {500, 206, 0.19},   {600, 186, 0.13},   {700, 173, 0.13},
+                {800, 158, 0.11},   {900, 147, 0.1},    {1000, 137, 0.069}, {2000, 68, 0.037},
+                {3000, 31, 0.029},  {4000, 2, 0.021},   {5000, -19, 0.02},  {6000, -39, 0.013},
+                {7000, -52, 0.012}, {8000, -65, 0.012}, {9000, -77, 0.01},  {10000, -87, 0.0067}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const auto [hertz, value, slope] = rows[i];
         const double next = i + 1 < std::size(rows) ? rows[i + 1].hertz : 20001;
@@ -70,17 +75,22 @@ TEST(GraphMapping, EveryBreakpointTheEndOfEverySegmentWorkedValuesAndTheEdges) {
         const double end = value - (next - hertz) * slope;
         const double high = hertz + (value - (std::ceil(end + 0.01) - 0.05)) / slope;
         for (double inside : {next - (next - hertz) / 1000, high})
-            EXPECT_EQ(Offset(inside), static_cast<int>(std::trunc(value - (inside - hertz) * slope)))
+            EXPECT_EQ(Offset(inside),
+                      static_cast<int>(std::trunc(value - (inside - hertz) * slope)))
                 << inside << " Hz";
     }
     // Truncated toward zero; the segments below 300, 400, 600, 800 and 8000 Hz
     // end a pixel or two off the breakpoint's value.
-    const struct { double hertz; int value; } cases[] = {
-        {15, 552},     {1300, 116},  {1592, 96},    {4500, -8},    {15924, -126}, {20000, -154},
-        {20000.99, -154}, {299.9, 254}, {399.9, 226}, {599.9, 187}, {799.9, 160}, {7999.9, -63}};
+    const struct {
+        double hertz;
+        int value;
+    } cases[] = {{15, 552},     {1300, 116},   {1592, 96},       {4500, -8},
+                 {15924, -126}, {20000, -154}, {20000.99, -154}, {299.9, 254},
+                 {399.9, 226},  {599.9, 187},  {799.9, 160},     {7999.9, -63}};
     for (auto [hertz, value] : cases) EXPECT_EQ(Offset(hertz), value) << hertz << " Hz";
     const double inf = std::numeric_limits<double>::infinity();
-    for (double f : {-inf, 0.0, 9.0, 9.5, std::nextafter(10.0, 0.0), 20001.0, 25000.0, inf, std::nan("")})
+    for (double f :
+         {-inf, 0.0, 9.0, 9.5, std::nextafter(10.0, 0.0), 20001.0, 25000.0, inf, std::nan("")})
         EXPECT_EQ(Offset(f), kOutOfRange) << f << " Hz";
 }
 
@@ -98,28 +108,52 @@ TEST(GraphMapping, EachLineLandsUnderTheMarkerAndSegmentsMeetButAtTheSteps) {
 }
 
 TEST(GraphGrid, PixelsAndSmallFontLabelsAtSeveralOffsets) {
-    struct Case { double offset; int x, y; long colour; const char* text = nullptr; };
+    struct Case {
+        double offset;
+        int x, y;
+        long colour;
+        const char* text = nullptr;
+    };
     const Case cases[] = {
-        {0, 177, 198, kWhite}, {0, 972, 502, kWhite}, {0, 176, 300, kSentinel},
-        {0, 210, 232, kBlack}, {0, 949, 232, kBlack}, {0, 659, 232, kGrey}, {0, 659, 235, kFine},
-        {0, 300, 230, kBlack}, {0, 950, 230, kWhite}, {0, 300, 490, kBlack}, {0, 300, 350, kLevel},
-        {0, 470, 493, kFine}, {137, kMarkerColumn, 232, kGrey}, {137, 347, 232, kBlack},
-        {137, 313, 300, kSentinel}, {-600, 349, 232, kBlack}, {-600, 373, 300, kSentinel},
+        {0, 177, 198, kWhite},
+        {0, 972, 502, kWhite},
+        {0, 176, 300, kSentinel},
+        {0, 210, 232, kBlack},
+        {0, 949, 232, kBlack},
+        {0, 659, 232, kGrey},
+        {0, 659, 235, kFine},
+        {0, 300, 230, kBlack},
+        {0, 950, 230, kWhite},
+        {0, 300, 490, kBlack},
+        {0, 300, 350, kLevel},
+        {0, 470, 493, kFine},
+        {137, kMarkerColumn, 232, kGrey},
+        {137, 347, 232, kBlack},
+        {137, 313, 300, kSentinel},
+        {-600, 349, 232, kBlack},
+        {-600, 373, 300, kSentinel},
         // x is the integer part of offset + c: -210.5 + 210 gives 0, 0.9 + 210 gives 210.
-        {-210.5, 0, 232, kBlack}, {0.9, 210, 232, kBlack},
+        {-210.5, 0, 232, kBlack},
+        {0.9, 210, 232, kBlack},
         // Black labels move with the grid, all but the unit.
-        {0, 200, 492, 0, "10       Hz"}, {0, 942, 492, 0, "20k"}, {0, 197, 223, 0, "20"},
-        {137, 790, 492, 0, "1k"}, {137, 334, 223, 0, "20"}, {137, 178, 313, 0, "dB"},
-        {-600, 342, 492, 0, "20k"}, {kNoGraph - 1, 178, 313, 0, "dB"},
-        {kNoGraph, 177, 198, kSentinel}, {kNoGraph, 210, 232, kSentinel}};
+        {0, 200, 492, 0, "10       Hz"},
+        {0, 942, 492, 0, "20k"},
+        {0, 197, 223, 0, "20"},
+        {137, 790, 492, 0, "1k"},
+        {137, 334, 223, 0, "20"},
+        {137, 178, 313, 0, "dB"},
+        {-600, 342, 492, 0, "20k"},
+        {kNoGraph - 1, 178, 313, 0, "dB"},
+        {kNoGraph, 177, 198, kSentinel},
+        {kNoGraph, 210, 232, kSentinel}};
     for (const Case& c : cases) {
         DrawGrid(1, c.offset);
         SCOPED_TRACE(testing::Message() << c.offset << " at " << c.x << "," << c.y);
         // A pixel's colour, or the black small-font label found there once.
         int found = 0;
         for (const CanvasText& t : Texts())
-            found += c.text && t.text == c.text && t.x == c.x && t.y == c.y &&
-                     t.colour == 0 && t.font == AppFont(FontRole::Small);
+            found += c.text && t.text == c.text && t.x == c.x && t.y == c.y && t.colour == 0 &&
+                     t.font == AppFont(FontRole::Small);
         EXPECT_EQ(c.text ? found : Px(c.x, c.y), c.text ? 1 : c.colour);
     }
 }
@@ -127,10 +161,10 @@ TEST(GraphGrid, PixelsAndSmallFontLabelsAtSeveralOffsets) {
 TEST(GraphGrid, LevelScaleOnlyForSelectorOneAndNoGraphDrawsNothing) {
     DrawGrid(1, 0.0);
     EXPECT_EQ(Texts().size(), 28u);
-    DrawGrid(2, 0.0);   // no level labels, but the level lines stay
+    DrawGrid(2, 0.0);  // no level labels, but the level lines stay
     EXPECT_EQ(Texts().size(), 23u);
     EXPECT_EQ(Px(300, 290), kLevel);
-    DrawGrid(1, kNoGraph - 1);   // a far-off shift: only the unit is left on the canvas
+    DrawGrid(1, kNoGraph - 1);  // a far-off shift: only the unit is left on the canvas
     EXPECT_EQ(Texts().size(), 1u);
     DrawGrid(1, kNoGraph);
     EXPECT_TRUE(Texts().empty());
@@ -140,12 +174,22 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
     using Lines = std::vector<std::string>;
     const Lines maker = {"350 526 splash FFFFFF Made by Tulke",
                          "352 528 splash 969696 Made by Tulke"};
-    const struct { int mode; double offset; int splash; Lines first; } cases[] = {
-        {kModeGridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
-        {kModeGridSplit, -599.5, 0, {}}, {kModeGridSplit, -600.5, 0, {}}, {kModeGrid, -600, 0, {}},
-        {kModeGridSplit, -601.0, 0, {}}, {kModeGridSplit, 0.0, 0, {}}, {kModePlain, -600, 0, {}},
-        {kModeGridSplit, -600.0, 1,
-         {"380 250 splash FFFFFF SELVAQUIN", "382 252 splash 969600 SELVAQUIN"}}};
+    const struct {
+        int mode;
+        double offset;
+        int splash;
+        Lines first;
+    } cases[] = {{kModeGridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
+                 {kModeGridSplit, -599.5, 0, {}},
+                 {kModeGridSplit, -600.5, 0, {}},
+                 {kModeGrid, -600, 0, {}},
+                 {kModeGridSplit, -601.0, 0, {}},
+                 {kModeGridSplit, 0.0, 0, {}},
+                 {kModePlain, -600, 0, {}},
+                 {kModeGridSplit,
+                  -600.0,
+                  1,
+                  {"380 250 splash FFFFFF SELVAQUIN", "382 252 splash 969600 SELVAQUIN"}}};
     for (const auto& c : cases) {
         Draw(c.mode, c.offset, c.splash);
         // The texts in drawing order; grid labels aside, but none under the splash.
@@ -163,24 +207,66 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
 }
 
 TEST(Backdrop, PanelsFramesMarginsAndSplashPerMode) {
-    struct Pixel { int x, y; long colour; };
-    const struct { int mode; double offset; int splash; std::vector<Pixel> pixels; } pages[] = {
-        // Black top edge, panels with sunken frames, no grid; the rest of the
-        // page above the bottom strip cleared to the window grey.
-        {kModePlain, 0, 0, {
-            {500, 0, kBlack}, {80, 20, kWhite}, {80, 100, kPanel}, {80, 10, kOuter},
-            {80, 33, 0x969696}, {10, 505, kGrey}, {500, 196, kOuter}, {973, 100, kGrey},
-            {500, 100, kPanel}, {659, 232, kWhite}, {5, 300, kWindow}, {500, 185, kWindow},
-            {999, 584, kWindow}, {500, 585, kSentinel}}},
-        {kModeGrid, 137, 0, {   // the shifted grid with 1 kHz under the marker
-            {kMarkerColumn, 232, kGrey}, {347, 232, kBlack}, {80, 520, kWindow}}},
-        {kModeGridSplit, 137, 0, {   // margins painted over, frames drawn again
-            {kMarkerColumn, 232, kGrey}, {347, 232, kWhite}, {608, 300, kGrey},
-            {620, 300, kWindow}, {641, 300, kInner}, {980, 300, kWindow}, {973, 300, kGrey},
-            {170, 300, kWindow}, {175, 300, kOuter}, {5, 300, kWindow}, {10, 300, kOuter},
-            {80, 528, kPanel}, {80, 529, kWindow}}},
-        {kModeGridSplit, kOutOfRange, 1, {   // the splash covers all but the bottom strip
-            {0, 0, kWindow}, {80, 100, kWindow}, {999, 584, kWindow}, {500, 585, kSentinel}}}};
+    struct Pixel {
+        int x, y;
+        long colour;
+    };
+    const struct {
+        int mode;
+        double offset;
+        int splash;
+        std::vector<Pixel> pixels;
+    } pages[] = {// Black top edge, panels with sunken frames, no grid; the rest of the
+                 // page above the bottom strip cleared to the window grey.
+                 {kModePlain,
+                  0,
+                  0,
+                  {{500, 0, kBlack},
+                   {80, 20, kWhite},
+                   {80, 100, kPanel},
+                   {80, 10, kOuter},
+                   {80, 33, 0x969696},
+                   {10, 505, kGrey},
+                   {500, 196, kOuter},
+                   {973, 100, kGrey},
+                   {500, 100, kPanel},
+                   {659, 232, kWhite},
+                   {5, 300, kWindow},
+                   {500, 185, kWindow},
+                   {999, 584, kWindow},
+                   {500, 585, kSentinel}}},
+                 {kModeGrid,
+                  137,
+                  0,
+                  {// the shifted grid with 1 kHz under the marker
+                   {kMarkerColumn, 232, kGrey},
+                   {347, 232, kBlack},
+                   {80, 520, kWindow}}},
+                 {kModeGridSplit,
+                  137,
+                  0,
+                  {// margins painted over, frames drawn again
+                   {kMarkerColumn, 232, kGrey},
+                   {347, 232, kWhite},
+                   {608, 300, kGrey},
+                   {620, 300, kWindow},
+                   {641, 300, kInner},
+                   {980, 300, kWindow},
+                   {973, 300, kGrey},
+                   {170, 300, kWindow},
+                   {175, 300, kOuter},
+                   {5, 300, kWindow},
+                   {10, 300, kOuter},
+                   {80, 528, kPanel},
+                   {80, 529, kWindow}}},
+                 {kModeGridSplit,
+                  kOutOfRange,
+                  1,
+                  {// the splash covers all but the bottom strip
+                   {0, 0, kWindow},
+                   {80, 100, kWindow},
+                   {999, 584, kWindow},
+                   {500, 585, kSentinel}}}};
     for (const auto& page : pages) {
         Draw(page.mode, page.offset, page.splash);
         for (auto [x, y, colour] : page.pixels)
@@ -190,4 +276,3 @@ TEST(Backdrop, PanelsFramesMarginsAndSplashPerMode) {
     FillBox(TheApp(), 500, 300, 5, 5, kSentinel);
     EXPECT_EQ(Px(501, 301), kWindow);
 }
-

@@ -32,10 +32,10 @@ int ProcessId() { return getpid(); }
 
 DriveResult Drive(const std::string& script, const std::string& environment) {
     static int serial = 0;
-    const std::string base = (std::filesystem::temp_directory_path() /
-                              ("selvaquin_drive_" + std::to_string(ProcessId()) + "_" +
-                               std::to_string(serial++)))
-                                 .string();
+    const std::string base =
+        (std::filesystem::temp_directory_path() /
+         ("selvaquin_drive_" + std::to_string(ProcessId()) + "_" + std::to_string(serial++)))
+            .string();
     std::ofstream(base + ".in", std::ios::binary) << script;
     // The environment, "NAME=value ...", is put before the command (a shell's
     // way; the Windows tests pass none).

@@ -27,19 +27,19 @@ TEST(DriveScript, BadLinesStopWithExitTwoNamingTheLine) {
         EXPECT_TRUE(run.out.ends_with("end\n")) << line;
         EXPECT_EQ(run.out.find("screen "), std::string::npos) << line;
     }
-    EXPECT_TRUE(Drive("frobnicate\n").err.ends_with(
-        "selvaquin-drive: line 1: unknown command: \"frobnicate\"\n"));
+    EXPECT_TRUE(Drive("frobnicate\n")
+                    .err.ends_with("selvaquin-drive: line 1: unknown command: \"frobnicate\"\n"));
 }
 
 TEST(DriveDump, StartUpDumpThroughCommentsBlankLinesAndCarriageReturns) {
     DriveResult run = Drive("# a comment\r\n\r\n \t \ndump   \r\n#menus\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Lines(run.out), (Strings{"screen 1130", "language 1", "focus none",
-                                       "button 800 530 push \"STÄNG\"",
-                                       "text 380 250 splash 0xFFFFFF \"SELVAQUIN\"",
-                                       "text 382 252 splash 0x969600 \"SELVAQUIN\"",
-                                       "text 350 526 splash 0xFFFFFF \"Made by Tulke\"",
-                                       "text 352 528 splash 0x969696 \"Made by Tulke\"", "end"}));
+    EXPECT_EQ(Lines(run.out),
+              (Strings{"screen 1130", "language 1", "focus none", "button 800 530 push \"STÄNG\"",
+                       "text 380 250 splash 0xFFFFFF \"SELVAQUIN\"",
+                       "text 382 252 splash 0x969600 \"SELVAQUIN\"",
+                       "text 350 526 splash 0xFFFFFF \"Made by Tulke\"",
+                       "text 352 528 splash 0x969696 \"Made by Tulke\"", "end"}));
     EXPECT_EQ(Drive("").out, "");
 }
 
@@ -95,8 +95,9 @@ TEST(DriveScript, FlushesEachBlockAtOnce) {
 // "20k" right of the margin box at x 974..993 on a shifted grid); none for
 // the splash, which the page covers whole.
 TEST(DriveScript, CellsShowWhereTheTextsShowAlsoWhereABoxCoveredTheirPoint) {
-    const DriveResult run = Drive("dump\ncommand 502\ntype 8\nkey Tab\ntype 6\nkey Tab\ntype 2700\nkey Return\n"
-                                  "dump\ncells\n");
+    const DriveResult run = Drive(
+        "dump\ncommand 502\ntype 8\nkey Tab\ntype 6\nkey Tab\ntype 2700\nkey Return\n"
+        "dump\ncells\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const Strings lines = Lines(run.out);
     auto quoted = [](const std::string& line) { return line.substr(line.find('"')); };
@@ -112,21 +113,25 @@ TEST(DriveScript, CellsShowWhereTheTextsShowAlsoWhereABoxCoveredTheirPoint) {
         EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [&](const std::string& cell) {
             int left = 0, top = 0, width = 0, height = 0;
             std::sscanf(cell.c_str(), "cell %d %d %d %d", &left, &top, &width, &height);
-            return quoted(cell) == quoted(text) && left <= x && x < left + width && top <= y && y < top + height;
+            return quoted(cell) == quoted(text) && left <= x && x < left + width && top <= y &&
+                   y < top + height;
         })) << text;
     }
-    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return quoted(t) == "\"20k\""; }));
+    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(),
+                             [&](const std::string& t) { return quoted(t) == "\"20k\""; }));
     EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [&](const std::string& c) {
         return c.starts_with("cell 994 ") && quoted(c) == "\"20k\"";
     })) << run.out;
-    EXPECT_FALSE(std::any_of(cells.begin(), cells.end(), [&](const std::string& c) { return quoted(c) == "\"SELVAQUIN\""; }));
+    EXPECT_FALSE(std::any_of(cells.begin(), cells.end(),
+                             [&](const std::string& c) { return quoted(c) == "\"SELVAQUIN\""; }));
 }
 
 // Keys with modifiers, and keys that go to the menu bar or a popup menu
 // rather than to the field.
 TEST(DriveScript, KeysWithModifiersMenusAndPopups) {
-    DriveResult run = Drive("command 1005\ntype 5\nkey Alt+F\nkey F10\nkey Right\nkey Down\nkey Escape\n"
-                            "key Escape\nkey Shift+F10\nkey Escape\nkey Menu\nkey Escape\ntype 6\ndump\n");
+    DriveResult run = Drive(
+        "command 1005\ntype 5\nkey Alt+F\nkey F10\nkey Right\nkey Down\nkey Escape\n"
+        "key Escape\nkey Shift+F10\nkey Escape\nkey Menu\nkey Escape\ntype 6\ndump\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> dump = Lines(run.out);
     EXPECT_TRUE(Has(dump, "field 280 40 \"56\"")) << run.out;
@@ -140,12 +145,13 @@ TEST(DriveScript, WindowTellsTheInsideAndWhereTheClientAreaIs) {
     const DriveResult run = Drive("window\n");
     EXPECT_EQ(run.status, 0) << run.err;
     int width = 0, height = 0, x = -1, y = -1, clientWidth = 0, clientHeight = 0;
-    ASSERT_EQ(std::sscanf(run.out.c_str(), "window %d %d client %d %d %d %d\n", &width, &height, &x, &y,
-                          &clientWidth, &clientHeight),
+    ASSERT_EQ(std::sscanf(run.out.c_str(), "window %d %d client %d %d %d %d\n", &width, &height, &x,
+                          &y, &clientWidth, &clientHeight),
               6)
         << run.out;
-    EXPECT_EQ(std::vector({width, x, clientWidth, y + clientHeight}), std::vector({1000, 0, 1000, height}));
-    EXPECT_GT(y, 10);   // the menu bar
+    EXPECT_EQ(std::vector({width, x, clientWidth, y + clientHeight}),
+              std::vector({1000, 0, 1000, height}));
+    EXPECT_GT(y, 10);  // the menu bar
 #ifdef _WIN32
     EXPECT_EQ(clientHeight, 594);
 #else

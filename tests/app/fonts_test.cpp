@@ -35,9 +35,11 @@ std::vector<std::string> Families(const std::string& environment = "") {
 // desktop hundreds more.
 TEST(Fonts, OnlyTheFacesDrawnWithAreLoaded) {
     const std::vector<std::string> families = Families();
-    const std::set<std::string> drawnWith = {
-        "DejaVu Sans", "DejaVu Sans Condensed", "DejaVu Sans Light", "Verdana", "MS Shell Dlg",
-        "System",      "Sans Serif",            "Serif",             "Monospace"};
+    const std::set<std::string> drawnWith = {"DejaVu Sans",       "DejaVu Sans Condensed",
+                                             "DejaVu Sans Light", "Verdana",
+                                             "MS Shell Dlg",      "System",
+                                             "Sans Serif",        "Serif",
+                                             "Monospace"};
     for (const std::string& family : families) {
         EXPECT_TRUE(family.starts_with("family \"") &&
                     drawnWith.contains(family.substr(8, family.size() - 9)))
@@ -56,9 +58,9 @@ TEST(Fonts, EveryFontIsLoadedWhereNoneOfTheFacesIsInstalled) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "fonts");
     std::filesystem::create_symlink(mono, dir / "fonts" / mono.filename());
-    std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig><dir>"
-                                      << (dir / "fonts").string() << "</dir><cachedir>"
-                                      << (dir / "cache").string() << "</cachedir></fontconfig>\n";
+    std::ofstream(dir / "fonts.conf")
+        << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << (dir / "fonts").string()
+        << "</dir><cachedir>" << (dir / "cache").string() << "</cachedir></fontconfig>\n";
     const std::string environment = "FONTCONFIG_FILE=" + (dir / "fonts.conf").string();
 
     const std::vector<std::string> families = Families(environment);

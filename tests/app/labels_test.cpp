@@ -31,8 +31,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -56,17 +56,25 @@ std::string At(double offset) { return " @" + std::to_string(static_cast<int>(of
 Shown PageShows(int id, const Strings& typed, std::span<const bool> checked = {}) {
     const FieldInputs in = InputsFromTexts(typed);
     switch (id) {
-        case 500: { const auto l = ConjugateLinkPage(in); return {{l.r1, l.c1}}; }
-        case 501: case 502: case 503: {
-            auto page = id == 501 ? Crossover6dBPage : id == 502 ? Crossover12dBPage : Crossover18dBPage;
+        case 500: {
+            const auto l = ConjugateLinkPage(in);
+            return {{l.r1, l.c1}};
+        }
+        case 501:
+        case 502:
+        case 503: {
+            auto page = id == 501   ? Crossover6dBPage
+                        : id == 502 ? Crossover12dBPage
+                                    : Crossover18dBPage;
             auto l = page(in, checked);
             l.components.push_back(l.frequency);
             return {l.components};
         }
-        case 505: {   // the frequency only where the curve is drawn
+        case 505: {  // the frequency only where the curve is drawn
             const BaffleStepView v = BaffleStepPage(in);
             return {v.curve ? Strings{v.frequency} : Strings{},
-                    (v.curve ? " | " + std::to_string(v.x0 + 301) : "") + (v.outOfRange ? " | OUT OF RANGE" : "")};
+                    (v.curve ? " | " + std::to_string(v.x0 + 301) : "") +
+                        (v.outOfRange ? " | OUT OF RANGE" : "")};
         }
         case 506: {
             const auto l = BaffleStepCompensationPage(in);
@@ -85,13 +93,35 @@ Shown PageShows(int id, const Strings& typed, std::span<const bool> checked = {}
             const auto l = WireResistancePage(in, typed.at(1));
             return {{l.diameter, l.section, l.length, l.resistance}};
         }
-        case 1005: { const auto l = ResistorsParallelPage(in); return {{l.a, l.b, l.total}}; }
-        case 1015: { const auto l = CapacitorsSeriesPage(in); return {{l.a, l.b, l.total}}; }
-        case 1017: case 1022: { const auto l = RcFilterPage(in); return {{l.r, l.c, l.corner}, At(l.graphOffset)}; }
-        case 1027: { const auto l = RcBandPassPage(in); return {{l.r1, l.c1, l.r2, l.c2, l.highPass, l.lowPass}}; }
-        case 1035: { const auto l = RcNotchPage(in); return {{l.r, l.c, l.r3, l.c23, l.f}, At(l.graphOffset)}; }
-        case 1043: { const auto l = RcZobelPage(in); return {{l.r, l.c, l.f}, At(l.graphOffset)}; }
-        case 1048: { const auto l = ThielePage(in); return {{l.r, l.l, l.f}, At(l.graphOffset)}; }
+        case 1005: {
+            const auto l = ResistorsParallelPage(in);
+            return {{l.a, l.b, l.total}};
+        }
+        case 1015: {
+            const auto l = CapacitorsSeriesPage(in);
+            return {{l.a, l.b, l.total}};
+        }
+        case 1017:
+        case 1022: {
+            const auto l = RcFilterPage(in);
+            return {{l.r, l.c, l.corner}, At(l.graphOffset)};
+        }
+        case 1027: {
+            const auto l = RcBandPassPage(in);
+            return {{l.r1, l.c1, l.r2, l.c2, l.highPass, l.lowPass}};
+        }
+        case 1035: {
+            const auto l = RcNotchPage(in);
+            return {{l.r, l.c, l.r3, l.c23, l.f}, At(l.graphOffset)};
+        }
+        case 1043: {
+            const auto l = RcZobelPage(in);
+            return {{l.r, l.c, l.f}, At(l.graphOffset)};
+        }
+        case 1048: {
+            const auto l = ThielePage(in);
+            return {{l.r, l.l, l.f}, At(l.graphOffset)};
+        }
         case 1130: {
             const auto l = AirCoilPage(in);
             return {{l.inductance, l.coilDiameter, l.wireDiameter, l.turns, l.length}};
@@ -126,13 +156,21 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1005, {"", ""}, "0.00 ohm | 0.000 ohm | 0.00 ohm"},
         {1005, {" 5", ".5"}, "0.00 ohm | 0.000 ohm | 0.45 ohm"},
         {1005, {"12abc", "+12"}, "12abc ohm | 0.000 ohm | 6.00 ohm"},
-        {1005, {"1234567890,5", "12345678901,"},
+        {1005,
+         {"1234567890,5", "12345678901,"},
          "1234567890.5 ohm | 12345678901, ohm | 1122334445.88 ohm"},
         // 1 / (1/A + 1/B): a zero gives 0, opposite values infinity.
-        {1015, {"4.7", "2.2"}, "4.7 uF | 2.2 uF | 1.50 uF"}, {1015, {"10", "10"}, "10 uF | 10 uF | 5.00 uF"},
-        {1015, {"0", "4.7"}, "0 uF | 4.7 uF | 0.00 uF"}, {1015, {"", ""}, "0.00 uF | 0.00 uF | 0.00 uF"},
-        {1015, {"5", "-5"}, "5 uF | 0.00 uF | inf uF"}, {1015, {"nan", "1"}, "nan uF | 1 uF | 0.00 uF"},
-        {1015, {"\xE5" "1", "1"}, "0.00 uF | 1 uF | 0.00 uF"},
+        {1015, {"4.7", "2.2"}, "4.7 uF | 2.2 uF | 1.50 uF"},
+        {1015, {"10", "10"}, "10 uF | 10 uF | 5.00 uF"},
+        {1015, {"0", "4.7"}, "0 uF | 4.7 uF | 0.00 uF"},
+        {1015, {"", ""}, "0.00 uF | 0.00 uF | 0.00 uF"},
+        {1015, {"5", "-5"}, "5 uF | 0.00 uF | inf uF"},
+        {1015, {"nan", "1"}, "nan uF | 1 uF | 0.00 uF"},
+        {1015,
+         {"\xE5"
+          "1",
+          "1"},
+         "0.00 uF | 1 uF | 0.00 uF"},
         // V^2 / R and V / R: three decimals while P < 10 (negative P too), else
         // none and one. The voltage is shown as typed.
         {1001, {"8", "20"}, "50 Watt | 8 ohm | 2.5 Ampere | 20 Volt"},
@@ -160,7 +198,7 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1130, {"100", "50", "1"}, "100 uH | 50 mm | 1 mm | 57 Varv | 68 mm"},
         {1130, {"250", "20", "0.5"}, "250 uH | 20 mm | 0.5 mm | 335 Varv | 201 mm"},
         {1130, {"1000", "30", "0,8"}, "1000 uH | 30 mm | 0.8 mm | 920 Varv | 883 mm"},
-        {1130, {"10", "25.4", "0"}, "10 uH | 25.4 mm | 0 mm | 13 Varv | 0 mm"},   // sqrt(18 x 10)
+        {1130, {"10", "25.4", "0"}, "10 uH | 25.4 mm | 0 mm | 13 Varv | 0 mm"},  // sqrt(18 x 10)
         {1130, {"", "", ""}, "0.00 uH | 0.00 mm | 0.00 mm | 0.00 Varv | 0.00 mm"},
         {1130, {"10", "", ""}, "10 uH | 0.00 mm | 0.00 mm | 0.00 Varv | 0.00 mm"},
         {1130, {"10", "0", "1"}, "10 uH | 0 mm | 1 mm | inf Varv | inf mm"},
@@ -168,7 +206,9 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1130, {"-10", "25.4", "1"}, "0.00 uH | 25.4 mm | 1 mm | 0.00 Varv | 0.00 mm"},
         // Both diameters one inch: N = 20 L + sqrt(400 L^2 + 18 L) = 40 L + 0.45,
         // 30.48 mm a turn; a bare wire: N = sqrt(18 L).
-        {1130, {"1e6", "25.4", "25.4"}, "1e6 uH | 25.4 mm | 25.4 mm | 40000000 Varv | 1219200014 mm"},
+        {1130,
+         {"1e6", "25.4", "25.4"},
+         "1e6 uH | 25.4 mm | 25.4 mm | 40000000 Varv | 1219200014 mm"},
         {1130, {"1e10", "25.4", "0"}, "1e10 uH | 25.4 mm | 0 mm | 424264 Varv | 0 mm"},
         // 1 / (R x 6.28 x C / 1000000); only "inf" reads 0, graphed at 0.
         {1017, {"1000", "0,1"}, "1000 ohm | 0.1 uF | 1592 Hz -3dB @96"},
@@ -183,12 +223,19 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1017, {"0", "-1"}, "0 ohm | 0.00 uF | -inf Hz -3dB @-600"},
         {1022, {"nan", "1"}, "nan ohm | 1 uF | nan Hz -3dB @-600"},
         // Two such corners; R2 alone falls back to a bare 0.
-        {1027, {"1000", "1", "1000", "0,01"},
+        {1027,
+         {"1000", "1", "1000", "0,01"},
          "1000 ohm | 1 uF | 1000 ohm | 0.01 uF | 159 Hz -3dB | 15924 Hz -3dB"},
-        {1027, {"1", "1", "1", "1"}, "1 ohm | 1 uF | 1 ohm | 1 uF | 159236 Hz -3dB | 159236 Hz -3dB"},
+        {1027,
+         {"1", "1", "1", "1"},
+         "1 ohm | 1 uF | 1 ohm | 1 uF | 159236 Hz -3dB | 159236 Hz -3dB"},
         {1027, {"", "", "", ""}, "0.00 ohm | 0.00 uF | 0 ohm | 0.00 uF | 0 Hz -3dB | 0 Hz -3dB"},
-        {1027, {"-1000", "1", "0", "-1"}, "0.00 ohm | 1 uF | 0 ohm | 0.00 uF | -159 Hz -3dB | -inf Hz -3dB"},
-        {1027, {"1000", "1", "nan", "1"}, "1000 ohm | 1 uF | nan ohm | 1 uF | 159 Hz -3dB | nan Hz -3dB"},
+        {1027,
+         {"-1000", "1", "0", "-1"},
+         "0.00 ohm | 1 uF | 0 ohm | 0.00 uF | -159 Hz -3dB | -inf Hz -3dB"},
+        {1027,
+         {"1000", "1", "nan", "1"},
+         "1000 ohm | 1 uF | nan ohm | 1 uF | 159 Hz -3dB | nan Hz -3dB"},
         // R3 = 2R and C2 = C3 = 2C only when R > 0 and C > 0; 1 / (R3 x 12.56 x C
         // / 1000000); the derived values have no defaults.
         {1035, {"1000", "0,1"}, "1000 ohm | 0.1 uF | 2000.00 ohm | 0.2 uF | 398 Hz @226"},
@@ -206,10 +253,13 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1035, {"nan", "1"}, "nan ohm | 1 uF | nan ohm | 0.0 uF | nan Hz @-600"},
         {1035, {"1e308", "1e308"}, "1e308 ohm | 1e308 uF | inf ohm | inf uF | 0 Hz @-600"},
         // 1 / (R x 6.28 x C / 1000000) only when R > 0 and C > 0, else 0; no unit.
-        {1043, {"10", "1"}, "10 ohm | 1 uF | 15924 @-126"}, {1043, {"10", "4,7"}, "10 ohm | 4.7 uF | 3388 @19"},
+        {1043, {"10", "1"}, "10 ohm | 1 uF | 15924 @-126"},
+        {1043, {"10", "4,7"}, "10 ohm | 4.7 uF | 3388 @19"},
         {1043, {"10", "0.1"}, "10 ohm | 0.1 uF | 159236 @-600"},
-        {1043, {"", ""}, "0.00 ohm | 0.00 uF | 0 @-600"}, {1043, {"10", "-1"}, "10 ohm | 0.00 uF | 0 @-600"},
-        {1043, {"-10", "-1"}, "0.00 ohm | 0.00 uF | 0 @-600"}, {1043, {"nan", "1"}, "nan ohm | 1 uF | 0 @-600"},
+        {1043, {"", ""}, "0.00 ohm | 0.00 uF | 0 @-600"},
+        {1043, {"10", "-1"}, "10 ohm | 0.00 uF | 0 @-600"},
+        {1043, {"-10", "-1"}, "0.00 ohm | 0.00 uF | 0 @-600"},
+        {1043, {"nan", "1"}, "nan ohm | 1 uF | 0 @-600"},
         {1043, {"0", "1"}, "0 ohm | 1 uF | 0 @-600"},
         {1043, {"4.9e-324", "1"}, "4.9e-324 ohm | 1 uF | inf @-600"},
         {1043, {"10", "0"}, "10 ohm | 0 uF | 0 @-600"},
@@ -220,13 +270,18 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {1048, {"10", "0.001"}, "10 ohm | 0.001 mH | 1592357 Hz @-600"},
         {1048, {"", ""}, "0.00 ohm | 0.00 mH | 0.00 Hz @-600"},
         {1048, {"8", ""}, "8 ohm | 0.00 mH | inf Hz @-600"},
-        {1048, {"-8", "0"}, "0.00 ohm | 0 mH | -inf Hz @-600"}, {1048, {"0", "1"}, "0 ohm | 1 mH | 0 Hz @-600"},
+        {1048, {"-8", "0"}, "0.00 ohm | 0 mH | -inf Hz @-600"},
+        {1048, {"0", "1"}, "0 ohm | 1 mH | 0 Hz @-600"},
         {1048, {"8", "-1"}, "8 ohm | 0.00 mH | -1274 Hz @-600"},
         // R1 = Re, one decimal; C1 = Le x 1000 / Re^2. Both labels are results.
-        {500, {"6,4", "0,5"}, "6.4 ohm | 12 uF"}, {500, {"8", "1"}, "8.0 ohm | 16 uF"},
-        {500, {"4", "0.25"}, "4.0 ohm | 16 uF"}, {500, {"1", "1"}, "1.0 ohm | 1000 uF"},
-        {500, {"", ""}, "0.0 ohm | 0.00 uF"}, {500, {"0", "1"}, "0.0 ohm | inf uF"},
-        {500, {"", "-1"}, "0.0 ohm | -inf uF"}, {500, {"-8", "1"}, "-8.0 ohm | 16 uF"},
+        {500, {"6,4", "0,5"}, "6.4 ohm | 12 uF"},
+        {500, {"8", "1"}, "8.0 ohm | 16 uF"},
+        {500, {"4", "0.25"}, "4.0 ohm | 16 uF"},
+        {500, {"1", "1"}, "1.0 ohm | 1000 uF"},
+        {500, {"", ""}, "0.0 ohm | 0.00 uF"},
+        {500, {"0", "1"}, "0.0 ohm | inf uF"},
+        {500, {"", "-1"}, "0.0 ohm | -inf uF"},
+        {500, {"-8", "1"}, "-8.0 ohm | 16 uF"},
         {500, {"nan", "1"}, "0.00 ohm | 0.00 uF"},
         // L1 = sqrt(1000 / f), C1 = 25330000 / (f^2 L1); f as typed, "nan" read
         // 0; L1 replaces only inf, R1 only a leading blank; then depth/width.
@@ -242,13 +297,21 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {507, {"abc", " 5"}, "abc Hz | 0.00 uF | 0.00 mH | 0.00 ohm | 7/4"},
         // 115 / (W / 1000); the curve, its marker x and the frequency only while
         // the curve starts left of x 600; the message outside 10 to 11500 Hz.
-        {505, {"300"}, "383 Hz | 566"}, {505, {"250"}, "460 Hz | 583"}, {505, {"115"}, "1000 Hz | 659"},
-        {505, {"20"}, "5750 Hz | 830"}, {505, {"287,5"}, "400 Hz | 571"},
-        {505, {"11500"}, "10 Hz | 210"}, {505, {"10"}, "11500 Hz | 893"},
-        {505, {"9.9999"}, "11500 Hz | 893 | OUT OF RANGE"},   // 11500.1 Hz
-        {505, {"9.99"}, "11512 Hz | 893 | OUT OF RANGE"}, {505, {"9.07"}, "12679 Hz | 900 | OUT OF RANGE"},
-        {505, {"9.06"}, " | OUT OF RANGE"}, {505, {"11501"}, " | OUT OF RANGE"},
-        {505, {""}, " | OUT OF RANGE"}, {505, {"-300"}, " | OUT OF RANGE"}, {505, {"nan"}, " | OUT OF RANGE"},
+        {505, {"300"}, "383 Hz | 566"},
+        {505, {"250"}, "460 Hz | 583"},
+        {505, {"115"}, "1000 Hz | 659"},
+        {505, {"20"}, "5750 Hz | 830"},
+        {505, {"287,5"}, "400 Hz | 571"},
+        {505, {"11500"}, "10 Hz | 210"},
+        {505, {"10"}, "11500 Hz | 893"},
+        {505, {"9.9999"}, "11500 Hz | 893 | OUT OF RANGE"},  // 11500.1 Hz
+        {505, {"9.99"}, "11512 Hz | 893 | OUT OF RANGE"},
+        {505, {"9.07"}, "12679 Hz | 900 | OUT OF RANGE"},
+        {505, {"9.06"}, " | OUT OF RANGE"},
+        {505, {"11501"}, " | OUT OF RANGE"},
+        {505, {""}, " | OUT OF RANGE"},
+        {505, {"-300"}, " | OUT OF RANGE"},
+        {505, {"nan"}, " | OUT OF RANGE"},
         // The same step and W / 1000 x Z / 1.021; the grid 125 pixels left of the
         // usual; only a leading 'i' reads 0.
         {506, {"300", "8"}, "383 Hz | 2.35 mH | 8 ohm @105"},
@@ -259,7 +322,8 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {506, {"300", ".5"}, "383 Hz | 0.15 mH | 0.0 ohm @105"},
         {506, {"300", "-8"}, "383 Hz | -2.35 mH | 0.0 ohm @105"},
         {506, {"300", "abc"}, "383 Hz | 0.00 mH | abc ohm @105"},
-        {506, {"300", ""}, "383 Hz | 0.00 mH | 0.0 ohm @105"}, {506, {"", "8"}, "0 Hz | 0.00 mH | 8 ohm @-725"},
+        {506, {"300", ""}, "383 Hz | 0.00 mH | 0.0 ohm @105"},
+        {506, {"", "8"}, "0 Hz | 0.00 mH | 8 ohm @-725"},
         {506, {"-0", "8"}, "-inf Hz | -0.00 mH | 8 ohm @-725"},
         {506, {"nan", "8"}, "nan Hz | nan mH | 8 ohm @-725"},
         // Zb / (f x 6.28) x 1000 and 0.159 / (Zt x f) x 1000000; coils read nan
@@ -288,16 +352,30 @@ TEST(PageLabels, WorkedValuesFailureRulesAndConstantsOfEachPage) {
         {502, {"0", "6", "2700", "100"}, "0.00 mH | 0.00 uF | 6.94 uF | 0.50 mH | 2700 Hz"},
         {502, {"8", "6", "2700", "000"}, "0.00 mH | 0.00 uF | 0.00 uF | 0.00 mH | 2700 Hz"},
         // L1, C1, L2, C2, L3, C3, one coefficient each by button.
-        {503, {"8", "6", "2700", "10"}, "0.71 mH | 9.82 uF | 0.24 mH | 6.55 uF | 0.27 mH | 19.65 uF | 2700 Hz"},
-        {503, {"8", "6", "2700", "11"}, "0.98 mH | 8.78 uF | 0.20 mH | 4.88 uF | 0.29 mH | 24.40 uF | 2700 Hz"},
-        {503, {"1", "1", "1", "10"},
+        {503,
+         {"8", "6", "2700", "10"},
+         "0.71 mH | 9.82 uF | 0.24 mH | 6.55 uF | 0.27 mH | 19.65 uF | 2700 Hz"},
+        {503,
+         {"8", "6", "2700", "11"},
+         "0.98 mH | 8.78 uF | 0.20 mH | 4.88 uF | 0.29 mH | 24.40 uF | 2700 Hz"},
+        {503,
+         {"1", "1", "1", "10"},
          "238.70 mH | 212200.00 uF | 79.60 mH | 106100.00 uF | 119.40 mH | 318300.00 uF | 1 Hz"},
-        {503, {"1", "1", "1", "01"},
+        {503,
+         {"1", "1", "1", "01"},
          "329.40 mH | 189700.00 uF | 65.92 mH | 79110.00 uF | 131.70 mH | 395300.00 uF | 1 Hz"},
-        {503, {"", "", "", "10"}, "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF |  Hz"},
-        {503, {"8", "-6", "0", "10"}, "inf mH | 0.00 uF | inf mH | -inf uF | -inf mH | -inf uF | 0 Hz"},
-        {503, {"8", "0", "2700", "10"}, "0.71 mH | 9.82 uF | 0.24 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
-        {503, {"8", "6", "2700", "00"}, "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
+        {503,
+         {"", "", "", "10"},
+         "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF |  Hz"},
+        {503,
+         {"8", "-6", "0", "10"},
+         "inf mH | 0.00 uF | inf mH | -inf uF | -inf mH | -inf uF | 0 Hz"},
+        {503,
+         {"8", "0", "2700", "10"},
+         "0.71 mH | 9.82 uF | 0.24 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
+        {503,
+         {"8", "6", "2700", "00"},
+         "0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 0.00 mH | 0.00 uF | 2700 Hz"},
     };
     for (const auto& c : cases) {
         Strings typed = c.typed;
@@ -317,14 +395,22 @@ TEST(PageValues, WorkedValuesBeforeRounding) {
     const bool butterworth[] = {true};
     const std::vector<double> first = CrossoverValues(kCrossover6dB, butterworth, 8, 6, 3000);
     const std::vector<double> second = CrossoverValues(kCrossover6dB, butterworth, 4, 8, 2000);
-    const struct { double value, worked, within; } cases[] = {
-        {RcCornerFrequency(1000, 0.1), 1592.36, 0.005},   {RcCornerFrequency(1000, 1), 159.24, 0.005},
-        {RcCornerFrequency(1000, 0.01), 15923.57, 0.005}, {TwinTNotch(1000, 0.1).f, 398.09, 0.005},
-        {ZobelFrequency(10, 1), 15923.57, 0.005},         {ThieleFrequency(8, 1), 1273.89, 0.005},
-        {WindAirCoil(10, 25.4, 1).turns, 23.43, 0.005},   {WindAirCoil(10, 25.4, 1).length, 28.12, 0.005},
-        {ConjugateCapacitance(6.4, 0.5), 12.2, 0.05},     {BaffleStepFrequency(300), 383.33, 0.005},
-        {first[0], 0.4246, 0.00005}, {first[1], 8.833, 0.0005},
-        {second[0], 0.3185, 0.00005}, {second[1], 9.9375, 0.00005}};
+    const struct {
+        double value, worked, within;
+    } cases[] = {{RcCornerFrequency(1000, 0.1), 1592.36, 0.005},
+                 {RcCornerFrequency(1000, 1), 159.24, 0.005},
+                 {RcCornerFrequency(1000, 0.01), 15923.57, 0.005},
+                 {TwinTNotch(1000, 0.1).f, 398.09, 0.005},
+                 {ZobelFrequency(10, 1), 15923.57, 0.005},
+                 {ThieleFrequency(8, 1), 1273.89, 0.005},
+                 {WindAirCoil(10, 25.4, 1).turns, 23.43, 0.005},
+                 {WindAirCoil(10, 25.4, 1).length, 28.12, 0.005},
+                 {ConjugateCapacitance(6.4, 0.5), 12.2, 0.05},
+                 {BaffleStepFrequency(300), 383.33, 0.005},
+                 {first[0], 0.4246, 0.00005},
+                 {first[1], 8.833, 0.0005},
+                 {second[0], 0.3185, 0.00005},
+                 {second[1], 9.9375, 0.00005}};
     for (const auto& c : cases) EXPECT_NEAR(c.value, c.worked, c.within) << c.worked;
 }
 
@@ -336,16 +422,27 @@ TEST(PageLabels, BadInputInEveryFieldOfEveryPageDrawsWhatItsRulesGive) {
         int id;
         Strings worked;
     } pages[] = {
-        {500, {"6,4", "0,5"}},      {507, {"1000", "0.5"}},         {505, {"300"}},
-        {506, {"300", "8"}},        {501, {"8", "6", "3000"}},      {502, {"8", "6", "2700"}},
-        {503, {"8", "6", "2700"}},  {1001, {"8", "20"}},            {1003, {"1", "1000"}},
-        {1005, {"100", "100"}},     {1015, {"4.7", "2.2"}},         {1017, {"1000", "0,1"}},
-        {1022, {"1000", "0,1"}},    {1027, {"1000", "1", "1000", "0,01"}},
-        {1035, {"1000", "0,1"}},    {1043, {"10", "4,7"}},          {1048, {"8", "1"}},
+        {500, {"6,4", "0,5"}},
+        {507, {"1000", "0.5"}},
+        {505, {"300"}},
+        {506, {"300", "8"}},
+        {501, {"8", "6", "3000"}},
+        {502, {"8", "6", "2700"}},
+        {503, {"8", "6", "2700"}},
+        {1001, {"8", "20"}},
+        {1003, {"1", "1000"}},
+        {1005, {"100", "100"}},
+        {1015, {"4.7", "2.2"}},
+        {1017, {"1000", "0,1"}},
+        {1022, {"1000", "0,1"}},
+        {1027, {"1000", "1", "1000", "0,01"}},
+        {1035, {"1000", "0,1"}},
+        {1043, {"10", "4,7"}},
+        {1048, {"8", "1"}},
         {1130, {"10", "25.4", "1"}},
     };
-    const char* const bad[] = {"",    "-",    ".",    ",",    "1e308", "-1e308",       "1e-320",
-                               "nan", "inf",  "-inf", "0x1p3", "123456789012", "å"};
+    const char* const bad[] = {"",    "-",   ".",    ",",     "1e308",        "-1e308", "1e-320",
+                               "nan", "inf", "-inf", "0x1p3", "123456789012", "å"};
     TheApp();
     for (const auto& page : pages) {
         const Screen& screen = *FindScreen(page.id);
@@ -390,11 +487,13 @@ TEST(AccessibleNames, FieldsCarryTheirLabelInThePagesLanguageAndButtonsTheirText
     // Swedish and English; labels lined up with runs of blanks are read with one.
     const std::map<int, std::pair<Strings, Strings>> known = {
         {1005, {{"Motstånd A"_cp, "Motstånd B"_cp}, {"Resistance A", "Resistance B"}}},
-        {1027, {{"Motstånd R 1"_cp, "Kondensator C 1", "Motstånd R 2"_cp, "Kondensator C 2"},
-                {"Resistance R 1", "Capacitor C 1", "Resistance R 2", "Capacitor C 2"}}},
+        {1027,
+         {{"Motstånd R 1"_cp, "Kondensator C 1", "Motstånd R 2"_cp, "Kondensator C 2"},
+          {"Resistance R 1", "Capacitor C 1", "Resistance R 2", "Capacitor C 2"}}},
         {505, {{"Högtalarens bredd"_cp}, {"Speaker width"}}},
-        {502, {{"Bas Imp", "Diskant Imp", "Delningsfrekvens"},
-               {"Bass Imp", "Tweeter Imp", "Crossover freque."}}},
+        {502,
+         {{"Bas Imp", "Diskant Imp", "Delningsfrekvens"},
+          {"Bass Imp", "Tweeter Imp", "Crossover freque."}}},
     };
     TheApp();
     // The pages were named in Swedish when made; opening them again renames them.
@@ -410,7 +509,8 @@ TEST(AccessibleNames, FieldsCarryTheirLabelInThePagesLanguageAndButtonsTheirText
                 EXPECT_FALSE(name.empty() || name.front() == ' ' || name.back() == ' ')
                     << entry->id << " in language " << language << ": \"" << name << "\"";
             if (auto k = known.find(entry->id); k != known.end()) {
-                EXPECT_EQ(names, language == 2101 ? k->second.first : k->second.second) << entry->id;
+                EXPECT_EQ(names, language == 2101 ? k->second.first : k->second.second)
+                    << entry->id;
             }
             for (const ProbeButton& b : ProbeButtons())
                 EXPECT_EQ(b.visible ? ProbeAccessibleName(b.handle) : b.text, b.text) << entry->id;
@@ -423,10 +523,11 @@ TEST(NotchFilter, DepthAtAndJustBelowEveryThresholdAndWidthForEveryDepth) {
     // is the number of thresholds above R1.
     const double thresholds[] = {
         0.0006, 0.0007, 0.0008, 0.0009, 0.001, 0.002, 0.004, 0.006, 0.008, 0.02, 0.04, 0.06, 0.08,
-        0.1,  0.12, 0.14, 0.16, 0.18, 0.20, 0.22, 0.24, 0.26, 0.28, 0.30, 0.32, 0.34, 0.36, 0.38,
-        0.40, 0.42, 0.44, 0.46, 0.48, 0.50, 0.52, 0.54, 0.56, 0.58, 0.60, 0.62, 0.64, 0.66, 0.68,
-        0.70, 0.73, 0.76, 0.79, 0.8,  0.9,  1.0,  1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2.0,
-        2.3,  2.6,  2.9,  3.0,  3.2,  3.5,  4.0,  5.0,  6.0,  7.0,  10.0, 12.0, 17.0, 19.0, 30.0};
+        0.1,    0.12,   0.14,   0.16,   0.18,  0.20,  0.22,  0.24,  0.26,  0.28, 0.30, 0.32, 0.34,
+        0.36,   0.38,   0.40,   0.42,   0.44,  0.46,  0.48,  0.50,  0.52,  0.54, 0.56, 0.58, 0.60,
+        0.62,   0.64,   0.66,   0.68,   0.70,  0.73,  0.76,  0.79,  0.8,   0.9,  1.0,  1.3,  1.4,
+        1.5,    1.6,    1.7,    1.8,    1.9,   2.0,   2.3,   2.6,   2.9,   3.0,  3.2,  3.5,  4.0,
+        5.0,    6.0,    7.0,    10.0,   12.0,  17.0,  19.0,  30.0};
     ASSERT_EQ(std::size(thresholds), 73u);
     for (int i = 0; i < 73; ++i) {
         EXPECT_EQ(NotchDepth(thresholds[i]), 72 - i) << thresholds[i];

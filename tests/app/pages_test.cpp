@@ -40,7 +40,8 @@ TEST(Pages, ResistorsParallelAndWhatItsFieldsDoWithKeys) {
         {"key Tab\n", {"focus 280 40"}, true},
         // Delete, Up and F5 neither edit nor calculate; Home, End and Backspace edit.
         {"key Delete\nkey Up\nkey F5\nkey Home\ntype 2\nkey End\nkey Backspace\n",
-         {"field 280 40 \"24,7\"", "focus 280 40"}, true},
+         {"field 280 40 \"24,7\"", "focus 280 40"},
+         true},
         // The caret stays where it was; a thirteenth character is refused; the
         // page keeps its texts when left.
         {"key Tab\ntype 123456789012345\nkey Return\ncommand 1015\ncommand 1005\n",
@@ -68,8 +69,7 @@ TEST(Pages, CapacitorsSeries) {
 TEST(Pages, AmplifierPowerWithItsLabelsOverTheParts) {
     Play({
         {"menu Effekt ur Förstärkare\ntype 8\nkey Tab\ntype 2,5\nkey Return\n",
-         {Head("Effekt ur förstärkare"),
-          Label(180, 75, "Spänning (V)"), Label(560, 330, "R"),
+         {Head("Effekt ur förstärkare"), Label(180, 75, "Spänning (V)"), Label(560, 330, "R"),
           "text 320 330 label 0xFFFFFF \"AMPLIFIER\"", Value(440, 330, "0.781 Watt"),
           Value(595, 330, "8 ohm"), Value(810, 330, "0.313 Ampere"), Value(810, 310, "2,5 Volt")}},
         // English, the voltage field emptied.
@@ -87,8 +87,8 @@ TEST(Pages, WireResistanceWithItsOwnTabHintAndAResultOf299Digits) {
     Play({
         {"menu Trådmotstånd diam x längd\ntype 1e-150\nkey Tab\ntype 1000,5\nkey Return\n",
          {Head("Trådmotstånd"), Label(20, 40, "TAB    = Flytta"), Label(180, 75, "Trådlängd"),
-          Label(190, 330, "Trådlängd:"), Value(780, 330, "1e-150 mm"),
-          Value(450, 330, "0.000 mm2"), Value(260, 330, "1000,5 mm"), Value(450, 220, resistance)}},
+          Label(190, 330, "Trådlängd:"), Value(780, 330, "1e-150 mm"), Value(450, 330, "0.000 mm2"),
+          Value(260, 330, "1000,5 mm"), Value(450, 220, resistance)}},
         {"command 2102\nmenu Wire resistance diam x length\n",
          {Label(15, 40, "TAB    = Move and calculate"), Label(15, 75, "Diameter x length"),
           Label(190, 330, "Wire length:"), "!TAB    = Flytta"}},
@@ -202,8 +202,8 @@ TEST(Pages, NotchFilterDipDepthAndWidth) {
         // Empty fields: depth 73, f off the grid.
         {"menu NotchFilter\nkey Return\n",
          {kOutOfRange, Label(180, 75, "Motstånd    R 1"), Label(15, 40, "TAB    = Flytta"),
-          Value(405, 423, " ohm"), Px(796, 422, kBlack), Px(797, 422, kBlack),
-          Px(796, 423, kWhite), Px(790, 350, kWhite)}},
+          Value(405, 423, " ohm"), Px(796, 422, kBlack), Px(797, 422, kBlack), Px(796, 423, kWhite),
+          Px(790, 350, kWhite)}},
         // 1300 Hz, R1 5: depth 7, shoulders 4 pixels wider.
         {"command 2102\nmenu NotchFilter\ntype 1300\nkey Tab\ntype 5\nkey Return\n",
          {"focus 280 70", Head("Notch filter"), Label(15, 40, "TAB    = Move"),
@@ -248,8 +248,8 @@ TEST(Pages, BaffleStepCompensationGridShiftedLeftOfTheMarker) {
         // An empty width leaves no grid line in view, and no message.
         {"command 2102\nmenu Baffelsteg kompensation\nkey Backspace\nkey Backspace\n"
          "key Backspace\nkey Return\n",
-         {Head("Baffle Step Compensation"), Label(15, 40, "TAB    = Move"),
-          Value(670, 210, "0 Hz"), Px(764, 300, kWhite), "!OUT OF RANGE"}},
+         {Head("Baffle Step Compensation"), Label(15, 40, "TAB    = Move"), Value(670, 210, "0 Hz"),
+          Px(764, 300, kWhite), "!OUT OF RANGE"}},
     });
 }
 

@@ -19,25 +19,43 @@ namespace {
 
 constexpr unsigned kPopup = ~0u, kRule = ~0u - 1;
 // Swedish and English; a null English text is the Swedish one.
-const struct { unsigned id; const char* sv; const char* en = nullptr; } kBar[] = {
-    {kPopup, "Svenska", "English"}, {2101, "Svenska"}, {2102, "English"},
-    {kPopup, "Högtalare"_cp, "Loudspeaker"},
-    {500, "Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"}, {507, "NotchFilter"},
-    {505, "Baffelsteg"}, {506, "Baffelsteg kompensation"}, {kRule, ""},
-    {501, "Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},
-    {502, "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},
-    {503, "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"}, {kRule, ""},
-    {kPopup, "Elektronik", "Electronics"},
-    {1001, "Effekt ur Förstärkare"_cp, "Power out of Amplifier"}, {kRule, ""},
-    {1003, "Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},
-    {1005, "Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},
-    {1015, "Kondensator seriekopplat", "Capacitor connected in series"}, {kRule, ""},
-    {1017, "Filter Lågpass RC"_cp, "Filter Lowpass RC"},
-    {1022, "Filter Högpass RC"_cp, "Filter Highpass RC"}, {1027, "Filter Bandpass RC"},
-    {1035, "Filter Notch"}, {1043, "Filter Zobel"}, {1048, "Filter Thiele"}, {kRule, ""},
-    {1130, "Linda luftspole, ett lager", "Wind Air coil, one layer"}, {kPopup, "OM", "ABOUT"},
-    {0, "Av Tulke", "By Tulke"}, {0, "Fri programvara", "Free software"},
-    {0, "Version står på titelraden"_cp, "Version is on the title bar"}, {1050, kHomePage}};
+const struct {
+    unsigned id;
+    const char* sv;
+    const char* en = nullptr;
+} kBar[] = {{kPopup, "Svenska", "English"},
+            {2101, "Svenska"},
+            {2102, "English"},
+            {kPopup, "Högtalare"_cp, "Loudspeaker"},
+            {500, "Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},
+            {507, "NotchFilter"},
+            {505, "Baffelsteg"},
+            {506, "Baffelsteg kompensation"},
+            {kRule, ""},
+            {501, "Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},
+            {502, "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},
+            {503, "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},
+            {kRule, ""},
+            {kPopup, "Elektronik", "Electronics"},
+            {1001, "Effekt ur Förstärkare"_cp, "Power out of Amplifier"},
+            {kRule, ""},
+            {1003, "Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},
+            {1005, "Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},
+            {1015, "Kondensator seriekopplat", "Capacitor connected in series"},
+            {kRule, ""},
+            {1017, "Filter Lågpass RC"_cp, "Filter Lowpass RC"},
+            {1022, "Filter Högpass RC"_cp, "Filter Highpass RC"},
+            {1027, "Filter Bandpass RC"},
+            {1035, "Filter Notch"},
+            {1043, "Filter Zobel"},
+            {1048, "Filter Thiele"},
+            {kRule, ""},
+            {1130, "Linda luftspole, ett lager", "Wind Air coil, one layer"},
+            {kPopup, "OM", "ABOUT"},
+            {0, "Av Tulke", "By Tulke"},
+            {0, "Fri programvara", "Free software"},
+            {0, "Version står på titelraden"_cp, "Version is on the title bar"},
+            {1050, kHomePage}};
 
 std::string Line(unsigned id, const std::string& text) {
     return id == kPopup ? "popup " + text : id == kRule ? "rule" : std::to_string(id) + " " + text;
@@ -83,8 +101,8 @@ TEST(Shell, WindowHasAFixedClientAreaAndTheCanvas) {
     const ProbeRect client = ProbeClientRect(TheApp());
     EXPECT_EQ(std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
                            CanvasHeight(g_shell.canvas), g_shell.splash, g_shell.initPass}),
-              std::vector({1000, 594, 1000, 600, 0, 0}));   // splash cleared by the first paint
-    Command(2101);   // rebuilding the bar keeps the client area as it is
+              std::vector({1000, 594, 1000, 600, 0, 0}));  // splash cleared by the first paint
+    Command(2101);  // rebuilding the bar keeps the client area as it is
     EXPECT_EQ(ProbeClientRect(TheApp()).height, 594);
 #else
 // The inside of a 1006 x 600 window with its 3-pixel frame taken off both
@@ -95,8 +113,8 @@ TEST(Shell, WindowHasAFixedInsideTheClientUnderTheMenuBarAndTheCanvas) {
                            client.width, CanvasWidth(g_shell.canvas), CanvasHeight(g_shell.canvas),
                            g_shell.splash, g_shell.initPass}),
               std::vector({1000, 594, inside.x, inside.y + 594, 1000, 1000, 600, 0, 0}));
-    EXPECT_GT(client.y - inside.y, 10);   // the menu bar above the client
-    Command(2101);   // rebuilding the bar keeps the window as it is
+    EXPECT_GT(client.y - inside.y, 10);  // the menu bar above the client
+    Command(2101);                       // rebuilding the bar keeps the window as it is
     EXPECT_EQ(ProbeClientRect(TheApp()).height, client.height);
     EXPECT_EQ(ProbeWindowRect(TheApp()).height, 594);
 #endif
@@ -122,7 +140,7 @@ TEST(Shell, CommandsThatNameNoScreenChangeNothing) {
 TEST(Shell, TabWithoutAKeyRepaintsOnlyTheBaffleStepPages) {
     for (Screen* entry : AllScreens()) {
         Command(WParam(entry->id));
-        g_shell.splash = 1;   // cleared by the next paint
+        g_shell.splash = 1;  // cleared by the next paint
         Command(9);
         EXPECT_EQ(g_shell.splash, entry->id == 505 || entry->id == 506 ? 0 : 1) << entry->id;
         g_shell.splash = 0;
@@ -134,11 +152,13 @@ int g_fullRuns = 0;
 // Full runs of the current page, counted by a wrapper put in place of its
 // page procedure: one per menu command, and per ENTER one, two or four.
 TEST(Shell, FullRunsPerMenuEnterTabAndButtonCommandOnEveryPage) {
-    const struct { int id, enter, tab, button; } pages[] = {
-        {500, 1, 0, 0},  {507, 1, 0, 0},  {505, 1, 1, 0},  {506, 1, 0, 0},  {501, 2, 0, 1},
-        {502, 2, 0, 1},  {503, 2, 0, 1},  {1001, 2, 0, 0}, {1003, 2, 0, 0}, {1005, 2, 0, 0},
-        {1015, 2, 0, 0}, {1017, 2, 0, 0}, {1022, 2, 0, 0}, {1027, 2, 0, 0}, {1035, 4, 0, 0},
-        {1043, 2, 0, 0}, {1048, 2, 0, 0}, {1130, 2, 0, 0}};
+    const struct {
+        int id, enter, tab, button;
+    } pages[] = {{500, 1, 0, 0},  {507, 1, 0, 0},  {505, 1, 1, 0},  {506, 1, 0, 0},
+                 {501, 2, 0, 1},  {502, 2, 0, 1},  {503, 2, 0, 1},  {1001, 2, 0, 0},
+                 {1003, 2, 0, 0}, {1005, 2, 0, 0}, {1015, 2, 0, 0}, {1017, 2, 0, 0},
+                 {1022, 2, 0, 0}, {1027, 2, 0, 0}, {1035, 4, 0, 0}, {1043, 2, 0, 0},
+                 {1048, 2, 0, 0}, {1130, 2, 0, 0}};
     TheApp();
     EXPECT_EQ(AllScreens().size(), std::size(pages));
     auto runs = [](WParam command) {
@@ -165,7 +185,7 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     Command(1015);
     Command(2102);
     EXPECT_EQ(g_shell.language, 2);
-    EXPECT_EQ(g_shell.currentScreen, 1015);   // no screen runs
+    EXPECT_EQ(g_shell.currentScreen, 1015);  // no screen runs
     EXPECT_EQ(CloseButtonText(), "CLOSE");
     EXPECT_EQ(VisibleFields(), 0);
     // The page's own texts are gone; the maker line stays.
@@ -184,7 +204,7 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
 }
 
 TEST(Menus, EachLanguageCommandRebuildsTheBarInThatLanguage) {
-    for (int language : {2, 1, 1}) {   // the same language again gives the same bar
+    for (int language : {2, 1, 1}) {  // the same language again gives the same bar
         Command(language == 1 ? 2101 : 2102);
         EXPECT_EQ(g_shell.language, language);
         EXPECT_EQ(Bar(), Expected(language));
@@ -205,7 +225,7 @@ TEST(Menus, MenuChoicesDeliverTheirCommandsAndAboutItemsZero) {
 }
 
 TEST(Shell, HideAllControlsTwiceHidesEveryFieldAndOptionButNotTheCloseButton) {
-    Command(1005);   // a screen with two fields
+    Command(1005);  // a screen with two fields
     auto fields = ProbeEditFields();
     EXPECT_TRUE(std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.visible; }));
     HideAllControls(TheApp());
@@ -256,11 +276,12 @@ TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
         SCOPED_TRACE(key);
         ProbePressKey(key);
         EXPECT_EQ(MenuKeysState(), "Svenska+");
-        for (auto [move, state] : {std::pair{"Left", leftOfFirst}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
+        for (auto [move, state] :
+             {std::pair{"Left", leftOfFirst}, {"Right", "Svenska+"}, {"Right", "Högtalare+"_cp}}) {
             ProbePressKey(move);
             EXPECT_EQ(MenuKeysState(), state) << move;
         }
-        ProbePressKey(key);   // the same key leaves the bar, the focus back where it was
+        ProbePressKey(key);  // the same key leaves the bar, the focus back where it was
         EXPECT_EQ(MenuKeysState(), "");
         EXPECT_EQ(FocusedText(), field);
     }
@@ -270,36 +291,45 @@ TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
     // to the page; nor does the bar.
     EXPECT_EQ(DeliveredIds(), std::vector<WParam>{});
 #else
-    EXPECT_EQ(DeliveredCommands(), (std::vector<WParam>{121, 18}));   // keys of the page too, the bar's not
+    EXPECT_EQ(DeliveredCommands(),
+              (std::vector<WParam>{121, 18}));  // keys of the page too, the bar's not
 #endif
     const struct {
         const char* key;
         std::string state;
-    } steps[] = {
-        {"F10", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Right", "Elektronik+"},
-        {"Down", "Elektronik+ > Effekt ur Förstärkare"_cp},
-        {"Down", "Elektronik+ > Trådmotstånd diam x längd"_cp},   // over the separator
-        {"Up", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Up", "Elektronik+ > Linda luftspole, ett lager"},
-        {"Escape", "Elektronik+"}, {"Escape", ""},                 // the menu, then the bar
-        {"Alt", "Svenska+"}, {"Right", "Högtalare+"_cp}, {"Return", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
-        {"Right", "Elektronik+ > Effekt ur Förstärkare"_cp}, {"Left", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
-        {"Down", "Högtalare+ > NotchFilter"_cp}, {"Escape", "Högtalare+"_cp}, {"Up", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
-        {"Alt", ""}};
+    } steps[] = {{"F10", "Svenska+"},
+                 {"Right", "Högtalare+"_cp},
+                 {"Right", "Elektronik+"},
+                 {"Down", "Elektronik+ > Effekt ur Förstärkare"_cp},
+                 {"Down", "Elektronik+ > Trådmotstånd diam x längd"_cp},  // over the separator
+                 {"Up", "Elektronik+ > Effekt ur Förstärkare"_cp},
+                 {"Up", "Elektronik+ > Linda luftspole, ett lager"},
+                 {"Escape", "Elektronik+"},
+                 {"Escape", ""},  // the menu, then the bar
+                 {"Alt", "Svenska+"},
+                 {"Right", "Högtalare+"_cp},
+                 {"Return", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+                 {"Right", "Elektronik+ > Effekt ur Förstärkare"_cp},
+                 {"Left", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+                 {"Down", "Högtalare+ > NotchFilter"_cp},
+                 {"Escape", "Högtalare+"_cp},
+                 {"Up", "Högtalare+ > Konjugatlänk (Zobel)"_cp},
+                 {"Alt", ""}};
     for (const auto& step : steps) {
         ProbePressKey(step.key);
         EXPECT_EQ(MenuKeysState(), step.state) << step.key;
     }
     EXPECT_EQ(FocusedText(), field);
-    ProbePressKey("Alt+F");   // types nothing and selects nothing
+    ProbePressKey("Alt+F");  // types nothing and selects nothing
     EXPECT_EQ(MenuKeysState(), "");
     EXPECT_EQ(FocusedText(), field);
     for (const char* key : {"F10", "Down", "Down", "Return"}) ProbePressKey(key);
     ProbeProcessEvents();
-    EXPECT_EQ(g_shell.language, 2);   // "English" chosen
+    EXPECT_EQ(g_shell.language, 2);  // "English" chosen
     EXPECT_EQ(FocusedText(), "no focus");
     for (const char* key : {"Alt", "Right", "Down", "Return"}) ProbePressKey(key);
     ProbeProcessEvents();
-    EXPECT_EQ(g_shell.currentScreen, 500);   // with no focus anywhere
+    EXPECT_EQ(g_shell.currentScreen, 500);  // with no focus anywhere
     EXPECT_EQ(MenuKeysState(), "");
     Command(2101);
 }

@@ -62,10 +62,11 @@ std::string FaceMismatch() {
     static const std::string mismatch = [] {
         TheApp();
         std::string found;
-        for (auto [role, wanted] : {std::pair{FontRole::Label, kRegularFace},
-                                    {FontRole::Result, kBoldFace}}) {
+        for (auto [role, wanted] :
+             {std::pair{FontRole::Label, kRegularFace}, {FontRole::Result, kBoldFace}}) {
             const std::string face = ProbeFaceIdentity(AppFont(role));
-            if (face != wanted) found += "\n  wanted \"" + std::string(wanted) + "\", found \"" + face + "\"";
+            if (face != wanted)
+                found += "\n  wanted \"" + std::string(wanted) + "\", found \"" + face + "\"";
         }
         if (found.empty()) return found;
         return "The page snapshots were drawn with DejaVu Sans 2.37 from Debian 12's "
@@ -102,9 +103,7 @@ std::string Hex(std::uint32_t colour) {
 
 class Snapshot : public testing::TestWithParam<Case> {};
 
-TEST(SnapshotFaces, AreTheFacesTheImagesWereDrawnWith) {
-    EXPECT_EQ(FaceMismatch(), "");
-}
+TEST(SnapshotFaces, AreTheFacesTheImagesWereDrawnWith) { EXPECT_EQ(FaceMismatch(), ""); }
 
 TEST_P(Snapshot, CanvasEqualsItsImage) {
     const Case& c = GetParam();

@@ -41,19 +41,19 @@ protected:
 };
 
 TEST_F(CanvasTest, PrimitivesGoWhereTheTargetPoints) {
-    EXPECT_EQ(CountNot(0xC8C8C8), 0);                 // a new canvas is filled
-    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);         // and is the memory DC
+    EXPECT_EQ(CountNot(0xC8C8C8), 0);          // a new canvas is filled
+    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);  // and is the memory DC
     EXPECT_EQ(CreateCanvas(window_, 0, 10, 0), nullptr);
-    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);         // a failed one changes nothing
+    EXPECT_EQ(SetMemoryDC(canvas_), canvas_);  // a failed one changes nothing
     FillBox(window_, 10, 10, 20, 5, 0xFFFFFF);
     EXPECT_EQ(CountNot(0xC8C8C8), 100);
     DrawLine(window_, 0, 50, 10, 50, 0x0000FF);
     EXPECT_EQ(CanvasPixel(canvas_, 9, 50), 0x0000FF);
-    EXPECT_EQ(CanvasPixel(canvas_, 10, 50), 0xC8C8C8);   // the end point is left out
-    SetDrawTarget(window_, "client");                    // not a keyword: still "MEMORY"
+    EXPECT_EQ(CanvasPixel(canvas_, 10, 50), 0xC8C8C8);  // the end point is left out
+    SetDrawTarget(window_, "client");                   // not a keyword: still "MEMORY"
     FillBox(window_, 100, 0, 1, 1, 0x000000);
     EXPECT_EQ(CanvasPixel(canvas_, 100, 0), 0x000000);
-    SetDrawTarget(window_, "CLIENT");                    // the canvas is left alone
+    SetDrawTarget(window_, "CLIENT");  // the canvas is left alone
     FillBox(window_, 101, 0, 1, 1, 0x000000);
     EXPECT_EQ(CanvasPixel(canvas_, 101, 0), 0xC8C8C8);
     EXPECT_EQ(std::vector({RepaintWindow(window_, "ERASED"), RepaintWindow(window_, "UNERASED"),
@@ -99,7 +99,7 @@ TEST(ToolkitFonts, CellHeightAndAverageWidthAreMatched) {
         FontRole role;
         int height, width, weight;
     } cases[] = {
-        {FontRole::Label, 14, 5, 400}, {FontRole::Result, 14, 5, 700},
+        {FontRole::Label, 14, 5, 400},   {FontRole::Result, 14, 5, 700},
         {FontRole::Splash, 30, 15, 400}, {FontRole::Small, 13, 4, 400},
         {FontRole::Heading, 14, 5, 700},
     };
@@ -157,7 +157,7 @@ TEST_F(FieldTest, KeysAreForwardedTextIsWindows1252PastesTakeOneLineAndCtrlZOneC
     ProbeTypeText("9");
     ProbeProcessEvents();
     EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{65, 53, 46, 38, 40, 112, 123, 45, 33, 27, 57}));
-    EXPECT_EQ(Text(0), "9a5");   // Delete deleted nothing
+    EXPECT_EQ(Text(0), "9a5");  // Delete deleted nothing
     FocusEditField(fields_[1]);
     ProbeTypeText("å€→日x");
     ProbeSetClipboard("1,5\xE2\x86\x92kΩ\nsecond line");
@@ -166,29 +166,29 @@ TEST_F(FieldTest, KeysAreForwardedTextIsWindows1252PastesTakeOneLineAndCtrlZOneC
     // on its way: as '?', or as a look-alike where it knows one.
     EXPECT_EQ(Text(1), "\xE5\x80??x");
     for (int i = 0; i < 4; ++i) ProbePressKey("Ctrl+V");
-    EXPECT_EQ(Text(1), "\xE5\x80??x1,5?kO1");   // up to twelve characters
+    EXPECT_EQ(Text(1), "\xE5\x80??x1,5?kO1");  // up to twelve characters
 #else
     // The Linux field takes no character that Windows-1252 lacks.
     EXPECT_EQ(Text(1), "\xE5\x80x");
     for (int i = 0; i < 4; ++i) ProbePressKey("Ctrl+V");
-    EXPECT_EQ(Text(1), "\xE5\x80x1,5k1,5k1");   // up to twelve characters
+    EXPECT_EQ(Text(1), "\xE5\x80x1,5k1,5k1");  // up to twelve characters
 #endif
     FocusEditField(fields_[0]);
     ProbePressKey("End");
     ProbePressKey("Backspace");
-    for (const char* shown : {"9a5", "9a", "9a5"}) {   // no history of every change
+    for (const char* shown : {"9a5", "9a", "9a5"}) {  // no history of every change
         ProbePressKey("Ctrl+Z");
         EXPECT_EQ(Text(0), shown);
     }
     ProbePressKey("Left");
-    ProbeTypeText("3");   // the caret stays where the last change left it
+    ProbeTypeText("3");  // the caret stays where the last change left it
     EXPECT_EQ(Text(0), "9a35");
 }
 
 TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     ProbeTypeText("1");
     ProbePressKey("Tab");
-    EXPECT_EQ(KeyPendingFlag(), 1);   // raised by the key, used by the run that follows
+    EXPECT_EQ(KeyPendingFlag(), 1);  // raised by the key, used by the run that follows
     ProbeProcessEvents();
     EXPECT_EQ(KeyPendingFlag(), 0);
     EXPECT_EQ(Text(0), "1");
@@ -197,16 +197,16 @@ TEST_F(FieldTest, TabAndEnterInsertNothingAndRaiseTheFlagThatPassFocusUses) {
     ProbePressKey("Return");
     ProbeProcessEvents();
     EXPECT_EQ(Text(1), "");
-    EXPECT_TRUE(Focused(0));   // two runs: onward, then back to the first field
-    ProbePressKey("Tab");                // leaves the flag raised until the posted run
-    PassFocus(fields_[1], fields_[0]);   // field 1 does not have the focus
+    EXPECT_TRUE(Focused(0));            // two runs: onward, then back to the first field
+    ProbePressKey("Tab");               // leaves the flag raised until the posted run
+    PassFocus(fields_[1], fields_[0]);  // field 1 does not have the focus
     EXPECT_EQ(KeyPendingFlag(), 1);
     EXPECT_TRUE(Focused(0));
     PassFocus(fields_[0], fields_[1]);
     EXPECT_EQ(KeyPendingFlag(), 0);
     EXPECT_TRUE(Focused(1));
-    PassFocus(fields_[1], fields_[0]);   // flag cleared: nothing moves
-    ProbeProcessEvents();                // nor in the posted TAB's run
+    PassFocus(fields_[1], fields_[0]);  // flag cleared: nothing moves
+    ProbeProcessEvents();               // nor in the posted TAB's run
     EXPECT_TRUE(Focused(1));
     EXPECT_EQ(EditFieldControlId(fields_[1]), 1);
 }
@@ -219,18 +219,18 @@ TEST_F(FieldTest, FocusMovesLeaveEachFieldsCaretAndSelectionAlone) {
     ProbePressKey("Tab");
     ProbeProcessEvents();
     ProbeTypeText("45");
-    ProbePressKey("Shift+Home");   // selected, the caret at the start
+    ProbePressKey("Shift+Home");  // selected, the caret at the start
     ProbePressKey("Tab");
     ProbeProcessEvents();
     ProbeTypeText("3");
     EXPECT_EQ(Text(0), "132");
-    ProbePressKey("Return");       // onward and back again
+    ProbePressKey("Return");  // onward and back again
     ProbeProcessEvents();
     ProbeTypeText("0");
     EXPECT_EQ(Text(0), "1302");
     ProbePressKey("Tab");
     ProbeProcessEvents();
-    ProbeTypeText("9");            // the selection outlived three focus moves
+    ProbeTypeText("9");  // the selection outlived three focus moves
     EXPECT_EQ(Text(1), "9");
     Command(1005);
     ProbeTypeText("7");
@@ -241,7 +241,9 @@ TEST_F(FieldTest, FocusMovesLeaveEachFieldsCaretAndSelectionAlone) {
 // put in what typing would: the first line, Windows-1252, no controls, no
 // more than the limit.
 TEST_F(FieldTest, EveryWayInTakesWhatTypingWould) {
-    ProbeSetClipboard("1\t2\xE2\x86\x92" "3\r\n4");
+    ProbeSetClipboard(
+        "1\t2\xE2\x86\x92"
+        "3\r\n4");
 #ifdef _WIN32
     // Windows' edit control takes the first line of a paste as it is, TAB
     // and all, up to the limit; it takes no drop; a text set from outside,
@@ -249,29 +251,39 @@ TEST_F(FieldTest, EveryWayInTakesWhatTypingWould) {
     ProbePressKey("Shift+Insert");
     EXPECT_EQ(Text(0), "1\t2?3");
     EXPECT_FALSE(ProbeDropText(fields_[0], 0, "a\x01\xE2\x82\xAC\nb"));
-    ProbePressKey("Alt+F");                                              // Alt types nothing
+    ProbePressKey("Alt+F");  // Alt types nothing
     EXPECT_EQ(Text(0), "1\t2?3");
     ProbeRightClick(fields_[0]);
     const ProbeShownMenu menu = ProbeShowingMenu();
     ASSERT_GE(menu.entries.size(), 5u);
-    ASSERT_TRUE(ProbeChooseShownItem(menu.entries[4].text));            // Paste, at the caret
+    ASSERT_TRUE(ProbeChooseShownItem(menu.entries[4].text));  // Paste, at the caret
     EXPECT_EQ(Text(0), "1\t2?31\t2?3");
     for (int i = 0; i < 3; ++i) ProbePressKey("Shift+Insert");
-    EXPECT_EQ(Text(0), "1\t2?31\t2?31\t");   // twelve
-    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1], "9\t8\xE2\x86\x92" "7 6 5 4 3 2 1"));
+    EXPECT_EQ(Text(0), "1\t2?31\t2?31\t");  // twelve
+    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1],
+                                       "9\t8\xE2\x86\x92"
+                                       "7 6 5 4 3 2 1"));
     EXPECT_EQ(Text(1), "9\t8?7 6 5 4 3 2 1");
 #else
     ProbePressKey("Shift+Insert");
     EXPECT_EQ(Text(0), "123");
-    EXPECT_TRUE(ProbeDropText(fields_[0], 0, "a\x01\xE2\x82\xAC\nb"));   // dropped before the text
-    EXPECT_EQ(Text(0), "a\x80" "123");
-    ProbePressKey("Alt+F");                                              // Alt types nothing
+    EXPECT_TRUE(ProbeDropText(fields_[0], 0, "a\x01\xE2\x82\xAC\nb"));  // dropped before the text
+    EXPECT_EQ(Text(0),
+              "a\x80"
+              "123");
+    ProbePressKey("Alt+F");  // Alt types nothing
     ProbeRightClick(fields_[0]);
-    ASSERT_TRUE(ProbeChooseShownItem("Klistra in"));                   // at the caret
-    EXPECT_EQ(Text(0), "a\x80" "123123");
+    ASSERT_TRUE(ProbeChooseShownItem("Klistra in"));  // at the caret
+    EXPECT_EQ(Text(0),
+              "a\x80"
+              "123123");
     for (int i = 0; i < 3; ++i) ProbePressKey("Shift+Insert");
-    EXPECT_EQ(Text(0), "a\x80" "1231231123");   // twelve
-    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1], "9\t8\xE2\x86\x92" "7 6 5 4 3 2 1"));
+    EXPECT_EQ(Text(0),
+              "a\x80"
+              "1231231123");  // twelve
+    EXPECT_TRUE(ProbeSetTextAccessibly(fields_[1],
+                                       "9\t8\xE2\x86\x92"
+                                       "7 6 5 4 3 2 1"));
     EXPECT_EQ(Text(1), "987 6 5 4 3 ");
 #endif
     ProbeProcessEvents();
@@ -297,9 +309,9 @@ TEST(ToolkitFields, ContextMenuInTheProgramsLanguageWithWindowsGreyingAndOneUndo
     };
     using Lines = std::vector<std::string>;
     ProbeSetClipboard("");
-    ProbeRightClick(field);   // nothing to undo, act on or paste
-    EXPECT_EQ(menu(), (Lines{"grey Ångra"_cp, "-", "grey Klipp ut", "grey Kopiera", "grey Klistra in",
-                             "grey Ta bort", "-", "grey Markera allt"}));
+    ProbeRightClick(field);  // nothing to undo, act on or paste
+    EXPECT_EQ(menu(), (Lines{"grey Ångra"_cp, "-", "grey Klipp ut", "grey Kopiera",
+                             "grey Klistra in", "grey Ta bort", "-", "grey Markera allt"}));
     ProbePressKey("Escape");
     ProbeTypeText("12");
     ProbeProcessEvents();
@@ -313,13 +325,13 @@ TEST(ToolkitFields, ContextMenuInTheProgramsLanguageWithWindowsGreyingAndOneUndo
                              "-", "grey Markera allt"}));
     ProbeChooseShownItem("Klipp ut");
     EXPECT_EQ(text(), "");
-    for (const char* shown : {"12", "", "12"}) {   // undo, then redo, then undo again
+    for (const char* shown : {"12", "", "12"}) {  // undo, then redo, then undo again
         ProbeRightClick(field);
         ProbeChooseShownItem("Ångra"_cp);
         EXPECT_EQ(text(), shown);
     }
     ProbeRightClick(field);
-    ProbeChooseShownItem("Klistra in");   // the cut text, at the caret
+    ProbeChooseShownItem("Klistra in");  // the cut text, at the caret
     EXPECT_EQ(text(), "1212");
     ProbePressKey("Shift+Home");
     ProbeRightClick(field);
@@ -327,7 +339,7 @@ TEST(ToolkitFields, ContextMenuInTheProgramsLanguageWithWindowsGreyingAndOneUndo
     EXPECT_EQ(text(), "");
     ProbePressKey("Ctrl+Z");
     EXPECT_EQ(text(), "1212");
-    ProbeProcessEvents();   // the Menu key and F10 went to the page as keys too
+    ProbeProcessEvents();  // the Menu key and F10 went to the page as keys too
     EXPECT_EQ(std::vector<WParam>(DeliveredCommands().begin(), DeliveredCommands().begin() + 3),
               (std::vector<WParam>{93, 16, 121}));
     Command(2102);
@@ -378,14 +390,14 @@ TEST(ToolkitButtons, RoundButtonsCheckThemselvesAndClearTheVisibleOthers) {
     EXPECT_EQ(std::vector({IsOptionChecked(a), IsOptionChecked(b), IsOptionChecked(hidden)}),
               std::vector({1, 0, 1}));
     DeliveredCommands().clear();
-    for (int click = 0; click < 2; ++click) {   // a second click keeps it checked
+    for (int click = 0; click < 2; ++click) {  // a second click keeps it checked
         ASSERT_TRUE(ProbeClickButton("Beta"));
         ProbeProcessEvents();
         EXPECT_EQ(std::vector({IsOptionChecked(a), IsOptionChecked(b), IsOptionChecked(hidden)}),
-                  std::vector({0, 1, 1}));   // hidden buttons keep their state
+                  std::vector({0, 1, 1}));  // hidden buttons keep their state
     }
-    EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{504, 504}));   // 1005 ignores them
-    EXPECT_FALSE(ProbeClickButton("Gamma"));   // hidden buttons cannot be clicked
+    EXPECT_EQ(DeliveredIds(), (std::vector<WParam>{504, 504}));  // 1005 ignores them
+    EXPECT_FALSE(ProbeClickButton("Gamma"));                     // hidden buttons cannot be clicked
     EXPECT_GE(GetControlGeometry(a).height, 16);
     // Sized to the text: its width and 20 for the mark.
     Window blank = CreateOptionButton(app, 20, 500, "ROUND", "", 504);
@@ -396,7 +408,7 @@ TEST(ToolkitButtons, RoundButtonsCheckThemselvesAndClearTheVisibleOthers) {
     ASSERT_TRUE(ProbeClickButton("Check"));
     ProbeClickButton("Check");
     ProbeProcessEvents();
-    EXPECT_EQ(IsOptionChecked(square), 0);     // a check box flips
+    EXPECT_EQ(IsOptionChecked(square), 0);  // a check box flips
     for (Window w : {a, b, square}) HideOptionButton(w);
     ProbeProcessEvents();
 }

@@ -15,6 +15,7 @@
 
 #include "toolkit/text.h"
 
+#include <locale.h>
 #include <algorithm>
 #include <bit>
 #include <cfenv>
@@ -22,7 +23,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace {
@@ -59,9 +59,10 @@ void Check(double value, int decimals) {
         // mode, so rounding outwards gives its text rounded away from zero.
         const int places = std::min(decimals, 8);
         const std::string shorter = Printf(std::fabs(value), places + 1);
-        if (shorter.back() == '5') {   // only then the slow exact text
+        if (shorter.back() == '5') {  // only then the slow exact text
             const std::string exact = Printf(std::fabs(value), 1074);
-            if (exact.starts_with(shorter) && exact.find_first_not_of('0', shorter.size()) == std::string::npos)
+            if (exact.starts_with(shorter) &&
+                exact.find_first_not_of('0', shorter.size()) == std::string::npos)
                 std::fesetround(std::signbit(value) ? FE_DOWNWARD : FE_UPWARD);
         }
         want = Printf(value, places);
@@ -79,15 +80,17 @@ void Check(double value, int decimals) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto piece = [&](std::size_t at, std::size_t length) {
         std::uint64_t bits = 0;
-        for (std::size_t k = 0; k < length && at + k < size; ++k) bits |= std::uint64_t(data[at + k]) << (8 * k);
+        for (std::size_t k = 0; k < length && at + k < size; ++k)
+            bits |= std::uint64_t(data[at + k]) << (8 * k);
         return bits;
     };
     const auto decimals = static_cast<std::int32_t>(static_cast<std::uint32_t>(piece(8, 4)));
     for (std::size_t at = 0; at == 0 || at < size; at += 8) {
         const std::uint64_t bits = piece(at, 8);
         // Low byte: a power of two from 2^-64 to 2^63; the rest: a signed multiplier.
-        const double multiple = std::ldexp(static_cast<double>(static_cast<std::int64_t>(bits) >> 8),
-                                           static_cast<std::int8_t>(bits & 0xFF) / 2);
+        const double multiple =
+            std::ldexp(static_cast<double>(static_cast<std::int64_t>(bits) >> 8),
+                       static_cast<std::int8_t>(bits & 0xFF) / 2);
         for (double value : {std::bit_cast<double>(bits), multiple})
             for (int d = -1; d <= 10; ++d) Check(value, d == 10 ? decimals : d);
     }

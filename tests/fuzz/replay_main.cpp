@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     for (const auto& file : files) {
         std::fprintf(stderr, "%s\n", file.c_str());
         std::ifstream in(file, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
         if (!in) return std::fprintf(stderr, "cannot read it\n"), 2;
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }

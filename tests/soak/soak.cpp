@@ -12,8 +12,8 @@
 // address sanitizer (whose quarantine swells the resident set) the bytes
 // allocated and not freed.
 
-#include "app/screens.h"
 #include "app/main_window.h"
+#include "app/screens.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
@@ -50,15 +50,18 @@ int FixedHeight(const ProbeRect& inside, const ProbeRect& client) {
 }
 
 const std::string kKeys[] = {
-    "Tab", "Tab", "Return", "Return", "Backspace", "Delete", "Left", "Right", "Home", "End", "Up",
-    "Down", "Insert", "PageUp", "PageDown", "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8",
-    "F9", "F10", "F11", "F12", "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+A", "Ctrl+Y",
-    "Alt", "Alt+F", "Menu", "Shift+F10", "Shift+Insert", "Alt+Backspace"};
+    "Tab",      "Tab",    "Return",    "Return",       "Backspace",    "Delete", "Left",
+    "Right",    "Home",   "End",       "Up",           "Down",         "Insert", "PageUp",
+    "PageDown", "Escape", "F1",        "F2",           "F3",           "F4",     "F5",
+    "F6",       "F7",     "F8",        "F9",           "F10",          "F11",    "F12",
+    "Ctrl+C",   "Ctrl+V", "Ctrl+X",    "Ctrl+Z",       "Ctrl+A",       "Ctrl+Y", "Alt",
+    "Alt+F",    "Menu",   "Shift+F10", "Shift+Insert", "Alt+Backspace"};
 // Typed and pasted characters: from a range (first, count) picked at random,
 // or one of kSpecial. Surrogates are written as their three bytes.
 constexpr std::pair<char32_t, int> kRanges[] = {
-    {'0', 10}, {'0', 10}, {'0', 10}, {0x20, 0x5F}, {0, 0x20},   // digits, ASCII, C0 and NUL
-    {0x300, 0x70}, {0x5D0, 27}, {0x621, 26},                    // combining, Hebrew, Arabic
+    {'0', 10},      {'0', 10},          {'0', 10},
+    {0x20, 0x5F},   {0, 0x20},                        // digits, ASCII, C0 and NUL
+    {0x300, 0x70},  {0x5D0, 27},        {0x621, 26},  // combining, Hebrew, Arabic
     {0x80, 0xFF80}, {0x10000, 0x100000}};
 constexpr std::u32string_view kSpecial =
     U",.-+eEiInNfF \t\n\r\x7F\x80\x81\x9D\xA0\xAD\xE5\xC5\xE4\xF6\xD6\x20AC\x2019\x178\x200B"
@@ -76,12 +79,12 @@ struct Soak {
     std::vector<WParam> ids = std::vector<WParam>(0x10000);
     std::size_t next = 0;
     int homePage = 0;
-    std::vector<std::string> browser;   // what the program asked the browser to open
+    std::vector<std::string> browser;  // what the program asked the browser to open
     std::string last = "start";
 
     Soak(Window window, unsigned start) : app(window), random(start) {
         std::iota(ids.begin(), ids.end(), WParam(0));
-        std::erase(ids, WParam(1000));   // closes the program: the real-window test clicks it
+        std::erase(ids, WParam(1000));  // closes the program: the real-window test clicks it
         std::shuffle(ids.begin(), ids.end(), random);
         ProbeRecordShellOpens(&browser);
         // Moving, minimising, maximising or closing the window from the
@@ -93,14 +96,17 @@ struct Soak {
 
     int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(random); }
     template <typename C>
-    auto Any(const C& c) -> decltype(&c[0]) { return std::size(c) == 0 ? nullptr : &c[Pick(std::size(c))]; }
+    auto Any(const C& c) -> decltype(&c[0]) {
+        return std::size(c) == 0 ? nullptr : &c[Pick(std::size(c))];
+    }
 
     std::string Text(int length) {
         std::string text;
         for (int i = 0; i < length; ++i) {
             const std::size_t row = Pick(std::size(kRanges) + 1);
-            AppendUtf8(text, row == std::size(kRanges) ? *Any(kSpecial)
-                                                       : kRanges[row].first + Pick(kRanges[row].second));
+            AppendUtf8(text, row == std::size(kRanges)
+                                 ? *Any(kSpecial)
+                                 : kRanges[row].first + Pick(kRanges[row].second));
         }
         return text;
     }
@@ -139,7 +145,9 @@ struct Soak {
         // is, control characters and all (toolkit/edit.h): none are pasted
         // there, so that the fields are still checked for any that come in
         // another way.
-        std::erase_if(text, [](unsigned char c) { return (c < 0x20 && c != '\n' && c != '\r') || c == 0x7F; });
+        std::erase_if(text, [](unsigned char c) {
+            return (c < 0x20 && c != '\n' && c != '\r') || c == 0x7F;
+        });
 #endif
         ProbeSetClipboard(text);
         ProbePressKey("Ctrl+V");
@@ -147,7 +155,8 @@ struct Soak {
     }
     void Click() {
         std::vector<ProbeButton> buttons = ProbeButtons();
-        std::erase_if(buttons, [](auto& b) { return !b.visible || b.state == ProbeButtonState::Push; });
+        std::erase_if(buttons,
+                      [](auto& b) { return !b.visible || b.state == ProbeButtonState::Push; });
         if (const ProbeButton* b = Any(buttons)) ProbeClickButton(last = b->text);
     }
     void Focus() {
@@ -156,7 +165,7 @@ struct Soak {
         if (const ProbeField* f = Any(fields)) FocusEditField(f->handle), last = "a focus move";
     }
 
-    bool Step() {   // each action with its weight out of 100
+    bool Step() {  // each action with its weight out of 100
         static constexpr std::pair<int, void (Soak::*)()> kActions[] = {
             {20, &Soak::Type}, {20, &Soak::Key},  {15, &Soak::Command}, {15, &Soak::Menu},
             {7, &Soak::Paste}, {8, &Soak::Click}, {10, &Soak::Focus},   {5, &Soak::Language}};
@@ -181,10 +190,12 @@ struct Soak {
             inside.width != 1000 || FixedHeight(inside, client) != 594 || client.width != 1000 ||
             client.y + client.height != inside.y + inside.height)
             fault = "canvas or client resized";
-        if (std::ssize(browser) != homePage || std::ranges::any_of(browser, [](auto& a) { return a != kHomePage; }))
+        if (std::ssize(browser) != homePage ||
+            std::ranges::any_of(browser, [](auto& a) { return a != kHomePage; }))
             fault = "home page opened " + std::to_string(browser.size()) + " times for " +
                     std::to_string(homePage) + " commands";
-        if (!fault.empty()) std::fprintf(stderr, "soak: %s after %s\n", fault.c_str(), last.c_str());
+        if (!fault.empty())
+            std::fprintf(stderr, "soak: %s after %s\n", fault.c_str(), last.c_str());
         return fault.empty();
     }
 };
@@ -198,7 +209,8 @@ long Option(int argc, char** argv, const char* name, long fallback) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long actions = Option(argc, argv, "--actions", 100000), start = Option(argc, argv, "--start", 1);
+    const long actions = Option(argc, argv, "--actions", 100000),
+               start = Option(argc, argv, "--start", 1);
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Soak soak(StartSelvaquin(), unsigned(start));
     // The first menu shown makes its window: a menu of the bar and a field's
@@ -214,11 +226,11 @@ int main(int argc, char** argv) {
             return std::printf("soak: failed at action %ld, random start value %ld\n", i, start), 1;
         if (i == 1000) baseline = Memory();
     }
-    while (soak.next < soak.ids.size())   // the command ids not drawn yet
+    while (soak.next < soak.ids.size())  // the command ids not drawn yet
         if (soak.Post(soak.ids[soak.next++]), !soak.Check())
             return std::printf("soak: failed in the sweep of command ids\n"), 1;
     const long grown = Memory() - baseline;
-    std::printf("soak: %ld actions, random start value %ld, memory grew by %ld KiB\n", actions, start,
-                grown / 1024);
+    std::printf("soak: %ld actions, random start value %ld, memory grew by %ld KiB\n", actions,
+                start, grown / 1024);
     return grown < 1024 * 1024 ? 0 : 1;
 }

@@ -19,17 +19,20 @@ using Points = std::set<std::pair<int, int>>;
 using Coords = std::array<int, 4>;
 constexpr std::uint32_t kBack = 0xC8C8C8, kOutline = 0x0000FF, kFill = 0x00FF00;
 
-// A grey image with 7 grey padding bytes per row; Pixels() shows a write into the padding as (-1, -1).
+// A grey image with 7 grey padding bytes per row; Pixels() shows a write into the padding as (-1,
+// -1).
 struct TestImage {
     std::vector<std::uint8_t> bytes;
     RasterImage r;
-    TestImage(int w, int h) : bytes(std::size_t(w * 3 + 7) * h, 0xC8), r{bytes.data(), w, h, w * 3 + 7} {}
+    TestImage(int w, int h)
+        : bytes(std::size_t(w * 3 + 7) * h, 0xC8), r{bytes.data(), w, h, w * 3 + 7} {}
     Points Pixels(std::uint32_t colour = kBack, bool match = false) const {
         Points out;
         for (int y = 0; y < r.height; ++y) {
             for (int x = 0; x < r.width; ++x)
                 if ((RasterPixel(r, x, y) == colour) == match) out.insert({x, y});
-            if (std::count(&bytes[y * r.stride + r.width * 3], &bytes[y * r.stride] + r.stride, 0xC8) != 7)
+            if (std::count(&bytes[y * r.stride + r.width * 3], &bytes[y * r.stride] + r.stride,
+                           0xC8) != 7)
                 out.insert({-1, -1});
         }
         return out;
@@ -53,19 +56,39 @@ void Draw(RasterImage& r, char kind, Coords a, int o = 0) {
 // Exact pixels on a 100 x 60 image; extreme coordinates must neither overflow nor take long.
 TEST(Raster, ExactPixelSetsWithClippingAndExtremes) {
     const int m = INT_MIN, M = INT_MAX;
-    Points diagonal, steep;   // steep: from the far corners, 60 rows short of a diagonal
+    Points diagonal, steep;  // steep: from the far corners, 60 rows short of a diagonal
     for (int k = 0; k < 60; ++k) diagonal.insert({k, k});
     for (int k = 0; k < 30; ++k) steep.insert({k, 30 + k});
-    const struct { char kind; Coords a; Points changed = {}, outline = {}; } cases[] = {
-        {'F', {12, 30, 20, 5}, Box(12, 30, 20, 5)}, {'F', {-5, -3, 10, 8}, Box(0, 0, 5, 5)},
-        {'F', {95, 55, 100, 100}, Box(95, 55, 5, 5)}, {'F', {10, 10, 0, 5}}, {'F', {10, 10, 5, 0}},
-        {'F', {10, 10, -5, 5}}, {'F', {10, 10, 5, m}}, {'F', {100, 0, 10, 10}}, {'F', {0, -10, 10, 10}},
-        {'F', {m, 0, M, 20}}, {'F', {M, M, M, M}}, {'F', {m, m, M, M}}, {'F', {4, 6, 1, 1}, Box(4, 6, 1, 1)},
-        {'F', {-1000000, 5, M, 2}, Box(0, 5, 100, 2)}, {'F', {10, 58, M, M}, Box(10, 58, 90, 2)},
-        {'L', {m, 30, M, 30}, Box(0, 30, 100, 1)}, {'L', {M, 20, m, 40}, Box(0, 30, 100, 1)},
-        {'L', {m, m, M, M}, diagonal}, {'L', {m, m + 60, M, M}, steep}, {'L', {M, M, m, m + 60}, steep},
-        {'L', {40, m, 60, M}, Box(50, 0, 1, 60)}, {'L', {m, M, m, M}},
-        {'L', {-10000, -10000, 10000, -9000}}, {'E', {M, M, M, M}}, {'E', {m, m, M, M}},
+    const struct {
+        char kind;
+        Coords a;
+        Points changed = {}, outline = {};
+    } cases[] = {
+        {'F', {12, 30, 20, 5}, Box(12, 30, 20, 5)},
+        {'F', {-5, -3, 10, 8}, Box(0, 0, 5, 5)},
+        {'F', {95, 55, 100, 100}, Box(95, 55, 5, 5)},
+        {'F', {10, 10, 0, 5}},
+        {'F', {10, 10, 5, 0}},
+        {'F', {10, 10, -5, 5}},
+        {'F', {10, 10, 5, m}},
+        {'F', {100, 0, 10, 10}},
+        {'F', {0, -10, 10, 10}},
+        {'F', {m, 0, M, 20}},
+        {'F', {M, M, M, M}},
+        {'F', {m, m, M, M}},
+        {'F', {4, 6, 1, 1}, Box(4, 6, 1, 1)},
+        {'F', {-1000000, 5, M, 2}, Box(0, 5, 100, 2)},
+        {'F', {10, 58, M, M}, Box(10, 58, 90, 2)},
+        {'L', {m, 30, M, 30}, Box(0, 30, 100, 1)},
+        {'L', {M, 20, m, 40}, Box(0, 30, 100, 1)},
+        {'L', {m, m, M, M}, diagonal},
+        {'L', {m, m + 60, M, M}, steep},
+        {'L', {M, M, m, m + 60}, steep},
+        {'L', {40, m, 60, M}, Box(50, 0, 1, 60)},
+        {'L', {m, M, m, M}},
+        {'L', {-10000, -10000, 10000, -9000}},
+        {'E', {M, M, M, M}},
+        {'E', {m, m, M, M}},
         {'E', {m / 2, m / 2, M, M}, Box(0, 0, 100, 60)},
         {'E', {0, -1000000000, 2000000000, 2000000000}, Box(0, 0, 100, 60), Box(0, 0, 1, 60)}};
     const auto start = std::chrono::steady_clock::now();
@@ -73,21 +96,23 @@ TEST(Raster, ExactPixelSetsWithClippingAndExtremes) {
         TestImage image(100, 60);
         Draw(image.r, c.kind, c.a);
         EXPECT_EQ(image.Pixels(), c.changed) << &c - cases;
-        EXPECT_EQ(image.Pixels(kOutline, true), c.kind == 'E' ? c.outline : c.changed) << &c - cases;
+        EXPECT_EQ(image.Pixels(kOutline, true), c.kind == 'E' ? c.outline : c.changed)
+            << &c - cases;
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    TestImage image(2, 1);   // bytes red, green, blue
+    TestImage image(2, 1);  // bytes red, green, blue
     RasterFill(image.r, 0, 0, 1, 1, 0x336699);
-    EXPECT_EQ(std::vector<int>(&image.bytes[0], &image.bytes[4]), (std::vector{0x99, 0x66, 0x33, 0xC8}));
+    EXPECT_EQ(std::vector<int>(&image.bytes[0], &image.bytes[4]),
+              (std::vector{0x99, 0x66, 0x33, 0xC8}));
 }
 
 // A line of n = max(|dx|, |dy|) steps: one pixel per step along the major axis from the start
 // (included) to the end (excluded), within half a pixel of the exact line, 8-connected.
 void ExpectWellFormedLine(const Points& pixels, int x1, int y1, int x2, int y2) {
     const bool xMajor = std::abs(x2 - x1) >= std::abs(y2 - y1);
-    if (!xMajor) std::swap(x1, y1), std::swap(x2, y2);   // from here on, x is the major axis
+    if (!xMajor) std::swap(x1, y1), std::swap(x2, y2);  // from here on, x is the major axis
     const int n = std::abs(x2 - x1), sign = x2 < x1 ? -1 : 1;
-    std::map<int, int> minorAt;   // step -> minor coordinate
+    std::map<int, int> minorAt;  // step -> minor coordinate
     for (auto [x, y] : pixels) minorAt[((xMajor ? x : y) - x1) * sign] = xMajor ? y : x;
     ASSERT_EQ(pixels.size(), std::size_t(n));
     ASSERT_EQ(minorAt.size(), std::size_t(n));
@@ -100,8 +125,8 @@ void ExpectWellFormedLine(const Points& pixels, int x1, int y1, int x2, int y2) 
 }
 
 // Inscribed (area near pi w h / 4), symmetric about both axes (and the diagonal when square), one
-// span on every row, touching the sides; as GDI draws ellipses, one taller than wide may stop short of
-// the top and bottom, and a 1 x 1 one is not drawn. The outline is exactly the pixels with a
+// span on every row, touching the sides; as GDI draws ellipses, one taller than wide may stop short
+// of the top and bottom, and a 1 x 1 one is not drawn. The outline is exactly the pixels with a
 // 4-neighbour outside: closed and one pixel thick; the rest is fill. Drawn in one colour, the same
 // pixels.
 void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h) {
@@ -119,7 +144,8 @@ void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h)
         rows.insert(py), left = std::min(left, px), spans += !in(px - 1, py);
         ASSERT_TRUE(in(2 * x + w - 1 - px, py) && in(px, 2 * y + h - 1 - py)) << px << "," << py;
         ASSERT_TRUE(w != h || in(x + py - y, y + px - x)) << px << "," << py;
-        if (!in(px - 1, py) || !in(px + 1, py) || !in(px, py - 1) || !in(px, py + 1)) border.insert({px, py});
+        if (!in(px - 1, py) || !in(px + 1, py) || !in(px, py - 1) || !in(px, py + 1))
+            border.insert({px, py});
     }
     EXPECT_EQ((std::vector{left, spans}), (std::vector{x, int(rows.size())}));
     if (h <= w) {
@@ -130,21 +156,53 @@ void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h)
     EXPECT_EQ(image.Pixels(kFill, true).size(), figure.size() - border.size());
 }
 
-// Drawn on an 80 x 60 image, a figure has there exactly the pixels of each colour it has when drawn whole
-// on a large image around it. (200, 70, ...) is the application's disc at (400, 270) on the large one.
+// Drawn on an 80 x 60 image, a figure has there exactly the pixels of each colour it has when drawn
+// whole on a large image around it. (200, 70, ...) is the application's disc at (400, 270) on the
+// large one.
 TEST(Raster, EveryFigureIsWellFormedAndClipsLikeTheWholeFigure) {
     const int pad = 200;
-    const Points view = Box(pad, pad, 80, 60);   // the small image's part of the large one
-    for (Coords a : {Coords{-50, 10, 70, 30}, {35, -150, 5, 120}, {79, 59, -30, -7}, {-10, 200, 200, -10},
-        {-199, 30, 150, 31}, {40, -1, 40, 61}, {-1, 20, 81, 20}, {-3, 5, 97, 55}, {0, 60, 90, 90},
-        {-100, -110, 110, 100}, {-30, -20, 80, 60}, {50, 30, 100, 100}, {79, 59, 5, 5}, {-4, 25, 5, 9},
-        {80, 5, 4, 4}, {5, -4, 4, 4}, {5, 5, 0, 10}, {5, 5, 10, 0}, {5, 5, -3, 4}, {200, 70, 150, 150},
-        {3, 2, 1, 1}, {0, 0, 2, 1}, {0, 3, 1, 2}, {0, 0, 2, 2}, {6, 0, 3, 3}, {4, 4, 4, 4}, {0, 9, 5, 3},
-        {9, 0, 6, 2}, {0, 0, 7, 8}, {20, 20, 13, 5}, {0, 4, 100, 2}, {3, 0, 2, 90}, {50, 1, 31, 1},
-        {1, 50, 1, 31}, {41, 40, 40, 40}, {40, 40, 39, 39}, {40, 40, 12, 33}})
+    const Points view = Box(pad, pad, 80, 60);  // the small image's part of the large one
+    for (Coords a : {Coords{-50, 10, 70, 30},
+                     {35, -150, 5, 120},
+                     {79, 59, -30, -7},
+                     {-10, 200, 200, -10},
+                     {-199, 30, 150, 31},
+                     {40, -1, 40, 61},
+                     {-1, 20, 81, 20},
+                     {-3, 5, 97, 55},
+                     {0, 60, 90, 90},
+                     {-100, -110, 110, 100},
+                     {-30, -20, 80, 60},
+                     {50, 30, 100, 100},
+                     {79, 59, 5, 5},
+                     {-4, 25, 5, 9},
+                     {80, 5, 4, 4},
+                     {5, -4, 4, 4},
+                     {5, 5, 0, 10},
+                     {5, 5, 10, 0},
+                     {5, 5, -3, 4},
+                     {200, 70, 150, 150},
+                     {3, 2, 1, 1},
+                     {0, 0, 2, 1},
+                     {0, 3, 1, 2},
+                     {0, 0, 2, 2},
+                     {6, 0, 3, 3},
+                     {4, 4, 4, 4},
+                     {0, 9, 5, 3},
+                     {9, 0, 6, 2},
+                     {0, 0, 7, 8},
+                     {20, 20, 13, 5},
+                     {0, 4, 100, 2},
+                     {3, 0, 2, 90},
+                     {50, 1, 31, 1},
+                     {1, 50, 1, 31},
+                     {41, 40, 40, 40},
+                     {40, 40, 39, 39},
+                     {40, 40, 12, 33}})
         for (char kind : {'F', 'L', 'E'}) {
             SCOPED_TRACE(testing::Message() << kind << " " << testing::PrintToString(a));
-            const int size = pad + 1 + std::max({80, a[0], a[1], a[2], a[3], a[0] + a[2], a[1] + a[3]});
+            const int size =
+                pad + 1 + std::max({80, a[0], a[1], a[2], a[3], a[0] + a[2], a[1] + a[3]});
             TestImage small(80, 60), large(size, size);
             Draw(small.r, kind, a);
             Draw(large.r, kind, a, pad);
@@ -155,7 +213,8 @@ TEST(Raster, EveryFigureIsWellFormedAndClipsLikeTheWholeFigure) {
                 EXPECT_EQ(small.Pixels(colour, true), window);
             }
             if (kind == 'L')
-                ExpectWellFormedLine(large.Pixels(), a[0] + pad, a[1] + pad, a[2] + pad, a[3] + pad);
+                ExpectWellFormedLine(large.Pixels(), a[0] + pad, a[1] + pad, a[2] + pad,
+                                     a[3] + pad);
             if (kind == 'E') ExpectWellFormedEllipse(large, a[0] + pad, a[1] + pad, a[2], a[3]);
         }
 }

@@ -20,14 +20,17 @@ constexpr int kSize = 300;
 constexpr std::uint32_t kBack = 0xC8C8C8, kOutline = 0x0000FF, kFill = 0x00FF00;
 
 struct Figure {
-    char kind;   // 'L' line from (a, b) to (c, d), 'F' box, 'E' ellipse, both at (a, b), c x d
+    char kind;  // 'L' line from (a, b) to (c, d), 'F' box, 'E' ellipse, both at (a, b), c x d
     int a, b, c, d;
 };
 
 std::string Name(const Figure& f) {
     char text[80];
     std::snprintf(text, sizeof text, "%s(%d, %d, %d, %d)",
-                  f.kind == 'L' ? "line" : f.kind == 'F' ? "box" : "ellipse", f.a, f.b, f.c, f.d);
+                  f.kind == 'L'   ? "line"
+                  : f.kind == 'F' ? "box"
+                                  : "ellipse",
+                  f.a, f.b, f.c, f.d);
     return text;
 }
 
@@ -106,15 +109,22 @@ TEST_F(RasterAgainstGdi, LinesOfEverySlopeAndDirection) {
     for (int dy = -24; dy <= 24; ++dy)
         for (int dx = -24; dx <= 24; ++dx) lines.push_back({'L', 150, 150, 150 + dx, 150 + dy});
     // Longer ones, as the pages draw them, and ones leaving the canvas.
-    lines.insert(lines.end(), {{'L', 4, 10, 295, 131}, {'L', 295, 131, 4, 10}, {'L', 10, 290, 171, 170},
-                               {'L', -50, 20, 350, 40}, {'L', 20, -50, 40, 350}, {'L', 290, 10, 310, 30}});
+    lines.insert(lines.end(), {{'L', 4, 10, 295, 131},
+                               {'L', 295, 131, 4, 10},
+                               {'L', 10, 290, 171, 170},
+                               {'L', -50, 20, 350, 40},
+                               {'L', 20, -50, 40, 350},
+                               {'L', 290, 10, 310, 30}});
     Expect(lines);
 }
 
 // A box of negative width is left out: GDI fills the box mirrored about its
 // corner, the rules nothing; no page draws one.
 TEST_F(RasterAgainstGdi, BoxesAlsoPartlyOffTheCanvas) {
-    Expect({{'F', 10, 10, 20, 5}, {'F', 0, 0, 1, 1}, {'F', -5, -5, 10, 10}, {'F', 290, 295, 20, 20},
+    Expect({{'F', 10, 10, 20, 5},
+            {'F', 0, 0, 1, 1},
+            {'F', -5, -5, 10, 10},
+            {'F', 290, 295, 20, 20},
             {'F', 10, 10, 0, 5}});
 }
 
@@ -128,8 +138,16 @@ TEST_F(RasterAgainstGdi, EllipsesOfEverySizeUpTo40AndThePagesSizes) {
             // twice as tall, Wine's brush paints pixels beyond the outline,
             // some even outside the box. No page draws one.
             if (!(w >= 3 && w <= 7 && h > 2 * w)) ellipses.push_back({'E', 100, 100, w, h});
-    for (auto [w, h] : {std::pair{150, 150}, {100, 100}, {60, 60}, {50, 50}, {200, 100}, {40, 20}, {25, 25},
-                        {10, 10}, {120, 40}, {150, 7}})
+    for (auto [w, h] : {std::pair{150, 150},
+                        {100, 100},
+                        {60, 60},
+                        {50, 50},
+                        {200, 100},
+                        {40, 20},
+                        {25, 25},
+                        {10, 10},
+                        {120, 40},
+                        {150, 7}})
         ellipses.push_back({'E', 20, 20, w, h});
     Expect(ellipses, 20);
 }

@@ -21,18 +21,18 @@
 
 namespace {
 
-constexpr std::uint32_t WS_VISIBLE = 0x10000000, WS_CAPTION = 0x00C00000, WS_CLIPSIBLINGS = 0x04000000,
-                        WS_THICKFRAME = 0x00040000, WS_TABSTOP = 0x00010000, WS_EX_WINDOWEDGE = 0x100,
-                        WS_EX_CLIENTEDGE = 0x200;
+constexpr std::uint32_t WS_VISIBLE = 0x10000000, WS_CAPTION = 0x00C00000,
+                        WS_CLIPSIBLINGS = 0x04000000, WS_THICKFRAME = 0x00040000,
+                        WS_TABSTOP = 0x00010000, WS_EX_WINDOWEDGE = 0x100, WS_EX_CLIENTEDGE = 0x200;
 
 TEST(Win32Window, ClassStyleSizeAndPlaceFollowTheKeywordAndTheTitleAndMenuBars) {
     const Window app = TheApp();
     const ProbeMetrics m = ProbeSystemMetrics();
-    for (WParam language : {2102, 2101, 2101}) {   // every bar after the first leaves the size alone
+    for (WParam language : {2102, 2101, 2101}) {  // every bar after the first leaves the size alone
         Command(language);
         const ProbeWindowFacts w = ProbeDescribeWindow(app);
         EXPECT_EQ(w.className, kProgramTitle);
-        EXPECT_EQ(w.classStyle, 0x0008u);   // CS_DBLCLKS, and the close box works
+        EXPECT_EQ(w.classStyle, 0x0008u);  // CS_DBLCLKS, and the close box works
         // "MIN_MAX_CLO" and WS_CLIPCHILDREN; the platform adds the title bar
         // and clips the siblings of a top-level window. No sizing frame.
         EXPECT_EQ(w.style, 0x020B0000u | WS_VISIBLE | WS_CAPTION | WS_CLIPSIBLINGS);
@@ -56,7 +56,7 @@ TEST(Win32Window, ClassStyleSizeAndPlaceFollowTheKeywordAndTheTitleAndMenuBars) 
 TEST(Win32Menus, TheBarAChangeOfLanguageReplacesIsDestroyedWithItsPopups) {
     Command(2101);
     const std::vector<Menu> swedish = ProbeMenuBarAndPopups(TheApp());
-    ASSERT_EQ(swedish.size(), 5u);   // the bar and four popups
+    ASSERT_EQ(swedish.size(), 5u);  // the bar and four popups
     Command(2102);
     const std::vector<Menu> english = ProbeMenuBarAndPopups(TheApp());
     ASSERT_EQ(english.size(), 5u);
@@ -71,7 +71,8 @@ std::vector<long> XpmPixels(int& width, int& height) {
     std::ifstream in(SELVAQUIN_TEST_DIR "/../app/resources/ZUREREVADO.xpm");
     const std::string source{std::istreambuf_iterator<char>(in), {}};
     std::vector<std::string> strings;
-    for (std::size_t at = source.find('"'); at != std::string::npos; at = source.find('"', at + 1)) {
+    for (std::size_t at = source.find('"'); at != std::string::npos;
+         at = source.find('"', at + 1)) {
         const std::size_t end = source.find('"', at + 1);
         strings.push_back(source.substr(at + 1, end - at - 1));
         at = end;
@@ -98,8 +99,9 @@ std::vector<long> XpmPixels(int& width, int& height) {
 
 TEST(Win32Icon, TheClassIconIsTheXpmAsOne32By32SixteenColourImage) {
     const ProbeIconEntry entry = ProbeIconResource("ZUREREVADO");
-    EXPECT_EQ(std::vector({entry.images, entry.width, entry.height, entry.colours, entry.bitsPerPixel}),
-              std::vector({1, 32, 32, 16, 4}));
+    EXPECT_EQ(
+        std::vector({entry.images, entry.width, entry.height, entry.colours, entry.bitsPerPixel}),
+        std::vector({1, 32, 32, 16, 4}));
     int width = 0, height = 0;
     const std::vector<long> xpm = XpmPixels(width, height);
     const ProbeIcon icon = ProbeClassIcon(TheApp());
@@ -132,14 +134,15 @@ TEST(Win32Controls, FieldsAndButtonsAreMadeWithTheirStyleBits) {
     }
     EXPECT_EQ(fields, 2);
     const Window digits = CreateEditField(app, 600, 300, 100, 25, "NR", 5);
-    EXPECT_EQ(ProbeDescribeWindow(digits).style, 0x52010180u | 0x2002u);   // ES_NUMBER | ES_RIGHT
+    EXPECT_EQ(ProbeDescribeWindow(digits).style, 0x52010180u | 0x2002u);  // ES_NUMBER | ES_RIGHT
     HideEditField(digits);
 
     const ProbeWindowFacts close = ProbeDescribeWindow(g_shell.closeButton);
     EXPECT_EQ(close.className, "Button");
-    EXPECT_EQ(close.style, 0x50001301u);   // "C", "SHADOW", push-like
+    EXPECT_EQ(close.style, 0x50001301u);  // "C", "SHADOW", push-like
     EXPECT_EQ(close.exStyle, 0u);
-    EXPECT_EQ(std::vector({close.controlId, close.outer.width, close.outer.height}), std::vector({1000, 110, 25}));
+    EXPECT_EQ(std::vector({close.controlId, close.outer.width, close.outer.height}),
+              std::vector({1000, 110, 25}));
     EXPECT_EQ(close.font, ProbeDefaultGuiFont());
 
     Command(502);
@@ -173,22 +176,24 @@ TEST(Win32Fonts, MadeAtTheHeightsWidthsAndFaceAsked) {
         FontRole role;
         int height, width, weight, pitchAndFamily;
     } fonts[] = {
-        {FontRole::Label, 14, 5, 400, 0},  {FontRole::Result, 14, 5, 700, 0},
+        {FontRole::Label, 14, 5, 400, 0},           {FontRole::Result, 14, 5, 700, 0},
         {FontRole::Edit, pointsHigh, 0, 400, 0x20}, {FontRole::Splash, 30, 15, 400, 0},
-        {FontRole::Small, 13, 4, 400, 0},  {FontRole::Heading, 14, 5, 700, 0},
+        {FontRole::Small, 13, 4, 400, 0},           {FontRole::Heading, 14, 5, 700, 0},
     };
     for (const auto& f : fonts) {
         const ProbeFontRequest r = ProbeDescribeFontRequest(AppFont(f.role));
         SCOPED_TRACE(FontRoleName(AppFont(f.role)));
-        EXPECT_EQ(std::vector({r.height, r.width, r.escapement, r.orientation, r.weight, r.pitchAndFamily}),
+        EXPECT_EQ(std::vector(
+                      {r.height, r.width, r.escapement, r.orientation, r.weight, r.pitchAndFamily}),
                   std::vector({f.height, f.width, 0, 0, f.weight, f.pitchAndFamily}));
         EXPECT_FALSE(r.italic || r.underline || r.strikeOut);
         EXPECT_EQ(r.face, "Verdana");
-        EXPECT_EQ(r.charSet, 0);   // ANSI_CHARSET
+        EXPECT_EQ(r.charSet, 0);  // ANSI_CHARSET
         // Drawn without smoothing, the same crisp letters on every screen.
-        EXPECT_EQ(r.quality, 3);   // NONANTIALIASED_QUALITY
+        EXPECT_EQ(r.quality, 3);  // NONANTIALIASED_QUALITY
     }
-    const ProbeFontRequest turned = ProbeDescribeFontRequest(MakeFont(14, 5, 900, 400, 13, 0, "Verdana"));
+    const ProbeFontRequest turned =
+        ProbeDescribeFontRequest(MakeFont(14, 5, 900, 400, 13, 0, "Verdana"));
     EXPECT_EQ(std::vector({turned.escapement, turned.orientation}), std::vector({900, 900}));
     EXPECT_TRUE(turned.italic && !turned.underline && turned.strikeOut);
 }
@@ -224,17 +229,17 @@ TEST(Win32Fields, ContextMenuIsThePlatformsInTheSystemsLanguageWithItsGreyingAnd
     // and there Shift+F10 stands in for it.
     const bool menuKey = !ProbeUnderWine();
     ProbeSetClipboard("");
-    ProbeRightClick(field);   // nothing to undo, act on or paste
+    ProbeRightClick(field);  // nothing to undo, act on or paste
     EXPECT_EQ(greying(), (Lines{"grey", "-", "grey", "grey", "grey", "grey", "-", "grey"}));
     const Lines names = texts();
     ASSERT_EQ(names.size(), 8u);
     if (ProbeInterfaceLanguage() == "en") {
         EXPECT_EQ(names, (Lines{"Undo", "", "Cut", "Copy", "Paste", "Delete", "", "Select All"}));
     }
-    const std::string& undo = names[0], &cut = names[2], &paste = names[4], &remove = names[5],
-                       &all = names[7];
+    const std::string &undo = names[0], &cut = names[2], &paste = names[4], &remove = names[5],
+                      &all = names[7];
     ProbePressKey("Escape");
-    ProbeTypeText("12");   // the click gave the field the focus
+    ProbeTypeText("12");  // the click gave the field the focus
     ProbeProcessEvents();
     DeliveredCommands().clear();
     ProbePressKey(menuKey ? "Menu" : "Shift+F10");
@@ -244,7 +249,7 @@ TEST(Win32Fields, ContextMenuIsThePlatformsInTheSystemsLanguageWithItsGreyingAnd
     EXPECT_EQ(greying(), (Lines{"acts", "-", "acts", "acts", "grey", "acts", "-", "grey"}));
     EXPECT_TRUE(ProbeChooseShownItem(cut));
     EXPECT_EQ(text(), "");
-    for (const char* shown : {"12", "", "12"}) {   // undo, then redo, then undo again
+    for (const char* shown : {"12", "", "12"}) {  // undo, then redo, then undo again
         ProbeRightClick(field);
         EXPECT_TRUE(ProbeChooseShownItem(undo));
         EXPECT_EQ(text(), shown);
@@ -253,7 +258,7 @@ TEST(Win32Fields, ContextMenuIsThePlatformsInTheSystemsLanguageWithItsGreyingAnd
     // after it.
     ProbePressKey("End");
     ProbeRightClick(field);
-    EXPECT_TRUE(ProbeChooseShownItem(paste));   // the cut text, at the caret
+    EXPECT_TRUE(ProbeChooseShownItem(paste));  // the cut text, at the caret
     EXPECT_EQ(text(), "1212");
     ProbePressKey("Shift+Home");
     ProbeRightClick(field);

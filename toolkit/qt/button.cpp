@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::uint32_t kChildVisible = 0x50000000;   // WS_CHILD | WS_VISIBLE
+constexpr std::uint32_t kChildVisible = 0x50000000;  // WS_CHILD | WS_VISIBLE
 constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
 
 const std::uint32_t kRadio = OptionButtonStyle("ROUND");
@@ -64,8 +64,6 @@ Qt::Alignment AlignmentFor(std::uint32_t bits) {
 
 }  // namespace
 
-
-
 Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
                         const char* placement, const char* frame, int commandId) {
     QWidget* host = Host(parent);
@@ -82,14 +80,18 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->setFlat(false);
     Qt::Alignment align = AlignmentFor(style.style);
     if (align != (Qt::AlignHCenter | Qt::AlignVCenter)) {
-        QString h = (align & Qt::AlignLeft) ? "left" : (align & Qt::AlignRight) ? "right" : "center";
+        QString h = (align & Qt::AlignLeft)    ? "left"
+                    : (align & Qt::AlignRight) ? "right"
+                                               : "center";
         button->setStyleSheet(QStringLiteral("text-align: %1;").arg(h));
     }
     QObject::connect(button, &QPushButton::clicked, button, [commandId] { Post(commandId); });
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    if (style.style & kChildVisible) button->show();
-    else button->hide();
+    if (style.style & kChildVisible)
+        button->show();
+    else
+        button->hide();
     tk::Controls().push_back(handle);
     return handle;
 }
@@ -127,11 +129,13 @@ void MakeOptionButton(Window handle) {
     } else if (p.style == kCheckBox) {
         button = new QCheckBox(p.text, p.host);
         button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [commandId] { Post(commandId); });
     } else {
         button = new QPushButton(p.text, p.host);
         button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button, [commandId] { Post(commandId); });
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [commandId] { Post(commandId); });
     }
     handle->widget = button;
     button->setGeometry(p.geometry.x(), p.geometry.y(), width, height);

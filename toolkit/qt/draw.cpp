@@ -48,8 +48,7 @@ void AfterDrawing(Window window) {
 
 RasterImage Raster(TkCanvas* canvas) {
     QImage& img = canvas->image;
-    return RasterImage{img.bits(), img.width(), img.height(),
-                       static_cast<int>(img.bytesPerLine())};
+    return RasterImage{img.bits(), img.width(), img.height(), static_cast<int>(img.bytesPerLine())};
 }
 
 void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
@@ -66,8 +65,8 @@ void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const 
 // again only sets those pixels. Pages draw the same labels, grid figures and
 // hints on every run.
 struct TextShape {
-    int width = 0;    // advance of the whole text
-    int height = 0;   // cell height of the font
+    int width = 0;   // advance of the whole text
+    int height = 0;  // cell height of the font
     // The box of covered pixels, relative to the text's point, and one bit
     // per pixel in it, row by row, each row starting on a new byte.
     int left = 0, top = 0, columns = 0, rows = 0;
@@ -226,7 +225,8 @@ QFont BaseFont(const char* face, int weight, int effect) {
     // same wherever fonts-dejavu-core is installed.
     if (f.families().value(0) == QLatin1String(tk::kStandInFace)) {
         QString style = w >= 600 ? QStringLiteral("Bold") : QString();
-        if (italic) style += style.isEmpty() ? QStringLiteral("Oblique") : QStringLiteral(" Oblique");
+        if (italic)
+            style += style.isEmpty() ? QStringLiteral("Oblique") : QStringLiteral(" Oblique");
         f.setStyleName(style.isEmpty() ? QStringLiteral("Book") : style);
     }
     return f;
@@ -270,9 +270,12 @@ void SizeFont(QFont& f, int height, int width) {
 
 int SetDrawTarget(Window, const char* keyword) {
     if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "CLIENT") == 0) g_target = kClient;
-    else if (std::strcmp(keyword, "WINDOW") == 0) g_target = kWindow;
-    else if (std::strcmp(keyword, "MEMORY") == 0) g_target = kMemory;
+    if (std::strcmp(keyword, "CLIENT") == 0)
+        g_target = kClient;
+    else if (std::strcmp(keyword, "WINDOW") == 0)
+        g_target = kWindow;
+    else if (std::strcmp(keyword, "MEMORY") == 0)
+        g_target = kMemory;
     return 0;
 }
 
@@ -385,7 +388,8 @@ int RepaintWindow(Window window, const char* keyword) {
     return 0;
 }
 
-Font MakeFont(int height, int width, int escapement, int weight, int effect, int, const char* face) {
+Font MakeFont(int height, int width, int escapement, int weight, int effect, int,
+              const char* face) {
     auto* font = new TkFont;
     tk::Retain(font);
     font->requestedHeight = height;

@@ -25,16 +25,15 @@ constexpr std::uint32_t ES_CENTER = 0x0001;
 constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
-
 // Characters a field acts on instead of inserting them.
 constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
 // The texts of the context menu's entries; English until the application
 // sets its own.
 enum MenuEntry { kMenuUndo, kMenuCut, kMenuCopy, kMenuPaste, kMenuDelete, kMenuSelectAll };
-QString g_menuTexts[kEditMenuEntries] = {
-    QStringLiteral("&Undo"), QStringLiteral("Cu&t"),    QStringLiteral("&Copy"),
-    QStringLiteral("&Paste"), QStringLiteral("&Delete"), QStringLiteral("Select &All")};
+QString g_menuTexts[kEditMenuEntries] = {QStringLiteral("&Undo"),   QStringLiteral("Cu&t"),
+                                         QStringLiteral("&Copy"),   QStringLiteral("&Paste"),
+                                         QStringLiteral("&Delete"), QStringLiteral("Select &All")};
 
 std::u32string CodePoints(const QString& text) {
     const QList<uint> ucs4 = text.toUcs4();
@@ -67,15 +66,20 @@ private:
 class KeepSelection {
 public:
     explicit KeepSelection(QLineEdit* field)
-        : field_(field), cursor_(field->cursorPosition()), start_(field->selectionStart()),
+        : field_(field),
+          cursor_(field->cursorPosition()),
+          start_(field->selectionStart()),
           length_(static_cast<int>(field->selectedText().size())) {}
     ~KeepSelection() {
         if (field_->cursorPosition() == cursor_ && field_->selectionStart() == start_ &&
             field_->selectedText().size() == length_)
             return;
-        if (length_ == 0) field_->setCursorPosition(cursor_);
-        else if (cursor_ == start_) field_->setSelection(start_ + length_, -length_);
-        else field_->setSelection(start_, length_);
+        if (length_ == 0)
+            field_->setCursorPosition(cursor_);
+        else if (cursor_ == start_)
+            field_->setSelection(start_ + length_, -length_);
+        else
+            field_->setSelection(start_, length_);
     }
 
 private:
@@ -117,7 +121,8 @@ protected:
             return;
         }
         int vk = tk::VirtualKeyCode(*e);
-        if (vk > 0 && vk <= 255 && tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(vk));
+        if (vk > 0 && vk <= 255 && tk::MainWindow() != nullptr)
+            PostCommand(tk::MainWindow(), WParam(vk));
 
         // What the key does in the field besides.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
@@ -261,7 +266,7 @@ private:
         }
         if (isUndoAvailable() || isRedoAvailable()) {
             const int cursor = cursorPosition();
-            setText(text());   // clears the line edit's history
+            setText(text());  // clears the line edit's history
             setCursorPosition(cursor);
         }
     }
@@ -279,7 +284,6 @@ private:
 };
 
 }  // namespace
-
 
 namespace {
 
@@ -349,7 +353,7 @@ int PassFocus(Window from, Window to) {
 void GetEditFieldText(Window field, std::string& buffer) {
     if (field == nullptr) return;
     if (field->pending) {
-        buffer.clear();   // nothing can have been typed into it yet
+        buffer.clear();  // nothing can have been typed into it yet
         return;
     }
     if (field->widget == nullptr) return;

@@ -127,7 +127,7 @@ private:
         const bool toMenu = target == bar || qobject_cast<QMenu*>(target) != nullptr;
         if (key == Qt::Key_F10 && k->modifiers() == Qt::NoModifier) {
             if (!k->isAutoRepeat()) Toggle();
-            return toMenu;   // a field forwards the key as any other
+            return toMenu;  // a field forwards the key as any other
         }
         if (QMenu* menu = OpenMenu(bar)) {
             if (target != menu) return false;
@@ -141,7 +141,7 @@ private:
                 Open(bar, Next(bar, menu->menuAction(), key == Qt::Key_Left ? -1 : 1));
                 return true;
             }
-            return false;   // the menu moves between its items and chooses
+            return false;  // the menu moves between its items and chooses
         }
         if (!selecting_ || target != bar) return false;
         QAction* current = bar->activeAction();
@@ -153,7 +153,7 @@ private:
             case Qt::Key_Return:
             case Qt::Key_Enter: Open(bar, current); break;
             case Qt::Key_Escape: Leave(); break;
-            default: break;   // nothing else acts on the bar
+            default: break;  // nothing else acts on the bar
         }
         return true;
     }
@@ -212,16 +212,18 @@ private:
         selecting_ = false;
         QPointer<QWidget> back = returnTo_;
         returnTo_ = nullptr;
-        if (back != nullptr && back->isVisible()) back->setFocus(Qt::MenuBarFocusReason);
-        else if (bar != nullptr && bar->hasFocus()) bar->clearFocus();
+        if (back != nullptr && back->isVisible())
+            back->setFocus(Qt::MenuBarFocusReason);
+        else if (bar != nullptr && bar->hasFocus())
+            bar->clearFocus();
         if (bar != nullptr && bar->activeAction() != nullptr) {
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(bar, &leave);
         }
     }
 
-    bool selecting_ = false;   // a title is selected from the keyboard
-    bool altAlone_ = false;    // Alt is down and nothing else happened since
+    bool selecting_ = false;  // a title is selected from the keyboard
+    bool altAlone_ = false;   // Alt is down and nothing else happened since
     QPointer<QWidget> returnTo_;
 };
 
@@ -267,8 +269,10 @@ Menu AddMenuPopup(Menu menu, const char* title) {
     if (menu == nullptr) return nullptr;
     QString text = tk::ToQString(title ? title : "");
     QMenu* popup = nullptr;
-    if (!menu->bar.isNull()) popup = menu->bar->addMenu(text);
-    else if (!menu->popup.isNull()) popup = menu->popup->addMenu(text);
+    if (!menu->bar.isNull())
+        popup = menu->bar->addMenu(text);
+    else if (!menu->popup.isNull())
+        popup = menu->popup->addMenu(text);
     if (popup == nullptr) return nullptr;
     // Every separator shows where it is put, also one at the end.
     popup->setSeparatorsCollapsible(false);

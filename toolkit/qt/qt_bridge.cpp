@@ -24,9 +24,9 @@ std::vector<std::pair<QtMsgType, QString>>* g_heldMessages = nullptr;
 
 void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg && g_starting) {
-        std::fprintf(stderr, "selvaquin: cannot open a window: no usable display (%s)\n",
-                     qgetenv("DISPLAY").isEmpty() ? "DISPLAY is not set"
-                                                  : qgetenv("DISPLAY").constData());
+        std::fprintf(
+            stderr, "selvaquin: cannot open a window: no usable display (%s)\n",
+            qgetenv("DISPLAY").isEmpty() ? "DISPLAY is not set" : qgetenv("DISPLAY").constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -47,10 +47,14 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 std::string XmlText(std::string_view text) {
     std::string out;
     for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
     }
     return out;
 }
@@ -82,7 +86,7 @@ void LoadFonts(const std::vector<std::string>& families) {
             FcConfigBuildFonts(config))
             fonts = FcConfigGetFonts(config, FcSetSystem);
         if (fonts != nullptr && fonts->nfont > 0) FcConfigSetCurrent(config);
-        FcConfigDestroy(config);   // the current configuration keeps a reference
+        FcConfigDestroy(config);  // the current configuration keeps a reference
     }
     // The whole configuration, unless the one above was taken.
     FcInit();
@@ -96,8 +100,7 @@ int InitToolkit(int& argc, char** argv, const char* platform,
         qputenv("QT_QPA_PLATFORM", platform);
     } else if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty() &&
                qgetenv("WAYLAND_DISPLAY").isEmpty()) {
-        std::fprintf(stderr,
-                     "selvaquin: cannot open a window: no display (DISPLAY is not set)\n");
+        std::fprintf(stderr, "selvaquin: cannot open a window: no display (DISPLAY is not set)\n");
         return 1;
     }
     qInstallMessageHandler(MessageHandler);
@@ -146,9 +149,7 @@ QString ToQString(std::string_view cp1252) {
     return out;
 }
 
-bool IsCp1252Char(QChar c) {
-    return Cp1252FromCodePoint(c.unicode()) >= 0 && !c.isSurrogate();
-}
+bool IsCp1252Char(QChar c) { return Cp1252FromCodePoint(c.unicode()) >= 0 && !c.isSurrogate(); }
 
 std::string FromQString(const QString& text) {
     std::string out;

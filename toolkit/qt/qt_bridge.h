@@ -38,11 +38,11 @@ enum class TkKind { Main, Edit, PushButton, OptionButton };
 // either way.
 struct TkPending {
     QWidget* host = nullptr;
-    QRect geometry;               // option buttons: only the position counts
-    std::uint32_t style = 0;      // edit style bits, or the option button kind
+    QRect geometry;           // option buttons: only the position counts
+    std::uint32_t style = 0;  // edit style bits, or the option button kind
     int maxChars = 0;
-    QString text;                 // option buttons: the label now
-    QString sizingText;           // option buttons: the label they are sized to
+    QString text;        // option buttons: the label now
+    QString sizingText;  // option buttons: the label they are sized to
     QString accessibleName;
     Font font = nullptr;
     bool hasFont = false;
@@ -52,18 +52,18 @@ struct TkPending {
 
 struct TkWindow {
     TkKind kind;
-    QWidget* widget = nullptr;   // the control, or the top-level window
-    QWidget* client = nullptr;   // top-level window only: the client area
+    QWidget* widget = nullptr;  // the control, or the top-level window
+    QWidget* client = nullptr;  // top-level window only: the client area
     MemoryDC clientImage = nullptr;
     int commandId = 0;
-    bool digitsOnly = false;     // edit fields made with an "N.." keyword
+    bool digitsOnly = false;  // edit fields made with an "N.." keyword
     bool inPaint = false;
-    std::unique_ptr<TkPending> pending = nullptr;   // set while the widget is not made
-    void (*make)(TkWindow*) = nullptr;              // makes the widget from `pending`
+    std::unique_ptr<TkPending> pending = nullptr;  // set while the widget is not made
+    void (*make)(TkWindow*) = nullptr;             // makes the widget from `pending`
 };
 
 struct TkCanvas {
-    QImage image;   // Format_RGB888, 24-bit colour
+    QImage image;  // Format_RGB888, 24-bit colour
     CanvasTextList texts;
 };
 
@@ -78,12 +78,12 @@ struct TkFont {
     int effect = 0;
     std::string face;
     bool sized = false;
-    QFont font;   // valid once `sized`
+    QFont font;  // valid once `sized`
 };
 
 struct TkMenu {
-    QPointer<QMenuBar> bar;   // set for a menu bar
-    QPointer<QMenu> popup;    // set for a popup
+    QPointer<QMenuBar> bar;  // set for a menu bar
+    QPointer<QMenu> popup;   // set for a popup
 };
 
 // Posted to the main window for each command; handled first in first out.

@@ -177,7 +177,8 @@ QImage ImageFromXpm(const QByteArray& source) {
     // The reader takes the header's word for how many lines follow.
     int width = 0, height = 0, colours = 0, perPixel = 0;
     if (lines.empty() ||
-        std::sscanf(lines[0].constData(), "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 ||
+        std::sscanf(lines[0].constData(), "%d %d %d %d", &width, &height, &colours, &perPixel) !=
+            4 ||
         width <= 0 || height <= 0 || colours <= 0 || perPixel <= 0 ||
         lines.size() - 1 < static_cast<std::size_t>(colours) + static_cast<std::size_t>(height))
         return {};
@@ -198,8 +199,6 @@ QIcon IconFromFile(const QString& path) {
 }
 
 }  // namespace
-
-
 
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
                       const char* keyword) {
@@ -256,7 +255,8 @@ int SetWindowIcon(Window window, const char* iconName) {
     QIcon icon;
     if (iconName != nullptr) {
         for (const char* ext : {"", ".xpm", ".png", ".svg", ".ico"}) {
-            QString path = QStringLiteral(":/icons/") + tk::ToQString(iconName) + QLatin1String(ext);
+            QString path =
+                QStringLiteral(":/icons/") + tk::ToQString(iconName) + QLatin1String(ext);
             if (QFile::exists(path)) {
                 icon = IconFromFile(path);
                 break;

@@ -35,10 +35,12 @@ std::uint32_t Adler32(const std::vector<std::uint8_t>& data) {
 }
 
 void PutBigEndian(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void Chunk(std::vector<std::uint8_t>& out, const char* type,
+           const std::vector<std::uint8_t>& data) {
     PutBigEndian(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);

@@ -32,9 +32,9 @@ std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
 std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
 struct FontInfo {
-    std::string family;   // the face actually used
-    int cellHeight;       // ascent + descent in pixels
-    int averageWidth;     // average character width in pixels
+    std::string family;  // the face actually used
+    int cellHeight;      // ascent + descent in pixels
+    int averageWidth;    // average character width in pixels
     int weight;
     bool italic, underline, strikeOut;
 };
@@ -70,7 +70,7 @@ void ProbeIgnoreWindowCommands(Window window);
 struct ProbeField {
     Window handle;
     int x, y;
-    std::string text;   // Windows-1252
+    std::string text;  // Windows-1252
     bool visible;
     bool focused;
 };
@@ -82,7 +82,7 @@ struct ProbeButton {
     Window handle;
     int x, y;
     ProbeButtonState state;
-    std::string text;   // Windows-1252
+    std::string text;  // Windows-1252
     bool visible;
 };
 // Every push and option button, in creation order.
@@ -91,7 +91,7 @@ std::vector<ProbeButton> ProbeButtons();
 struct ProbeMenuEntry {
     bool separator;
     unsigned id;
-    std::string text;   // Windows-1252
+    std::string text;  // Windows-1252
     bool enabled = true;
 };
 struct ProbePopup {
@@ -110,7 +110,7 @@ bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text);
 struct ProbeShownMenu {
     bool open = false;
     std::vector<ProbeMenuEntry> entries;
-    std::string active;   // Windows-1252; empty when none is highlighted
+    std::string active;  // Windows-1252; empty when none is highlighted
 };
 ProbeShownMenu ProbeShowingMenu();
 // Chooses the entry `cp1252Text` (as shown) of the popup menu showing now;

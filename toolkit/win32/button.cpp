@@ -16,11 +16,12 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
                         const char* placement, const char* frame, int commandId) {
     HWND owner = tk::Hwnd(parent);
     const ButtonStyle style = PushButtonStyle(placement, frame);
-    HWND button = CreateWindowExA(style.exStyle, "BUTTON", text ? text : "", style.style, x, y,
-                                  width, height, owner, ControlId(commandId),
-                                  reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)),
-                                  nullptr);
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    HWND button = CreateWindowExA(
+        style.exStyle, "BUTTON", text ? text : "", style.style, x, y, width, height, owner,
+        ControlId(commandId), reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)),
+        nullptr);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     ShowWindow(button, SW_SHOW);
     if (button != nullptr) tk::Controls().push_back({button, tk::ControlKind::PushButton});
     return tk::FromHwnd(button);
@@ -57,7 +58,9 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
 
 int HideOptionButton(Window button) { return HidePushButton(button); }
 
-int ShowOptionButton(Window button) { return tk::ShowControl(tk::Hwnd(button), SW_SHOWNORMAL) ? 1 : 0; }
+int ShowOptionButton(Window button) {
+    return tk::ShowControl(tk::Hwnd(button), SW_SHOWNORMAL) ? 1 : 0;
+}
 
 int CheckOptionButton(Window button) {
     SendMessageA(tk::Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);

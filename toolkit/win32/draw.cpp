@@ -88,7 +88,8 @@ private:
 };
 
 void Record(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    if (canvas != nullptr) canvas->texts.Drawn(canvas->width, canvas->height, x, y, font, colour, text);
+    if (canvas != nullptr)
+        canvas->texts.Drawn(canvas->width, canvas->height, x, y, font, colour, text);
 }
 
 HFONT CreateFontWith(int height, int width, int escapement, int weight, int effect,
@@ -104,9 +105,12 @@ HFONT CreateFontWith(int height, int width, int escapement, int weight, int effe
 
 int SetDrawTarget(Window, const char* keyword) {
     if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "CLIENT") == 0) g_target = kClient;
-    else if (std::strcmp(keyword, "WINDOW") == 0) g_target = kWindow;
-    else if (std::strcmp(keyword, "MEMORY") == 0) g_target = kMemory;
+    if (std::strcmp(keyword, "CLIENT") == 0)
+        g_target = kClient;
+    else if (std::strcmp(keyword, "WINDOW") == 0)
+        g_target = kWindow;
+    else if (std::strcmp(keyword, "MEMORY") == 0)
+        g_target = kMemory;
     return 0;
 }
 
@@ -197,8 +201,10 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     SetTextColor(dc, colour);
     SelectObject(dc, font ? tk::Hfont(font) : GetStockObject(SYSTEM_FONT));
     // Black cannot be asked for as a background: 0 means transparent.
-    if (background != 0) SetBkColor(dc, background);
-    else SetBkMode(dc, TRANSPARENT);
+    if (background != 0)
+        SetBkColor(dc, background);
+    else
+        SetBkMode(dc, TRANSPARENT);
     TextOutA(dc, x, y, text, lstrlenA(text));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
@@ -239,15 +245,19 @@ int RepaintWindow(Window window, const char* keyword) {
     // A null window would invalidate every window of the desktop.
     if (window == nullptr || keyword == nullptr) return 1;
     BOOL erase;
-    if (std::strcmp(keyword, "ERASED") == 0) erase = TRUE;
-    else if (std::strcmp(keyword, "UNERASED") == 0) erase = FALSE;
-    else return 1;
+    if (std::strcmp(keyword, "ERASED") == 0)
+        erase = TRUE;
+    else if (std::strcmp(keyword, "UNERASED") == 0)
+        erase = FALSE;
+    else
+        return 1;
     return InvalidateRect(tk::Hwnd(window), nullptr, erase) ? 0 : 1;
 }
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face) {
-    return tk::FromHfont(CreateFontWith(height, width, escapement, weight, effect, pitchAndFamily, face));
+    return tk::FromHfont(
+        CreateFontWith(height, width, escapement, weight, effect, pitchAndFamily, face));
 }
 
 Font MakePointFont(Window window, int points, int weight, int effect, int, const char* face) {

@@ -13,13 +13,15 @@ WNDPROC g_editProc = nullptr;
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
-        const bool caret = wParam == VK_END || wParam == VK_HOME || wParam == VK_LEFT || wParam == VK_RIGHT;
+        const bool caret =
+            wParam == VK_END || wParam == VK_HOME || wParam == VK_LEFT || wParam == VK_RIGHT;
         if (!caret && wParam <= 255) {
             // After the key-down's character, which TranslateMessage queued
             // first.
             PostMessageA(GetParent(field), WM_COMMAND, wParam, 0);
             // Shift+Insert and Ctrl+Insert still paste and copy.
-            const bool clipboard = wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+            const bool clipboard =
+                wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
             if (!clipboard) return 0;
         }
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {

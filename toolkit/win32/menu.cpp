@@ -36,8 +36,8 @@ int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
 int InsertMenuSeparator(Menu popup, int position) {
     // Before the entry at index position - 1, so that the separator becomes
     // entry number `position`; past the end it is appended.
-    return InsertMenuA(tk::Hmenu(popup), static_cast<UINT>(position - 1), MF_BYPOSITION | MF_SEPARATOR,
-                       0, nullptr)
+    return InsertMenuA(tk::Hmenu(popup), static_cast<UINT>(position - 1),
+                       MF_BYPOSITION | MF_SEPARATOR, 0, nullptr)
                ? 0
                : 1;
 }

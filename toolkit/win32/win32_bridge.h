@@ -28,7 +28,7 @@
 struct TkCanvas {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
-    std::uint8_t* bits = nullptr;   // 32 bits a pixel, blue green red unused, top row first
+    std::uint8_t* bits = nullptr;  // 32 bits a pixel, blue green red unused, top row first
     int width = 0;
     int height = 0;
     CanvasTextList texts;

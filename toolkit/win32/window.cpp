@@ -45,7 +45,8 @@ int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) {
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
                       const char* keyword) {
     InitCommonControls();
-    HINSTANCE module = instance != 0 ? reinterpret_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
+    HINSTANCE module =
+        instance != 0 ? reinterpret_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
     const std::string className = WindowClassName(title, reinterpret_cast<Instance>(module));
     const WindowStyle style = WindowStyleForKeyword(keyword);
 
@@ -72,7 +73,8 @@ int CenterWindow(Window window) {
     if (!GetWindowRect(tk::Hwnd(window), &r)) return 0;
     // Half a title bar above the true centre.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
+    const int y =
+        (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
     SetWindowPos(tk::Hwnd(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return 0;
 }
@@ -89,7 +91,8 @@ int SetWindowIcon(Window window, const char* iconName) {
 int SetWindowColor(Window window, Colour colour) {
     HWND hwnd = tk::Hwnd(window);
     if (hwnd == nullptr || GetFocus() != hwnd) return 0;
-    SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)));
+    SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND,
+                     reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)));
     InvalidateRgn(hwnd, nullptr, TRUE);
     return 0;
 }
@@ -100,9 +103,7 @@ int SetAccessibleName(Window control, const char* name) {
     return control == nullptr || name == nullptr ? 1 : 0;
 }
 
-void PostCommand(Window window, WParam id) {
-    PostMessageA(tk::Hwnd(window), WM_COMMAND, id, 0);
-}
+void PostCommand(Window window, WParam id) { PostMessageA(tk::Hwnd(window), WM_COMMAND, id, 0); }
 
 int RunMessageLoop() {
     // TranslateMessage before DispatchMessageA: the character message of a

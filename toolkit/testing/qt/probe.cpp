@@ -10,10 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -22,6 +21,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -74,15 +74,24 @@ struct NamedKey {
     const char* text;
 };
 constexpr NamedKey kNamedKeys[] = {
-    {"Tab", Qt::Key_Tab, "\t"},        {"Return", Qt::Key_Return, "\r"},
-    {"Backspace", Qt::Key_Backspace, "\b"}, {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Left", Qt::Key_Left, ""},        {"Right", Qt::Key_Right, ""},
-    {"Home", Qt::Key_Home, ""},        {"End", Qt::Key_End, ""},
-    {"Up", Qt::Key_Up, ""},            {"Down", Qt::Key_Down, ""},
-    {"Insert", Qt::Key_Insert, ""},    {"PageUp", Qt::Key_PageUp, ""},
-    {"PageDown", Qt::Key_PageDown, ""}, {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Menu", Qt::Key_Menu, ""},        {"Alt", Qt::Key_Alt, ""},
-    {"Shift", Qt::Key_Shift, ""},      {"Ctrl", Qt::Key_Control, ""},
+    {"Tab", Qt::Key_Tab, "\t"},
+    {"Return", Qt::Key_Return, "\r"},
+    {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, "\x7f"},
+    {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},
+    {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},
+    {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},
+    {"Insert", Qt::Key_Insert, ""},
+    {"PageUp", Qt::Key_PageUp, ""},
+    {"PageDown", Qt::Key_PageDown, ""},
+    {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Menu", Qt::Key_Menu, ""},
+    {"Alt", Qt::Key_Alt, ""},
+    {"Shift", Qt::Key_Shift, ""},
+    {"Ctrl", Qt::Key_Control, ""},
 };
 
 constexpr std::pair<const char*, Qt::KeyboardModifier> kModifiers[] = {
@@ -120,14 +129,16 @@ bool ParseKey(std::string name, KeyPress& out) {
         out.key = Qt::Key_F1 + (n - 1);
         return true;
     }
-    if (name.size() != 1 || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+    if (name.size() != 1 ||
+        !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
         return false;
     const char c = name[0];
     out.key = c;
     if (out.modifiers & Qt::ControlModifier) {
         if (c >= 'A' && c <= 'Z') out.text = QChar(char16_t(c - 'A' + 1));
     } else {
-        out.text = QChar(char16_t(out.modifiers & Qt::ShiftModifier ? c : QChar::toLower(char32_t(c))));
+        out.text =
+            QChar(char16_t(out.modifiers & Qt::ShiftModifier ? c : QChar::toLower(char32_t(c))));
     }
     return true;
 }
@@ -146,8 +157,13 @@ FontInfo DescribeFont(Font font) {
     const QFont& f = tk::QtFont(font);
     QFontMetrics metrics(f);
     QFontInfo info(f);
-    return FontInfo{tk::FromQString(info.family()), metrics.height(), metrics.averageCharWidth(),
-                    f.weight(), f.italic(), f.underline(), f.strikeOut()};
+    return FontInfo{tk::FromQString(info.family()),
+                    metrics.height(),
+                    metrics.averageCharWidth(),
+                    f.weight(),
+                    f.italic(),
+                    f.underline(),
+                    f.strikeOut()};
 }
 
 long CanvasPixel(MemoryDC dc, int x, int y) {
@@ -237,7 +253,8 @@ std::vector<ProbeField> ProbeEditFields() {
     for (Window w : tk::Controls()) {
         if (w->kind != TkKind::Edit) continue;
         if (const TkPending* p = w->pending.get()) {
-            fields.push_back(ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
+            fields.push_back(
+                ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(w->widget);
@@ -252,9 +269,9 @@ std::vector<ProbeButton> ProbeButtons() {
     for (Window w : tk::Controls()) {
         if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
         if (const TkPending* p = w->pending.get()) {
-            const bool checkable = p->style == OptionButtonStyle("ROUND") ||
-                                   p->style == OptionButtonStyle("SQUARE");
-            ProbeButtonState state = !checkable    ? ProbeButtonState::Push
+            const bool checkable =
+                p->style == OptionButtonStyle("ROUND") || p->style == OptionButtonStyle("SQUARE");
+            ProbeButtonState state = !checkable   ? ProbeButtonState::Push
                                      : p->checked ? ProbeButtonState::Checked
                                                   : ProbeButtonState::Unchecked;
             buttons.push_back(ProbeButton{w, p->geometry.x(), p->geometry.y(), state,
@@ -281,8 +298,11 @@ std::vector<ProbePopup> ProbeMenuBar(Window window) {
         if (menu == nullptr) continue;
         ProbePopup popup{tk::FromQString(title->text()), {}};
         for (QAction* entry : menu->actions()) {
-            if (entry->isSeparator()) popup.entries.push_back({true, 0, {}});
-            else popup.entries.push_back({false, entry->data().toUInt(), tk::FromQString(entry->text())});
+            if (entry->isSeparator())
+                popup.entries.push_back({true, 0, {}});
+            else
+                popup.entries.push_back(
+                    {false, entry->data().toUInt(), tk::FromQString(entry->text())});
         }
         popups.push_back(std::move(popup));
     }
@@ -334,12 +354,14 @@ ProbeShownMenu ProbeShowingMenu() {
     if (menu == nullptr || !menu->isVisible()) return shown;
     shown.open = true;
     for (QAction* entry : menu->actions()) {
-        if (entry->isSeparator()) shown.entries.push_back({true, 0, {}, true});
+        if (entry->isSeparator())
+            shown.entries.push_back({true, 0, {}, true});
         else
-            shown.entries.push_back({false, entry->data().toUInt(), tk::FromQString(Shown(entry->text())),
-                                     entry->isEnabled()});
+            shown.entries.push_back({false, entry->data().toUInt(),
+                                     tk::FromQString(Shown(entry->text())), entry->isEnabled()});
     }
-    if (QAction* active = menu->activeAction()) shown.active = tk::FromQString(Shown(active->text()));
+    if (QAction* active = menu->activeAction())
+        shown.active = tk::FromQString(Shown(active->text()));
     return shown;
 }
 
@@ -405,7 +427,8 @@ std::string ProbeAccessibleName(Window control) {
 
 bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
     QWidget* widget = tk::Widget(control);
-    QAccessibleInterface* accessible = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    QAccessibleInterface* accessible =
+        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
     accessible->setText(QAccessible::Value, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
     return true;
@@ -438,7 +461,8 @@ bool ProbePressKey(const std::string& name) {
     // The modifiers go down first and come up last, each as a key of its own,
     // every event to wherever the keys go at that moment.
     const std::pair<Qt::KeyboardModifier, int> modifierKeys[] = {
-        {Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::ShiftModifier, Qt::Key_Shift},
+        {Qt::ControlModifier, Qt::Key_Control},
         {Qt::AltModifier, Qt::Key_Alt}};
     auto send = [](QEvent::Type type, int key, Qt::KeyboardModifiers mods, const QString& text) {
         if (QWidget* target = KeyTarget()) {

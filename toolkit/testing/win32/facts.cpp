@@ -42,7 +42,8 @@ ProbeWindowFacts ProbeDescribeWindow(Window window) {
     facts.outer = Rect(outer);
     facts.client = Rect(client);
     facts.controlId = GetDlgCtrlID(hwnd);
-    if (lstrcmpiA(className, "Edit") == 0) facts.textLimit = static_cast<long>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+    if (lstrcmpiA(className, "Edit") == 0)
+        facts.textLimit = static_cast<long>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
     facts.font = tk::FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     return facts;
 }
@@ -51,9 +52,12 @@ ProbeMetrics ProbeSystemMetrics() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return {GetSystemMetrics(SM_CXSCREEN),     GetSystemMetrics(SM_CYSCREEN),
-            GetSystemMetrics(SM_CYCAPTION),    GetSystemMetrics(SM_CYMENU),
-            GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME),
+    return {GetSystemMetrics(SM_CXSCREEN),
+            GetSystemMetrics(SM_CYSCREEN),
+            GetSystemMetrics(SM_CYCAPTION),
+            GetSystemMetrics(SM_CYMENU),
+            GetSystemMetrics(SM_CXFIXEDFRAME),
+            GetSystemMetrics(SM_CYFIXEDFRAME),
             dpi};
 }
 
@@ -73,13 +77,25 @@ bool ProbeMenuExists(Menu menu) { return IsMenu(tk::Hmenu(menu)) != FALSE; }
 ProbeFontRequest ProbeDescribeFontRequest(Font font) {
     LOGFONTA f{};
     GetObjectA(tk::Hfont(font), sizeof f, &f);
-    return {static_cast<int>(f.lfHeight), static_cast<int>(f.lfWidth), static_cast<int>(f.lfEscapement),
-            static_cast<int>(f.lfOrientation), static_cast<int>(f.lfWeight), f.lfItalic != 0,
-            f.lfUnderline != 0, f.lfStrikeOut != 0, f.lfCharSet, f.lfOutPrecision, f.lfClipPrecision,
-            f.lfQuality, f.lfPitchAndFamily, f.lfFaceName};
+    return {static_cast<int>(f.lfHeight),
+            static_cast<int>(f.lfWidth),
+            static_cast<int>(f.lfEscapement),
+            static_cast<int>(f.lfOrientation),
+            static_cast<int>(f.lfWeight),
+            f.lfItalic != 0,
+            f.lfUnderline != 0,
+            f.lfStrikeOut != 0,
+            f.lfCharSet,
+            f.lfOutPrecision,
+            f.lfClipPrecision,
+            f.lfQuality,
+            f.lfPitchAndFamily,
+            f.lfFaceName};
 }
 
-Font ProbeDefaultGuiFont() { return tk::FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))); }
+Font ProbeDefaultGuiFont() {
+    return tk::FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+}
 
 ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) {
     HWND hwnd = tk::Hwnd(window);
@@ -110,30 +126,34 @@ ProbeIcon ProbeClassIcon(Window window) {
     const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
     std::vector<std::uint32_t> colour(count), mask(count);
     HDC dc = GetDC(nullptr);
-    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(out.height), colour.data(), &request, DIB_RGB_COLORS);
+    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(out.height), colour.data(), &request,
+              DIB_RGB_COLORS);
     BITMAPINFO maskRequest = request;
-    GetDIBits(dc, info.hbmMask, 0, static_cast<UINT>(out.height), mask.data(), &maskRequest, DIB_RGB_COLORS);
+    GetDIBits(dc, info.hbmMask, 0, static_cast<UINT>(out.height), mask.data(), &maskRequest,
+              DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t c = colour[i];   // 0x00RRGGBB in memory order blue, green, red
-        out.pixels.push_back((mask[i] & 0xFFFFFF) != 0 ? -1L
-                                                       : long((c >> 16) & 0xFF) | long((c >> 8) & 0xFF) << 8 |
-                                                             long(c & 0xFF) << 16);
+        const std::uint32_t c = colour[i];  // 0x00RRGGBB in memory order blue, green, red
+        out.pixels.push_back((mask[i] & 0xFFFFFF) != 0
+                                 ? -1L
+                                 : long((c >> 16) & 0xFF) | long((c >> 8) & 0xFF) << 8 |
+                                       long(c & 0xFF) << 16);
     }
     return out;
 }
 
 ProbeIconEntry ProbeIconResource(const char* name) {
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(14));   // RT_GROUP_ICON
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     if (found == nullptr) return {};
-    const auto* group = static_cast<const GroupIconDirectory*>(LockResource(LoadResource(module, found)));
+    const auto* group =
+        static_cast<const GroupIconDirectory*>(LockResource(LoadResource(module, found)));
     if (group == nullptr || group->count == 0) return {};
     const GroupIconEntry& first = group->entries[0];
-    return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height, first.colours,
-            first.bitsPerPixel, group->count};
+    return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height,
+            first.colours, first.bitsPerPixel, group->count};
 }
 
 std::string ProbeInterfaceLanguage() {

@@ -16,8 +16,8 @@
 struct ProbeWindowFacts {
     std::string className;
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
-    ProbeRect outer{};    // screen coordinates
-    ProbeRect client{};   // screen coordinates
+    ProbeRect outer{};   // screen coordinates
+    ProbeRect client{};  // screen coordinates
     int controlId = 0;
     long textLimit = 0;   // edit fields: how many characters they take
     Font font = nullptr;  // the font the control draws with
@@ -26,8 +26,8 @@ ProbeWindowFacts ProbeDescribeWindow(Window window);
 
 struct ProbeMetrics {
     int screenWidth, screenHeight;
-    int captionHeight, menuHeight;   // title bar, menu bar
-    int frameWidth, frameHeight;     // the frame of a window that cannot be resized
+    int captionHeight, menuHeight;  // title bar, menu bar
+    int frameWidth, frameHeight;    // the frame of a window that cannot be resized
     int pixelsPerInchY;
 };
 ProbeMetrics ProbeSystemMetrics();

@@ -22,8 +22,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <iterator>
+#include <string>
 #include <utility>
 
 namespace {
@@ -50,7 +50,7 @@ std::vector<std::uint32_t> Pixels(MemoryDC dc) {
     GdiFlush();
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(dc->width) * dc->height);
     for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const std::uint8_t* p = dc->bits + 4 * i;   // blue, green, red, unused
+        const std::uint8_t* p = dc->bits + 4 * i;  // blue, green, red, unused
         pixels[i] = std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
     }
     return pixels;
@@ -130,7 +130,8 @@ bool InputQueued() {
 
 void PostInput(const Input& input) {
     SetKeyboardState(const_cast<BYTE*>(input.keys));
-    (input.unicode ? PostMessageW : PostMessageA)(input.target, input.message, input.wParam, input.lParam);
+    (input.unicode ? PostMessageW : PostMessageA)(input.target, input.message, input.wParam,
+                                                  input.lParam);
 }
 
 void ToCaller() {
@@ -170,7 +171,8 @@ void CALLBACK HandOn(void*) {
     while (g_next < g_inputs.size()) {
         const Input& input = g_inputs[g_next++];
         SetKeyboardState(const_cast<BYTE*>(input.keys));
-        (input.unicode ? SendMessageW : SendMessageA)(input.target, input.message, input.wParam, input.lParam);
+        (input.unicode ? SendMessageW : SendMessageA)(input.target, input.message, input.wParam,
+                                                      input.lParam);
     }
     // What a loop that ended left of the keyboard's input goes on to the
     // windows.
@@ -228,8 +230,7 @@ void HandOnInputs(std::vector<Input> inputs) {
         DeleteFiber(fiber);
         // The marker no loop dispatched.
         MSG m;
-        while (PeekMessageA(&m, g_markerWindow, kMarker, kMarker, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&m, g_markerWindow, kMarker, kMarker, PM_REMOVE)) {}
     }
 }
 
@@ -251,10 +252,17 @@ HWND KeyWindow(bool* system) {
 LPARAM KeyData(UINT vk, bool alt, bool release) {
     LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) & 0xFF) << 16;
     switch (vk) {
-        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
-        case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE: case VK_APPS:
-            data |= LPARAM{1} << 24;
-            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_APPS: data |= LPARAM{1} << 24; break;
         default: break;
     }
     if (alt) data |= LPARAM{1} << 29;
@@ -278,7 +286,8 @@ public:
     }
     // A character in Windows-1252 (`unicode` false) or a UTF-16 unit.
     void Character(WPARAM c, UINT vk, bool unicode = false) {
-        Add(Held(VK_MENU) && !Held(VK_CONTROL) ? WM_SYSCHAR : WM_CHAR, c, KeyData(vk, Held(VK_MENU), false));
+        Add(Held(VK_MENU) && !Held(VK_CONTROL) ? WM_SYSCHAR : WM_CHAR, c,
+            KeyData(vk, Held(VK_MENU), false));
         inputs_.back().unicode = unicode;
     }
     void Up(UINT vk) {
@@ -294,7 +303,9 @@ public:
 
 private:
     bool Held(UINT vk) const { return (keys_[vk] & 0x80) != 0; }
-    bool Kind(UINT vk) const { return system_ || vk == VK_F10 || (Held(VK_MENU) && !Held(VK_CONTROL)); }
+    bool Kind(UINT vk) const {
+        return system_ || vk == VK_F10 || (Held(VK_MENU) && !Held(VK_CONTROL));
+    }
     void Side(UINT vk, BYTE state) {
         if (vk == VK_SHIFT) keys_[VK_LSHIFT] = state;
         if (vk == VK_CONTROL) keys_[VK_LCONTROL] = state;
@@ -323,19 +334,40 @@ UINT KeyForChar(char32_t c) {
         UINT vk;
     };
     static const Row kPunctuation[] = {
-        {";:", VK_OEM_1},      {"=+", VK_OEM_PLUS},   {",<", VK_OEM_COMMA},  {"-_", VK_OEM_MINUS},
-        {".>", VK_OEM_PERIOD}, {"/?", VK_OEM_2},      {"`~", VK_OEM_3},      {"[{", VK_OEM_4},
-        {"\\|", VK_OEM_5},     {"]}", VK_OEM_6},      {"'\"", VK_OEM_7},     {"!", '1'},
-        {"@", '2'},            {"#", '3'},            {"$", '4'},            {"%", '5'},
-        {"^", '6'},            {"&", '7'},            {"*", '8'},            {"(", '9'},
-        {")", '0'},            {"\t", VK_TAB},        {"\r\n", VK_RETURN},   {"\b", VK_BACK},
+        {";:", VK_OEM_1},
+        {"=+", VK_OEM_PLUS},
+        {",<", VK_OEM_COMMA},
+        {"-_", VK_OEM_MINUS},
+        {".>", VK_OEM_PERIOD},
+        {"/?", VK_OEM_2},
+        {"`~", VK_OEM_3},
+        {"[{", VK_OEM_4},
+        {"\\|", VK_OEM_5},
+        {"]}", VK_OEM_6},
+        {"'\"", VK_OEM_7},
+        {"!", '1'},
+        {"@", '2'},
+        {"#", '3'},
+        {"$", '4'},
+        {"%", '5'},
+        {"^", '6'},
+        {"&", '7'},
+        {"*", '8'},
+        {"(", '9'},
+        {")", '0'},
+        {"\t", VK_TAB},
+        {"\r\n", VK_RETURN},
+        {"\b", VK_BACK},
     };
     for (const Row& row : kPunctuation)
         if (c < 0x80 && std::strchr(row.chars, static_cast<int>(c)) != nullptr) return row.vk;
     switch (c) {
-        case U'å': case U'Å': return VK_OEM_6;
-        case U'ä': case U'Ä': return VK_OEM_7;
-        case U'ö': case U'Ö': return VK_OEM_3;
+        case U'å':
+        case U'Å': return VK_OEM_6;
+        case U'ä':
+        case U'Ä': return VK_OEM_7;
+        case U'ö':
+        case U'Ö': return VK_OEM_3;
         case U'§': return VK_OEM_5;
         default: return 0;
     }
@@ -344,15 +376,15 @@ UINT KeyForChar(char32_t c) {
 struct NamedKey {
     const char* name;
     UINT vk;
-    char character;   // typed with no modifier held
+    char character;  // typed with no modifier held
 };
 constexpr NamedKey kNamedKeys[] = {
-    {"Tab", VK_TAB, '\t'},      {"Return", VK_RETURN, '\r'}, {"Backspace", VK_BACK, '\b'},
-    {"Delete", VK_DELETE, 0},   {"Left", VK_LEFT, 0},        {"Right", VK_RIGHT, 0},
-    {"Home", VK_HOME, 0},       {"End", VK_END, 0},          {"Up", VK_UP, 0},
-    {"Down", VK_DOWN, 0},       {"Insert", VK_INSERT, 0},    {"PageUp", VK_PRIOR, 0},
-    {"PageDown", VK_NEXT, 0},   {"Escape", VK_ESCAPE, 0x1B}, {"Menu", VK_APPS, 0},
-    {"Alt", VK_MENU, 0},        {"Shift", VK_SHIFT, 0},      {"Ctrl", VK_CONTROL, 0},
+    {"Tab", VK_TAB, '\t'},    {"Return", VK_RETURN, '\r'}, {"Backspace", VK_BACK, '\b'},
+    {"Delete", VK_DELETE, 0}, {"Left", VK_LEFT, 0},        {"Right", VK_RIGHT, 0},
+    {"Home", VK_HOME, 0},     {"End", VK_END, 0},          {"Up", VK_UP, 0},
+    {"Down", VK_DOWN, 0},     {"Insert", VK_INSERT, 0},    {"PageUp", VK_PRIOR, 0},
+    {"PageDown", VK_NEXT, 0}, {"Escape", VK_ESCAPE, 0x1B}, {"Menu", VK_APPS, 0},
+    {"Alt", VK_MENU, 0},      {"Shift", VK_SHIFT, 0},      {"Ctrl", VK_CONTROL, 0},
 };
 
 constexpr std::pair<const char*, UINT> kModifiers[] = {
@@ -360,7 +392,7 @@ constexpr std::pair<const char*, UINT> kModifiers[] = {
 
 struct KeyPress {
     UINT vk = 0;
-    char character = 0;   // typed with no modifier held
+    char character = 0;  // typed with no modifier held
     bool shift = false, control = false, alt = false;
 };
 
@@ -390,7 +422,8 @@ bool ParseKey(std::string name, KeyPress& out) {
         out.vk = VK_F1 + static_cast<UINT>(n - 1);
         return true;
     }
-    if (name.size() != 1 || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+    if (name.size() != 1 ||
+        !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
         return false;
     out.vk = static_cast<UINT>(name[0]);
     out.character = name[0] >= 'A' ? static_cast<char>(name[0] - 'A' + 'a') : name[0];
@@ -420,12 +453,14 @@ WPARAM CharacterOf(const KeyPress& k) {
 // Code points of a UTF-8 text; malformed bytes are skipped.
 std::u32string CodePoints(const std::string& utf8) {
     std::u32string out;
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int units =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(std::max(units, 0)), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), units);
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = wide[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size()) c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size())
+            c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
         out.push_back(c);
     }
     return out;
@@ -434,7 +469,7 @@ std::u32string CodePoints(const std::string& utf8) {
 // ---- Menus -----------------------------------------------------------------------
 
 struct MenuEntry {
-    HMENU popup;      // set for a popup title
+    HMENU popup;  // set for a popup title
     UINT id;
     bool separator;
     std::string text;
@@ -447,7 +482,8 @@ MenuEntry Entry(HMENU menu, int position) {
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
     info.cch = sizeof text - 1;
-    if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return {nullptr, 0, false, {}};
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
+        return {nullptr, 0, false, {}};
     return {info.hSubMenu, info.wID, (info.fType & MFT_SEPARATOR) != 0, text};
 }
 
@@ -494,14 +530,15 @@ std::vector<RECT> PopupItemRects(HMENU popup) {
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "SelvaquinProbePopupOwner";
         RegisterClassA(&windowClass);
-        return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               windowClass.hInstance, nullptr);
+        return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                               nullptr, windowClass.hInstance, nullptr);
     }();
     std::vector<RECT> items;
     if (popup == nullptr || owner == nullptr) return items;
     g_popupItems = &items;
     g_popupShown = popup;
-    TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 0, 0, owner, nullptr);
+    TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 0, 0,
+                     owner, nullptr);
     g_popupItems = nullptr;
     return items;
 }
@@ -552,15 +589,20 @@ std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
 
 FontInfo DescribeFont(Font font) {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(tk::Hfont(font)) : GetStockObject(SYSTEM_FONT));
+    HGDIOBJ previous = SelectObject(
+        dc, font ? static_cast<HGDIOBJ>(tk::Hfont(font)) : GetStockObject(SYSTEM_FONT));
     char face[LF_FACESIZE] = {};
     GetTextFaceA(dc, sizeof face, face);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
-    return FontInfo{face, static_cast<int>(metrics.tmHeight), static_cast<int>(metrics.tmAveCharWidth),
-                    static_cast<int>(metrics.tmWeight), metrics.tmItalic != 0, metrics.tmUnderlined != 0,
+    return FontInfo{face,
+                    static_cast<int>(metrics.tmHeight),
+                    static_cast<int>(metrics.tmAveCharWidth),
+                    static_cast<int>(metrics.tmWeight),
+                    metrics.tmItalic != 0,
+                    metrics.tmUnderlined != 0,
                     metrics.tmStruckOut != 0};
 }
 
@@ -596,7 +638,7 @@ std::vector<std::string>* g_shellSink = nullptr;
 // Stands in for ShellExecuteA while the probe records: says it opened.
 HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
     if (g_shellSink != nullptr) g_shellSink->push_back(file != nullptr ? file : "");
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));   // above 32: done
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // above 32: done
 }
 
 // Points every slot of the program's import table that holds `from` at `to`:
@@ -606,16 +648,18 @@ bool RedirectImport(ULONG_PTR from, ULONG_PTR to) {
     auto* base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (from == 0 || imports.VirtualAddress == 0) return false;
     bool found = false;
-    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); dll->Name != 0;
-         ++dll) {
-        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk); slot->u1.Function != 0;
-             ++slot) {
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         dll->Name != 0; ++dll) {
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+             slot->u1.Function != 0; ++slot) {
             if (slot->u1.Function != from) continue;
             DWORD protection = 0;
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE,
+                           &protection);
             slot->u1.Function = to;
             VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
             found = true;
@@ -673,8 +717,9 @@ std::vector<ProbeField> ProbeEditFields() {
     for (const tk::Control& control : tk::Controls()) {
         if (control.kind != tk::ControlKind::Edit) continue;
         const ControlGeometry at = GetControlGeometry(tk::FromHwnd(control.hwnd));
-        fields.push_back(ProbeField{tk::FromHwnd(control.hwnd), at.x, at.y, WindowText(control.hwnd),
-                                    Shown(control.hwnd), control.hwnd == focus});
+        fields.push_back(ProbeField{tk::FromHwnd(control.hwnd), at.x, at.y,
+                                    WindowText(control.hwnd), Shown(control.hwnd),
+                                    control.hwnd == focus});
     }
     return fields;
 }
@@ -685,12 +730,14 @@ std::vector<ProbeButton> ProbeButtons() {
         if (control.kind == tk::ControlKind::Edit) continue;
         const auto type = GetWindowLongPtrA(control.hwnd, GWL_STYLE) & BS_TYPEMASK;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (control.kind == tk::ControlKind::OptionButton && (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
-            state = SendMessageA(control.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? ProbeButtonState::Checked
-                                                                                 : ProbeButtonState::Unchecked;
+        if (control.kind == tk::ControlKind::OptionButton &&
+            (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
+            state = SendMessageA(control.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
+                        ? ProbeButtonState::Checked
+                        : ProbeButtonState::Unchecked;
         const ControlGeometry at = GetControlGeometry(tk::FromHwnd(control.hwnd));
-        buttons.push_back(ProbeButton{tk::FromHwnd(control.hwnd), at.x, at.y, state, WindowText(control.hwnd),
-                                      Shown(control.hwnd)});
+        buttons.push_back(ProbeButton{tk::FromHwnd(control.hwnd), at.x, at.y, state,
+                                      WindowText(control.hwnd), Shown(control.hwnd)});
     }
     return buttons;
 }
@@ -742,7 +789,8 @@ HWND ShownPopup() {
 }
 
 HMENU MenuOf(HWND popup) {
-    return popup != nullptr ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    return popup != nullptr ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0))
+                            : nullptr;
 }
 
 // An entry's text as the menu shows it, in Windows-1252: without the '&'
@@ -811,7 +859,8 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
         return target < now.size() && now[target].highlighted;
     };
     ProbePressKey("Home");
-    for (std::size_t step = 0; step < entries.size() && !highlighted(); ++step) ProbePressKey("Down");
+    for (std::size_t step = 0; step < entries.size() && !highlighted(); ++step)
+        ProbePressKey("Down");
     if (!highlighted()) return false;
     ProbePressKey("Return");
     return true;
@@ -822,11 +871,13 @@ std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
     HMENU bar = hwnd != nullptr ? GetMenu(hwnd) : nullptr;
     std::string title;
     for (int i = 0; bar != nullptr && i < GetMenuItemCount(bar) && title.empty(); ++i)
-        if (GetMenuState(bar, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) title = Entry(bar, i).text;
+        if (GetMenuState(bar, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE)
+            title = Entry(bar, i).text;
     if (barHasKeys != nullptr) {
         MENUBARINFO info{};
         info.cbSize = sizeof info;
-        *barHasKeys = bar != nullptr && GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info) && info.fBarFocused;
+        *barHasKeys =
+            bar != nullptr && GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info) && info.fBarFocused;
     }
     return title;
 }
@@ -838,7 +889,8 @@ bool ProbeRightClick(Window field) {
     // The press and the release at the middle; the release asks for the
     // context menu.
     const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    std::vector<Input> inputs{{hwnd, WM_RBUTTONDOWN, MK_RBUTTON, at, {}}, {hwnd, WM_RBUTTONUP, 0, at, {}}};
+    std::vector<Input> inputs{{hwnd, WM_RBUTTONDOWN, MK_RBUTTON, at, {}},
+                              {hwnd, WM_RBUTTONUP, 0, at, {}}};
     inputs.front().keys[VK_RBUTTON] = 0x80;
     HandOnInputs(std::move(inputs));
     return true;
@@ -868,14 +920,16 @@ bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
     HWND hwnd = tk::Hwnd(control);
     static HMODULE oleacc = LoadLibraryA("oleacc.dll");
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    const auto fromWindow =
-        oleacc != nullptr
-            ? reinterpret_cast<FromWindow>(reinterpret_cast<void*>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")))
-            : nullptr;
+    const auto fromWindow = oleacc != nullptr
+                                ? reinterpret_cast<FromWindow>(reinterpret_cast<void*>(
+                                      GetProcAddress(oleacc, "AccessibleObjectFromWindow")))
+                                : nullptr;
     if (hwnd == nullptr || fromWindow == nullptr) return false;
-    static constexpr GUID kAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+    static constexpr GUID kAccessible = {
+        0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
     IAccessible* accessible = nullptr;
-    if (FAILED(fromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kAccessible, reinterpret_cast<void**>(&accessible))) ||
+    if (FAILED(fromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                          reinterpret_cast<void**>(&accessible))) ||
         accessible == nullptr)
         return false;
     const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
@@ -928,7 +982,8 @@ bool ProbePressKey(const std::string& name) {
     if (!ParseKey(name, k)) return false;
     // The modifiers go down first and come up last, each a key of its own.
     KeyStrokes keys;
-    const UINT modifiers[] = {k.shift ? VK_SHIFT : 0u, k.control ? VK_CONTROL : 0u, k.alt ? VK_MENU : 0u};
+    const UINT modifiers[] = {k.shift ? VK_SHIFT : 0u, k.control ? VK_CONTROL : 0u,
+                              k.alt ? VK_MENU : 0u};
     for (UINT vk : modifiers)
         if (vk != 0 && vk != k.vk) keys.Down(vk);
     keys.Down(k.vk);
@@ -964,7 +1019,8 @@ void ProbeSetClipboard(const std::string& utf8) {
     const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(wchar_t));
     if (memory == nullptr) return;
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, static_cast<wchar_t*>(GlobalLock(memory)), units);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, static_cast<wchar_t*>(GlobalLock(memory)),
+                        units);
     GlobalUnlock(memory);
     if (!OpenClipboard(tk::MainWindow())) {
         GlobalFree(memory);
@@ -979,7 +1035,8 @@ ProbeRect ProbeClientRect(Window window) {
     HWND hwnd = tk::Hwnd(window);
     RECT client{};
     POINT origin{0, 0};
-    if (hwnd == nullptr || !GetClientRect(hwnd, &client) || !ClientToScreen(hwnd, &origin)) return {0, 0, 0, 0};
+    if (hwnd == nullptr || !GetClientRect(hwnd, &client) || !ClientToScreen(hwnd, &origin))
+        return {0, 0, 0, 0};
     return {origin.x, origin.y, client.right, client.bottom};
 }
 
@@ -1017,9 +1074,11 @@ bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect
     if (bar == nullptr || !GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info)) return false;
     for (int title = 0; title < GetMenuItemCount(bar); ++title) {
         RECT r{};
-        if (Entry(bar, title).text != cp1252Title || !GetMenuItemRect(hwnd, bar, static_cast<UINT>(title), &r))
+        if (Entry(bar, title).text != cp1252Title ||
+            !GetMenuItemRect(hwnd, bar, static_cast<UINT>(title), &r))
             continue;
-        out = {r.left - info.rcBar.left, r.top - info.rcBar.top, r.right - r.left, r.bottom - r.top};
+        out = {r.left - info.rcBar.left, r.top - info.rcBar.top, r.right - r.left,
+               r.bottom - r.top};
         return true;
     }
     return false;
@@ -1050,12 +1109,14 @@ namespace {
 
 int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
     auto& families = *reinterpret_cast<std::vector<std::string>*>(list);
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, font->lfFaceName, -1, nullptr, 0, nullptr, nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, font->lfFaceName, -1, nullptr, 0, nullptr, nullptr);
     std::string name(static_cast<std::size_t>(std::max(bytes, 1)), '\0');
     WideCharToMultiByte(CP_UTF8, 0, font->lfFaceName, -1, name.data(), bytes, nullptr, nullptr);
     name.resize(std::strlen(name.c_str()));
     // A family comes once for each character set it has.
-    if (std::find(families.begin(), families.end(), name) == families.end()) families.push_back(name);
+    if (std::find(families.begin(), families.end(), name) == families.end())
+        families.push_back(name);
     return 1;
 }
 
