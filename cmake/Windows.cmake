@@ -15,6 +15,7 @@ endif()
 # The toolkit over user32, gdi32, comctl32, shell32 and kernel32. The only
 # code that includes <windows.h>.
 add_library(selvaquin_toolkit STATIC
+  toolkit/draw_target.cpp
   toolkit/styles.cpp
   toolkit/canvas_texts.cpp
   toolkit/win32/window.cpp

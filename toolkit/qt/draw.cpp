@@ -1,5 +1,6 @@
 // Canvas, drawing target, primitives and fonts.
 
+#include "toolkit/draw_target.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/raster.h"
 #include "toolkit/text.h"
@@ -25,15 +26,11 @@
 
 namespace {
 
-enum Target { kClient = 0, kWindow = 1, kMemory = 2 };
-int g_target = kClient;
-MemoryDC g_memory = nullptr;
-
 QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // The image drawing goes to now, or null.
 TkCanvas* TargetCanvas(Window window) {
-    if (g_target == kMemory) return g_memory;
+    if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory) return tk::CurrentMemoryDC();
     if (window == nullptr) return nullptr;
     Window main = window->kind == TkKind::Main ? window : tk::MainWindow();
     return main ? main->clientImage : nullptr;
@@ -41,7 +38,7 @@ TkCanvas* TargetCanvas(Window window) {
 
 // Drawing straight onto the window shows at once, as on a screen DC.
 void AfterDrawing(Window window) {
-    if (g_target == kMemory || window == nullptr) return;
+    if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory || window == nullptr) return;
     Window main = window->kind == TkKind::Main ? window : tk::MainWindow();
     if (main && main->client && !main->inPaint) main->client->update();
 }
@@ -268,23 +265,6 @@ void SizeFont(QFont& f, int height, int width) {
 
 }  // namespace
 
-int SetDrawTarget(Window, const char* keyword) {
-    if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "CLIENT") == 0)
-        g_target = kClient;
-    else if (std::strcmp(keyword, "WINDOW") == 0)
-        g_target = kWindow;
-    else if (std::strcmp(keyword, "MEMORY") == 0)
-        g_target = kMemory;
-    return 0;
-}
-
-MemoryDC SetMemoryDC(MemoryDC dc) {
-    MemoryDC previous = g_memory;
-    g_memory = dc;
-    return previous;
-}
-
 MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
     QImage image(width, height, QImage::Format_RGB888);
@@ -293,7 +273,7 @@ MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     tk::Retain(canvas);
     RasterImage r = Raster(canvas);
     RasterFill(r, 0, 0, width, height, fill);
-    g_memory = canvas;
+    SetMemoryDC(canvas);
     return canvas;
 }
 

@@ -2,14 +2,12 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
+#include "toolkit/draw_target.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-enum Target { kClient = 0, kWindow = 1, kMemory = 2 };
-int g_target = kClient;
-MemoryDC g_memory = nullptr;
 
 // Fonts are drawn without smoothing, so that letters are the same crisp
 // pixels whatever the user's ClearType setting and on every platform.
@@ -20,11 +18,12 @@ constexpr BYTE kFontQuality = NONANTIALIASED_QUALITY;
 class TargetDC {
 public:
     explicit TargetDC(Window window) : window_(tk::Hwnd(window)) {
-        if (g_target == kMemory) {
-            canvas_ = g_memory;
-            dc_ = g_memory ? g_memory->dc : nullptr;
+        if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory) {
+            canvas_ = tk::CurrentMemoryDC();
+            dc_ = canvas_ ? canvas_->dc : nullptr;
         } else if (window_ != nullptr) {
-            dc_ = g_target == kWindow ? GetWindowDC(window_) : GetDC(window_);
+            dc_ = tk::CurrentDrawTarget() == tk::DrawTarget::Window ? GetWindowDC(window_)
+                                                                    : GetDC(window_);
             release_ = dc_ != nullptr;
         }
     }
@@ -103,23 +102,6 @@ HFONT CreateFontWith(int height, int width, int escapement, int weight, int effe
 
 }  // namespace
 
-int SetDrawTarget(Window, const char* keyword) {
-    if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "CLIENT") == 0)
-        g_target = kClient;
-    else if (std::strcmp(keyword, "WINDOW") == 0)
-        g_target = kWindow;
-    else if (std::strcmp(keyword, "MEMORY") == 0)
-        g_target = kMemory;
-    return 0;
-}
-
-MemoryDC SetMemoryDC(MemoryDC dc) {
-    MemoryDC previous = g_memory;
-    g_memory = dc;
-    return previous;
-}
-
 MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
     HBITMAP bitmap = nullptr;
     HDC dc = nullptr;
@@ -150,7 +132,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
     canvas->bits = static_cast<std::uint8_t*>(bits);
     canvas->width = width;
     canvas->height = height;
-    g_memory = canvas;
+    SetMemoryDC(canvas);
     SelectObject(dc, bitmap);
     HBRUSH brush = CreateSolidBrush(fill);
     RECT all{0, 0, width, height};

@@ -1,0 +1,33 @@
+// The drawing target, the same on every platform.
+
+#include "draw_target.h"
+
+#include <cstring>
+
+namespace {
+
+tk::DrawTarget g_target = tk::DrawTarget::Client;
+MemoryDC g_memory = nullptr;
+
+}  // namespace
+
+tk::DrawTarget tk::CurrentDrawTarget() { return g_target; }
+
+MemoryDC tk::CurrentMemoryDC() { return g_memory; }
+
+int SetDrawTarget(Window, const char* keyword) {
+    if (keyword == nullptr) return 0;
+    if (std::strcmp(keyword, "CLIENT") == 0)
+        g_target = tk::DrawTarget::Client;
+    else if (std::strcmp(keyword, "WINDOW") == 0)
+        g_target = tk::DrawTarget::Window;
+    else if (std::strcmp(keyword, "MEMORY") == 0)
+        g_target = tk::DrawTarget::Memory;
+    return 0;
+}
+
+MemoryDC SetMemoryDC(MemoryDC dc) {
+    MemoryDC previous = g_memory;
+    g_memory = dc;
+    return previous;
+}
