@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -154,6 +155,40 @@ void ExpectWellFormedEllipse(const TestImage& image, int x, int y, int w, int h)
     EXPECT_NEAR(double(figure.size()), 3.14159265 * w * h / 4, w + h);
     EXPECT_EQ(image.Pixels(kOutline, true), border);
     EXPECT_EQ(image.Pixels(kFill, true).size(), figure.size() - border.size());
+}
+
+// Ellipses as GDI draws them, read back from GDI under Wine ('#' outline, 'o' fill): one taller
+// than wide stops a row short at both ends where its trace steps across on an exact tie.
+TEST(Raster, TallEllipsesHaveGdisPixels) {
+    const struct {
+        int w, h;
+        std::vector<const char*> rows;
+    } cases[] = {
+        {4,
+         7,
+         {"......", "......", "..##..", ".#oo#.", ".#oo#.", ".#oo#.", "..##..", "......",
+          "......"}},
+        {10, 19, {"............", ".....##.....", "....#oo#....", "...#oooo#...", "..#oooooo#..",
+                  "..#oooooo#..", "..#oooooo#..", ".#oooooooo#.", ".#oooooooo#.", ".#oooooooo#.",
+                  ".#oooooooo#.", ".#oooooooo#.", ".#oooooooo#.", ".#oooooooo#.", "..#oooooo#..",
+                  "..#oooooo#..", "..#oooooo#..", "...#oooo#...", "....#oo#....", ".....##.....",
+                  "............"}},
+    };
+    for (const auto& c : cases) {
+        TestImage image(c.w + 2, c.h + 2);
+        RasterEllipse(image.r, 1, 1, c.w, c.h, kOutline, kFill);
+        std::vector<std::string> drawn;
+        for (int y = 0; y < c.h + 2; ++y) {
+            std::string row;
+            for (int x = 0; x < c.w + 2; ++x) {
+                const std::uint32_t p = RasterPixel(image.r, x, y);
+                row += p == kOutline ? '#' : p == kFill ? 'o' : '.';
+            }
+            drawn.push_back(row);
+        }
+        EXPECT_EQ(drawn, std::vector<std::string>(c.rows.begin(), c.rows.end()))
+            << c.w << " x " << c.h;
+    }
 }
 
 // Drawn on an 80 x 60 image, a figure has there exactly the pixels of each colour it has when drawn
