@@ -4,8 +4,6 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
-#include <algorithm>
-
 namespace {
 
 HMENU ControlId(int commandId) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)); }
@@ -14,60 +12,70 @@ HMENU ControlId(int commandId) { return reinterpret_cast<HMENU>(static_cast<INT_
 
 Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
                         const char* placement, const char* frame, int commandId) {
-    HWND owner = tk::Hwnd(parent);
     const ButtonStyle style = PushButtonStyle(placement, frame);
-    HWND button = CreateWindowExA(
-        style.exStyle, "BUTTON", text ? text : "", style.style, x, y, width, height, owner,
-        ControlId(commandId), reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)),
-        nullptr);
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    ShowWindow(button, SW_SHOW);
-    if (button != nullptr) tk::Controls().push_back({button, tk::ControlKind::PushButton});
-    return tk::FromHwnd(button);
+    tk::Pending button;
+    button.className = "BUTTON";
+    button.text = text ? text : "";
+    button.style = style.style & ~WS_VISIBLE;  // shown whatever the style
+    button.exStyle = style.exStyle;
+    button.x = x;
+    button.y = y;
+    button.width = width;
+    button.height = height;
+    button.parent = tk::Hwnd(parent);
+    button.id = ControlId(commandId);
+    button.module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(button.parent, GWLP_HINSTANCE));
+    button.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return tk::AddControl(tk::ControlKind::PushButton, std::move(button));
 }
 
 int SetPushButtonText(Window button, const char* text) {
     if (button == nullptr || text == nullptr) return 1;
-    return SetWindowTextA(tk::Hwnd(button), text) ? 0 : 1;
+    if (button->pending) {
+        button->pending->text = text;
+        return 0;
+    }
+    return SetWindowTextA(button->hwnd, text) ? 0 : 1;
 }
 
 int SetPushButtonFont(Window control, Font font) {
-    SendMessageA(tk::Hwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(tk::Hfont(font)), TRUE);
+    tk::SetControlFont(control, tk::Hfont(font));
     return 0;
 }
 
-int HidePushButton(Window control) { return tk::ShowControl(tk::Hwnd(control), SW_HIDE) ? 0 : 1; }
+int HidePushButton(Window control) { return tk::ShowControl(control, SW_HIDE) ? 0 : 1; }
 
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
                           int commandId) {
-    HWND owner = tk::Hwnd(parent);
-    if (text == nullptr) text = "";
-    // Sized by the parent's own font, not by the one the button gets later.
-    SIZE extent{};
-    HDC dc = GetWindowDC(owner);
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-    ReleaseDC(owner, dc);
-    const int width = extent.cx + 20;
-    const int height = std::max<int>(extent.cy, 16);
-    HWND button = CreateWindowExA(0, "BUTTON", text, OptionButtonStyle(kind), x, y, width, height,
-                                  owner, ControlId(commandId), nullptr, nullptr);
-    if (button != nullptr) tk::Controls().push_back({button, tk::ControlKind::OptionButton});
-    return tk::FromHwnd(button);
+    const DWORD style = OptionButtonStyle(kind);
+    tk::Pending button;
+    button.className = "BUTTON";
+    button.text = text ? text : "";
+    button.style = style & ~WS_VISIBLE;
+    button.visible = (style & WS_VISIBLE) != 0;
+    button.x = x;
+    button.y = y;
+    button.sizeToText = true;  // its text's width and 20, its height but at least 16
+    button.sizingText = button.text;
+    button.parent = tk::Hwnd(parent);
+    button.id = ControlId(commandId);
+    return tk::AddControl(tk::ControlKind::OptionButton, std::move(button));
 }
 
 int HideOptionButton(Window button) { return HidePushButton(button); }
 
-int ShowOptionButton(Window button) {
-    return tk::ShowControl(tk::Hwnd(button), SW_SHOWNORMAL) ? 1 : 0;
-}
+int ShowOptionButton(Window button) { return tk::ShowControl(button, SW_SHOWNORMAL) ? 1 : 0; }
 
 int CheckOptionButton(Window button) {
-    SendMessageA(tk::Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);
+    if (button != nullptr && button->pending)
+        button->pending->checked = true;
+    else
+        SendMessageA(tk::Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);
     return 0;
 }
 
 int IsOptionChecked(Window button) {
+    if (button != nullptr && button->pending) return button->pending->checked ? 1 : 0;
     return static_cast<int>(SendMessageA(tk::Hwnd(button), BM_GETCHECK, 0, 0));
 }
 

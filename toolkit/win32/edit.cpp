@@ -35,41 +35,49 @@ HINSTANCE ModuleOf(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }
 
+void Subclass(HWND field) {
+    g_editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(field, GWLP_WNDPROC));
+    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditFieldProc));
+}
+
 }  // namespace
 
 Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
                        int maxChars) {
-    HWND owner = tk::Hwnd(parent);
-    const DWORD style = EditStyleForKeyword(keyword) | WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN |
-                        WS_TABSTOP | ES_NOHIDESEL | ES_AUTOHSCROLL;
-    // Every field has control identifier 1.
-    HWND field = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, x, y, width, height, owner,
-                                 reinterpret_cast<HMENU>(1), ModuleOf(owner), nullptr);
-    SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(std::max(maxChars, 0)), 0);
-    if (field == nullptr) return nullptr;
-    g_editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(field, GWLP_WNDPROC));
-    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditFieldProc));
-    tk::Controls().push_back({field, tk::ControlKind::Edit});
-    return tk::FromHwnd(field);
+    tk::Pending field;
+    field.className = "EDIT";
+    field.style = EditStyleForKeyword(keyword) | WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP |
+                  ES_NOHIDESEL | ES_AUTOHSCROLL;
+    field.exStyle = WS_EX_CLIENTEDGE;
+    field.x = x;
+    field.y = y;
+    field.width = width;
+    field.height = height;
+    field.parent = tk::Hwnd(parent);
+    field.id = reinterpret_cast<HMENU>(1);  // every field has control identifier 1
+    field.module = ModuleOf(field.parent);
+    field.textLimit = std::max(maxChars, 0);
+    field.made = Subclass;
+    return tk::AddControl(tk::ControlKind::Edit, std::move(field));
 }
 
-int HideEditField(Window field) { return tk::ShowControl(tk::Hwnd(field), SW_HIDE) ? 0 : 1; }
+int HideEditField(Window field) { return tk::ShowControl(field, SW_HIDE) ? 0 : 1; }
 
-int ShowEditField(Window field) { return tk::ShowControl(tk::Hwnd(field), SW_SHOW) ? 1 : 0; }
+int ShowEditField(Window field) { return tk::ShowControl(field, SW_SHOW) ? 1 : 0; }
 
 void FocusEditField(Window field) {
-    HWND hwnd = tk::Hwnd(field);
     // A field of a window that is not shown yet (the pages' first run at
     // start-up) is not given the focus: showing the window activates it, and
     // an activated window takes the focus itself. Under Wine each of those
-    // calls would cost half a millisecond.
-    HWND top = GetAncestor(hwnd, GA_ROOT);
-    if (top != nullptr && !IsWindowVisible(top)) return;
-    SetFocus(hwnd);
+    // calls would cost half a millisecond, and the field need not be made.
+    if (field != nullptr && !IsWindowVisible(field->parent)) return;
+    SetFocus(tk::Hwnd(field));
 }
 
 int PassFocus(Window from, Window to) {
-    if (tk::KeyPending() == 1 && from != nullptr && GetFocus() == tk::Hwnd(from)) {
+    // A field not made yet cannot have the focus.
+    if (tk::KeyPending() == 1 && from != nullptr && from->hwnd != nullptr &&
+        GetFocus() == from->hwnd) {
         SetFocus(tk::Hwnd(to));
         tk::KeyPending() = 0;
     }
@@ -77,7 +85,13 @@ int PassFocus(Window from, Window to) {
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {
-    HWND hwnd = tk::Hwnd(field);
+    if (field == nullptr) return;
+    // A field not made yet holds no text.
+    if (field->pending) {
+        buffer.clear();
+        return;
+    }
+    HWND hwnd = field->hwnd;
     if (hwnd == nullptr) return;
     // The whole text and its NUL. The limit holds only for what the user
     // types and pastes: a text set from outside (a screen reader) may be
@@ -90,7 +104,7 @@ void GetEditFieldText(Window field, std::string& buffer) {
 }
 
 int SetEditFieldFont(Window field, Font font) {
-    SendMessageA(tk::Hwnd(field), WM_SETFONT, reinterpret_cast<WPARAM>(tk::Hfont(font)), TRUE);
+    tk::SetControlFont(field, tk::Hfont(font));
     return 0;
 }
 

@@ -6,22 +6,84 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-HWND g_mainWindow = nullptr;
+TkWindow g_mainWindow;
 
 // The window procedure the class is registered with: the application's
-// MainWindowProc takes the toolkit's handle and types.
+// MainWindowProc takes the toolkit's handle and types. The class has one
+// window, the main window.
 LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE && g_mainWindow == nullptr) g_mainWindow = hwnd;
-    if (message == WM_COMMAND && hwnd == g_mainWindow) {
+    if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
+    if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_COMMAND) {
         if (tk::CommandListener listener = tk::CommandHook()) listener(wParam);
     }
-    return MainWindowProc(tk::FromHwnd(hwnd), message, wParam, lParam);
+    return MainWindowProc(&g_mainWindow, message, wParam, lParam);
 }
+
+// A new control goes below the others: one made after controls made later
+// than it is put in the place it would have had, which decides what shows
+// where controls overlap and the order a screen reader goes through them.
+void KeepCreationOrder(TkWindow* control) {
+    HWND above = HWND_TOP;
+    bool found = false;
+    for (Window other : tk::Controls()) {
+        if (other == control) {
+            found = true;
+        } else if (other->hwnd != nullptr) {
+            if (found) {
+                SetWindowPos(control->hwnd, above, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                return;
+            }
+            above = other->hwnd;
+        }
+    }
+}
+
+// Makes a pending control's window from what it was told.
+void Make(TkWindow* control) {
+    const tk::Pending p = std::move(*control->pending);
+    control->pending.reset();
+    int width = p.width, height = p.height;
+    if (p.sizeToText) {
+        // By the parent's own font, not by the one the button gets.
+        SIZE extent{};
+        HDC dc = GetWindowDC(p.parent);
+        GetTextExtentPoint32A(dc, p.sizingText.c_str(), static_cast<int>(p.sizingText.size()),
+                              &extent);
+        ReleaseDC(p.parent, dc);
+        width = extent.cx + 20;
+        height = std::max<int>(extent.cy, 16);
+    }
+    // Checking an automatic radio button clears the other visible ones of
+    // its group, under Wine even when the check comes by message. A check
+    // given while the button was pending must not clear those shown since:
+    // it is set while the button is a plain radio button.
+    const bool checkPlain = p.checked && (p.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    const DWORD style = checkPlain ? (p.style & ~BS_TYPEMASK) | BS_RADIOBUTTON : p.style;
+    HWND hwnd = CreateWindowExA(p.exStyle, p.className, p.text.c_str(),
+                                style | (p.visible ? WS_VISIBLE : 0), p.x, p.y, width, height,
+                                p.parent, p.id, p.module, nullptr);
+    control->hwnd = hwnd;
+    if (hwnd == nullptr) return;
+    if ((p.style & WS_CHILD) != 0) KeepCreationOrder(control);
+    if (p.textLimit >= 0) SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(p.textLimit), 0);
+    if (p.font != nullptr) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(p.font), FALSE);
+    if (p.checked) SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    if (checkPlain) {
+        const LONG_PTR checked = GetWindowLongPtrA(hwnd, GWL_STYLE);
+        SetWindowLongPtrA(hwnd, GWL_STYLE, (checked & ~BS_TYPEMASK) | BS_AUTORADIOBUTTON);
+    }
+    if (p.made != nullptr) p.made(hwnd);
+}
+
+bool OnScreen(const tk::Pending& p) { return IsWindowVisible(p.parent) != FALSE; }
 
 // Standard input and output carry bytes as they are: the C runtime's text
 // mode would turn every "\n" written into "\r\n".
@@ -63,9 +125,11 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     HWND window = CreateWindowExA(style.exStyle, className.c_str(), title ? title : "", style.style,
                                   x, y, width, height + GetSystemMetrics(SM_CYCAPTION), nullptr,
                                   nullptr, module, nullptr);
+    if (window == nullptr) return nullptr;
+    tk::MakeShownControls();
     ShowWindow(window, SW_SHOWNORMAL);
-    SetWindowColor(tk::FromHwnd(window), GetSysColor(COLOR_BTNFACE));
-    return tk::FromHwnd(window);
+    SetWindowColor(&g_mainWindow, GetSysColor(COLOR_BTNFACE));
+    return &g_mainWindow;
 }
 
 int CenterWindow(Window window) {
@@ -124,17 +188,53 @@ namespace tk {
 
 void PostPlatformQuit(int exitCode) { ::PostQuitMessage(exitCode); }
 
-HWND MainWindow() { return g_mainWindow; }
+HWND MainWindow() { return g_mainWindow.hwnd; }
 
-bool ShowControl(HWND control, int command) {
-    const bool visible = (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible == (command != SW_HIDE)) return visible;
-    return ShowWindow(control, command) != FALSE;
+HWND Hwnd(Window window) {
+    if (window == nullptr) return nullptr;
+    if (window->pending) Make(window);
+    return window->hwnd;
 }
 
-std::vector<Control>& Controls() {
-    static auto* controls = new std::vector<Control>;
+// Kept for the life of the process, as the windows are.
+std::vector<Window>& Controls() {
+    static auto* controls = new std::vector<Window>;
     return *controls;
+}
+
+Window AddControl(ControlKind kind, Pending pending) {
+    auto* control = new TkWindow;
+    control->kind = kind;
+    control->parent = pending.parent;
+    control->pending = std::make_unique<Pending>(std::move(pending));
+    Controls().push_back(control);
+    if (control->pending->visible && OnScreen(*control->pending)) Make(control);
+    return control;
+}
+
+void MakeShownControls() {
+    for (Window control : Controls())
+        if (control->pending && control->pending->visible) Make(control);
+}
+
+bool ShowControl(Window control, int command) {
+    if (control == nullptr) return false;
+    if (Pending* p = control->pending.get()) {
+        const bool visible = p->visible;
+        p->visible = command != SW_HIDE;
+        if (p->visible && OnScreen(*p)) Make(control);
+        return visible;
+    }
+    const bool visible = (GetWindowLongPtrA(control->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible == (command != SW_HIDE)) return visible;
+    return ShowWindow(control->hwnd, command) != FALSE;
+}
+
+void SetControlFont(Window control, HFONT font) {
+    if (control != nullptr && control->pending)
+        control->pending->font = font;
+    else
+        SendMessageA(Hwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 int& KeyPending() {

@@ -48,6 +48,18 @@ ProbeWindowFacts ProbeDescribeWindow(Window window) {
     return facts;
 }
 
+bool ProbeHasWindow(Window control) { return control != nullptr && control->hwnd != nullptr; }
+
+std::vector<Window> ProbeStackedControls(Window window) {
+    std::vector<Window> stacked;
+    for (HWND child = GetWindow(tk::Hwnd(window), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        for (Window control : tk::Controls())
+            if (control->hwnd == child) stacked.push_back(control);
+    }
+    return stacked;
+}
+
 ProbeMetrics ProbeSystemMetrics() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

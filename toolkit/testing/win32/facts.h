@@ -24,6 +24,12 @@ struct ProbeWindowFacts {
 };
 ProbeWindowFacts ProbeDescribeWindow(Window window);
 
+// Whether a control has its window yet: one made while it could not be
+// seen gets it when first shown or needed.
+bool ProbeHasWindow(Window control);
+// The controls of a window that have their windows, topmost first.
+std::vector<Window> ProbeStackedControls(Window window);
+
 struct ProbeMetrics {
     int screenWidth, screenHeight;
     int captionHeight, menuHeight;  // title bar, menu bar

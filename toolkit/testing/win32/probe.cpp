@@ -714,30 +714,30 @@ long ProbeMemoryInUse() {
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     HWND focus = GetFocus();
-    for (const tk::Control& control : tk::Controls()) {
-        if (control.kind != tk::ControlKind::Edit) continue;
-        const ControlGeometry at = GetControlGeometry(tk::FromHwnd(control.hwnd));
-        fields.push_back(ProbeField{tk::FromHwnd(control.hwnd), at.x, at.y,
-                                    WindowText(control.hwnd), Shown(control.hwnd),
-                                    control.hwnd == focus});
+    for (Window control : tk::Controls()) {
+        if (control->kind != tk::ControlKind::Edit) continue;
+        HWND hwnd = tk::Hwnd(control);
+        const ControlGeometry at = GetControlGeometry(control);
+        fields.push_back(
+            ProbeField{control, at.x, at.y, WindowText(hwnd), Shown(hwnd), hwnd == focus});
     }
     return fields;
 }
 
 std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
-    for (const tk::Control& control : tk::Controls()) {
-        if (control.kind == tk::ControlKind::Edit) continue;
-        const auto type = GetWindowLongPtrA(control.hwnd, GWL_STYLE) & BS_TYPEMASK;
+    for (Window control : tk::Controls()) {
+        if (control->kind == tk::ControlKind::Edit) continue;
+        HWND hwnd = tk::Hwnd(control);
+        const auto type = GetWindowLongPtrA(hwnd, GWL_STYLE) & BS_TYPEMASK;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (control.kind == tk::ControlKind::OptionButton &&
+        if (control->kind == tk::ControlKind::OptionButton &&
             (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
-            state = SendMessageA(control.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
+            state = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
                         ? ProbeButtonState::Checked
                         : ProbeButtonState::Unchecked;
-        const ControlGeometry at = GetControlGeometry(tk::FromHwnd(control.hwnd));
-        buttons.push_back(ProbeButton{tk::FromHwnd(control.hwnd), at.x, at.y, state,
-                                      WindowText(control.hwnd), Shown(control.hwnd)});
+        const ControlGeometry at = GetControlGeometry(control);
+        buttons.push_back(ProbeButton{control, at.x, at.y, state, WindowText(hwnd), Shown(hwnd)});
     }
     return buttons;
 }
@@ -996,12 +996,13 @@ bool ProbePressKey(const std::string& name) {
 }
 
 bool ProbeClickButton(const std::string& cp1252Text) {
-    for (const tk::Control& control : tk::Controls()) {
-        if (control.kind == tk::ControlKind::Edit || !Shown(control.hwnd) ||
-            WindowText(control.hwnd) != cp1252Text)
+    for (Window control : tk::Controls()) {
+        HWND hwnd = tk::Hwnd(control);
+        if (control->kind == tk::ControlKind::Edit || !Shown(hwnd) ||
+            WindowText(hwnd) != cp1252Text)
             continue;
         // The button's own click: a press and a release of the left button.
-        SendMessageA(control.hwnd, BM_CLICK, 0, 0);
+        SendMessageA(hwnd, BM_CLICK, 0, 0);
         return true;
     }
     return false;
