@@ -114,15 +114,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
     void* bits = nullptr;
     {
         TargetDC reference(window);
-        // A device-independent bitmap, so that the pixels can also be read
-        // back: 32 bits a pixel, top row first.
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = tk::TopDownBitmap(width, height);
         if (width > 0 && height > 0)
             bitmap = CreateDIBSection(reference.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         dc = CreateCompatibleDC(reference.dc());

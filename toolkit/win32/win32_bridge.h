@@ -79,6 +79,19 @@ struct TkCanvas {
 
 namespace tk {
 
+// The header of a device-independent bitmap whose pixels can be read back:
+// 32 bits a pixel (blue, green, red, unused), top row first.
+inline BITMAPINFO TopDownBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // The window of a handle, made now if the control was still pending; null
 // for a null handle.
 HWND Hwnd(Window window);

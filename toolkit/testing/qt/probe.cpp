@@ -554,28 +554,11 @@ bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& 
     return true;
 }
 
-bool ProbeReadPng(const std::string& path, ProbeImage& out) {
-    QImage image;
-    if (!image.load(QString::fromStdString(path), "PNG")) return false;
-    image = image.convertToFormat(QImage::Format_RGB888);
-    out.width = image.width();
-    out.height = image.height();
-    out.pixels.assign(static_cast<std::size_t>(out.width) * out.height, 0);
-    for (int y = 0; y < out.height; ++y) {
-        const uchar* row = image.constScanLine(y);
-        for (int x = 0; x < out.width; ++x) {
-            const uchar* p = row + 3 * x;
-            out.pixels[static_cast<std::size_t>(y) * out.width + x] =
-                std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
-        }
-    }
-    return true;
-}
+namespace {
 
-ProbeImage ProbeCanvasImage(MemoryDC canvas) {
+// The pixels of an image in 8-bit red, green, blue as 0x00BBGGRR.
+ProbeImage FromRgb888(const QImage& image) {
     ProbeImage out;
-    if (canvas == nullptr) return out;
-    const QImage& image = canvas->image;
     out.width = image.width();
     out.height = image.height();
     out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
@@ -588,6 +571,19 @@ ProbeImage ProbeCanvasImage(MemoryDC canvas) {
         }
     }
     return out;
+}
+
+}  // namespace
+
+bool ProbeReadPng(const std::string& path, ProbeImage& out) {
+    QImage image;
+    if (!image.load(QString::fromStdString(path), "PNG")) return false;
+    out = FromRgb888(image.convertToFormat(QImage::Format_RGB888));
+    return true;
+}
+
+ProbeImage ProbeCanvasImage(MemoryDC canvas) {
+    return canvas == nullptr ? ProbeImage{} : FromRgb888(canvas->image);
 }
 
 bool ProbeWritePng(const std::string& path, const ProbeImage& image) {

@@ -128,13 +128,7 @@ ProbeIcon ProbeClassIcon(Window window) {
     out.width = colourBitmap.bmWidth;
     out.height = colourBitmap.bmHeight;
     // Both bitmaps read as 32 bits a pixel, top row first.
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof request.bmiHeader;
-    request.bmiHeader.biWidth = out.width;
-    request.bmiHeader.biHeight = -out.height;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO request = tk::TopDownBitmap(out.width, out.height);
     const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
     std::vector<std::uint32_t> colour(count), mask(count);
     HDC dc = GetDC(nullptr);

@@ -60,13 +60,7 @@ std::vector<std::uint32_t> Pixels(MemoryDC dc) {
 // rectangle; kept for the life of the process, as canvases are.
 MemoryDC Capture(HDC from, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = tk::TopDownBitmap(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(from, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr) return nullptr;
