@@ -25,6 +25,8 @@
 #        (defaults build/default, 15 starts and 3 runs through the pages each)
 set -u
 cd "$(dirname "$0")/.."
+# shellcheck source=x_server.sh source-path=SCRIPTDIR
+source bench/x_server.sh
 font_dirs=()
 while [ $# -gt 0 ]; do
     case $1 in
@@ -97,16 +99,7 @@ read -r _ _ _ _ client_x client_y _ <<<"$(tail -n1 <<<"$got")"
     fail "the driver gave no window layout: '$(tail -n1 <<<"$got")'"
 app_pixel=($((client_x + app_pixel[0])) $((client_y + app_pixel[1])) "${app_pixel[2]}")
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-exec 3>&-
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Where to click for each Selvaquin page: the centres of the menu title and of

@@ -22,6 +22,8 @@
 #        (defaults build/windows-x64, build/default and 21 starts each)
 set -u
 cd "$(dirname "$0")/.."
+# shellcheck source=x_server.sh source-path=SCRIPTDIR
+source bench/x_server.sh
 windows=${1:-build/windows-x64}
 linux=${2:-build/default}
 starts=${3:-21}
@@ -68,16 +70,7 @@ app_x=$(printf '%s' "$script" | "$session" run "$windows/wine-prefix" "$drive" 2
     awk '$4 == "0x969600" {print $2; exit}')
 [ -n "$app_x" ] || fail "the driver shows no splash name on row 262"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-exec 3>&-
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 "$session" stop "$prefix"
 WINE_SESSION_DISPLAY=x11 "$session" start "$prefix" || fail "no Wine session"
 grep -q '"Graphics"="x11"' "$prefix/user.reg" || fail "Wine draws on no X server in $prefix: remove it"

@@ -107,27 +107,8 @@ fi
 # One scenario per page: in Swedish typical values are typed, with TAB and
 # ENTER, and a filter type chosen on two crossovers; in English each page is
 # opened again with the values it holds and ENTER is pressed.
-scenarios=(
-    "501 type:8 key:Tab type:6 key:Tab type:2500,5 key:Return"
-    "507 type:2500 key:Tab type:4 key:Return"
-    "505 type:300 key:Return"
-    "506 type:250 key:Tab type:8 key:Return"
-    "502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley"
-    "503 type:8 key:Tab type:6 key:Tab type:2000 key:Return click:Bessel"
-    "500 type:6,4 key:Tab type:0.5 key:Return"
-    "1001 type:8 key:Tab type:20 key:Return"
-    "1003 type:0,5 key:Tab type:10000 key:Return"
-    "1005 type:4,7 key:Tab type:2.2 key:Return"
-    "1015 type:10 key:Tab type:10 key:Return"
-    "1017 type:1000 key:Tab type:0,1 key:Return"
-    "1022 type:4700 key:Tab type:0.047 key:Return"
-    "1027 type:1000 key:Tab type:1 key:Tab type:1000 key:Tab type:0,01 key:Return"
-    "1035 type:1000 key:Tab type:0.1 key:Return"
-    "1043 type:10 key:Tab type:1 key:Return"
-    "1048 type:8 key:Tab type:1 key:Return"
-    "1130 type:100 key:Tab type:20 key:Tab type:0,8 key:Return")
 # shellcheck disable=SC2086
-for scenario in "${scenarios[@]}"; do page $scenario; done
+for scenario in "${page_scenarios[@]}"; do page $scenario; done
 
 # English from the menu: the bare page, no fields; then every page again.
 choose Svenska English
@@ -135,6 +116,6 @@ history+="menu English"$'\n'
 menu_language="command 2102"$'\n'
 printf '%spng %s\n' "$history" "$work/canvas.png" | "$drive" >/dev/null 2>&1
 shows "$work/canvas.png" "choosing English shows the bare page"
-for scenario in "${scenarios[@]}"; do page "${scenario%% *}" key:Return; done
+for scenario in "${page_scenarios[@]}"; do page "${scenario%% *}" key:Return; done
 
 close_ends_program $((cx + scale * 855)) $((cy + scale * 542))

@@ -153,29 +153,10 @@ page() {
 # One scenario per page, typical values typed with TAB and ENTER, a filter
 # type chosen on two crossovers; the pages picked in turn with the mouse and
 # the keys.
-scenarios=(
-    "501 type:8 key:Tab type:6 key:Tab type:2500,5 key:Return"
-    "507 type:2500 key:Tab type:4 key:Return"
-    "505 type:300 key:Return"
-    "506 type:250 key:Tab type:8 key:Return"
-    "502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley"
-    "503 type:8 key:Tab type:6 key:Tab type:2000 key:Return click:Bessel"
-    "500 type:6,4 key:Tab type:0.5 key:Return"
-    "1001 type:8 key:Tab type:20 key:Return"
-    "1003 type:0,5 key:Tab type:10000 key:Return"
-    "1005 type:4,7 key:Tab type:2.2 key:Return"
-    "1015 type:10 key:Tab type:10 key:Return"
-    "1017 type:1000 key:Tab type:0,1 key:Return"
-    "1022 type:4700 key:Tab type:0.047 key:Return"
-    "1027 type:1000 key:Tab type:1 key:Tab type:1000 key:Tab type:0,01 key:Return"
-    "1035 type:1000 key:Tab type:0.1 key:Return"
-    "1043 type:10 key:Tab type:1 key:Return"
-    "1048 type:8 key:Tab type:1 key:Return"
-    "1130 type:100 key:Tab type:20 key:Tab type:0,8 key:Return")
 hows=(by_mouse by_keys)
-for n in "${!scenarios[@]}"; do
+for n in "${!page_scenarios[@]}"; do
     # shellcheck disable=SC2086
-    page "${hows[$((n % 2))]}" ${scenarios[$n]}
+    page "${hows[$((n % 2))]}" ${page_scenarios[$n]}
 done
 
 # English from the keyboard: the bare page; then a few pages again with
