@@ -11,16 +11,16 @@
 
 namespace {
 
-constexpr Colour kPanelGrey = 0xEBEBEB;
-constexpr Colour kPanelWhite = 0xFFFFFF;
-constexpr Colour kWindowGrey = 0xF0F0F0;
-constexpr Colour kFrameOuter = 0x7D7D7D;
-constexpr Colour kFrameInner = 0x7A7A7A;
-constexpr Colour kTitleRule = 0x969696;
-constexpr Colour kFrameLight = 0xC8C8C8;
-constexpr Colour kSplashName = 0x969600;
-constexpr Colour kMakerLine = 0x969696;
-constexpr Colour kTextBlack = 0x000000;
+constexpr tk::Colour kPanelGrey = 0xEBEBEB;
+constexpr tk::Colour kPanelWhite = 0xFFFFFF;
+constexpr tk::Colour kWindowGrey = 0xF0F0F0;
+constexpr tk::Colour kFrameOuter = 0x7D7D7D;
+constexpr tk::Colour kFrameInner = 0x7A7A7A;
+constexpr tk::Colour kTitleRule = 0x969696;
+constexpr tk::Colour kFrameLight = 0xC8C8C8;
+constexpr tk::Colour kSplashName = 0x969600;
+constexpr tk::Colour kMakerLine = 0x969696;
+constexpr tk::Colour kTextBlack = 0x000000;
 // The start splash covers the page down to here; the rows below keep the
 // canvas's first grey.
 constexpr int kPageWidth = 1000;
@@ -28,18 +28,18 @@ constexpr int kSplashHeight = 585;
 
 struct Fill {
     int x, y, width, height;
-    Colour colour;
+    tk::Colour colour;
 };
 struct Line {
     int x1, y1, x2, y2;
-    Colour colour;
+    tk::Colour colour;
 };
 
-void DrawFills(Window window, std::span<const Fill> fills) {
-    for (const Fill& f : fills) FillBox(window, f.x, f.y, f.width, f.height, f.colour);
+void DrawFills(tk::Window window, std::span<const Fill> fills) {
+    for (const Fill& f : fills) tk::FillBox(window, f.x, f.y, f.width, f.height, f.colour);
 }
-void DrawLines(Window window, std::span<const Line> lines) {
-    for (const Line& l : lines) DrawLine(window, l.x1, l.y1, l.x2, l.y2, l.colour);
+void DrawLines(tk::Window window, std::span<const Line> lines) {
+    for (const Line& l : lines) tk::DrawLine(window, l.x1, l.y1, l.x2, l.y2, l.colour);
 }
 
 constexpr Fill kPanels[] = {
@@ -84,12 +84,12 @@ enum class Kind { Fill, Line };
 struct Step {
     Kind kind;
     int a, b, c, d;
-    Colour colour;
+    tk::Colour colour;
 };
-constexpr Step F(int x, int y, int w, int h, Colour colour) {
+constexpr Step F(int x, int y, int w, int h, tk::Colour colour) {
     return {Kind::Fill, x, y, w, h, colour};
 }
-constexpr Step L(int x1, int y1, int x2, int y2, Colour colour) {
+constexpr Step L(int x1, int y1, int x2, int y2, tk::Colour colour) {
     return {Kind::Line, x1, y1, x2, y2, colour};
 }
 
@@ -125,20 +125,21 @@ constexpr Step kSplitPage[] = {
 
 }  // namespace
 
-void DrawLeftPanelFrame(Window window, Colour innerTop) {
+void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop) {
     for (const Line& l : kLeftPanelFrame)
-        DrawLine(window, l.x1, l.y1, l.x2, l.y2, &l == &kLeftPanelFrame[1] ? innerTop : l.colour);
+        tk::DrawLine(window, l.x1, l.y1, l.x2, l.y2,
+                     &l == &kLeftPanelFrame[1] ? innerTop : l.colour);
 }
 
-void DrawBackdrop(Window window, double graphOffset) {
-    SetDrawTarget(window, "MEMORY");
-    SetMemoryDC(g_shell.canvas);
+void DrawBackdrop(tk::Window window, double graphOffset) {
+    tk::SetDrawTarget(window, "MEMORY");
+    tk::SetMemoryDC(g_shell.canvas);
 
     // What earlier pages left outside the panels (a shifted grid's edge, a
     // long result's tail, a split page's left panel) goes first: every page
     // looks as it does when it is the first one opened after start, on the
     // window grey the start page leaves.
-    FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
+    tk::FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
     DrawFills(window, kPanels);
     DrawLines(window, std::span(&kTopEdge, 1));
     DrawLeftPanelFrame(window);
@@ -150,21 +151,22 @@ void DrawBackdrop(Window window, double graphOffset) {
         DrawFrequencyGrid(window, 1, graphOffset);
         for (const Step& s : kSplitPage) {
             if (s.kind == Kind::Fill)
-                FillBox(window, s.a, s.b, s.c, s.d, s.colour);
+                tk::FillBox(window, s.a, s.b, s.c, s.d, s.colour);
             else
-                DrawLine(window, s.a, s.b, s.c, s.d, s.colour);
+                tk::DrawLine(window, s.a, s.b, s.c, s.d, s.colour);
         }
         if (graphOffset == static_cast<double>(kOutOfRange))
-            DrawString(window, 770, 400, "OUT OF RANGE", kTextBlack, AppFont(FontRole::Label), 0);
+            tk::DrawString(window, 770, 400, "OUT OF RANGE", kTextBlack, AppFont(FontRole::Label),
+                           0);
     }
 
     if (g_shell.splash == 1) {
-        FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
-        DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName, AppFont(FontRole::Splash),
-                         0);
+        tk::FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
+        tk::DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName,
+                             AppFont(FontRole::Splash), 0);
     }
-    DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kMakerLine, AppFont(FontRole::Splash),
-                     0);
+    tk::DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kMakerLine,
+                         AppFont(FontRole::Splash), 0);
 
-    SetDrawTarget(window, "CLIENT");
+    tk::SetDrawTarget(window, "CLIENT");
 }

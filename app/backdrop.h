@@ -10,8 +10,8 @@ inline constexpr int kModeGridSplit = 603;
 
 // The left panel's sunken frame and title rule. The baffle-step page draws
 // it again over its curve, with the inner top line in a grey of its own.
-void DrawLeftPanelFrame(Window window, Colour innerTop = 0x7A7A7A);
+void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop = 0x7A7A7A);
 
 // Draws into the canvas in the current backdrop mode; leaves the target at
 // "CLIENT" and requests no repaint.
-void DrawBackdrop(Window window, double graphOffset);
+void DrawBackdrop(tk::Window window, double graphOffset);

@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr Colour kGridBlack = 0x000000;
-constexpr Colour kGridWhite = 0xFFFFFF;
-constexpr Colour kFrequencyLine = 0xC8C8C8;
-constexpr Colour kFineRule = 0xF0F0F0;
-constexpr Colour kLevelLine = 0xAAAAAA;
+constexpr tk::Colour kGridBlack = 0x000000;
+constexpr tk::Colour kGridWhite = 0xFFFFFF;
+constexpr tk::Colour kFrequencyLine = 0xC8C8C8;
+constexpr tk::Colour kFineRule = 0xF0F0F0;
+constexpr tk::Colour kLevelLine = 0xAAAAAA;
 
 constexpr int kGridTop = 230;
 constexpr int kGridBottom = 490;
@@ -38,7 +38,7 @@ int X(double offset, int c) {
 
 struct FrequencyLine {
     int c;
-    Colour colour;
+    tk::Colour colour;
 };
 
 // 10 Hz and 20 kHz are the black edges; the decades between are grey.
@@ -105,42 +105,42 @@ constexpr double kBottomEnd = 9.0;
 
 }  // namespace
 
-int DrawFrequencyGrid(Window window, int levelScale, double offset) {
+int DrawFrequencyGrid(tk::Window window, int levelScale, double offset) {
     if (offset == kNoGraph) return 0;
 
     const int left = X(offset, kGridLeft);
     const int right = X(offset, kGridRight);
 
-    FillBox(window, X(offset, 177), 198, 796, 305, kGridWhite);
+    tk::FillBox(window, X(offset, 177), 198, 796, 305, kGridWhite);
 
     for (const FrequencyLine& line : kFrequencyLines) {
         int x = X(offset, line.c);
-        DrawLine(window, x, kGridTop, x, kGridBottom, line.colour);
+        tk::DrawLine(window, x, kGridTop, x, kGridBottom, line.colour);
     }
 
-    DrawLine(window, left, kGridTop, right, kGridTop, kGridBlack);
+    tk::DrawLine(window, left, kGridTop, right, kGridTop, kGridBlack);
     // The fine rules run over the vertical lines and reach below the bottom
     // edge (the last one sits at y 493).
-    for (int y = 235; y < 495; y += 6) DrawLine(window, left, y, right, y, kFineRule);
-    for (int y : kLevelLines) DrawLine(window, left, y, right, y, kLevelLine);
-    DrawLine(window, left, kGridBottom, right, kGridBottom, kGridBlack);
+    for (int y = 235; y < 495; y += 6) tk::DrawLine(window, left, y, right, y, kFineRule);
+    for (int y : kLevelLines) tk::DrawLine(window, left, y, right, y, kLevelLine);
+    tk::DrawLine(window, left, kGridBottom, right, kGridBottom, kGridBlack);
 
-    Font small = AppFont(FontRole::Small);
+    tk::Font small = AppFont(FontRole::Small);
     if (levelScale == 1) DrawLevelScale(window, offset);
     // The unit stays put whatever the shift.
-    DrawString(window, 178, 313, "dB", kGridBlack, small, 0);
+    tk::DrawString(window, 178, 313, "dB", kGridBlack, small, 0);
     for (const GridLabel& label : kFrequencyLabels)
-        DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack, small, 0);
+        tk::DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack, small, 0);
     return 0;
 }
 
-void DrawLevelScale(Window window, double offset) {
+void DrawLevelScale(tk::Window window, double offset) {
     for (const GridLabel& label : kLevelLabels)
-        DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack,
-                   AppFont(FontRole::Small), 0);
+        tk::DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack,
+                       AppFont(FontRole::Small), 0);
 }
 
-int FrequencyToGraphOffset(Window /*window*/, double hertz) {
+int FrequencyToGraphOffset(tk::Window /*window*/, double hertz) {
     double value = kOutOfRange;
     // NaN fails every comparison and keeps -600; so do 9 <= f < 10 and 20001.
     if (!(hertz < kBottomEnd) && !(hertz > kTopEnd)) {

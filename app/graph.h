@@ -9,10 +9,10 @@ inline constexpr int kOutOfRange = -600;          // offset for a frequency off 
 inline constexpr int kMarkerColumn = 796;
 
 // Draws the grid with every x shifted by `offset` into the current target.
-int DrawFrequencyGrid(Window window, int levelScale, double offset);
+int DrawFrequencyGrid(tk::Window window, int levelScale, double offset);
 // The level labels of selector 1 left of the plot (20 to -20 dB, 10 dB a
 // level line), shifted by `offset`.
-void DrawLevelScale(Window window, double offset);
+void DrawLevelScale(tk::Window window, double offset);
 // The whole-pixel offset for `hertz`, or -600 when it lies outside
 // 10 <= f < 20001 or is not a number.
-int FrequencyToGraphOffset(Window window, double hertz);
+int FrequencyToGraphOffset(tk::Window window, double hertz);

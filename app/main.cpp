@@ -5,7 +5,7 @@
 #include "toolkit/window.h"
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, nullptr, {kFace}) != 0) return 1;
+    if (tk::InitToolkit(argc, argv, nullptr, {kFace}) != 0) return 1;
     if (StartSelvaquin() == nullptr) return 1;
-    return RunMessageLoop();
+    return tk::RunMessageLoop();
 }

@@ -47,10 +47,10 @@ constexpr SlotTexts kSlotTexts[kSlotCount] = {
 };
 
 // The context menu of the input fields, as Windows words it.
-constexpr const char* kEditMenuSv[kEditMenuEntries] = {"&Ångra"_cp,   "Klipp &ut", "&Kopiera",
-                                                       "Klistra &in", "&Ta bort",  "&Markera allt"};
-constexpr const char* kEditMenuEn[kEditMenuEntries] = {"&Undo",  "Cu&t",    "&Copy",
-                                                       "&Paste", "&Delete", "Select &All"};
+constexpr const char* kEditMenuSv[tk::kEditMenuEntries] = {
+    "&Ångra"_cp, "Klipp &ut", "&Kopiera", "Klistra &in", "&Ta bort", "&Markera allt"};
+constexpr const char* kEditMenuEn[tk::kEditMenuEntries] = {"&Undo",  "Cu&t",    "&Copy",
+                                                           "&Paste", "&Delete", "Select &All"};
 
 // The texts of the last SetLanguageTexts; null until a language was set.
 std::array<const char*, kSlotCount> g_slots{};
@@ -61,14 +61,14 @@ struct Entry {
     int id;
 };
 
-void AddEntries(Menu popup, std::initializer_list<Entry> entries) {
+void AddEntries(tk::Menu popup, std::initializer_list<Entry> entries) {
     for (const Entry& e : entries)
-        AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, unsigned(e.id));
+        tk::AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, unsigned(e.id));
 }
 
 }  // namespace
 
-void SetLanguageTexts(Window /*window*/) {
+void SetLanguageTexts(tk::Window /*window*/) {
     if (g_shell.language != 1 && g_shell.language != 2) return;
     for (int i = 0; i < kSlotCount; ++i)
         g_slots[i] = g_shell.language == 1 ? kSlotTexts[i].sv : kSlotTexts[i].en;
@@ -82,45 +82,45 @@ const char* MenuTextSlot(int slot) {
     return text != nullptr ? text : "";
 }
 
-void BuildMenuBar(Window window) {
+void BuildMenuBar(tk::Window window) {
     SetLanguageTexts(window);
-    Menu bar = CreateMenuBar();
+    tk::Menu bar = tk::CreateMenuBar();
 
-    Menu language = AddMenuPopup(bar, MenuTextSlot(1));
+    tk::Menu language = tk::AddMenuPopup(bar, MenuTextSlot(1));
     AddEntries(language, {{0, "Svenska", command::kSwedish}, {0, "English", command::kEnglish}});
 
-    Menu loudspeaker = AddMenuPopup(bar, MenuTextSlot(2));
+    tk::Menu loudspeaker = tk::AddMenuPopup(bar, MenuTextSlot(2));
     AddEntries(loudspeaker, {{3, nullptr, command::kConjugateLink},
                              {0, "NotchFilter", command::kNotchFilter},
                              {0, "Baffelsteg", command::kBaffleStep},
                              {0, "Baffelsteg kompensation", command::kBaffleStepCompensation}});
-    InsertMenuSeparator(loudspeaker, 5);
+    tk::InsertMenuSeparator(loudspeaker, 5);
     AddEntries(loudspeaker, {{4, nullptr, command::kCrossover6dB},
                              {5, nullptr, command::kCrossover12dB},
                              {6, nullptr, command::kCrossover18dB}});
     // Position 10 lies past the eight entries: the popup ends with a rule.
-    InsertMenuSeparator(loudspeaker, 10);
+    tk::InsertMenuSeparator(loudspeaker, 10);
 
-    Menu electronics = AddMenuPopup(bar, MenuTextSlot(7));
+    tk::Menu electronics = tk::AddMenuPopup(bar, MenuTextSlot(7));
     AddEntries(electronics, {{8, nullptr, command::kAmplifierPower}});
-    InsertMenuSeparator(electronics, 2);
+    tk::InsertMenuSeparator(electronics, 2);
     AddEntries(electronics, {{9, nullptr, command::kWireResistance},
                              {10, nullptr, command::kResistorsParallel},
                              {11, nullptr, command::kCapacitorsSeries}});
-    InsertMenuSeparator(electronics, 6);
+    tk::InsertMenuSeparator(electronics, 6);
     AddEntries(electronics, {{12, nullptr, command::kRcLowPass},
                              {13, nullptr, command::kRcHighPass},
                              {14, nullptr, command::kRcBandPass},
                              {15, nullptr, command::kRcNotch},
                              {16, nullptr, command::kRcZobel},
                              {17, nullptr, command::kThiele}});
-    InsertMenuSeparator(electronics, 13);
+    tk::InsertMenuSeparator(electronics, 13);
     AddEntries(electronics, {{18, nullptr, command::kAirCoil}});
 
-    Menu about = AddMenuPopup(bar, MenuTextSlot(19));
+    tk::Menu about = tk::AddMenuPopup(bar, MenuTextSlot(19));
     AddEntries(
         about,
         {{20, nullptr, 0}, {21, nullptr, 0}, {22, nullptr, 0}, {0, kHomePage, command::kHomePage}});
 
-    AttachMenuBar(window, bar);
+    tk::AttachMenuBar(window, bar);
 }

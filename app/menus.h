@@ -3,9 +3,9 @@
 
 #include "toolkit/window.h"
 
-void SetLanguageTexts(Window window);
+void SetLanguageTexts(tk::Window window);
 const char* MenuTextSlot(int slot);  // 1..22, the texts of the last SetLanguageTexts
-void BuildMenuBar(Window window);
+void BuildMenuBar(tk::Window window);
 // The fields' context menu in the current language: Undo, Cut, Copy,
 // Paste, Delete, Select All, with their access keys.
 const char* const* EditMenuTexts();

@@ -45,13 +45,13 @@ Screen* FindScreen(int id) {
     return nullptr;
 }
 
-void HideAllControls(Window /*window*/) {
+void HideAllControls(tk::Window /*window*/) {
     // Controls not made yet (the first screens of the init pass) are null
     // and skipped. The close button is not a screen's control.
     for (const Screen* screen : kScreens) {
-        for (Window field : screen->fieldHandles)
-            if (field != nullptr) HideEditField(field);
-        for (Window option : screen->optionHandles)
-            if (option != nullptr) HideOptionButton(option);
+        for (tk::Window field : screen->fieldHandles)
+            if (field != nullptr) tk::HideEditField(field);
+        for (tk::Window option : screen->optionHandles)
+            if (option != nullptr) tk::HideOptionButton(option);
     }
 }

@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 struct PageInput {
@@ -140,7 +142,8 @@ void WindowCreation(benchmark::State& state) {
         const std::string title = "Selvaquin benchmark " + std::to_string(++serial);
         state.ResumeTiming();
 
-        Window window = OpenMainWindow(0, title.c_str(), 400, 100, 1006, 600, "MIN_MAX_CLO");
+        Window window =
+            OpenMainWindow(0, title.c_str(), 400, 100, 1006, 600, "MIN_MAX_CLO", MainWindowProc);
         if (window != nullptr) CenterWindow(window);
         ProbeProcessEvents();
 

@@ -19,7 +19,6 @@ add_library(selvaquin_toolkit STATIC
   toolkit/styles.cpp
   toolkit/canvas_texts.cpp
   toolkit/win32/window.cpp
-  toolkit/win32/quit.cpp
   toolkit/win32/draw.cpp
   toolkit/win32/edit.cpp
   toolkit/win32/button.cpp

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+namespace tk {
+
 struct ButtonStyle {
     std::uint32_t style;
     std::uint32_t exStyle;
@@ -37,3 +39,5 @@ struct ControlGeometry {
     int x, y, width, height;
 };
 ControlGeometry GetControlGeometry(Window control);
+
+}  // namespace tk

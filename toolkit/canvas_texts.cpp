@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace tk {
+
 namespace {
 
 // Far more than any page draws.
@@ -19,7 +21,7 @@ void CanvasTextList::Remember(CanvasDrawing drawing) {
     history_.push_back(std::move(drawing));
 }
 
-void CanvasTextList::Drawn(int width, int height, int x, int y, TkFont* font, Colour colour,
+void CanvasTextList::Drawn(int width, int height, int x, int y, FontImpl* font, Colour colour,
                            const char* text) {
     if (text == nullptr) return;
     Remember(CanvasDrawing{false, 0, 0, 0, 0, CanvasText{x, y, font, colour, text}});
@@ -41,3 +43,5 @@ void CanvasTextList::Covered(int x, int y, int width, int height) {
         return t.x >= x && t.x < right && t.y >= y && t.y < bottom;
     });
 }
+
+}  // namespace tk

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
-struct TkFont;
+namespace tk {
+
+struct FontImpl;
 
 // A text drawn into a canvas; it counts as visible until a later filled box
 // on the same canvas covers its point.
 struct CanvasText {
     int x, y;
-    TkFont* font;
+    FontImpl* font;
     Colour colour;
     std::string text;  // Windows-1252
 };
@@ -31,7 +33,8 @@ class CanvasTextList {
 public:
     // A text drawn at (x, y) on a canvas of the given size; one whose point
     // lies off the canvas is not on the page.
-    void Drawn(int width, int height, int x, int y, TkFont* font, Colour colour, const char* text);
+    void Drawn(int width, int height, int x, int y, FontImpl* font, Colour colour,
+               const char* text);
     // A box of width x height filled at (x, y) hides the texts whose point it
     // covers.
     void Covered(int x, int y, int width, int height);
@@ -48,3 +51,5 @@ private:
     std::vector<CanvasText> texts_;
     std::deque<CanvasDrawing> history_;
 };
+
+}  // namespace tk

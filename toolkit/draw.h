@@ -10,10 +10,12 @@
 
 #include "window.h"
 
-struct TkCanvas;
-struct TkFont;
-using MemoryDC = TkCanvas*;  // an off-screen 24-bit image
-using Font = TkFont*;        // null means the system font
+namespace tk {
+
+struct CanvasImpl;
+struct FontImpl;
+using MemoryDC = CanvasImpl*;  // an off-screen 24-bit image
+using Font = FontImpl*;        // null means the system font
 
 int SetDrawTarget(Window window, const char* keyword);
 MemoryDC SetMemoryDC(MemoryDC dc);
@@ -44,3 +46,5 @@ FontEffects FontEffectsForCode(int effect);
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face);
 Font MakePointFont(Window window, int points, int weight, int effect, int unused, const char* face);
+
+}  // namespace tk

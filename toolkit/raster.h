@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+namespace tk {
+
 struct RasterImage {
     std::uint8_t* bits;
     int width;
@@ -29,3 +31,5 @@ void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std:
                    std::uint32_t fill);
 // 0x00BBGGRR of one pixel; the caller keeps (x, y) inside the image.
 std::uint32_t RasterPixel(const RasterImage& image, int x, int y);
+
+}  // namespace tk

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <system_error>
 
+namespace tk {
+
 std::string& CopyText(std::string& dest, const char* source, int n) {
     dest.clear();
     if (source == nullptr) return dest;
@@ -262,3 +264,5 @@ std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t ro
     }
     return taken;
 }
+
+}  // namespace tk

@@ -44,6 +44,8 @@
 #include <utility>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 // ---- Transcript formatting ------------------------------------------------
@@ -190,7 +192,7 @@ struct TextShape {
     int left = 0, top = 0, right = -1, bottom = -1;
 };
 
-TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
+TextShape ShapeOf(Window window, Font font, const std::string& text) {
     // Room for the widest text a page draws (a result of 299 digits), and
     // for letters reaching above their point or well below it.
     constexpr int kWidth = 3072, kHeight = 128, kX = 32, kY = 32;
@@ -220,7 +222,7 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
 std::string DoCells(Context& context, std::string_view) {
     const int width = CanvasWidth(g_shell.canvas), height = CanvasHeight(g_shell.canvas);
     const std::vector<CanvasDrawing> history = CanvasHistory(g_shell.canvas);
-    std::map<std::pair<TkFont*, std::string>, TextShape> shapes;
+    std::map<std::pair<Font, std::string>, TextShape> shapes;
     auto inside = [](const CanvasDrawing& box, long long x, long long y) {
         return x >= box.x && y >= box.y && x < static_cast<long long>(box.x) + box.width &&
                y < static_cast<long long>(box.y) + box.height;

@@ -70,15 +70,15 @@ constexpr Wire kDimensionLines[] = {
     {700, 400, 700, 450},
 };
 
-void DrawTurns(Window window) {
+void DrawTurns(tk::Window window) {
     for (int row : {kUpperTurnsY, kLowerTurnsY}) {
         for (int i = 0; i < kTurns; ++i)
-            DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kPartGrey,
-                        kPartGrey);
+            tk::DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kPartGrey,
+                            kPartGrey);
     }
 }
 
-void DrawTurnNumbers(Window window) {
+void DrawTurnNumbers(tk::Window window) {
     int x = kTurnNumberX;
     for (const char* number : kTurnNumbers) {
         const PageText text{x, kTurnNumberY, FontRole::Label, number, nullptr};
@@ -87,7 +87,7 @@ void DrawTurnNumbers(Window window) {
     }
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);

@@ -61,7 +61,7 @@ constexpr PageText kAmplifierName[] = {{320, 330, FontRole::Label, "AMPLIFIER", 
 int PowerDecimals(double power) { return power < 10 ? 3 : 0; }
 int CurrentDecimals(double power) { return power < 10 ? 3 : 1; }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
         AmplifierPowerPage(in, FieldTextAsTyped(g_amplifierPower, 1));

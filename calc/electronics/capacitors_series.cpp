@@ -34,7 +34,7 @@ constexpr PageText kLetters[] = {
     {475, 410, FontRole::Label, "=", nullptr},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const CapacitorsSeriesLabels labels = CapacitorsSeriesPage(in);
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);

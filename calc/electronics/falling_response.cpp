@@ -3,4 +3,4 @@
 
 #include "falling_response.h"
 
-void DrawFallingResponse(Window window) { DrawWires(window, kFallingResponse); }
+void DrawFallingResponse(tk::Window window) { DrawWires(window, kFallingResponse); }

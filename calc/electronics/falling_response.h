@@ -18,4 +18,4 @@ inline constexpr Wire kFallingResponse[] = {
 // the grid offset aims at.
 inline constexpr int kFallingMarkerX = 797;
 
-void DrawFallingResponse(Window window);
+void DrawFallingResponse(tk::Window window);

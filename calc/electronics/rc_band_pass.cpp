@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr Colour kMidGrey = 0x808080;
+constexpr tk::Colour kMidGrey = 0x808080;
 
 // Focus ring R1, C1, R2, C2: the second pair in a column of its own.
 constexpr FieldPlace kFields[] = {
@@ -68,7 +68,7 @@ constexpr Wire kPassBand[] = {{740, 275, 780, 275}, {850, 275, 890, 275}};
 constexpr Wire kRightPointer[] = {{906, 280, 940, 270}};
 constexpr Wire kFall[] = {{890, 275, 900, 277}, {900, 277, 904, 280}, {904, 280, 970, 400}};
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
     BeginPageDrawing(window, kModeGridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);

@@ -47,7 +47,7 @@ RcFilterLabels RcFilterPage(const FieldInputs& in) {
             corner.label, static_cast<double>(FrequencyToGraphOffset(nullptr, corner.hertz))};
 }
 
-void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
+void DrawRcFilterPage(tk::Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
     const RcFilterLabels labels = RcFilterPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);

@@ -39,7 +39,7 @@ struct RcFilterDrawing {
 };
 // Backdrop with the grid shifted to the corner, texts, schematic, response
 // sketch, values and the red marker.
-void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
+void DrawRcFilterPage(tk::Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
 
 // The R and C fields of both pages.
 inline constexpr FieldPlace kRcFilterFields[] = {

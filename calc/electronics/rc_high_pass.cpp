@@ -43,7 +43,7 @@ constexpr RcFilterDrawing kDrawing{
     {310, 310},  // C under the capacitor
 };
 
-void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
+void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
 
 }  // namespace
 

@@ -37,7 +37,7 @@ constexpr RcFilterDrawing kDrawing{
     {380, 367},  // C left of the capacitor
 };
 
-void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
+void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
 
 }  // namespace
 

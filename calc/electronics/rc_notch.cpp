@@ -59,7 +59,7 @@ constexpr Wire kSketch[] = {
 
 constexpr int kMarkerX = 795;
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcNotchLabels labels = RcNotchPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);

@@ -41,7 +41,7 @@ constexpr Box kParts[] = {
     {355, 420, 70, 20},  // capacitor plates
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcZobelLabels labels = RcZobelPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);

@@ -35,7 +35,7 @@ constexpr PageText kLetters[] = {
     {515, 390, FontRole::Label, "B", nullptr},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ResistorsParallelLabels labels = ResistorsParallelPage(in);
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);

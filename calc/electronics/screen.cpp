@@ -25,26 +25,26 @@ int OptionCount(const Screen& screen) {
 }
 
 // Made once, in the init pass, and hidden at once.
-void MakeControls(Window window, Screen& screen) {
+void MakeControls(tk::Window window, Screen& screen) {
     const int fields = FieldCount(screen);
     for (int i = 0; i < fields; ++i) {
-        screen.fieldHandles[i] = CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
-                                                 kFieldWidth, kFieldHeight, "R", kFieldLimit);
+        screen.fieldHandles[i] = tk::CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
+                                                     kFieldWidth, kFieldHeight, "R", kFieldLimit);
     }
     for (int i = 0; i < fields; ++i)
-        SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
-    for (int i = 0; i < fields; ++i) HideEditField(screen.fieldHandles[i]);
+        tk::SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
+    for (int i = 0; i < fields; ++i) tk::HideEditField(screen.fieldHandles[i]);
 
     const int options = OptionCount(screen);
     for (int i = 0; i < options; ++i) {
         const OptionPlace& o = screen.options[i];
         screen.optionHandles[i] =
-            CreateOptionButton(window, o.x, o.y, "ROUND", o.text, command::kFilterType);
-        HideOptionButton(screen.optionHandles[i]);
-        SetAccessibleName(screen.optionHandles[i], o.text);
-        SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
+            tk::CreateOptionButton(window, o.x, o.y, "ROUND", o.text, command::kFilterType);
+        tk::HideOptionButton(screen.optionHandles[i]);
+        tk::SetAccessibleName(screen.optionHandles[i], o.text);
+        tk::SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
     }
-    if (options > 0) CheckOptionButton(screen.optionHandles[0]);
+    if (options > 0) tk::CheckOptionButton(screen.optionHandles[0]);
 }
 
 // What a screen reader gives for a field: its label in the current
@@ -62,7 +62,7 @@ std::string SpokenLabel(const FieldPlace& field) {
 
 void NameFields(const Screen& screen) {
     for (int i = 0; i < FieldCount(screen); ++i)
-        SetAccessibleName(screen.fieldHandles[i], SpokenLabel(screen.fields[i]).c_str());
+        tk::SetAccessibleName(screen.fieldHandles[i], SpokenLabel(screen.fields[i]).c_str());
 }
 
 // One step around the ring (first, second), (second, third) ... (last,
@@ -71,25 +71,25 @@ void FocusStep(const Screen& screen) {
     const int fields = FieldCount(screen);
     if (fields < 2) return;
     for (int i = 0; i < fields; ++i)
-        PassFocus(screen.fieldHandles[i], screen.fieldHandles[(i + 1) % fields]);
+        tk::PassFocus(screen.fieldHandles[i], screen.fieldHandles[(i + 1) % fields]);
 }
 
 }  // namespace
 
-int RunScreen(Window window, Screen& screen) {
+int RunScreen(tk::Window window, Screen& screen) {
     g_shell.currentScreen = screen.id;
     const bool fullRun = screen.alwaysFull || g_shell.recalc != 1;
     if (fullRun) {
         HideAllControls(window);
         if (g_shell.initPass == 1) MakeControls(window, screen);
-        for (int i = 0; i < OptionCount(screen); ++i) ShowOptionButton(screen.optionHandles[i]);
-        for (int i = 0; i < FieldCount(screen); ++i) ShowEditField(screen.fieldHandles[i]);
-        if (FieldCount(screen) > 0) FocusEditField(screen.fieldHandles[0]);
+        for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(screen.optionHandles[i]);
+        for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(screen.fieldHandles[i]);
+        if (FieldCount(screen) > 0) tk::FocusEditField(screen.fieldHandles[0]);
         FieldInputs in = ReadFields(screen);
         if (screen.page != nullptr) screen.page(window, in);
         NameFields(screen);
-        SetDrawTarget(window, "CLIENT");
-        RepaintWindow(window, "ERASED");
+        tk::SetDrawTarget(window, "CLIENT");
+        tk::RepaintWindow(window, "ERASED");
     }
     if (!screen.alwaysFull) FocusStep(screen);
     g_shell.recalc = 0;
@@ -110,7 +110,7 @@ FieldInputs InputsFromTexts(std::span<const std::string> texts) {
     for (int i = 0; i < in.count; ++i) {
         in.text[i] = texts[i];
         ReplaceCommas(in.text[i]);
-        in.value[i] = ParseNumber(in.text[i].c_str());
+        in.value[i] = tk::ParseNumber(in.text[i].c_str());
     }
     return in;
 }
@@ -121,7 +121,7 @@ FieldInputs ReadFields(const Screen& screen) {
     for (int i = 0; i < count; ++i) {
         // A read that yields nothing leaves a text below '0'.
         texts[i] = "/0";
-        GetEditFieldText(screen.fieldHandles[i], texts[i]);
+        tk::GetEditFieldText(screen.fieldHandles[i], texts[i]);
     }
     return InputsFromTexts(std::span(texts.data(), static_cast<std::size_t>(count)));
 }
@@ -129,7 +129,7 @@ FieldInputs ReadFields(const Screen& screen) {
 std::string FieldTextAsTyped(const Screen& screen, int index) {
     std::string text = "/0";
     if (index >= 0 && index < FieldCount(screen))
-        GetEditFieldText(screen.fieldHandles[index], text);
+        tk::GetEditFieldText(screen.fieldHandles[index], text);
     return text;
 }
 
@@ -139,10 +139,10 @@ std::string InputLabel(const std::string& text, const char* fallback, const char
     const signed char first = text.empty() ? 0 : static_cast<signed char>(text[0]);
     std::string label;
     if (first < '0' && fallback != nullptr)
-        CopyText(label, fallback, 0);
+        tk::CopyText(label, fallback, 0);
     else
-        CopyText(label, text.c_str(), 0);
-    AppendText(label, suffix);
+        tk::CopyText(label, text.c_str(), 0);
+    tk::AppendText(label, suffix);
     return label;
 }
 
@@ -150,21 +150,21 @@ std::string ResultLabel(const std::string& text, char test, const char* fallback
                         const char* suffix) {
     std::string label;
     if (fallback != nullptr && !text.empty() && text[0] == test)
-        CopyText(label, fallback, 0);
+        tk::CopyText(label, fallback, 0);
     else
-        CopyText(label, text.c_str(), 0);
-    AppendText(label, suffix);
+        tk::CopyText(label, text.c_str(), 0);
+    tk::AppendText(label, suffix);
     return label;
 }
 
 std::string Formatted(double value, int decimals) {
     std::string text = "/0";
-    FormatNumber(text, value, decimals);
+    tk::FormatNumber(text, value, decimals);
     return text;
 }
 
-void DrawMarker(Window window, int x, int top, int bottom) {
-    DrawLine(window, x, top, x, bottom, kRed);
+void DrawMarker(tk::Window window, int x, int top, int bottom) {
+    tk::DrawLine(window, x, top, x, bottom, kRed);
 }
 
 const char* InLanguage(const char* sv, const char* en) {
@@ -172,20 +172,20 @@ const char* InLanguage(const char* sv, const char* en) {
     return sv;
 }
 
-void BeginPageDrawing(Window window, int backdropMode, double graphOffset) {
+void BeginPageDrawing(tk::Window window, int backdropMode, double graphOffset) {
     g_shell.backdropMode = backdropMode;
     DrawBackdrop(window, graphOffset);
-    SetDrawTarget(window, "MEMORY");
-    SetMemoryDC(g_shell.canvas);
+    tk::SetDrawTarget(window, "MEMORY");
+    tk::SetMemoryDC(g_shell.canvas);
 }
 
-void EndPageDrawing(Window window) {
-    SetDrawTarget(window, "CLIENT");
-    RepaintWindow(window, "ERASED");
+void EndPageDrawing(tk::Window window) {
+    tk::SetDrawTarget(window, "CLIENT");
+    tk::RepaintWindow(window, "ERASED");
 }
 
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn, TabHint tab,
-                         int swedishTabX) {
+void DrawHeadingAndHints(tk::Window window, const char* headingSv, const char* headingEn,
+                         TabHint tab, int swedishTabX) {
     const PageText texts[] = {
         {20, 15, FontRole::Heading, headingSv, headingEn},
         {g_shell.language == 1 ? swedishTabX : 15, 40, FontRole::Label, "TAB    = Flytta",
@@ -195,32 +195,32 @@ void DrawHeadingAndHints(Window window, const char* headingSv, const char* headi
     DrawTexts(window, texts);
 }
 
-void DrawFieldLabels(Window window, std::span<const FieldPlace> fields) {
+void DrawFieldLabels(tk::Window window, std::span<const FieldPlace> fields) {
     for (const FieldPlace& f : fields) {
         const PageText label{f.x - 100, f.y + 5, FontRole::Label, f.labelSv, f.labelEn};
         DrawTexts(window, std::span(&label, 1));
     }
 }
 
-void DrawTexts(Window window, std::span<const PageText> texts, Colour colour) {
+void DrawTexts(tk::Window window, std::span<const PageText> texts, tk::Colour colour) {
     // Each language is tested on its own: a language other than 1 or 2
     // draws neither set.
     for (const PageText& t : texts) {
         const char* text = nullptr;
         if (g_shell.language == 1) text = t.sv;
         if (g_shell.language == 2) text = t.en != nullptr ? t.en : t.sv;
-        if (text != nullptr) DrawString(window, t.x, t.y, text, colour, AppFont(t.font), 0);
+        if (text != nullptr) tk::DrawString(window, t.x, t.y, text, colour, AppFont(t.font), 0);
     }
 }
 
-void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour) {
-    for (const Box& b : boxes) FillBox(window, b.x, b.y, b.width, b.height, colour);
+void DrawBoxes(tk::Window window, std::span<const Box> boxes, tk::Colour colour) {
+    for (const Box& b : boxes) tk::FillBox(window, b.x, b.y, b.width, b.height, colour);
 }
 
-void DrawWires(Window window, std::span<const Wire> wires, Colour colour) {
-    for (const Wire& w : wires) DrawLine(window, w.x1, w.y1, w.x2, w.y2, colour);
+void DrawWires(tk::Window window, std::span<const Wire> wires, tk::Colour colour) {
+    for (const Wire& w : wires) tk::DrawLine(window, w.x1, w.y1, w.x2, w.y2, colour);
 }
 
-void DrawValue(Window window, int x, int y, const std::string& text) {
-    DrawString(window, x, y, text.c_str(), kBlack, AppFont(FontRole::Result), 0);
+void DrawValue(tk::Window window, int x, int y, const std::string& text) {
+    tk::DrawString(window, x, y, text.c_str(), kBlack, AppFont(FontRole::Result), 0);
 }

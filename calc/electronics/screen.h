@@ -19,10 +19,10 @@
 #include <span>
 #include <string>
 
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kPartGrey = 0xC8C8C8;
-inline constexpr Colour kRed = 0x0000FF;
+inline constexpr tk::Colour kBlack = 0x000000;
+inline constexpr tk::Colour kWhite = 0xFFFFFF;
+inline constexpr tk::Colour kPartGrey = 0xC8C8C8;
+inline constexpr tk::Colour kRed = 0x0000FF;
 inline constexpr int kMaxFields = 4;
 inline constexpr int kMaxOptions = 3;
 inline constexpr int kFieldLimit = 12;
@@ -53,16 +53,16 @@ struct Screen {
     std::span<const FieldPlace> fields = {};    // focus ring order
     std::span<const OptionPlace> options = {};  // filter-type buttons, if any
     // Steps from the calculation to the value labels (the backdrop included).
-    void (*page)(Window window, const FieldInputs& in) = nullptr;
+    void (*page)(tk::Window window, const FieldInputs& in) = nullptr;
     // Full runs an ENTER asks for.
     int enterRuns = 2;
     // The one-field baffle-step page: no recalc test, no focus step.
     bool alwaysFull = false;
     // Runs after the focus step (a page that must paint once more).
-    void (*afterFocus)(Window window) = nullptr;
+    void (*afterFocus)(tk::Window window) = nullptr;
     // Handles made in the init pass; null until then.
-    std::array<Window, kMaxFields> fieldHandles{};
-    std::array<Window, kMaxOptions> optionHandles{};
+    std::array<tk::Window, kMaxFields> fieldHandles{};
+    std::array<tk::Window, kMaxOptions> optionHandles{};
 
     // A click on a filter-type button runs the pages that have them.
     bool TakesFilterType() const { return !options.empty(); }
@@ -71,10 +71,10 @@ struct Screen {
 // Hides every input field and option button of every screen, not the close
 // button; the window argument is not used. The screen table, which knows
 // every screen, provides it.
-void HideAllControls(Window window);
+void HideAllControls(tk::Window window);
 
 // One run of a screen procedure. Always returns 0.
-int RunScreen(Window window, Screen& screen);
+int RunScreen(tk::Window window, Screen& screen);
 
 // Reads the fields as a run does: preset "/0", read, ',' -> '.' among the
 // first 11 characters, parse.
@@ -119,23 +119,23 @@ struct Wire {
 
 // Draws the backdrop of the given mode (its graph moved by `graphOffset`),
 // then selects "MEMORY" and the canvas for the page's own drawing.
-void BeginPageDrawing(Window window, int backdropMode, double graphOffset);
+void BeginPageDrawing(tk::Window window, int backdropMode, double graphOffset);
 // Selects "CLIENT" and requests the repaint.
-void EndPageDrawing(Window window);
+void EndPageDrawing(tk::Window window);
 // The heading at (20, 15) and the two key hints, in the current language.
 // Three pages tell only "Move" for TAB in English; the wire page sets its
 // Swedish TAB hint five pixels further right.
 enum class TabHint { MoveAndCalculate, Move };
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn,
+void DrawHeadingAndHints(tk::Window window, const char* headingSv, const char* headingEn,
                          TabHint tab = TabHint::MoveAndCalculate, int swedishTabX = 15);
 // The fields' labels, 100 pixels left of each field and 5 lower.
-void DrawFieldLabels(Window window, std::span<const FieldPlace> fields);
-void DrawTexts(Window window, std::span<const PageText> texts, Colour colour = kBlack);
-void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour = kPartGrey);
-void DrawWires(Window window, std::span<const Wire> wires, Colour colour = kBlack);
+void DrawFieldLabels(tk::Window window, std::span<const FieldPlace> fields);
+void DrawTexts(tk::Window window, std::span<const PageText> texts, tk::Colour colour = kBlack);
+void DrawBoxes(tk::Window window, std::span<const Box> boxes, tk::Colour colour = kPartGrey);
+void DrawWires(tk::Window window, std::span<const Wire> wires, tk::Colour colour = kBlack);
 // A value label in the result font.
-void DrawValue(Window window, int x, int y, const std::string& text);
+void DrawValue(tk::Window window, int x, int y, const std::string& text);
 // The red marker line beside the frequency the grid is shifted to.
-void DrawMarker(Window window, int x, int top, int bottom);
+void DrawMarker(tk::Window window, int x, int top, int bottom);
 // The text of the current language.
 const char* InLanguage(const char* sv, const char* en);

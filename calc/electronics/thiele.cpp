@@ -47,20 +47,20 @@ constexpr Box kResistor = {355, 260, 100, 25};
 
 constexpr int kTurnX[] = {350, 370, 390, 410, 430, 450};
 
-void DrawTurns(Window window, int y) {
-    for (int x : kTurnX) DrawEllipse(window, x, y, 10, 10, kPartGrey, kPartGrey);
+void DrawTurns(tk::Window window, int y) {
+    for (int x : kTurnX) tk::DrawEllipse(window, x, y, 10, 10, kPartGrey, kPartGrey);
 }
 
 // Two rows of turns, a black line along the lower edge of the upper row and
 // one along the upper edge of the lower row.
-void DrawCoil(Window window) {
+void DrawCoil(tk::Window window) {
     DrawTurns(window, 363);
-    DrawLine(window, 350, 373, 460, 373, kBlack);
+    tk::DrawLine(window, 350, 373, 460, 373, kBlack);
     DrawTurns(window, 433);
-    DrawLine(window, 350, 432, 460, 432, kBlack);
+    tk::DrawLine(window, 350, 432, 460, 432, kBlack);
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ThieleLabels labels = ThielePage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);

@@ -34,7 +34,7 @@ constexpr Wire kDimensionLines[] = {
     {570, 420, 780, 420},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
         WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
@@ -46,7 +46,7 @@ void Page(Window window, const FieldInputs& in) {
                         20);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
-    DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
     DrawWires(window, kDimensionLines);
     DrawValue(window, 780, 330, labels.diameter);
     DrawValue(window, 450, 330, labels.section);

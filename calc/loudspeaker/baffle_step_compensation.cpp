@@ -20,7 +20,7 @@ constexpr FieldPlace kFields[] = {
 };
 
 constexpr double kMarkerLeftShift = 125.0;
-constexpr Colour kStepGrey = 0xC0C0C0;
+constexpr tk::Colour kStepGrey = 0xC0C0C0;
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "mm", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
@@ -39,7 +39,7 @@ constexpr Wire kWires[] = {
     {361, 245, 361, 325},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
     BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
@@ -47,13 +47,13 @@ void Page(Window window, const FieldInputs& in) {
                         TabHint::Move);
     DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
-    DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);  // L1
-    FillBox(window, 355, 266, 13, 40, kPartGrey);                 // R1
+    tk::DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);  // L1
+    tk::FillBox(window, 355, 266, 13, 40, kPartGrey);                 // R1
     DrawDriverSymbol(window, 430, 370);
     // The sketch: the flat level and the uncompensated step above it.
-    DrawLine(window, 640, 350, 974, 350, kBlack);
-    DrawLine(window, 675, 349, 965, 312, kStepGrey);
-    DrawLine(window, 965, 312, 974, 312, kStepGrey);
+    tk::DrawLine(window, 640, 350, 974, 350, kBlack);
+    tk::DrawLine(window, 675, 349, 965, 312, kStepGrey);
+    tk::DrawLine(window, 965, 312, 974, 312, kStepGrey);
     DrawMarker(window, 670, 230, 340);
     DrawValue(window, 300, 291, labels.resistor);
     DrawValue(window, 360, 385, labels.resistor);
@@ -62,7 +62,7 @@ void Page(Window window, const FieldInputs& in) {
 }
 
 // The page is shown once more after the focus has moved.
-void RepaintAgain(Window window) { RepaintWindow(window, "ERASED"); }
+void RepaintAgain(tk::Window window) { tk::RepaintWindow(window, "ERASED"); }
 
 }  // namespace
 

@@ -52,7 +52,7 @@ constexpr Wire kFlatImpedance[] = {
 };
 constexpr Wire kRisingImpedance[] = {{784, 372, 955, 300}};
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ConjugateLinkLabels labels = ConjugateLinkPage(in);
     BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);

@@ -57,7 +57,7 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, g_crossover12dB, kCrossover12dB, kDrawing, in);
 }
 

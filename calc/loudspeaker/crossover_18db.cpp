@@ -59,7 +59,7 @@ constexpr CrossoverDrawing kDrawing{
     795,
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, g_crossover18dB, kCrossover18dB, kDrawing, in);
 }
 

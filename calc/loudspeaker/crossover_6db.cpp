@@ -58,7 +58,7 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, g_crossover6dB, kCrossover6dB, kDrawing, in);
 }
 

@@ -67,7 +67,7 @@ constexpr Box kResistor[] = {{384, 390, 12, 50}};
 
 // The dip under the marker column: flat shoulders, and two flanks down to
 // 350 + depth that spread by the width term.
-void DrawDip(Window window, int depth, int width) {
+void DrawDip(tk::Window window, int depth, int width) {
     const Wire dip[] = {
         {643, 350, 782 - width, 350},
         {782 - width, 350, 797, 350 + depth},
@@ -77,7 +77,7 @@ void DrawDip(Window window, int depth, int width) {
     DrawWires(window, dip);
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
     BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[0]));
     DrawTexts(window, kFixedTexts);
@@ -88,7 +88,7 @@ void Page(Window window, const FieldInputs& in) {
     DrawWires(window, kWires);
     DrawBoxes(window, kCapacitorGap, kWhite);
     DrawBoxes(window, kCapacitorPlates);
-    DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kPartGrey, kPartGrey);
     DrawBoxes(window, kResistor);
     DrawDriverSymbol(window, 540, 350);
     DrawDip(window, labels.depth, labels.width);

@@ -11,12 +11,12 @@
 
 // The main window of the running application (started on first call, with
 // the first paint done so the splash is gone).
-Window TheApp();
+tk::Window TheApp();
 // Posts a command to the main window and handles everything that follows.
-void Command(WParam id);
+void Command(tk::WParam id);
 // Every command delivered to the main window procedure, oldest first; tests
 // clear it before they act.
-std::vector<WParam>& DeliveredCommands();
+std::vector<tk::WParam>& DeliveredCommands();
 // The delivered commands that are not a control's notification (a code in
 // the upper half: a field telling of its focus or its text, on Windows).
-std::vector<WParam> DeliveredIds();
+std::vector<tk::WParam> DeliveredIds();

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8,

@@ -38,6 +38,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 using Strings = std::vector<std::string>;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 // Dump lines of black canvas texts, and pixel lines.

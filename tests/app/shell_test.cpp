@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 constexpr unsigned kPopup = ~0u, kRule = ~0u - 1;
@@ -119,7 +121,8 @@ TEST(Shell, WindowHasAFixedInsideTheClientUnderTheMenuBarAndTheCanvas) {
     EXPECT_EQ(ProbeWindowRect(TheApp()).height, 594);
 #endif
     // The second window of the same title is refused.
-    EXPECT_EQ(OpenMainWindow(0, kProgramTitle, 0, 0, 100, 100, "MIN_MAX_CLO"), nullptr);
+    EXPECT_EQ(OpenMainWindow(0, kProgramTitle, 0, 0, 100, 100, "MIN_MAX_CLO", MainWindowProc),
+              nullptr);
 }
 
 TEST(Shell, CommandsThatNameNoScreenChangeNothing) {

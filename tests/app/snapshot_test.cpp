@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 const std::string kSnapshots = SELVAQUIN_TEST_DIR "/snapshots/";

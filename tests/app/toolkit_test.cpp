@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 // A canvas of its own, drawn through the "MEMORY" target; the application's

@@ -25,6 +25,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace tk;
+
 namespace {
 
 locale_t CommaLocale() {

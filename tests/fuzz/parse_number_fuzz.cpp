@@ -17,6 +17,8 @@
 #include <initializer_list>
 #include <string>
 
+using namespace tk;
+
 namespace {
 
 // The corpus depends on this table: keep its order and length.

@@ -28,6 +28,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace tk;
+
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 long Memory() { return long(__sanitizer_get_current_allocated_bytes()); }

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 using Points = std::set<std::pair<int, int>>;

@@ -12,6 +12,8 @@
 #include <tuple>
 #include <utility>
 
+using namespace tk;
+
 namespace {
 
 std::string Format(double value, int decimals) {

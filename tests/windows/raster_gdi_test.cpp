@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 constexpr int kSize = 300;

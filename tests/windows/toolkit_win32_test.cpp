@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 constexpr std::uint32_t WS_VISIBLE = 0x10000000, WS_CAPTION = 0x00C00000,

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 // ---- Canvases, fonts and fields ---------------------------------------------
 
 // 0x00BBGGRR of one pixel; -1 outside the image.
@@ -188,3 +190,5 @@ std::string ProbeFaceIdentity(Font font);
 // The font families the program can draw with, in UTF-8, as the platform
 // lists them.
 std::vector<std::string> ProbeFontFamilies();
+
+}  // namespace tk

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tk {
+
 namespace {
 
 // Fonts are drawn without smoothing, so that letters are the same crisp
@@ -17,13 +19,12 @@ constexpr BYTE kFontQuality = NONANTIALIASED_QUALITY;
 // call: the window's own, released afterwards, or the current memory DC.
 class TargetDC {
 public:
-    explicit TargetDC(Window window) : window_(tk::Hwnd(window)) {
-        if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory) {
-            canvas_ = tk::CurrentMemoryDC();
+    explicit TargetDC(Window window) : window_(Hwnd(window)) {
+        if (CurrentDrawTarget() == DrawTarget::Memory) {
+            canvas_ = CurrentMemoryDC();
             dc_ = canvas_ ? canvas_->dc : nullptr;
         } else if (window_ != nullptr) {
-            dc_ = tk::CurrentDrawTarget() == tk::DrawTarget::Window ? GetWindowDC(window_)
-                                                                    : GetDC(window_);
+            dc_ = CurrentDrawTarget() == DrawTarget::Window ? GetWindowDC(window_) : GetDC(window_);
             release_ = dc_ != nullptr;
         }
     }
@@ -35,12 +36,12 @@ public:
 
     HDC dc() const { return dc_; }
     // The canvas drawn into, or null for the window.
-    TkCanvas* canvas() const { return canvas_; }
+    CanvasImpl* canvas() const { return canvas_; }
 
 private:
     HWND window_;
     HDC dc_ = nullptr;
-    TkCanvas* canvas_ = nullptr;
+    CanvasImpl* canvas_ = nullptr;
     bool release_ = false;
 };
 
@@ -57,7 +58,7 @@ private:
 // window on the screen, under Wine on a quiet machine).
 class PaintBracket {
 public:
-    explicit PaintBracket(Window window) : window_(tk::Hwnd(window)) {
+    explicit PaintBracket(Window window) : window_(Hwnd(window)) {
         if (window_ != nullptr && !IsWindowVisible(window_)) window_ = nullptr;
         if (window_ != nullptr) BeginPaint(window_, &paint_);
     }
@@ -92,7 +93,7 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-void Record(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
+void Record(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
     if (canvas != nullptr)
         canvas->texts.Drawn(canvas->width, canvas->height, x, y, font, colour, text);
 }
@@ -114,7 +115,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
     void* bits = nullptr;
     {
         TargetDC reference(window);
-        const BITMAPINFO info = tk::TopDownBitmap(width, height);
+        const BITMAPINFO info = TopDownBitmap(width, height);
         if (width > 0 && height > 0)
             bitmap = CreateDIBSection(reference.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         dc = CreateCompatibleDC(reference.dc());
@@ -124,7 +125,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
         if (bitmap != nullptr) DeleteObject(bitmap);
         return nullptr;
     }
-    auto* canvas = new TkCanvas;
+    auto* canvas = new CanvasImpl;
     canvas->dc = dc;
     canvas->bitmap = bitmap;
     canvas->bits = static_cast<std::uint8_t*>(bits);
@@ -158,7 +159,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     RECT box{x, y, x + width, y + height};
     FillRect(target.dc(), &box, brush);
     DeleteObject(brush);
-    if (TkCanvas* canvas = target.canvas()) canvas->texts.Covered(x, y, width, height);
+    if (CanvasImpl* canvas = target.canvas()) canvas->texts.Covered(x, y, width, height);
     return 0;
 }
 
@@ -179,7 +180,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     if (dc == nullptr || text == nullptr) return 0;
     PaintBracket bracket(window);
     SetTextColor(dc, colour);
-    SelectObject(dc, font ? tk::Hfont(font) : GetStockObject(SYSTEM_FONT));
+    SelectObject(dc, font ? Hfont(font) : GetStockObject(SYSTEM_FONT));
     // Black cannot be asked for as a background: 0 means transparent.
     if (background != 0)
         SetBkColor(dc, background);
@@ -199,7 +200,7 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
     if (dc == nullptr || text == nullptr) return 0;
     PaintBracket bracket(window);
     offset = std::clamp(offset, -3, 3);
-    if (font != nullptr) SelectObject(dc, tk::Hfont(font));
+    if (font != nullptr) SelectObject(dc, Hfont(font));
     SetBkColor(dc, background);
     SetBkMode(dc, TRANSPARENT);
     const int length = lstrlenA(text);
@@ -232,22 +233,24 @@ int RepaintWindow(Window window, const char* keyword) {
     else
         return 1;
     // A window not on the screen yet is repainted whole when it is shown.
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (!IsWindowVisible(hwnd)) return 0;
     return InvalidateRect(hwnd, nullptr, erase) ? 0 : 1;
 }
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face) {
-    return tk::FromHfont(
+    return FromHfont(
         CreateFontWith(height, width, escapement, weight, effect, pitchAndFamily, face));
 }
 
 Font MakePointFont(Window window, int points, int weight, int effect, int, const char* face) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HDC dc = GetDC(hwnd);
     // The character height without internal leading, rounded to a pixel.
     const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     ReleaseDC(hwnd, dc);
-    return tk::FromHfont(CreateFontWith(height, 0, 0, weight, effect, FF_SWISS, face));
+    return FromHfont(CreateFontWith(height, 0, 0, weight, effect, FF_SWISS, face));
 }
+
+}  // namespace tk

@@ -36,6 +36,8 @@
 #include <map>
 #include <utility>
 
+namespace tk {
+
 namespace {
 
 QMenuBar* CurrentBar(Window window) {
@@ -45,7 +47,7 @@ QMenuBar* CurrentBar(Window window) {
 }
 
 QWidget* FocusedWidget() {
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     if (main == nullptr || main->widget == nullptr) return nullptr;
     QWidget* focus = main->widget->focusWidget();
     if (focus == nullptr || focus->isHidden()) return nullptr;
@@ -64,7 +66,7 @@ void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
 QWidget* KeyTarget() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;
     if (QWidget* focus = FocusedWidget()) return focus;
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     return main ? main->widget : nullptr;
 }
 
@@ -154,10 +156,10 @@ int KeyForChar(char32_t c) {
 }  // namespace
 
 FontInfo DescribeFont(Font font) {
-    const QFont& f = tk::QtFont(font);
+    const QFont& f = QtFont(font);
     QFontMetrics metrics(f);
     QFontInfo info(f);
-    return FontInfo{tk::FromQString(info.family()),
+    return FontInfo{FromQString(info.family()),
                     metrics.height(),
                     metrics.averageCharWidth(),
                     f.weight(),
@@ -182,7 +184,7 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
 }
 
 MemoryDC ClientImage(Window window) {
-    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
+    Window main = window && window->kind == ControlKind::Main ? window : MainWindow();
     return main ? main->clientImage : nullptr;
 }
 
@@ -197,18 +199,18 @@ std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
 
 int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
 
-int KeyPendingFlag() { return tk::KeyPending(); }
+int KeyPendingFlag() { return KeyPending(); }
 
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (tk::PendingCommands() <= 0 && round >= 2) break;
+        if (PendingCommands() <= 0 && round >= 2) break;
     }
 }
 
-void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
+void ProbeRecordCommands(std::vector<WParam>* sink) { CommandSink() = sink; }
 
 namespace {
 
@@ -250,15 +252,15 @@ long ProbeMemoryInUse() {
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     QWidget* focus = FocusedWidget();
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::Edit) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::Edit) continue;
+        if (const Pending* p = w->pending.get()) {
             fields.push_back(
                 ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(w->widget);
-        fields.push_back(ProbeField{w, edit->x(), edit->y(), tk::FromQString(edit->text()),
+        fields.push_back(ProbeField{w, edit->x(), edit->y(), FromQString(edit->text()),
                                     !edit->isHidden(), edit == focus});
     }
     return fields;
@@ -266,25 +268,25 @@ std::vector<ProbeField> ProbeEditFields() {
 
 std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::PushButton && w->kind != ControlKind::OptionButton) continue;
+        if (const Pending* p = w->pending.get()) {
             const bool checkable =
                 p->style == OptionButtonStyle("ROUND") || p->style == OptionButtonStyle("SQUARE");
             ProbeButtonState state = !checkable   ? ProbeButtonState::Push
                                      : p->checked ? ProbeButtonState::Checked
                                                   : ProbeButtonState::Unchecked;
             buttons.push_back(ProbeButton{w, p->geometry.x(), p->geometry.y(), state,
-                                          tk::FromQString(p->text), p->visible});
+                                          FromQString(p->text), p->visible});
             continue;
         }
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr) continue;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (w->kind == TkKind::OptionButton && b->isCheckable())
+        if (w->kind == ControlKind::OptionButton && b->isCheckable())
             state = b->isChecked() ? ProbeButtonState::Checked : ProbeButtonState::Unchecked;
         buttons.push_back(
-            ProbeButton{w, b->x(), b->y(), state, tk::FromQString(b->text()), !b->isHidden()});
+            ProbeButton{w, b->x(), b->y(), state, FromQString(b->text()), !b->isHidden()});
     }
     return buttons;
 }
@@ -296,13 +298,13 @@ std::vector<ProbePopup> ProbeMenuBar(Window window) {
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
-        ProbePopup popup{tk::FromQString(title->text()), {}};
+        ProbePopup popup{FromQString(title->text()), {}};
         for (QAction* entry : menu->actions()) {
             if (entry->isSeparator())
                 popup.entries.push_back({true, 0, {}});
             else
                 popup.entries.push_back(
-                    {false, entry->data().toUInt(), tk::FromQString(entry->text())});
+                    {false, entry->data().toUInt(), FromQString(entry->text())});
         }
         popups.push_back(std::move(popup));
     }
@@ -314,7 +316,7 @@ namespace {
 QAction* FindItem(Window window, const std::string& text, QMenu** owner) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return nullptr;
-    QString wanted = tk::ToQString(text);
+    QString wanted = ToQString(text);
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
@@ -358,10 +360,9 @@ ProbeShownMenu ProbeShowingMenu() {
             shown.entries.push_back({true, 0, {}, true});
         else
             shown.entries.push_back({false, entry->data().toUInt(),
-                                     tk::FromQString(Shown(entry->text())), entry->isEnabled()});
+                                     FromQString(Shown(entry->text())), entry->isEnabled()});
     }
-    if (QAction* active = menu->activeAction())
-        shown.active = tk::FromQString(Shown(active->text()));
+    if (QAction* active = menu->activeAction()) shown.active = FromQString(Shown(active->text()));
     return shown;
 }
 
@@ -369,7 +370,7 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return false;
     for (QAction* entry : menu->actions()) {
-        if (entry->isSeparator() || Shown(entry->text()) != tk::ToQString(cp1252Text)) continue;
+        if (entry->isSeparator() || Shown(entry->text()) != ToQString(cp1252Text)) continue;
         if (!entry->isEnabled()) return false;
         // As a click does: the menu closes, then the entry acts.
         menu->hide();
@@ -383,11 +384,11 @@ std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
     QMenuBar* bar = CurrentBar(window);
     if (barHasKeys != nullptr) *barHasKeys = bar != nullptr && bar->window()->focusWidget() == bar;
     QAction* active = bar ? bar->activeAction() : nullptr;
-    return active ? tk::FromQString(active->text()) : std::string();
+    return active ? FromQString(active->text()) : std::string();
 }
 
 bool ProbeRightClick(Window field) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global = widget->mapToGlobal(at);
@@ -404,7 +405,7 @@ bool ProbeRightClick(Window field) {
 }
 
 bool ProbeDropText(Window field, int x, const std::string& utf8) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     QMimeData data;
     data.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
@@ -419,14 +420,14 @@ bool ProbeDropText(Window field, int x, const std::string& utf8) {
 }
 
 std::string ProbeAccessibleName(Window control) {
-    QWidget* widget = tk::Widget(control);
+    QWidget* widget = Widget(control);
     if (widget == nullptr) return {};
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
+    return accessible ? FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
 bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
-    QWidget* widget = tk::Widget(control);
+    QWidget* widget = Widget(control);
     QAccessibleInterface* accessible =
         widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
@@ -491,8 +492,8 @@ bool ProbePressKey(const std::string& name) {
 }
 
 bool ProbeClickButton(const std::string& cp1252Text) {
-    QString wanted = tk::ToQString(cp1252Text);
-    for (Window w : tk::Controls()) {
+    QString wanted = ToQString(cp1252Text);
+    for (Window w : Controls()) {
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr || b->isHidden() || b->text() != wanted) continue;
         QPointF centre(b->width() / 2.0, b->height() / 2.0);
@@ -533,7 +534,7 @@ bool ProbeSaveWindowPng(Window window, const std::string& path) {
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return false;
-    QString wanted = tk::ToQString(cp1252Title);
+    QString wanted = ToQString(cp1252Title);
     for (QAction* title : bar->actions()) {
         if (title->text() != wanted) continue;
         QRect r = bar->actionGeometry(title);
@@ -611,7 +612,7 @@ std::vector<std::string> ProbeFontFamilies() {
 }
 
 std::string ProbeFaceIdentity(Font font) {
-    const QRawFont raw = QRawFont::fromFont(tk::QtFont(font));
+    const QRawFont raw = QRawFont::fromFont(QtFont(font));
     if (!raw.isValid()) return "no face";
     // The 'head' table: the font revision (16.16 fixed) at byte 4 and the
     // checksum adjustment, which makes the whole file sum to a constant, at
@@ -626,7 +627,9 @@ std::string ProbeFaceIdentity(Font font) {
     if (head.size() >= 12)
         std::snprintf(numbers, sizeof numbers, "%.4g 0x%08X", word(4) / 65536.0,
                       static_cast<unsigned>(word(8)));
-    return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
+    return FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }
+
+}  // namespace tk
 
 #include "probe.moc"

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 struct ProbeWindowFacts {
     std::string className;
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
@@ -76,3 +78,5 @@ std::string ProbeInterfaceLanguage();
 // Whether the programs run under Wine, whose Windows API falls short of
 // Windows' in places.
 bool ProbeUnderWine();
+
+}  // namespace tk
