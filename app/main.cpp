@@ -1,7 +1,7 @@
 // Program entry: open the window and run the message loop.
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/window.h"
 
 int main(int argc, char** argv) {

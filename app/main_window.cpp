@@ -1,12 +1,12 @@
 // The main window procedure: creation sequence, paint, command dispatch.
 
-#include "main_window.h"
+#include "app/main_window.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
 #include "app/menus.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/shell.h"
 #include "toolkit/button.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"

@@ -2,8 +2,8 @@
 // in the current language, at start and after every language command.
 #include "app/menus.h"
 
-#include "app/commands.h"
-#include "app/shell.h"
+#include "calc/common/commands.h"
+#include "calc/common/shell.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"

@@ -3,6 +3,9 @@
 
 #include "toolkit/window.h"
 
+// Where command 1050 takes the user.
+inline constexpr const char* kHomePage = "https://selvaquin.org/";
+
 void SetLanguageTexts(tk::Window window);
 const char* MenuTextSlot(int slot);  // 1..22, the texts of the last SetLanguageTexts
 void BuildMenuBar(tk::Window window);

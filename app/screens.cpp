@@ -1,7 +1,7 @@
 // The screen table: every page in init-pass order, and the hiding of all
 // their controls, which every page change begins with.
 
-#include "screens.h"
+#include "app/screens.h"
 
 #include "calc/electronics/air_coil.h"
 #include "calc/electronics/amplifier_power.h"

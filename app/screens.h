@@ -1,7 +1,7 @@
 // The eighteen calculator screens in init-pass order.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <span>
 

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/text.h"

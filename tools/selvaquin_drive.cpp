@@ -27,7 +27,7 @@
 // run interactively. A bad line stops the driver with exit code 2.
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/text.h"

@@ -3,10 +3,10 @@
 // coil from the side: the former's two edges, a row of turns above and below,
 // the first turns numbered, and dimension lines carrying the values.
 
-#include "air_coil.h"
+#include "calc/electronics/air_coil.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 #include <cmath>

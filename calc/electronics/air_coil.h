@@ -1,7 +1,7 @@
 // Single-layer air coil (screen 1130).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 // resistor and a meter, with the power, the load, the current and the voltage
 // written beside them.
 
-#include "amplifier_power.h"
+#include "calc/electronics/amplifier_power.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Amplifier output power (screen 1001).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

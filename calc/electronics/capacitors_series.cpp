@@ -1,10 +1,10 @@
 // Two capacitors in series: two pairs of plates in a row, the values above
 // them and the total below.
 
-#include "capacitors_series.h"
+#include "calc/electronics/capacitors_series.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Two capacitors in series (screen 1015).
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // every input; the grid moves beneath it.
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 #include "toolkit/window.h"
 
 inline constexpr Wire kFallingResponse[] = {

@@ -2,12 +2,12 @@
 // section (R2, C2), each with its own corner. The graph panel holds only the
 // band-pass sketch, no grid and no marker.
 
-#include "rc_band_pass.h"
+#include "calc/electronics/rc_band_pass.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
-#include "rc_corner.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
+#include "calc/electronics/rc_corner.h"
 #include "toolkit/text.h"
 
 namespace {

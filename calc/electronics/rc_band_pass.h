@@ -1,7 +1,7 @@
 // RC band-pass filter (screen 1027).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

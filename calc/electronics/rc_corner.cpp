@@ -1,9 +1,9 @@
 // The RC corner frequency and the page of the first-order RC filters.
 
-#include "rc_corner.h"
+#include "calc/electronics/rc_corner.h"
 
-#include "app/backdrop.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {

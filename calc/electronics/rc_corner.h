@@ -3,7 +3,7 @@
 // filters draw from their own tables.
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 #include "toolkit/text.h"
 
 #include <span>

@@ -1,11 +1,11 @@
 // RC high-pass filter: the capacitor in series, the resistor to ground, and a
 // response that rises from the left up to the marker.
 
-#include "rc_high_pass.h"
+#include "calc/electronics/rc_high_pass.h"
 
-#include "rc_corner.h"
+#include "calc/electronics/rc_corner.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -3,11 +3,11 @@
 // all six values written beside their parts, and a notch sketch whose bottom
 // stands at the marker.
 
-#include "rc_notch.h"
+#include "calc/electronics/rc_notch.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {

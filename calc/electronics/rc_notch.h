@@ -1,7 +1,7 @@
 // RC twin-T notch filter (screen 1035).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

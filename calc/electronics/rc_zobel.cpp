@@ -2,13 +2,13 @@
 // ground, its frequency as a bare number on the graph, computed only when
 // both inputs are positive.
 
-#include "rc_zobel.h"
+#include "calc/electronics/rc_zobel.h"
 
-#include "falling_response.h"
+#include "calc/electronics/falling_response.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // RC Zobel network (screen 1043).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 // Two resistors in parallel: two resistor bodies between two bus bars, the
 // values written inside the bodies and the total above them.
 
-#include "resistors_parallel.h"
+#include "calc/electronics/resistors_parallel.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Two resistors in parallel (screen 1005).
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

@@ -2,13 +2,13 @@
 // the coil drawn as two rows of turns, a note on how to wind it, and the
 // pair's frequency on the graph.
 
-#include "thiele.h"
+#include "calc/electronics/thiele.h"
 
-#include "falling_response.h"
+#include "calc/electronics/falling_response.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {

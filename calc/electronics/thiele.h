@@ -1,7 +1,7 @@
 // Thiele RC filter (screen 1048).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

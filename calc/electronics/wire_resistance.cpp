@@ -2,10 +2,10 @@
 // disc with a dimension line for its diameter, and the wire's section and
 // resistance from its diameter and length.
 
-#include "wire_resistance.h"
+#include "calc/electronics/wire_resistance.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Wire resistance (screen 1003).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

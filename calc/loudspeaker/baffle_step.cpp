@@ -5,11 +5,11 @@
 // The page has one field and no focus ring: every run, TAB included,
 // recalculates and redraws.
 
-#include "baffle_step.h"
+#include "calc/loudspeaker/baffle_step.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // Baffle step (screen 505).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

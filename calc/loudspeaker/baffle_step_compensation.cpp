@@ -3,13 +3,13 @@
 // step; the grid is shifted so that the step frequency falls under the red
 // marker at x 670, 125 pixels left of the usual marker column.
 
-#include "baffle_step_compensation.h"
+#include "calc/loudspeaker/baffle_step_compensation.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
-#include "baffle_step.h"
-#include "driver_symbol.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
+#include "calc/loudspeaker/baffle_step.h"
+#include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Baffle step compensation (screen 506).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

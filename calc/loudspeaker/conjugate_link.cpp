@@ -2,11 +2,11 @@
 // shows the network beside the driver and a fixed sketch of the impedance
 // that the network keeps flat; the grid always stands at the same place.
 
-#include "conjugate_link.h"
+#include "calc/loudspeaker/conjugate_link.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 

@@ -2,7 +2,7 @@
 // cancels the rise of its impedance caused by the voice-coil inductance.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 // The two-way crossover pages' shared computation and drawing.
 
-#include "crossover.h"
+#include "calc/loudspeaker/crossover.h"
 
-#include "app/backdrop.h"
-#include "app/graph.h"
-#include "driver_symbol.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/graph.h"
+#include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/button.h"
 #include "toolkit/text.h"
 

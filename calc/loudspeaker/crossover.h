@@ -3,7 +3,7 @@
 // the page drawing (circuit frame, components, drivers, response sketch, marker).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <array>
 #include <span>

@@ -1,9 +1,9 @@
 // Two-way crossover, 12 dB: second-order slopes, coils Z x kL / f and
 // capacitors kC / (Z x f) with one pair of coefficients per alignment.
 
-#include "crossover_12db.h"
+#include "calc/loudspeaker/crossover_12db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 

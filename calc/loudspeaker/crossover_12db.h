@@ -3,7 +3,7 @@
 // tweeter.
 #pragma once
 
-#include "crossover.h"
+#include "calc/loudspeaker/crossover.h"
 
 #include <span>
 

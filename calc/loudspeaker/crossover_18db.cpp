@@ -1,9 +1,9 @@
 // Two-way crossover, 18 dB: third-order slopes, one coefficient per component and
 // alignment.
 
-#include "crossover_18db.h"
+#include "calc/loudspeaker/crossover_18db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // capacitor C3 for the tweeter.
 #pragma once
 
-#include "crossover.h"
+#include "calc/loudspeaker/crossover.h"
 
 #include <span>
 

@@ -1,9 +1,9 @@
 // Two-way crossover, 6 dB: first-order slopes, L1 = Zb / (2 pi f) and
 // C1 = 1 / (2 pi Zt f), with 2 pi taken as 6.28 and 1 / (2 pi) as 0.159.
 
-#include "crossover_6db.h"
+#include "calc/loudspeaker/crossover_6db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // driver and a series capacitor before the tweeter.
 #pragma once
 
-#include "crossover.h"
+#include "calc/loudspeaker/crossover.h"
 
 #include <span>
 

@@ -1,8 +1,8 @@
 // The driver symbols as line tables relative to their anchor.
 
-#include "driver_symbol.h"
+#include "calc/loudspeaker/driver_symbol.h"
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // it there, and the dip on the graph grows deeper the smaller R1 is, through
 // a table of thresholds.
 
-#include "notch_filter.h"
+#include "calc/loudspeaker/notch_filter.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 

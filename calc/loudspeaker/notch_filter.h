@@ -2,7 +2,7 @@
 // takes a response peak down at one frequency.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 

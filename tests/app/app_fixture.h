@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 

@@ -2,8 +2,8 @@
 // its modes with the splash (their pixels are pinned by the page snapshots).
 #include "app_fixture.h"
 
-#include "app/backdrop.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/graph.h"
 #include "toolkit/draw.h"
 
 #include <gtest/gtest.h>

@@ -13,8 +13,9 @@
 // allocated and not freed.
 
 #include "app/main_window.h"
+#include "app/menus.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"

@@ -1,9 +1,9 @@
 // The life cycle shared by every calculator screen.
 
-#include "screen.h"
+#include "calc/common/screen.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
 #include "toolkit/text.h"

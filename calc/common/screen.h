@@ -11,7 +11,7 @@
 // the ring.
 #pragma once
 
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/window.h"
 

@@ -1,10 +1,10 @@
 // The page every screen stands on: three panels with sunken frames, the
 // frequency grid on graph pages, the splash on the start page and the maker
 // line at the bottom.
-#include "app/backdrop.h"
+#include "calc/common/backdrop.h"
 
-#include "app/graph.h"
-#include "app/shell.h"
+#include "calc/common/graph.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 
 #include <span>

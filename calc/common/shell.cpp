@@ -1,8 +1,8 @@
 // The shell state, the six fonts and the close button.
 
-#include "shell.h"
+#include "calc/common/shell.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 #include "toolkit/button.h"
 #include "toolkit/text.h"
 

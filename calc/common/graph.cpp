@@ -3,9 +3,9 @@
 // The curve and the red marker of a graph page never move; the grid does.
 // Every x of the grid is drawn at the integer part of (offset + c), so an
 // offset from FrequencyToGraphOffset puts that frequency under x 796.
-#include "app/graph.h"
+#include "calc/common/graph.h"
 
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 
 #include <array>

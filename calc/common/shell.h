@@ -5,12 +5,9 @@
 #include "toolkit/draw.h"
 #include "toolkit/window.h"
 
-inline constexpr const char* kProgramTitle = "Selvaquin v2601.302245";
 // The face of every font the program makes (DejaVu Sans, narrowed, stands
 // in where it is missing).
 inline constexpr const char* kFace = "Verdana";
-// Where command 1050 takes the user.
-inline constexpr const char* kHomePage = "https://selvaquin.org/";
 
 // Shell state, alive for the whole process, touched only on the GUI thread.
 struct ShellState {
