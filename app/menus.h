@@ -6,8 +6,7 @@
 // Where command 1050 takes the user.
 inline constexpr const char* kHomePage = "https://selvaquin.org/";
 
-void SetLanguageTexts(tk::Window window);
-const char* MenuTextSlot(int slot);  // 1..22, the texts of the last SetLanguageTexts
+// Builds the bar anew in the current language and gives it to the window.
 void BuildMenuBar(tk::Window window);
 // The fields' context menu in the current language: Undo, Cut, Copy,
 // Paste, Delete, Select All, with their access keys.

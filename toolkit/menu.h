@@ -17,8 +17,7 @@ Menu CreateMenuBar();
 int AttachMenuBar(Window window, Menu menu);
 Menu AddMenuPopup(Menu menu, const char* title);
 int AddMenuItem(Menu popup, const char* text, unsigned commandId);
-// Inserts a separator so that it becomes entry number `position` (1-based);
-// a position past the end appends it.
-int InsertMenuSeparator(Menu popup, int position);
+// Appends a separator (a rule between entries).
+int AddMenuSeparator(Menu popup);
 
 }  // namespace tk

@@ -293,15 +293,9 @@ int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
     return 0;
 }
 
-int InsertMenuSeparator(Menu popup, int position) {
+int AddMenuSeparator(Menu popup) {
     if (popup == nullptr || popup->popup.isNull()) return 1;
-    QMenu* menu = popup->popup;
-    const QList<QAction*> entries = menu->actions();
-    if (position >= 1 && position - 1 < entries.size()) {
-        menu->insertSeparator(entries[position - 1]);
-    } else {
-        menu->addSeparator();
-    }
+    popup->popup->addSeparator();
     return 0;
 }
 

@@ -35,13 +35,8 @@ int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
     return AppendMenuA(Hmenu(popup), MF_STRING, commandId, text ? text : "") ? 0 : 1;
 }
 
-int InsertMenuSeparator(Menu popup, int position) {
-    // Before the entry at index position - 1, so that the separator becomes
-    // entry number `position`; past the end it is appended.
-    return InsertMenuA(Hmenu(popup), static_cast<UINT>(position - 1), MF_BYPOSITION | MF_SEPARATOR,
-                       0, nullptr)
-               ? 0
-               : 1;
+int AddMenuSeparator(Menu popup) {
+    return AppendMenuA(Hmenu(popup), MF_SEPARATOR, 0, nullptr) ? 0 : 1;
 }
 
 }  // namespace tk
