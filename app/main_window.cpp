@@ -24,12 +24,12 @@ void CreationSequence(tk::Window window) {
     // texts of eighteen pages nobody sees would only hold up the first paint.
     g_shell.canvas = nullptr;
     g_shell.initPass = 1;
-    for (Screen* screen : AllScreens()) RunScreen(window, *screen);
+    for (const Screen* screen : AllScreens()) RunScreen(window, *screen);
     g_shell.initPass = 0;
     g_shell.canvas = canvas;
     BuildMenuBar(window);
     tk::SetEditMenuTexts(EditMenuTexts());
-    HideAllControls(window);
+    HideAllControls();
     DrawBackdrop(window, 0.0);
 }
 
@@ -45,7 +45,7 @@ void SwitchLanguage(tk::Window window, int language, const char* closeText) {
     tk::SetPushButtonText(g_shell.closeButton, closeText);
     g_shell.language = language;
     DrawBackdrop(window, 0.0);
-    HideAllControls(window);
+    HideAllControls();
     BuildMenuBar(window);
     tk::SetEditMenuTexts(EditMenuTexts());
 }
@@ -53,7 +53,7 @@ void SwitchLanguage(tk::Window window, int language, const char* closeText) {
 void Dispatch(tk::Window window, tk::WParam id) {
     // Compared whole: a notification with a code in the upper half is none
     // of these.
-    Screen* current = FindScreen(g_shell.currentScreen);
+    const Screen* current = FindScreen(g_shell.currentScreen);
     if (id == tk::WParam(command::kTab)) {
         g_shell.recalc = 1;
         if (current != nullptr) RunScreen(window, *current);
@@ -72,7 +72,7 @@ void Dispatch(tk::Window window, tk::WParam id) {
         SwitchLanguage(window, 2, "CLOSE");
     } else if (id <= 0xFFFF) {
         // Nothing unless it names a screen.
-        if (Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
+        if (const Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
     }
 }
 

@@ -5,6 +5,6 @@
 
 #include <span>
 
-std::span<Screen* const> AllScreens();
+std::span<const Screen* const> AllScreens();
 // The screen whose id is `id`, or null.
-Screen* FindScreen(int id);
+const Screen* FindScreen(int id);

@@ -13,9 +13,19 @@
 # part, the includes between the parts form no cycle (tsort reports one as a
 # loop).
 #
-# Usage: include_graph_test.sh SOURCE_DIR
+# The objects follow the same rule, declarations traced to definitions: a
+# symbol that an object of one folder uses must be defined in its own folder
+# or in a lower layer (nm: the undefined symbols of each object against the
+# strong definitions of the others). A function declared in a lower layer's
+# header but defined above it fails here, though every include is in order.
+#
+# Usage: include_graph_test.sh SOURCE_DIR [OBJECT...]
+#   OBJECT: the program's object files, as CMake names them
+#           (.../<target>.dir/<source path>.o), also several in one
+#           argument separated by ';'
 set -u
 cd "$1" || exit 1
+shift
 
 layer() {
     case $1 in
@@ -61,5 +71,45 @@ done
 if ! loops=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$loops" ]; then
     fail "the parts of app/ and calc/ include each other in a cycle:"$'\n'"$loops"
 fi
+
+# Each object as "folder layer path": toolkit/ is one folder, whatever lies
+# below it; objects of no folder (generated resources) are left out.
+objects=""
+count=0
+for object in $(tr ';' ' ' <<<"$*"); do
+    count=$((count + 1))
+    source=${object#*.dir/}
+    source=${source#./}
+    source=${source%.o}
+    source=${source%.obj}
+    case $source in
+        toolkit/*) folder=toolkit ;;
+        app/* | calc/*/*) folder=$(dirname "$source") ;;
+        *) continue ;;
+    esac
+    objects+="$folder $(layer "$source") $object"$'\n'
+done
+uses=0
+if [ -n "$objects" ]; then
+    symbols=$(mktemp)
+    trap 'rm -f "$symbols"' EXIT
+    # Strong definitions only: an inline function or a template instance is
+    # defined (weakly) in every object that uses it.
+    while read -r folder layer object; do
+        nm --defined-only "$object" | awk -v f="$folder" -v l="$layer" \
+            '$2 ~ /^[TDBR]$/ { print "def", f, l, $3 }'
+        nm --undefined-only "$object" | awk -v f="$folder" -v l="$layer" -v o="${object#*.dir/}" \
+            '{ print "use", f, l, $NF, o }'
+    done <<<"${objects%$'\n'}" >"$symbols"
+    uses=$(grep -c '^use' "$symbols")
+    while read -r object folder symbol; do
+        fail "$object uses $(c++filt "$symbol"), which $folder defines: not its folder, not a lower layer"
+    done < <(awk '
+        NR == FNR { if ($1 == "def") { folder[$4] = $2; layer[$4] = $3 } next }
+        $1 == "use" && ($4 in folder) && folder[$4] != $2 && layer[$4] >= $3 {
+            print $5, folder[$4], $4
+        }' "$symbols" "$symbols")
+fi
 [ "$failures" -eq 0 ] || exit 1
-echo "ok: $(grep -c . <<<"$edges") includes between parts, each one layer down or within a folder, no cycle"
+echo "ok: $(grep -c . <<<"$edges") includes between parts, each one layer down or within a folder," \
+    "no cycle; $uses symbols used by $count objects, each defined in its folder or below"

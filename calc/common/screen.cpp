@@ -8,7 +8,9 @@
 #include "toolkit/edit.h"
 #include "toolkit/text.h"
 
+#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,27 +26,31 @@ int OptionCount(const Screen& screen) {
     return static_cast<int>(std::min<std::size_t>(screen.options.size(), kMaxOptions));
 }
 
+// The controls of every screen that has run, in the order of their first
+// runs (the init pass). A deque: entries stay where they are as it grows.
+std::deque<std::pair<int, ScreenControls>> g_controls;
+
 // Made once, in the init pass, and hidden at once.
-void MakeControls(tk::Window window, Screen& screen) {
+void MakeControls(tk::Window window, const Screen& screen, ScreenControls& controls) {
     const int fields = FieldCount(screen);
     for (int i = 0; i < fields; ++i) {
-        screen.fieldHandles[i] = tk::CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
-                                                     kFieldWidth, kFieldHeight, "R", kFieldLimit);
+        controls.fields[i] = tk::CreateEditField(window, screen.fields[i].x, screen.fields[i].y,
+                                                 kFieldWidth, kFieldHeight, "R", kFieldLimit);
     }
     for (int i = 0; i < fields; ++i)
-        tk::SetEditFieldFont(screen.fieldHandles[i], AppFont(FontRole::Edit));
-    for (int i = 0; i < fields; ++i) tk::HideEditField(screen.fieldHandles[i]);
+        tk::SetEditFieldFont(controls.fields[i], AppFont(FontRole::Edit));
+    for (int i = 0; i < fields; ++i) tk::HideEditField(controls.fields[i]);
 
     const int options = OptionCount(screen);
     for (int i = 0; i < options; ++i) {
         const OptionPlace& o = screen.options[i];
-        screen.optionHandles[i] =
+        controls.options[i] =
             tk::CreateOptionButton(window, o.x, o.y, "ROUND", o.text, command::kFilterType);
-        tk::HideOptionButton(screen.optionHandles[i]);
-        tk::SetAccessibleName(screen.optionHandles[i], o.text);
-        tk::SetPushButtonFont(screen.optionHandles[i], AppFont(FontRole::Label));
+        tk::HideOptionButton(controls.options[i]);
+        tk::SetAccessibleName(controls.options[i], o.text);
+        tk::SetPushButtonFont(controls.options[i], AppFont(FontRole::Label));
     }
-    if (options > 0) tk::CheckOptionButton(screen.optionHandles[0]);
+    if (options > 0) tk::CheckOptionButton(controls.options[0]);
 }
 
 // What a screen reader gives for a field: its label in the current
@@ -59,39 +65,56 @@ std::string SpokenLabel(const FieldPlace& field) {
     if (!label.empty() && label.back() == ' ') label.pop_back();
     return label;
 }
-
-void NameFields(const Screen& screen) {
+void NameFields(const Screen& screen, const ScreenControls& controls) {
     for (int i = 0; i < FieldCount(screen); ++i)
-        tk::SetAccessibleName(screen.fieldHandles[i], SpokenLabel(screen.fields[i]).c_str());
+        tk::SetAccessibleName(controls.fields[i], SpokenLabel(screen.fields[i]).c_str());
 }
 
 // One step around the ring (first, second), (second, third) ... (last,
 // first); at most one call moves the focus.
-void FocusStep(const Screen& screen) {
+void FocusStep(const Screen& screen, const ScreenControls& controls) {
     const int fields = FieldCount(screen);
     if (fields < 2) return;
     for (int i = 0; i < fields; ++i)
-        tk::PassFocus(screen.fieldHandles[i], screen.fieldHandles[(i + 1) % fields]);
+        tk::PassFocus(controls.fields[i], controls.fields[(i + 1) % fields]);
 }
 
 }  // namespace
 
-int RunScreen(tk::Window window, Screen& screen) {
+ScreenControls& ControlsOf(const Screen& screen) {
+    for (auto& [id, controls] : g_controls)
+        if (id == screen.id) return controls;
+    return g_controls.emplace_back(screen.id, ScreenControls{}).second;
+}
+
+void HideAllControls() {
+    // Controls not made yet (the first screens of the init pass) are null
+    // and skipped. The close button is not a screen's control.
+    for (const auto& [id, controls] : g_controls) {
+        for (tk::Window field : controls.fields)
+            if (field != nullptr) tk::HideEditField(field);
+        for (tk::Window option : controls.options)
+            if (option != nullptr) tk::HideOptionButton(option);
+    }
+}
+
+int RunScreen(tk::Window window, const Screen& screen) {
     g_shell.currentScreen = screen.id;
+    ScreenControls& controls = ControlsOf(screen);
     const bool fullRun = screen.alwaysFull || g_shell.recalc != 1;
     if (fullRun) {
-        HideAllControls(window);
-        if (g_shell.initPass == 1) MakeControls(window, screen);
-        for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(screen.optionHandles[i]);
-        for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(screen.fieldHandles[i]);
-        if (FieldCount(screen) > 0) tk::FocusEditField(screen.fieldHandles[0]);
+        HideAllControls();
+        if (g_shell.initPass == 1) MakeControls(window, screen, controls);
+        for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(controls.options[i]);
+        for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(controls.fields[i]);
+        if (FieldCount(screen) > 0) tk::FocusEditField(controls.fields[0]);
         FieldInputs in = ReadFields(screen);
         if (screen.page != nullptr) screen.page(window, in);
-        NameFields(screen);
+        NameFields(screen, controls);
         tk::SetDrawTarget(window, "CLIENT");
         tk::RepaintWindow(window, "ERASED");
     }
-    if (!screen.alwaysFull) FocusStep(screen);
+    if (!screen.alwaysFull) FocusStep(screen, controls);
     g_shell.recalc = 0;
     if (screen.afterFocus != nullptr) screen.afterFocus(window);
     return 0;
@@ -121,7 +144,7 @@ FieldInputs ReadFields(const Screen& screen) {
     for (int i = 0; i < count; ++i) {
         // A read that yields nothing leaves a text below '0'.
         texts[i] = "/0";
-        tk::GetEditFieldText(screen.fieldHandles[i], texts[i]);
+        tk::GetEditFieldText(ControlsOf(screen).fields[i], texts[i]);
     }
     return InputsFromTexts(std::span(texts.data(), static_cast<std::size_t>(count)));
 }
@@ -129,7 +152,7 @@ FieldInputs ReadFields(const Screen& screen) {
 std::string FieldTextAsTyped(const Screen& screen, int index) {
     std::string text = "/0";
     if (index >= 0 && index < FieldCount(screen))
-        tk::GetEditFieldText(screen.fieldHandles[index], text);
+        tk::GetEditFieldText(ControlsOf(screen).fields[index], text);
     return text;
 }
 

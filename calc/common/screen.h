@@ -1,14 +1,14 @@
 // The life cycle every calculator screen shares, and the drawing helpers the
 // screens build their pages from.
 //
-// A screen is described by a Screen record: its id, its input fields (place
-// and label, in focus-ring order), its option buttons, how many full runs an
-// ENTER asks for, and a page procedure that computes and draws. RunScreen
-// does the rest: it stores the current screen, honours the recalc flag,
-// makes the controls in the init pass, shows them, reads and parses the
-// fields, calls the page procedure, names each field after its label (for
-// screen readers), requests the repaint and moves the focus one step around
-// the ring.
+// A screen is described by a fixed Screen record: its id, its input fields
+// (place and label, in focus-ring order), its option buttons, how many full
+// runs an ENTER asks for, and a page procedure that computes and draws.
+// RunScreen does the rest: it stores the current screen, honours the recalc
+// flag, makes the controls in the init pass (kept in the screen pattern's own
+// table of controls), shows them, reads and parses the fields, calls the
+// page procedure, names each field after its label (for screen readers),
+// requests the repaint and moves the focus one step around the ring.
 #pragma once
 
 #include "calc/common/shell.h"
@@ -60,21 +60,26 @@ struct Screen {
     bool alwaysFull = false;
     // Runs after the focus step (a page that must paint once more).
     void (*afterFocus)(tk::Window window) = nullptr;
-    // Handles made in the init pass; null until then.
-    std::array<tk::Window, kMaxFields> fieldHandles{};
-    std::array<tk::Window, kMaxOptions> optionHandles{};
 
     // A click on a filter-type button runs the pages that have them.
     bool TakesFilterType() const { return !options.empty(); }
 };
 
-// Hides every input field and option button of every screen, not the close
-// button; the window argument is not used. The screen table, which knows
-// every screen, provides it.
-void HideAllControls(tk::Window window);
+// The controls a screen makes in its run of the init pass: its fields in
+// ring order and its option buttons; null until then.
+struct ScreenControls {
+    std::array<tk::Window, kMaxFields> fields{};
+    std::array<tk::Window, kMaxOptions> options{};
+};
+// The screen's entry in the table of controls, made on first use.
+ScreenControls& ControlsOf(const Screen& screen);
+
+// Hides every input field and option button of every screen that has made
+// its controls, not the close button.
+void HideAllControls();
 
 // One run of a screen procedure. Always returns 0.
-int RunScreen(tk::Window window, Screen& screen);
+int RunScreen(tk::Window window, const Screen& screen);
 
 // Reads the fields as a run does: preset "/0", read, ',' -> '.' among the
 // first 11 characters, parse.

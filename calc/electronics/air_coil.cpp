@@ -131,4 +131,4 @@ AirCoilLabels AirCoilPage(const FieldInputs& in) {
             ResultLabel(length, 'n', "0.00", " mm")};
 }
 
-Screen g_airCoil{.id = command::kAirCoil, .fields = kFields, .page = Page};
+constexpr Screen kAirCoilScreen{.id = command::kAirCoil, .fields = kFields, .page = Page};

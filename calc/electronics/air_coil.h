@@ -21,4 +21,4 @@ struct AirCoilLabels {
 // The value labels the page shows for what the fields (L, D, d) hold.
 AirCoilLabels AirCoilPage(const FieldInputs& in);
 
-extern Screen g_airCoil;
+extern const Screen kAirCoilScreen;

@@ -64,7 +64,7 @@ int CurrentDecimals(double power) { return power < 10 ? 3 : 1; }
 void Page(tk::Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
-        AmplifierPowerPage(in, FieldTextAsTyped(g_amplifierPower, 1));
+        AmplifierPowerPage(in, FieldTextAsTyped(kAmplifierPowerScreen, 1));
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
@@ -99,4 +99,5 @@ AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string
             InputLabel(voltageTyped, "0.00", " Volt")};
 }
 
-Screen g_amplifierPower{.id = command::kAmplifierPower, .fields = kFields, .page = Page};
+constexpr Screen kAmplifierPowerScreen{
+    .id = command::kAmplifierPower, .fields = kFields, .page = Page};

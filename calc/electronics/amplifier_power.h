@@ -17,4 +17,4 @@ struct AmplifierPowerLabels {
 // the voltage field's text as typed, a comma kept as a comma.
 AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string& voltageTyped);
 
-extern Screen g_amplifierPower;
+extern const Screen kAmplifierPowerScreen;

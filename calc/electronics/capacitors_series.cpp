@@ -63,4 +63,5 @@ CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " uF")};
 }
 
-Screen g_capacitorsSeries{.id = command::kCapacitorsSeries, .fields = kFields, .page = Page};
+constexpr Screen kCapacitorsSeriesScreen{
+    .id = command::kCapacitorsSeries, .fields = kFields, .page = Page};

@@ -14,4 +14,4 @@ struct CapacitorsSeriesLabels {
 // The value labels the page shows for what the fields hold.
 CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in);
 
-extern Screen g_capacitorsSeries;
+extern const Screen kCapacitorsSeriesScreen;

@@ -101,4 +101,4 @@ RcBandPassLabels RcBandPassPage(const FieldInputs& in) {
             RcCornerOf(in.value[2], in.value[3]).label};
 }
 
-Screen g_rcBandPass{.id = command::kRcBandPass, .fields = kFields, .page = Page};
+constexpr Screen kRcBandPassScreen{.id = command::kRcBandPass, .fields = kFields, .page = Page};

@@ -12,4 +12,4 @@ struct RcBandPassLabels {
 };
 RcBandPassLabels RcBandPassPage(const FieldInputs& in);
 
-extern Screen g_rcBandPass;
+extern const Screen kRcBandPassScreen;

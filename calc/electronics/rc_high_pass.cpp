@@ -47,4 +47,5 @@ void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, i
 
 }  // namespace
 
-Screen g_rcHighPass{.id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};
+constexpr Screen kRcHighPassScreen{
+    .id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};

@@ -3,4 +3,4 @@
 
 #include "calc/common/screen.h"
 
-extern Screen g_rcHighPass;
+extern const Screen kRcHighPassScreen;

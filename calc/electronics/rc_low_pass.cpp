@@ -41,4 +41,5 @@ void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, i
 
 }  // namespace
 
-Screen g_rcLowPass{.id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};
+constexpr Screen kRcLowPassScreen{
+    .id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};

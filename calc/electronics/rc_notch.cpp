@@ -114,4 +114,5 @@ RcNotchLabels RcNotchPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_rcNotch{.id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};
+constexpr Screen kRcNotchScreen{
+    .id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};

@@ -23,4 +23,4 @@ struct RcNotchLabels {
 // The value labels the page shows for what the fields hold.
 RcNotchLabels RcNotchPage(const FieldInputs& in);
 
-extern Screen g_rcNotch;
+extern const Screen kRcNotchScreen;

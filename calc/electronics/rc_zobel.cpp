@@ -75,4 +75,4 @@ RcZobelLabels RcZobelPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_rcZobel{.id = command::kRcZobel, .fields = kFields, .page = Page};
+constexpr Screen kRcZobelScreen{.id = command::kRcZobel, .fields = kFields, .page = Page};

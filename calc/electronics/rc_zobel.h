@@ -16,4 +16,4 @@ struct RcZobelLabels {
 };
 RcZobelLabels RcZobelPage(const FieldInputs& in);
 
-extern Screen g_rcZobel;
+extern const Screen kRcZobelScreen;

@@ -64,4 +64,5 @@ ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " ohm")};
 }
 
-Screen g_resistorsParallel{.id = command::kResistorsParallel, .fields = kFields, .page = Page};
+constexpr Screen kResistorsParallelScreen{
+    .id = command::kResistorsParallel, .fields = kFields, .page = Page};

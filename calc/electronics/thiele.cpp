@@ -98,4 +98,4 @@ ThieleLabels ThielePage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_thiele{.id = command::kThiele, .fields = kFields, .page = Page};
+constexpr Screen kThieleScreen{.id = command::kThiele, .fields = kFields, .page = Page};

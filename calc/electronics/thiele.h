@@ -14,4 +14,4 @@ struct ThieleLabels {
 };
 ThieleLabels ThielePage(const FieldInputs& in);
 
-extern Screen g_thiele;
+extern const Screen kThieleScreen;

@@ -37,7 +37,7 @@ constexpr Wire kDimensionLines[] = {
 void Page(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
-        WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
+        WireResistancePage(in, FieldTextAsTyped(kWireResistanceScreen, 1));
     BeginPageDrawing(window, kModePlain, 0.0);
     DrawTexts(window, kUnits);
     // On this page the Swedish TAB hint stands five pixels right of the
@@ -78,4 +78,5 @@ WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string
             InputLabel(lengthTyped, "0.00", " mm"), ResultLabel(resistance, 'n', "0.000", " ohm")};
 }
 
-Screen g_wireResistance{.id = command::kWireResistance, .fields = kFields, .page = Page};
+constexpr Screen kWireResistanceScreen{
+    .id = command::kWireResistance, .fields = kFields, .page = Page};

@@ -109,8 +109,8 @@ BaffleStepView BaffleStepPage(const FieldInputs& in) {
     return {frequency, x0, x0 < kCurveLimit, !inRange};
 }
 
-Screen g_baffleStep{.id = command::kBaffleStep,
-                    .fields = kFields,
-                    .page = Page,
-                    .enterRuns = 1,
-                    .alwaysFull = true};
+constexpr Screen kBaffleStepScreen{.id = command::kBaffleStep,
+                                   .fields = kFields,
+                                   .page = Page,
+                                   .enterRuns = 1,
+                                   .alwaysFull = true};

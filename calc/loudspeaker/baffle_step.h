@@ -17,4 +17,4 @@ struct BaffleStepView {
 };
 BaffleStepView BaffleStepPage(const FieldInputs& in);
 
-extern Screen g_baffleStep;
+extern const Screen kBaffleStepScreen;

@@ -82,8 +82,8 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
             InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};
 }
 
-Screen g_baffleStepCompensation{.id = command::kBaffleStepCompensation,
-                                .fields = kFields,
-                                .page = Page,
-                                .enterRuns = 1,
-                                .afterFocus = RepaintAgain};
+constexpr Screen kBaffleStepCompensationScreen{.id = command::kBaffleStepCompensation,
+                                               .fields = kFields,
+                                               .page = Page,
+                                               .enterRuns = 1,
+                                               .afterFocus = RepaintAgain};

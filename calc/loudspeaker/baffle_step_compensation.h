@@ -15,4 +15,4 @@ struct BaffleStepCompensationLabels {
 };
 BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in);
 
-extern Screen g_baffleStepCompensation;
+extern const Screen kBaffleStepCompensationScreen;

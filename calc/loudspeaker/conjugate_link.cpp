@@ -85,5 +85,5 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in) {
     return {ResultLabel(r1, 'n', "0.00", " ohm"), ResultLabel(c1, 'n', "0.00", " uF")};
 }
 
-Screen g_conjugateLink{
+constexpr Screen kConjugateLinkScreen{
     .id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};

@@ -27,7 +27,7 @@ constexpr int kPlateHeight = 5;
 std::array<bool, kMaxOptions> CheckedButtons(const Screen& screen) {
     std::array<bool, kMaxOptions> checked{};
     for (std::size_t i = 0; i < screen.options.size() && i < checked.size(); ++i)
-        checked[i] = tk::IsOptionChecked(screen.optionHandles[i]) == 1;
+        checked[i] = tk::IsOptionChecked(ControlsOf(screen).options[i]) == 1;
     return checked;
 }
 

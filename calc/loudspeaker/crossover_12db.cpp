@@ -58,7 +58,7 @@ constexpr CrossoverDrawing kDrawing{
 };
 
 void Page(tk::Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover12dB, kCrossover12dB, kDrawing, in);
+    RunCrossoverPage(window, kCrossover12dBScreen, kCrossover12dB, kDrawing, in);
 }
 
 }  // namespace
@@ -69,5 +69,5 @@ CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover12dB, in, checked);
 }
 
-Screen g_crossover12dB{
+constexpr Screen kCrossover12dBScreen{
     .id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

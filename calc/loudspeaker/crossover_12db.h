@@ -15,4 +15,4 @@ extern const CrossoverNetwork kCrossover12dB;
 // fields hold and which buttons are checked.
 CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> checked);
 
-extern Screen g_crossover12dB;
+extern const Screen kCrossover12dBScreen;

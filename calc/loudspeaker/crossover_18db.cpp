@@ -60,7 +60,7 @@ constexpr CrossoverDrawing kDrawing{
 };
 
 void Page(tk::Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover18dB, kCrossover18dB, kDrawing, in);
+    RunCrossoverPage(window, kCrossover18dBScreen, kCrossover18dB, kDrawing, in);
 }
 
 }  // namespace
@@ -71,5 +71,5 @@ CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> c
     return CrossoverPageLabels(kCrossover18dB, in, checked);
 }
 
-Screen g_crossover18dB{
+constexpr Screen kCrossover18dBScreen{
     .id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

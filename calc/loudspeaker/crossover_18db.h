@@ -15,4 +15,4 @@ extern const CrossoverNetwork kCrossover18dB;
 // the fields hold and which buttons are checked.
 CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> checked);
 
-extern Screen g_crossover18dB;
+extern const Screen kCrossover18dBScreen;

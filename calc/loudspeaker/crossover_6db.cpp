@@ -59,7 +59,7 @@ constexpr CrossoverDrawing kDrawing{
 };
 
 void Page(tk::Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover6dB, kCrossover6dB, kDrawing, in);
+    RunCrossoverPage(window, kCrossover6dBScreen, kCrossover6dB, kDrawing, in);
 }
 
 }  // namespace
@@ -70,5 +70,5 @@ CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> ch
     return CrossoverPageLabels(kCrossover6dB, in, checked);
 }
 
-Screen g_crossover6dB{
+constexpr Screen kCrossover6dBScreen{
     .id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

@@ -13,4 +13,4 @@ extern const CrossoverNetwork kCrossover6dB;
 // and whether the "Butterworth" button is checked.
 CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> checked);
 
-extern Screen g_crossover6dB;
+extern const Screen kCrossover6dBScreen;

@@ -137,4 +137,5 @@ NotchFilterLabels NotchFilterPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_notchFilter{.id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};
+constexpr Screen kNotchFilterScreen{
+    .id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};

@@ -455,7 +455,7 @@ TEST(PageLabels, BadInputInEveryFieldOfEveryPageDrawsWhatItsRulesGive) {
                 Strings held = page.worked;
                 held[field] = text;
                 for (std::size_t i = 0; i < held.size(); ++i) {
-                    FocusEditField(screen.fieldHandles[i]);
+                    FocusEditField(ControlsOf(screen).fields[i]);
                     ProbePressKey("End");
                     for (int k = 0; k < kFieldLimit; ++k) ProbePressKey("Backspace");
                     ProbeTypeText(held[i]);
@@ -463,11 +463,11 @@ TEST(PageLabels, BadInputInEveryFieldOfEveryPageDrawsWhatItsRulesGive) {
                 Command(WParam(page.id));
                 ASSERT_EQ(g_shell.currentScreen, page.id);
                 for (std::size_t i = 0; i < held.size(); ++i)
-                    GetEditFieldText(screen.fieldHandles[i], held[i]);
+                    GetEditFieldText(ControlsOf(screen).fields[i], held[i]);
                 EXPECT_EQ(held[field], Utf8ToCp1252(text)) << page.id;
                 bool checked[kMaxOptions] = {};
                 for (std::size_t i = 0; i < screen.options.size(); ++i)
-                    checked[i] = IsOptionChecked(screen.optionHandles[i]) == 1;
+                    checked[i] = IsOptionChecked(ControlsOf(screen).options[i]) == 1;
                 const Strings labels =
                     PageShows(page.id, held, std::span(checked, screen.options.size())).labels;
                 std::set<std::string> drawn;
@@ -501,7 +501,7 @@ TEST(AccessibleNames, FieldsCarryTheirLabelInThePagesLanguageAndButtonsTheirText
     // The pages were named in Swedish when made; opening them again renames them.
     for (int language : {2102, 2101}) {
         Command(language);
-        for (Screen* entry : AllScreens()) {
+        for (const Screen* entry : AllScreens()) {
             Command(WParam(entry->id));
             Strings names;
             for (const ProbeField& f : ProbeEditFields())

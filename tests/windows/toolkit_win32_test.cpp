@@ -178,9 +178,9 @@ TEST(Win32Controls, ThePagesControlsGetTheirWindowsWhenFirstShown) {
     const Window app = TheApp();
     auto controlsOf = [](const Screen& s) {
         std::vector<Window> controls;
-        for (Window w : s.fieldHandles)
+        for (Window w : ControlsOf(s).fields)
             if (w != nullptr) controls.push_back(w);
-        for (Window w : s.optionHandles)
+        for (Window w : ControlsOf(s).options)
             if (w != nullptr) controls.push_back(w);
         return controls;
     };
@@ -205,8 +205,9 @@ TEST(Win32Controls, ThePagesControlsGetTheirWindowsWhenFirstShown) {
     // button gets its window, and clears none of the buttons showing.
     ProbeButtons();  // every button gets its window
     for (const Screen* s : AllScreens())
-        for (std::size_t i = 0; i < s->optionHandles.size() && s->optionHandles[i] != nullptr; ++i)
-            EXPECT_EQ(IsOptionChecked(s->optionHandles[i]), i == 0 ? 1 : 0) << s->id << " " << i;
+        for (std::size_t i = 0; i < s->options.size(); ++i)
+            EXPECT_EQ(IsOptionChecked(ControlsOf(*s).options[i]), i == 0 ? 1 : 0)
+                << s->id << " " << i;
     for (const ProbeButton& b : ProbeButtons()) {
         if (b.handle == g_shell.closeButton) continue;
         EXPECT_EQ(ProbeDescribeWindow(b.handle).style & 0xF, 9u) << b.text;  // BS_AUTORADIOBUTTON
