@@ -23,9 +23,9 @@ void CreationSequence(tk::Window window) {
     // page drawn next covers all that the pages would draw, and setting the
     // texts of eighteen pages nobody sees would only hold up the first paint.
     g_shell.canvas = nullptr;
-    g_shell.initPass = 1;
+    g_shell.initPass = true;
     for (const Screen* screen : AllScreens()) RunScreen(window, *screen);
-    g_shell.initPass = 0;
+    g_shell.initPass = false;
     g_shell.canvas = canvas;
     BuildMenuBar(window);
     tk::SetEditMenuTexts(EditMenuTexts());
@@ -36,12 +36,12 @@ void CreationSequence(tk::Window window) {
 void PaintSequence(tk::Window window) {
     tk::CopyCanvas(window, g_shell.canvas, 0, 0, 1000, 600);
     tk::DrawLine(window, 0, 0, 1000, 0, 0x000000);
-    g_shell.splash = 0;
+    g_shell.splash = false;
 }
 
 // Language switch: re-label the close button, redraw the bare backdrop,
 // hide every field, rebuild the menu bar. No screen runs.
-void SwitchLanguage(tk::Window window, int language, const char* closeText) {
+void SwitchLanguage(tk::Window window, Language language, const char* closeText) {
     tk::SetPushButtonText(g_shell.closeButton, closeText);
     g_shell.language = language;
     DrawBackdrop(window, 0.0);
@@ -55,7 +55,7 @@ void Dispatch(tk::Window window, tk::WParam id) {
     // of these.
     const Screen* current = FindScreen(g_shell.currentScreen);
     if (id == tk::WParam(command::kTab)) {
-        g_shell.recalc = 1;
+        g_shell.recalc = true;
         if (current != nullptr) RunScreen(window, *current);
     } else if (id == tk::WParam(command::kEnter)) {
         for (int run = 0; current != nullptr && run < current->enterRuns; ++run)
@@ -65,11 +65,11 @@ void Dispatch(tk::Window window, tk::WParam id) {
     } else if (id == tk::WParam(command::kClose)) {
         tk::PostQuitMessage(0);
     } else if (id == tk::WParam(command::kHomePage)) {
-        tk::OpenWithShell(window, kHomePage, 5);
+        tk::OpenWithShell(window, kHomePageAddress, 5);
     } else if (id == tk::WParam(command::kSwedish)) {
-        SwitchLanguage(window, 1, "STÄNG"_cp);
+        SwitchLanguage(window, Language::Swedish, "STÄNG"_cp);
     } else if (id == tk::WParam(command::kEnglish)) {
-        SwitchLanguage(window, 2, "CLOSE");
+        SwitchLanguage(window, Language::English, "CLOSE");
     } else if (id <= 0xFFFF) {
         // Nothing unless it names a screen.
         if (const Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);

@@ -64,7 +64,7 @@ constexpr MenuRow kAboutRows[] = {
     {0, "Av Tulke", "By Tulke"},
     {0, "Fri programvara", "Free software"},
     {0, "Version står på titelraden"_cp, "Version is on the title bar"},
-    {command::kHomePage, kHomePage},
+    {command::kHomePage, kHomePageAddress},
 };
 
 // The bar from left to right: each popup's title and its rows.
@@ -88,7 +88,9 @@ constexpr const char* kEditMenuEn[tk::kEditMenuEntries] = {"&Undo",  "Cu&t",    
 
 }  // namespace
 
-const char* const* EditMenuTexts() { return g_shell.language == 2 ? kEditMenuEn : kEditMenuSv; }
+const char* const* EditMenuTexts() {
+    return g_shell.language == Language::English ? kEditMenuEn : kEditMenuSv;
+}
 
 void BuildMenuBar(tk::Window window) {
     tk::Menu bar = tk::CreateMenuBar();

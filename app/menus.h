@@ -4,7 +4,7 @@
 #include "toolkit/window.h"
 
 // Where command 1050 takes the user.
-inline constexpr const char* kHomePage = "https://selvaquin.org/";
+inline constexpr const char* kHomePageAddress = "https://selvaquin.org/";
 
 // Builds the bar anew in the current language and gives it to the window.
 void BuildMenuBar(tk::Window window);

@@ -17,7 +17,7 @@ DrawTarget CurrentDrawTarget() { return g_target; }
 
 MemoryDC CurrentMemoryDC() { return g_memory; }
 
-int SetDrawTarget(Window, const char* keyword) {
+int SetDrawTarget(const char* keyword) {
     if (keyword == nullptr) return 0;
     if (std::strcmp(keyword, "CLIENT") == 0)
         g_target = DrawTarget::Client;

@@ -162,7 +162,7 @@ std::string DoClick(Context&, std::string_view text) {
 
 std::string DoDump(Context&, std::string_view) {
     std::string out = "screen " + std::to_string(g_shell.currentScreen) + "\n";
-    out += "language " + std::to_string(g_shell.language) + "\n";
+    out += "language " + std::to_string(static_cast<int>(g_shell.language)) + "\n";
     std::string focus = "focus none\n";
     for (const ProbeField& field : ProbeEditFields()) {
         if (!field.visible) continue;
@@ -200,10 +200,10 @@ TextShape ShapeOf(Window window, Font font, const std::string& text) {
     MemoryDC page = SetMemoryDC(nullptr);
     if (scratch == nullptr) scratch = CreateCanvas(window, kWidth, kHeight, 0x000000);
     SetMemoryDC(scratch);
-    SetDrawTarget(window, "MEMORY");
+    SetDrawTarget("MEMORY");
     FillBox(window, 0, 0, kWidth, kHeight, 0x000000);
     DrawString(window, kX, kY, text.c_str(), 0xFFFFFF, font, 0xFFFFFF);
-    SetDrawTarget(window, "CLIENT");
+    SetDrawTarget("CLIENT");
     SetMemoryDC(page);
     const ProbeImage image = ProbeCanvasImage(scratch);
     TextShape shape;

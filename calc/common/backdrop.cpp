@@ -132,7 +132,7 @@ void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop) {
 }
 
 void DrawBackdrop(tk::Window window, double graphOffset) {
-    tk::SetDrawTarget(window, "MEMORY");
+    tk::SetDrawTarget("MEMORY");
     tk::SetMemoryDC(g_shell.canvas);
 
     // What earlier pages left outside the panels (a shifted grid's edge, a
@@ -145,9 +145,9 @@ void DrawBackdrop(tk::Window window, double graphOffset) {
     DrawLeftPanelFrame(window);
     DrawLines(window, kRightFrames);
 
-    if (g_shell.backdropMode == kModeGrid) {
+    if (g_shell.backdropMode == BackdropMode::Grid) {
         DrawFrequencyGrid(window, 1, graphOffset);
-    } else if (g_shell.backdropMode == kModeGridSplit) {
+    } else if (g_shell.backdropMode == BackdropMode::GridSplit) {
         DrawFrequencyGrid(window, 1, graphOffset);
         for (const Step& s : kSplitPage) {
             if (s.kind == Kind::Fill)
@@ -160,13 +160,13 @@ void DrawBackdrop(tk::Window window, double graphOffset) {
                            0);
     }
 
-    if (g_shell.splash == 1) {
+    if (g_shell.splash) {
         tk::FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
         tk::DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName,
-                             AppFont(FontRole::Splash), 0);
+                             AppFont(FontRole::Splash));
     }
     tk::DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kMakerLine,
-                         AppFont(FontRole::Splash), 0);
+                         AppFont(FontRole::Splash));
 
-    tk::SetDrawTarget(window, "CLIENT");
+    tk::SetDrawTarget("CLIENT");
 }

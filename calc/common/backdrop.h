@@ -4,10 +4,6 @@
 
 #include "toolkit/window.h"
 
-inline constexpr int kModePlain = 600;
-inline constexpr int kModeGrid = 601;
-inline constexpr int kModeGridSplit = 603;
-
 // The left panel's sunken frame and title rule. The baffle-step page draws
 // it again over its curve, with the inner top line in a grey of its own.
 void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop = 0x7A7A7A);

@@ -140,7 +140,7 @@ void DrawLevelScale(tk::Window window, double offset) {
                        AppFont(FontRole::Small), 0);
 }
 
-int FrequencyToGraphOffset(tk::Window /*window*/, double hertz) {
+int FrequencyToGraphOffset(double hertz) {
     double value = kOutOfRange;
     // NaN fails every comparison and keeps -600; so do 9 <= f < 10 and 20001.
     if (!(hertz < kBottomEnd) && !(hertz > kTopEnd)) {

@@ -15,4 +15,4 @@ int DrawFrequencyGrid(tk::Window window, int levelScale, double offset);
 void DrawLevelScale(tk::Window window, double offset);
 // The whole-pixel offset for `hertz`, or -600 when it lies outside
 // 10 <= f < 20001 or is not a number.
-int FrequencyToGraphOffset(tk::Window window, double hertz);
+int FrequencyToGraphOffset(double hertz);

@@ -101,21 +101,21 @@ void HideAllControls() {
 int RunScreen(tk::Window window, const Screen& screen) {
     g_shell.currentScreen = screen.id;
     ScreenControls& controls = ControlsOf(screen);
-    const bool fullRun = screen.alwaysFull || g_shell.recalc != 1;
+    const bool fullRun = screen.alwaysFull || !g_shell.recalc;
     if (fullRun) {
         HideAllControls();
-        if (g_shell.initPass == 1) MakeControls(window, screen, controls);
+        if (g_shell.initPass) MakeControls(window, screen, controls);
         for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(controls.options[i]);
         for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(controls.fields[i]);
         if (FieldCount(screen) > 0) tk::FocusEditField(controls.fields[0]);
         FieldInputs in = ReadFields(screen);
         if (screen.page != nullptr) screen.page(window, in);
         NameFields(screen, controls);
-        tk::SetDrawTarget(window, "CLIENT");
+        tk::SetDrawTarget("CLIENT");
         tk::RepaintWindow(window, "ERASED");
     }
     if (!screen.alwaysFull) FocusStep(screen, controls);
-    g_shell.recalc = 0;
+    g_shell.recalc = false;
     if (screen.afterFocus != nullptr) screen.afterFocus(window);
     return 0;
 }
@@ -191,19 +191,19 @@ void DrawMarker(tk::Window window, int x, int top, int bottom) {
 }
 
 const char* InLanguage(const char* sv, const char* en) {
-    if (g_shell.language == 2) return en != nullptr ? en : sv;
+    if (g_shell.language == Language::English) return en != nullptr ? en : sv;
     return sv;
 }
 
-void BeginPageDrawing(tk::Window window, int backdropMode, double graphOffset) {
+void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, double graphOffset) {
     g_shell.backdropMode = backdropMode;
     DrawBackdrop(window, graphOffset);
-    tk::SetDrawTarget(window, "MEMORY");
+    tk::SetDrawTarget("MEMORY");
     tk::SetMemoryDC(g_shell.canvas);
 }
 
 void EndPageDrawing(tk::Window window) {
-    tk::SetDrawTarget(window, "CLIENT");
+    tk::SetDrawTarget("CLIENT");
     tk::RepaintWindow(window, "ERASED");
 }
 
@@ -211,8 +211,8 @@ void DrawHeadingAndHints(tk::Window window, const char* headingSv, const char* h
                          TabHint tab, int swedishTabX) {
     const PageText texts[] = {
         {20, 15, FontRole::Heading, headingSv, headingEn},
-        {g_shell.language == 1 ? swedishTabX : 15, 40, FontRole::Label, "TAB    = Flytta",
-         tab == TabHint::Move ? "TAB    = Move" : "TAB    = Move and calculate"},
+        {g_shell.language == Language::Swedish ? swedishTabX : 15, 40, FontRole::Label,
+         "TAB    = Flytta", tab == TabHint::Move ? "TAB    = Move" : "TAB    = Move and calculate"},
         {15, 55, FontRole::Label, "ENTER = Räkna"_cp, "ENTER = Calculate"},
     };
     DrawTexts(window, texts);
@@ -226,12 +226,8 @@ void DrawFieldLabels(tk::Window window, std::span<const FieldPlace> fields) {
 }
 
 void DrawTexts(tk::Window window, std::span<const PageText> texts, tk::Colour colour) {
-    // Each language is tested on its own: a language other than 1 or 2
-    // draws neither set.
     for (const PageText& t : texts) {
-        const char* text = nullptr;
-        if (g_shell.language == 1) text = t.sv;
-        if (g_shell.language == 2) text = t.en != nullptr ? t.en : t.sv;
+        const char* text = InLanguage(t.sv, t.en);
         if (text != nullptr) tk::DrawString(window, t.x, t.y, text, colour, AppFont(t.font), 0);
     }
 }

@@ -124,7 +124,7 @@ struct Wire {
 
 // Draws the backdrop of the given mode (its graph moved by `graphOffset`),
 // then selects "MEMORY" and the canvas for the page's own drawing.
-void BeginPageDrawing(tk::Window window, int backdropMode, double graphOffset);
+void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, double graphOffset);
 // Selects "CLIENT" and requests the repaint.
 void EndPageDrawing(tk::Window window);
 // The heading at (20, 15) and the two key hints, in the current language.

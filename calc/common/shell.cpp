@@ -33,7 +33,7 @@ void CreateFonts(tk::Window window) {
     auto set = [](FontRole role, tk::Font font) { g_fonts[static_cast<std::size_t>(role)] = font; };
     set(FontRole::Label, tk::MakeFont(14, 5, 0, 400, 0, 0, kFace));
     set(FontRole::Result, tk::MakeFont(14, 5, 0, 700, 0, 0, kFace));
-    set(FontRole::Edit, tk::MakePointFont(window, 10, 400, 0, 0, kFace));
+    set(FontRole::Edit, tk::MakePointFont(window, 10, 400, 0, kFace));
     set(FontRole::Splash, tk::MakeFont(30, 15, 0, 400, 0, 0, kFace));
     set(FontRole::Small, tk::MakeFont(13, 4, 0, 400, 0, 0, kFace));
     set(FontRole::Heading, tk::MakeFont(14, 5, 0, 700, 0, 0, kFace));

@@ -9,15 +9,21 @@
 // in where it is missing).
 inline constexpr const char* kFace = "Verdana";
 
+enum class Language { Swedish = 1, English = 2 };
+
+// What the backdrop shows besides the panels: nothing, the frequency grid, or
+// the grid beside a schematic part of the lower panel.
+enum class BackdropMode { Plain = 600, Grid = 601, GridSplit = 603 };
+
 // Shell state, alive for the whole process, touched only on the GUI thread.
 struct ShellState {
     tk::MemoryDC canvas = nullptr;
-    int language = 1;       // 1 Swedish, 2 English
-    int initPass = 1;       // 1 while the init pass runs
-    int splash = 1;         // 1 until the first paint
+    Language language = Language::Swedish;
+    bool initPass = true;   // while the init pass runs
+    bool splash = true;     // until the first paint
     int currentScreen = 0;  // id of the screen that ran last
-    int recalc = 0;         // 1 while a TAB re-run does only its focus step
-    int backdropMode = 0;   // 600, 601 or 603
+    bool recalc = false;    // while a TAB re-run does only its focus step
+    BackdropMode backdropMode = BackdropMode::Plain;
     tk::Window closeButton = nullptr;
     tk::Window mainWindow = nullptr;
 };

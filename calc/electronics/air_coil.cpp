@@ -89,7 +89,7 @@ void DrawTurnNumbers(tk::Window window) {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
-    BeginPageDrawing(window, kModePlain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
     DrawFieldLabels(window, kFields);

@@ -70,7 +70,7 @@ constexpr Wire kFall[] = {{890, 275, 900, 277}, {900, 277, 904, 280}, {904, 280,
 
 void Page(tk::Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
-    BeginPageDrawing(window, kModeGridSplit, kNoGraph);
+    BeginPageDrawing(window, BackdropMode::GridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);

@@ -44,12 +44,12 @@ RcCorner RcCornerOf(double ohm, double microfarad) {
 RcFilterLabels RcFilterPage(const FieldInputs& in) {
     const RcCorner corner = RcCornerOf(in.value[0], in.value[1]);
     return {InputLabel(in.text[0], "0.00", " ohm"), InputLabel(in.text[1], "0.00", " uF"),
-            corner.label, static_cast<double>(FrequencyToGraphOffset(nullptr, corner.hertz))};
+            corner.label, static_cast<double>(FrequencyToGraphOffset(corner.hertz))};
 }
 
 void DrawRcFilterPage(tk::Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
     const RcFilterLabels labels = RcFilterPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
     DrawFieldLabels(window, kRcFilterFields);

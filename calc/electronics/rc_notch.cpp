@@ -61,7 +61,7 @@ constexpr int kMarkerX = 795;
 
 void Page(tk::Window window, const FieldInputs& in) {
     const RcNotchLabels labels = RcNotchPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Notchfilter RC", "Notch filter RC");
     DrawFieldLabels(window, kFields);
@@ -110,7 +110,7 @@ RcNotchLabels RcNotchPage(const FieldInputs& in) {
     labels.r3 = ResultLabel(Formatted(v.r3, 2), 'n', nullptr, " ohm");
     labels.c23 = ResultLabel(Formatted(v.c23, 1), 'n', nullptr, " uF");
     labels.f = ResultLabel(f, 'n', nullptr, " Hz");
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, graphed);
+    labels.graphOffset = FrequencyToGraphOffset(graphed);
     return labels;
 }
 

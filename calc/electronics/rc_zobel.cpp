@@ -43,7 +43,7 @@ constexpr Box kParts[] = {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const RcZobelLabels labels = RcZobelPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Zobelfilter RC", "Zobel filter RC");
     DrawFieldLabels(window, kFields);
@@ -71,7 +71,7 @@ RcZobelLabels RcZobelPage(const FieldInputs& in) {
     labels.r = InputLabel(in.text[0], "0.00", " ohm");
     labels.c = InputLabel(in.text[1], "0.00", " uF");
     labels.f = Formatted(f, 0);
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, f);
+    labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
 

@@ -62,7 +62,7 @@ void DrawCoil(tk::Window window) {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const ThieleLabels labels = ThielePage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
     DrawFieldLabels(window, kFields);
@@ -94,7 +94,7 @@ ThieleLabels ThielePage(const FieldInputs& in) {
     labels.r = InputLabel(in.text[0], "0.00", " ohm");
     labels.l = InputLabel(in.text[1], "0.00", " mH");
     labels.f = ResultLabel(text, 'n', nullptr, " Hz");
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, f);
+    labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
 

@@ -38,7 +38,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
         WireResistancePage(in, FieldTextAsTyped(kWireResistanceScreen, 1));
-    BeginPageDrawing(window, kModePlain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
     DrawTexts(window, kUnits);
     // On this page the Swedish TAB hint stands five pixels right of the
     // English one.

@@ -76,7 +76,7 @@ void MaskOutsideThePlot(tk::Window window) {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
-    BeginPageDrawing(window, kModeGrid, 0.0);
+    BeginPageDrawing(window, BackdropMode::Grid, 0.0);
     DrawTexts(window, kUnit);
     DrawHeadingAndHints(window, "Baffelsteg", "Baffelstep", TabHint::Move);
     DrawFieldLabels(window, kFields);
@@ -103,7 +103,7 @@ BaffleStepView BaffleStepPage(const FieldInputs& in) {
     const double fs = BaffleStepFrequency(in.value[0]);
     std::string frequency = Formatted(fs, 0);
     tk::AppendText(frequency, " Hz");
-    const int x0 = kCurveShift - FrequencyToGraphOffset(nullptr, fs);
+    const int x0 = kCurveShift - FrequencyToGraphOffset(fs);
     // Written as "not inside" so that a width typed as "nan" is reported too.
     const bool inRange = fs >= kLowestStep && fs <= kHighestStep;
     return {frequency, x0, x0 < kCurveLimit, !inRange};

@@ -41,7 +41,7 @@ constexpr Wire kWires[] = {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation",
                         TabHint::Move);
@@ -76,7 +76,7 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
     const double impedance = in.value[1];
     const double fs = BaffleStepFrequency(width);
     const double coil = CompensationCoil(width, impedance);
-    const double offset = static_cast<double>(FrequencyToGraphOffset(nullptr, fs));
+    const double offset = static_cast<double>(FrequencyToGraphOffset(fs));
     return {ResultLabel(Formatted(fs, 0), 'i', "0", " Hz"),
             ResultLabel(Formatted(coil, 2), 'i', nullptr, " mH"),
             InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};

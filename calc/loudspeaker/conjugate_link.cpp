@@ -54,7 +54,7 @@ constexpr Wire kRisingImpedance[] = {{784, 372, 955, 300}};
 
 void Page(tk::Window window, const FieldInputs& in) {
     const ConjugateLinkLabels labels = ConjugateLinkPage(in);
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, kConjugateGraphHertz));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Konjugatlänk"_cp, "Conjugate network");
     DrawFieldLabels(window, kFields);

@@ -88,7 +88,7 @@ void RunCrossoverPage(tk::Window window, const Screen& screen, const CrossoverNe
     const std::array<bool, kMaxOptions> checked = CheckedButtons(screen);
     const CrossoverLabels labels = CrossoverPageLabels(network, in, checked);
 
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[2]));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(in.value[2]));
     DrawTexts(window, kUnits);
     if (drawing.lettersFirst) DrawTexts(window, drawing.letters);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);

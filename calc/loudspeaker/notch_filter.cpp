@@ -79,7 +79,7 @@ void DrawDip(tk::Window window, int depth, int width) {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[0]));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(in.value[0]));
     DrawTexts(window, kFixedTexts);
     // This page's TAB hint in English is the short one.
     DrawHeadingAndHints(window, "Notch-filter", "Notch filter", TabHint::Move);

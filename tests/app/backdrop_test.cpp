@@ -25,13 +25,13 @@ constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8
                kLevel = 0xAAAAAA;
 constexpr long kFine = 0xF0F0F0, kWindow = kFine;
 
-int Offset(double hertz) { return FrequencyToGraphOffset(TheApp(), hertz); }
+int Offset(double hertz) { return FrequencyToGraphOffset(hertz); }
 long Px(int x, int y) { return CanvasPixel(g_shell.canvas, x, y); }
 std::vector<CanvasText> Texts() { return VisibleCanvasTexts(g_shell.canvas); }
 // The canvas painted in the sentinel colour, which hides older texts, as the target.
 Window Blank() {
     Window w = TheApp();
-    SetDrawTarget(w, "MEMORY");
+    SetDrawTarget("MEMORY");
     SetMemoryDC(g_shell.canvas);
     FillBox(w, 0, 0, 1000, 600, kSentinel);
     return w;
@@ -39,12 +39,12 @@ Window Blank() {
 void DrawGrid(int selector, double offset) {
     Window w = Blank();
     EXPECT_EQ(DrawFrequencyGrid(w, selector, offset), 0);
-    SetDrawTarget(w, "CLIENT");
+    SetDrawTarget("CLIENT");
 }
-void Draw(int mode, double offset, int splash = 0) {
+void Draw(BackdropMode mode, double offset, bool splash = false) {
     Window w = Blank();
-    const int oldMode = std::exchange(g_shell.backdropMode, mode);
-    const int oldSplash = std::exchange(g_shell.splash, splash);
+    const BackdropMode oldMode = std::exchange(g_shell.backdropMode, mode);
+    const bool oldSplash = std::exchange(g_shell.splash, splash);
     DrawBackdrop(w, offset);
     g_shell.backdropMode = oldMode;
     g_shell.splash = oldSplash;
@@ -176,18 +176,18 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
     const Lines maker = {"350 526 splash FFFFFF Made by Tulke",
                          "352 528 splash 969696 Made by Tulke"};
     const struct {
-        int mode;
+        BackdropMode mode;
         double offset;
-        int splash;
+        bool splash;
         Lines first;
-    } cases[] = {{kModeGridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
-                 {kModeGridSplit, -599.5, 0, {}},
-                 {kModeGridSplit, -600.5, 0, {}},
-                 {kModeGrid, -600, 0, {}},
-                 {kModeGridSplit, -601.0, 0, {}},
-                 {kModeGridSplit, 0.0, 0, {}},
-                 {kModePlain, -600, 0, {}},
-                 {kModeGridSplit,
+    } cases[] = {{BackdropMode::GridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
+                 {BackdropMode::GridSplit, -599.5, 0, {}},
+                 {BackdropMode::GridSplit, -600.5, 0, {}},
+                 {BackdropMode::Grid, -600, 0, {}},
+                 {BackdropMode::GridSplit, -601.0, 0, {}},
+                 {BackdropMode::GridSplit, 0.0, 0, {}},
+                 {BackdropMode::Plain, -600, 0, {}},
+                 {BackdropMode::GridSplit,
                   -600.0,
                   1,
                   {"380 250 splash FFFFFF SELVAQUIN", "382 252 splash 969600 SELVAQUIN"}}};
@@ -203,7 +203,7 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
         }
         Lines expected = c.first;
         expected.insert(expected.end(), maker.begin(), maker.end());
-        EXPECT_EQ(texts, expected) << c.mode << " " << c.offset << " " << c.splash;
+        EXPECT_EQ(texts, expected) << int(c.mode) << " " << c.offset << " " << c.splash;
     }
     // Drawing ends with the window as the target, not the canvas.
     FillBox(TheApp(), 500, 300, 5, 5, kSentinel);

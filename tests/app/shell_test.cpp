@@ -57,7 +57,7 @@ const struct {
             {0, "Av Tulke", "By Tulke"},
             {0, "Fri programvara", "Free software"},
             {0, "Version står på titelraden"_cp, "Version is on the title bar"},
-            {1050, kHomePage}};
+            {1050, kHomePageAddress}};
 
 std::string Line(unsigned id, const std::string& text) {
     return id == kPopup ? "popup " + text : id == kRule ? "rule" : std::to_string(id) + " " + text;
@@ -101,9 +101,10 @@ std::string CloseButtonText() {
 // the bar is 1000 x 594, the canvas's bottom rows are not shown.
 TEST(Shell, WindowHasAFixedClientAreaAndTheCanvas) {
     const ProbeRect client = ProbeClientRect(TheApp());
-    EXPECT_EQ(std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
-                           CanvasHeight(g_shell.canvas), g_shell.splash, g_shell.initPass}),
-              std::vector({1000, 594, 1000, 600, 0, 0}));  // splash cleared by the first paint
+    EXPECT_EQ(
+        std::vector({client.width, client.height, CanvasWidth(g_shell.canvas),
+                     CanvasHeight(g_shell.canvas), int(g_shell.splash), int(g_shell.initPass)}),
+        std::vector({1000, 594, 1000, 600, 0, 0}));  // splash cleared by the first paint
     Command(2101);  // rebuilding the bar keeps the client area as it is
     EXPECT_EQ(ProbeClientRect(TheApp()).height, 594);
 #else
@@ -113,7 +114,7 @@ TEST(Shell, WindowHasAFixedInsideTheClientUnderTheMenuBarAndTheCanvas) {
     const ProbeRect inside = ProbeWindowRect(TheApp()), client = ProbeClientRect(TheApp());
     EXPECT_EQ(std::vector({inside.width, inside.height, client.x, client.y + client.height,
                            client.width, CanvasWidth(g_shell.canvas), CanvasHeight(g_shell.canvas),
-                           g_shell.splash, g_shell.initPass}),
+                           int(g_shell.splash), int(g_shell.initPass)}),
               std::vector({1000, 594, inside.x, inside.y + 594, 1000, 1000, 600, 0, 0}));
     EXPECT_GT(client.y - inside.y, 10);  // the menu bar above the client
     Command(2101);                       // rebuilding the bar keeps the window as it is
@@ -143,10 +144,10 @@ TEST(Shell, CommandsThatNameNoScreenChangeNothing) {
 TEST(Shell, TabWithoutAKeyRepaintsOnlyTheBaffleStepPages) {
     for (const Screen* entry : AllScreens()) {
         Command(WParam(entry->id));
-        g_shell.splash = 1;  // cleared by the next paint
+        g_shell.splash = true;  // cleared by the next paint
         Command(9);
-        EXPECT_EQ(g_shell.splash, entry->id == 505 || entry->id == 506 ? 0 : 1) << entry->id;
-        g_shell.splash = 0;
+        EXPECT_EQ(int(g_shell.splash), entry->id == 505 || entry->id == 506 ? 0 : 1) << entry->id;
+        g_shell.splash = false;
     }
 }
 
@@ -154,7 +155,7 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     TheApp();
     Command(1015);
     Command(2102);
-    EXPECT_EQ(g_shell.language, 2);
+    EXPECT_EQ(g_shell.language, Language::English);
     EXPECT_EQ(g_shell.currentScreen, 1015);  // no screen runs
     EXPECT_EQ(CloseButtonText(), "CLOSE");
     EXPECT_EQ(VisibleFields(), 0);
@@ -169,14 +170,14 @@ TEST(Shell, LanguageSwitchRelabelsAndShowsTheBareBackdrop) {
     Command(2102);
     EXPECT_EQ(VisibleFields(), 0);
     Command(2101);
-    EXPECT_EQ(g_shell.language, 1);
+    EXPECT_EQ(g_shell.language, Language::Swedish);
     EXPECT_EQ(CloseButtonText(), "STÄNG"_cp);
 }
 
 TEST(Menus, EachLanguageCommandRebuildsTheBarInThatLanguage) {
     for (int language : {2, 1, 1}) {  // the same language again gives the same bar
         Command(language == 1 ? 2101 : 2102);
-        EXPECT_EQ(g_shell.language, language);
+        EXPECT_EQ(int(g_shell.language), language);
         EXPECT_EQ(Bar(), Expected(language));
     }
 }
@@ -295,7 +296,7 @@ TEST(Menus, TheKeyboardSelectsOpensMovesAndChooses) {
     EXPECT_EQ(FocusedText(), field);
     for (const char* key : {"F10", "Down", "Down", "Return"}) ProbePressKey(key);
     ProbeProcessEvents();
-    EXPECT_EQ(g_shell.language, 2);  // "English" chosen
+    EXPECT_EQ(g_shell.language, Language::English);  // "English" chosen
     EXPECT_EQ(FocusedText(), "no focus");
     for (const char* key : {"Alt", "Right", "Down", "Return"}) ProbePressKey(key);
     ProbeProcessEvents();

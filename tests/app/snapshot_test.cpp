@@ -200,10 +200,10 @@ TEST(SnapshotPairs, EachPageAfterEveryOtherLooksAsWhenOpenedFirst) {
     Command(2101);
     // Earlier tests paint the whole canvas; below the page it keeps the grey
     // it was made with.
-    SetDrawTarget(TheApp(), "MEMORY");
+    SetDrawTarget("MEMORY");
     SetMemoryDC(g_shell.canvas);
     FillBox(TheApp(), 0, 585, 1000, 15, 0xC8C8C8);
-    SetDrawTarget(TheApp(), "CLIENT");
+    SetDrawTarget("CLIENT");
     for (const Case& c : LoadCases()) {
         if (!c.name.ends_with(".sv") || c.script.find("click ") != std::string::npos) continue;
         PlayHere(c.script);

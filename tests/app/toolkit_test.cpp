@@ -25,10 +25,10 @@ protected:
     void SetUp() override {
         previous_ = SetMemoryDC(nullptr);
         canvas_ = CreateCanvas(window_, 200, 100, 0xC8C8C8);
-        SetDrawTarget(window_, "MEMORY");
+        SetDrawTarget("MEMORY");
     }
     void TearDown() override {
-        SetDrawTarget(window_, "CLIENT");
+        SetDrawTarget("CLIENT");
         SetMemoryDC(previous_);
     }
     int CountNot(long colour) {
@@ -52,10 +52,10 @@ TEST_F(CanvasTest, PrimitivesGoWhereTheTargetPoints) {
     DrawLine(window_, 0, 50, 10, 50, 0x0000FF);
     EXPECT_EQ(CanvasPixel(canvas_, 9, 50), 0x0000FF);
     EXPECT_EQ(CanvasPixel(canvas_, 10, 50), 0xC8C8C8);  // the end point is left out
-    SetDrawTarget(window_, "client");                   // not a keyword: still "MEMORY"
+    SetDrawTarget("client");                            // not a keyword: still "MEMORY"
     FillBox(window_, 100, 0, 1, 1, 0x000000);
     EXPECT_EQ(CanvasPixel(canvas_, 100, 0), 0x000000);
-    SetDrawTarget(window_, "CLIENT");  // the canvas is left alone
+    SetDrawTarget("CLIENT");  // the canvas is left alone
     FillBox(window_, 101, 0, 1, 1, 0x000000);
     EXPECT_EQ(CanvasPixel(canvas_, 101, 0), 0xC8C8C8);
     EXPECT_EQ(std::vector({RepaintWindow(window_, "ERASED"), RepaintWindow(window_, "UNERASED"),
@@ -79,8 +79,8 @@ TEST_F(CanvasTest, TextsAreDrawnAtTheirCellAndTrackedUntilCovered) {
     EXPECT_EQ(CanvasPixel(canvas_, 100, 50), 0xFFFFFF);
     EXPECT_EQ(CanvasPixel(canvas_, 100, 50 + 13), 0xFFFFFF);
     // A white copy under a coloured one, the offset clamped to 3.
-    DrawRaisedString(window_, 20, 60, 7, "x", 0x969600, label, 0);
-    DrawRaisedString(window_, 20, 80, -5, "y", 0x969600, nullptr, 0);
+    DrawRaisedString(window_, 20, 60, 7, "x", 0x969600, label);
+    DrawRaisedString(window_, 20, 80, -5, "y", 0x969600, nullptr);
     auto texts = VisibleCanvasTexts(canvas_);
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(std::vector({texts[2].x, texts[3].x, texts[3].y, texts[5].x, texts[5].y}),

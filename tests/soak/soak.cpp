@@ -194,7 +194,7 @@ struct Soak {
             client.y + client.height != inside.y + inside.height)
             fault = "canvas or client resized";
         if (std::ssize(browser) != homePage ||
-            std::ranges::any_of(browser, [](auto& a) { return a != kHomePage; }))
+            std::ranges::any_of(browser, [](auto& a) { return a != kHomePageAddress; }))
             fault = "home page opened " + std::to_string(browser.size()) + " times for " +
                     std::to_string(homePage) + " commands";
         if (!fault.empty())

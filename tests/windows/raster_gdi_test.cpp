@@ -43,10 +43,10 @@ protected:
         window_ = TheApp();
         previous_ = SetMemoryDC(nullptr);
         canvas_ = CreateCanvas(window_, kSize, kSize, kBack);
-        SetDrawTarget(window_, "MEMORY");
+        SetDrawTarget("MEMORY");
     }
     void TearDown() override {
-        SetDrawTarget(window_, "CLIENT");
+        SetDrawTarget("CLIENT");
         SetMemoryDC(previous_);
     }
 

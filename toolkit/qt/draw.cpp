@@ -318,7 +318,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
 }
 
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font, Colour) {
+                     Font font) {
     CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr || text == nullptr) return 0;
     offset = std::clamp(offset, -3, 3);
@@ -383,7 +383,7 @@ Font MakeFont(int height, int width, int escapement, int weight, int effect, int
     return font;
 }
 
-Font MakePointFont(Window, int points, int weight, int effect, int, const char* face) {
+Font MakePointFont(Window, int points, int weight, int effect, const char* face) {
     double dpi = 96.0;
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInchY();
     int height = -static_cast<int>(std::lround(points * dpi / 72.0));

@@ -194,14 +194,13 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
 }
 
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font, Colour background) {
+                     Font font) {
     TargetDC target(window);
     HDC dc = target.dc();
     if (dc == nullptr || text == nullptr) return 0;
     PaintBracket bracket(window);
     offset = std::clamp(offset, -3, 3);
     if (font != nullptr) SelectObject(dc, Hfont(font));
-    SetBkColor(dc, background);
     SetBkMode(dc, TRANSPARENT);
     const int length = lstrlenA(text);
     SetTextColor(dc, 0xFFFFFF);
@@ -244,7 +243,7 @@ Font MakeFont(int height, int width, int escapement, int weight, int effect, int
         CreateFontWith(height, width, escapement, weight, effect, pitchAndFamily, face));
 }
 
-Font MakePointFont(Window window, int points, int weight, int effect, int, const char* face) {
+Font MakePointFont(Window window, int points, int weight, int effect, const char* face) {
     HWND hwnd = Hwnd(window);
     HDC dc = GetDC(hwnd);
     // The character height without internal leading, rounded to a pixel.
