@@ -41,9 +41,6 @@ int Cp1252FromCodePoint(char32_t cp);
 // The Unicode code point of a Windows-1252 byte (unassigned bytes map to
 // the C1 control of the same value).
 char32_t CodePointFromCp1252(unsigned char byte);
-std::string Cp1252ToUtf8(std::string_view cp1252);
-// Characters with no Windows-1252 byte are dropped; so are malformed bytes.
-std::string Utf8ToCp1252(std::string_view utf8);
 
 // ---- What an edit field takes ----------------------------------------------
 

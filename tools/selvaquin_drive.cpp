@@ -30,8 +30,10 @@
 #include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/testing/probe.h"
+#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
+#include "tools/font_roles.h"
 
 #include <algorithm>
 #include <charconv>

@@ -14,20 +14,9 @@ namespace {
 
 std::array<tk::Font, kFontRoleCount> g_fonts{};
 
-constexpr const char* kFontNames[kFontRoleCount] = {"label",  "result", "edit",
-                                                    "splash", "small",  "heading"};
-
 }  // namespace
 
 tk::Font AppFont(FontRole role) { return g_fonts[static_cast<std::size_t>(role)]; }
-
-const char* FontRoleName(tk::Font font) {
-    if (font == nullptr) return "system";
-    for (std::size_t i = 0; i < g_fonts.size(); ++i) {
-        if (g_fonts[i] == font) return kFontNames[i];
-    }
-    return "system";
-}
 
 void CreateFonts(tk::Window window) {
     auto set = [](FontRole role, tk::Font font) { g_fonts[static_cast<std::size_t>(role)] = font; };

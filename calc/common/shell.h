@@ -32,9 +32,6 @@ extern ShellState g_shell;
 enum class FontRole { Label, Result, Edit, Splash, Small, Heading };
 inline constexpr int kFontRoleCount = 6;
 tk::Font AppFont(FontRole role);
-// "label", "result", "edit", "splash", "small", "heading"; "system" for the
-// null font and for fonts the application did not make.
-const char* FontRoleName(tk::Font font);
 
 // Makes the six fonts and the close button.
 void CreateFonts(tk::Window window);

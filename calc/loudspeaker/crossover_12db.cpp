@@ -65,9 +65,5 @@ void Page(tk::Window window, const FieldInputs& in) {
 
 const CrossoverNetwork kCrossover12dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover12dB, in, checked);
-}
-
 constexpr Screen kCrossover12dBScreen{
     .id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

@@ -67,9 +67,5 @@ void Page(tk::Window window, const FieldInputs& in) {
 
 const CrossoverNetwork kCrossover18dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover18dB, in, checked);
-}
-
 constexpr Screen kCrossover18dBScreen{
     .id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

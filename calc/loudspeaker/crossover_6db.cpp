@@ -66,9 +66,5 @@ void Page(tk::Window window, const FieldInputs& in) {
 
 const CrossoverNetwork kCrossover6dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover6dB, in, checked);
-}
-
 constexpr Screen kCrossover6dBScreen{
     .id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

@@ -5,6 +5,7 @@
 #include "calc/common/backdrop.h"
 #include "calc/common/graph.h"
 #include "toolkit/draw.h"
+#include "tools/font_roles.h"
 
 #include <gtest/gtest.h>
 

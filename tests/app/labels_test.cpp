@@ -26,6 +26,7 @@
 #include "calc/loudspeaker/notch_filter.h"
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
+#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
 
 #include <gtest/gtest.h>
@@ -65,10 +66,10 @@ Shown PageShows(int id, const Strings& typed, std::span<const bool> checked = {}
         case 501:
         case 502:
         case 503: {
-            auto page = id == 501   ? Crossover6dBPage
-                        : id == 502 ? Crossover12dBPage
-                                    : Crossover18dBPage;
-            auto l = page(in, checked);
+            const CrossoverNetwork& network = id == 501   ? kCrossover6dB
+                                              : id == 502 ? kCrossover12dB
+                                                          : kCrossover18dB;
+            auto l = CrossoverPageLabels(network, in, checked);
             l.components.push_back(l.frequency);
             return {l.components};
         }

@@ -10,6 +10,7 @@
 #include "drive_runner.h"
 
 #include "toolkit/edit.h"
+#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/text.h"
+#include "tools/font_roles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Number text and Windows-1252 conversion.
 
 #include "toolkit/text.h"
+#include "toolkit/testing/utf8.h"
 
 #include <gtest/gtest.h>
 

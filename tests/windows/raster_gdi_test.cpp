@@ -37,6 +37,12 @@ std::string Name(const Figure& f) {
 }
 
 // One canvas for GDI and one image for the rules, both cleared for each figure.
+// 0x00BBGGRR of one pixel inside the image.
+std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
+    const std::uint8_t* p = image.bits + static_cast<std::ptrdiff_t>(y) * image.stride + 3 * x;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+}
+
 class RasterAgainstGdi : public testing::Test {
 protected:
     void SetUp() override {

@@ -11,6 +11,7 @@
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/win32/facts.h"
+#include "tools/font_roles.h"
 
 #include <gtest/gtest.h>
 

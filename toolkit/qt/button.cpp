@@ -113,8 +113,6 @@ int SetPushButtonText(Window button, const char* text) {
 
 int SetPushButtonFont(Window control, Font font) { return SetControlFont(control, font); }
 
-int HidePushButton(Window control) { return HideControl(control); }
-
 namespace {
 
 void MakeOptionButton(Window handle) {
@@ -189,13 +187,6 @@ int IsOptionChecked(Window button) {
     if (button->widget == nullptr) return 0;
     auto* b = qobject_cast<QAbstractButton*>(button->widget);
     return b && b->isChecked() ? 1 : 0;
-}
-
-ControlGeometry GetControlGeometry(Window control) {
-    QWidget* widget = Widget(control);
-    if (widget == nullptr) return {0, 0, 0, 0};
-    QRect r = widget->geometry();
-    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 }  // namespace tk

@@ -1,6 +1,7 @@
 // Canvas, drawing target, primitives and fonts.
 
 #include "toolkit/draw_target.h"
+#include "toolkit/observer.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/raster.h"
 #include "toolkit/text.h"
@@ -50,8 +51,8 @@ RasterImage Raster(CanvasImpl* canvas) {
     return RasterImage{img.bits(), img.width(), img.height(), static_cast<int>(img.bytesPerLine())};
 }
 
-void RecordText(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    canvas->texts.Drawn(canvas->image.width(), canvas->image.height(), x, y, font, colour, text);
+void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    if (g_observer != nullptr) g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
 // Glyphs are rendered hinted and without smoothing, as GDI draws a font of
@@ -271,7 +272,7 @@ MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
     QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) return nullptr;
-    auto* canvas = new CanvasImpl{std::move(image), {}};
+    auto* canvas = new CanvasImpl{std::move(image)};
     Retain(canvas);
     RasterImage r = Raster(canvas);
     RasterFill(r, 0, 0, width, height, fill);
@@ -293,7 +294,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterFill(r, x, y, width, height, colour);
-    canvas->texts.Covered(x, y, width, height);
+    if (g_observer != nullptr) g_observer->BoxFilled(canvas, x, y, width, height);
     AfterDrawing(window);
     return 0;
 }
@@ -312,7 +313,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr || text == nullptr) return 0;
     PaintText(canvas, x, y, text, colour, font, background);
-    RecordText(canvas, x, y, font, colour, text);
+    TellTextDrawn(canvas, x, y, font, colour, text);
     AfterDrawing(window);
     return 0;
 }
@@ -323,9 +324,9 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
     if (canvas == nullptr || text == nullptr) return 0;
     offset = std::clamp(offset, -3, 3);
     PaintText(canvas, x, y, text, 0xFFFFFF, font, 0);
-    RecordText(canvas, x, y, font, 0xFFFFFF, text);
+    TellTextDrawn(canvas, x, y, font, 0xFFFFFF, text);
     PaintText(canvas, x + offset, y + offset, text, colour, font, 0);
-    RecordText(canvas, x + offset, y + offset, font, colour, text);
+    TellTextDrawn(canvas, x + offset, y + offset, font, colour, text);
     AfterDrawing(window);
     return 0;
 }

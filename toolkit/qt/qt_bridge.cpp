@@ -149,8 +149,6 @@ QString ToQString(std::string_view cp1252) {
     return out;
 }
 
-bool IsCp1252Char(QChar c) { return Cp1252FromCodePoint(c.unicode()) >= 0 && !c.isSurrogate(); }
-
 std::string FromQString(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
@@ -258,16 +256,6 @@ void Retain(CanvasImpl* canvas) {
 void Retain(FontImpl* font) {
     static auto* fonts = new std::vector<FontImpl*>;
     fonts->push_back(font);
-}
-
-int& PendingCommands() {
-    static int pending = 0;
-    return pending;
-}
-
-std::vector<WParam>*& CommandSink() {
-    static std::vector<WParam>* sink = nullptr;
-    return sink;
 }
 
 }  // namespace tk

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "toolkit/button.h"
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -67,7 +66,6 @@ struct WindowImpl {
 
 struct CanvasImpl {
     QImage image;  // Format_RGB888, 24-bit colour
-    CanvasTextList texts;
 };
 
 // A font as it was asked for. The Qt font is sized to the request the first
@@ -101,8 +99,6 @@ public:
 QString ToQString(std::string_view cp1252);
 // Characters with no Windows-1252 byte are dropped.
 std::string FromQString(const QString& text);
-// True when the character can be held in a Windows-1252 text.
-bool IsCp1252Char(QChar c);
 
 // The one main window, once opened.
 Window MainWindow();
@@ -134,10 +130,6 @@ Window& FocusRequest();
 // Canvases and fonts live until the process ends; nothing frees them.
 void Retain(CanvasImpl* canvas);
 void Retain(FontImpl* font);
-
-// Commands posted and not yet handled.
-int& PendingCommands();
-std::vector<WParam>*& CommandSink();
 
 // The key-pending flag of the edit fields: 1 after a TAB or ENTER was typed
 // in a field, until PassFocus uses it.

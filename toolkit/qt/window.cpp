@@ -1,5 +1,6 @@
 // The top-level window, message delivery and the message loop.
 
+#include "toolkit/observer.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -136,8 +137,7 @@ protected:
     bool event(QEvent* e) override {
         if (e->type() == CommandEvent::eventType()) {
             WParam id = static_cast<CommandEvent*>(e)->id;
-            --PendingCommands();
-            if (auto* sink = CommandSink()) sink->push_back(id);
+            if (g_observer != nullptr) g_observer->CommandDelivered(id);
             handle_->procedure(handle_, kWmCommand, id, 0);
             return true;
         }
@@ -226,7 +226,7 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     if (MainWindow() == nullptr) SetMainWindow(handle);
 
     // The client image the paint handler copies the canvas into.
-    auto* image = new CanvasImpl{QImage(clientWidth, clientHeight, QImage::Format_RGB888), {}};
+    auto* image = new CanvasImpl{QImage(clientWidth, clientHeight, QImage::Format_RGB888)};
     Retain(image);
     image->image.fill(QColor(0xF0, 0xF0, 0xF0));
     handle->clientImage = image;
@@ -298,7 +298,7 @@ int SetAccessibleName(Window control, const char* name) {
 
 void PostCommand(Window window, WParam id) {
     if (window == nullptr || window->widget == nullptr) return;
-    ++PendingCommands();
+    if (g_observer != nullptr) g_observer->CommandPosted(id);
     QCoreApplication::postEvent(window->widget, new CommandEvent(id));
 }
 

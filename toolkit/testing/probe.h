@@ -7,7 +7,6 @@
 // platform.
 #pragma once
 
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/menu.h"
 #include "toolkit/window.h"
@@ -20,6 +19,22 @@ namespace tk {
 
 // ---- Canvases, fonts and fields ---------------------------------------------
 
+// A text drawn into a canvas; it counts as visible until a later filled box
+// on the same canvas covers its point.
+struct CanvasText {
+    int x, y;
+    Font font;
+    Colour colour;
+    std::string text;  // Windows-1252
+};
+
+// A text or a filled box, as it was drawn.
+struct CanvasDrawing {
+    bool isBox;
+    int x, y, width, height;  // the box
+    CanvasText text;          // the text
+};
+
 // 0x00BBGGRR of one pixel; -1 outside the image.
 long CanvasPixel(MemoryDC dc, int x, int y);
 int CanvasWidth(MemoryDC dc);
@@ -30,7 +45,10 @@ int SaveCanvasPng(MemoryDC dc, const char* path);
 MemoryDC ClientImage(Window window);
 // The texts drawn into a canvas that are still visible, oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
-// The latest texts and boxes drawn into a canvas, oldest first.
+// The texts, wherever their point lies, and the boxes drawn into a canvas,
+// oldest first, the latest few thousand of them: what still shows of a text
+// is what it drew less the boxes filled after it, also where a box covered
+// its point.
 std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
 struct FontInfo {
@@ -41,6 +59,12 @@ struct FontInfo {
     bool italic, underline, strikeOut;
 };
 FontInfo DescribeFont(Font font);
+
+// Where a control sits in its window's client area, and its size.
+struct ControlGeometry {
+    int x, y, width, height;
+};
+ControlGeometry GetControlGeometry(Window control);
 
 // Control identifier a field reports (1 for every field).
 int EditFieldControlId(Window field);

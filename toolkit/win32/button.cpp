@@ -45,8 +45,6 @@ int SetPushButtonFont(Window control, Font font) {
     return 0;
 }
 
-int HidePushButton(Window control) { return ShowControl(control, SW_HIDE) ? 0 : 1; }
-
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
                           int commandId) {
     const DWORD style = OptionButtonStyle(kind);
@@ -64,7 +62,7 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     return AddControl(ControlKind::OptionButton, std::move(button));
 }
 
-int HideOptionButton(Window button) { return HidePushButton(button); }
+int HideOptionButton(Window button) { return ShowControl(button, SW_HIDE) ? 0 : 1; }
 
 int ShowOptionButton(Window button) { return ShowControl(button, SW_SHOWNORMAL) ? 1 : 0; }
 
@@ -79,15 +77,6 @@ int CheckOptionButton(Window button) {
 int IsOptionChecked(Window button) {
     if (button != nullptr && button->pending) return button->pending->checked ? 1 : 0;
     return static_cast<int>(SendMessageA(Hwnd(button), BM_GETCHECK, 0, 0));
-}
-
-ControlGeometry GetControlGeometry(Window control) {
-    HWND hwnd = Hwnd(control);
-    RECT r{};
-    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
-    // In the parent's client coordinates.
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 #include "toolkit/win32/win32_bridge.h"
 
 #include "toolkit/draw_target.h"
+#include "toolkit/observer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -93,9 +94,10 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-void Record(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    if (canvas != nullptr)
-        canvas->texts.Drawn(canvas->width, canvas->height, x, y, font, colour, text);
+// Texts drawn on a canvas, not on the window itself, are told.
+void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    if (canvas != nullptr && g_observer != nullptr)
+        g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
 HFONT CreateFontWith(int height, int width, int escapement, int weight, int effect,
@@ -159,7 +161,8 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     RECT box{x, y, x + width, y + height};
     FillRect(target.dc(), &box, brush);
     DeleteObject(brush);
-    if (CanvasImpl* canvas = target.canvas()) canvas->texts.Covered(x, y, width, height);
+    if (CanvasImpl* canvas = target.canvas(); canvas != nullptr && g_observer != nullptr)
+        g_observer->BoxFilled(canvas, x, y, width, height);
     return 0;
 }
 
@@ -189,7 +192,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     TextOutA(dc, x, y, text, lstrlenA(text));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    Record(target.canvas(), x, y, font, colour, text);
+    TellTextDrawn(target.canvas(), x, y, font, colour, text);
     return 0;
 }
 
@@ -209,8 +212,8 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
     TextOutA(dc, x + offset, y + offset, text, length);
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    Record(target.canvas(), x, y, font, 0xFFFFFF, text);
-    Record(target.canvas(), x + offset, y + offset, font, colour, text);
+    TellTextDrawn(target.canvas(), x, y, font, 0xFFFFFF, text);
+    TellTextDrawn(target.canvas(), x + offset, y + offset, font, colour, text);
     return 0;
 }
 

@@ -3,12 +3,10 @@
 //
 // A Window is a WindowImpl, which holds the HWND (made on demand for a
 // control), a Font is the HFONT and a Menu the HMENU; a MemoryDC is a
-// CanvasImpl, which holds the memory device context with its bitmap and the
-// list of texts drawn on it.
+// CanvasImpl, which holds the memory device context with its bitmap.
 #pragma once
 
 #include "toolkit/button.h"
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -67,7 +65,6 @@ struct CanvasImpl {
     std::uint8_t* bits = nullptr;  // 32 bits a pixel, blue green red unused, top row first
     int width = 0;
     int height = 0;
-    CanvasTextList texts;
 };
 
 // The header of a device-independent bitmap whose pixels can be read back:
@@ -114,10 +111,5 @@ void SetControlFont(Window control, HFONT font);
 // The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
 // field, until PassFocus uses it.
 int& KeyPending();
-
-// Called with every WM_COMMAND the main window procedure is given; null
-// when nobody listens.
-using CommandListener = void (*)(WPARAM id);
-CommandListener& CommandHook();
 
 }  // namespace tk

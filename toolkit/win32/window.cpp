@@ -1,5 +1,6 @@
 // The top-level window, message delivery and the message loop.
 
+#include "toolkit/observer.h"
 #include "toolkit/win32/win32_bridge.h"
 
 #include <commctrl.h>
@@ -22,9 +23,7 @@ WindowImpl g_mainWindow;
 LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message == WM_COMMAND) {
-        if (CommandListener listener = CommandHook()) listener(wParam);
-    }
+    if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
     return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
 }
 
@@ -171,7 +170,10 @@ int SetAccessibleName(Window control, const char* name) {
     return control == nullptr || name == nullptr ? 1 : 0;
 }
 
-void PostCommand(Window window, WParam id) { PostMessageA(Hwnd(window), WM_COMMAND, id, 0); }
+void PostCommand(Window window, WParam id) {
+    if (PostMessageA(Hwnd(window), WM_COMMAND, id, 0) && g_observer != nullptr)
+        g_observer->CommandPosted(id);
+}
 
 int RunMessageLoop() {
     // TranslateMessage before DispatchMessageA: the character message of a
@@ -242,11 +244,6 @@ void SetControlFont(Window control, HFONT font) {
 int& KeyPending() {
     static int pending = 0;
     return pending;
-}
-
-CommandListener& CommandHook() {
-    static CommandListener listener = nullptr;
-    return listener;
 }
 
 }  // namespace tk

@@ -2,6 +2,8 @@
 
 #include "toolkit/testing/probe.h"
 
+#include "toolkit/testing/watch.h"
+
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -188,13 +190,11 @@ MemoryDC ClientImage(Window window) {
     return main ? main->clientImage : nullptr;
 }
 
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
-}
-
-std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+ControlGeometry GetControlGeometry(Window control) {
+    QWidget* widget = Widget(control);
+    if (widget == nullptr) return {0, 0, 0, 0};
+    QRect r = widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
@@ -209,8 +209,6 @@ void ProbeProcessEvents() {
         if (PendingCommands() <= 0 && round >= 2) break;
     }
 }
-
-void ProbeRecordCommands(std::vector<WParam>* sink) { CommandSink() = sink; }
 
 namespace {
 

@@ -30,12 +30,6 @@ namespace tk {
 
 namespace {
 
-std::vector<WParam>* g_commandSink = nullptr;
-
-void RecordCommand(WPARAM id) {
-    if (g_commandSink != nullptr) g_commandSink->push_back(id);
-}
-
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
@@ -569,18 +563,9 @@ MemoryDC ClientImage(Window window) {
     return image;
 }
 
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
-}
-
 ProbeImage ProbeCanvasImage(MemoryDC dc) {
     if (dc == nullptr) return {};
     return ProbeImage{dc->width, dc->height, Pixels(dc)};
-}
-
-std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
 }
 
 FontInfo DescribeFont(Font font) {
@@ -602,6 +587,15 @@ FontInfo DescribeFont(Font font) {
                     metrics.tmStruckOut != 0};
 }
 
+ControlGeometry GetControlGeometry(Window control) {
+    HWND hwnd = Hwnd(control);
+    RECT r{};
+    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
+    // In the parent's client coordinates.
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 int EditFieldControlId(Window field) { return field ? GetDlgCtrlID(Hwnd(field)) : 0; }
 
 int KeyPendingFlag() { return KeyPending(); }
@@ -620,11 +614,6 @@ void ProbeProcessEvents() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-void ProbeRecordCommands(std::vector<WParam>* sink) {
-    g_commandSink = sink;
-    CommandHook() = sink != nullptr ? RecordCommand : nullptr;
 }
 
 namespace {
