@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "calc/common/backdrop.h"
 #include "calc/common/commands.h"
+#include "calc/common/palette.h"
 #include "calc/common/shell.h"
 #include "toolkit/button.h"
 #include "toolkit/draw.h"
@@ -16,7 +17,7 @@ namespace {
 
 void CreationSequence(tk::Window window) {
     g_shell.mainWindow = window;
-    tk::MemoryDC canvas = tk::CreateCanvas(window, 1000, 600, 0xC8C8C8);
+    tk::MemoryDC canvas = tk::CreateCanvas(window, 1000, 600, kLightGrey);
     tk::SetWindowIcon(window, "ZUREREVADO");
     CreateFonts(window);
     // The init pass runs every page with no canvas to draw into: the start
@@ -30,12 +31,12 @@ void CreationSequence(tk::Window window) {
     BuildMenuBar(window);
     tk::SetEditMenuTexts(EditMenuTexts());
     HideAllControls();
-    DrawBackdrop(window, 0.0);
+    DrawBackdrop(window, 0);
 }
 
 void PaintSequence(tk::Window window) {
     tk::CopyCanvas(window, g_shell.canvas, 0, 0, 1000, 600);
-    tk::DrawLine(window, 0, 0, 1000, 0, 0x000000);
+    tk::DrawLine(window, 0, 0, 1000, 0, kBlack);
     g_shell.splash = false;
 }
 
@@ -44,7 +45,7 @@ void PaintSequence(tk::Window window) {
 void SwitchLanguage(tk::Window window, Language language, const char* closeText) {
     tk::SetPushButtonText(g_shell.closeButton, closeText);
     g_shell.language = language;
-    DrawBackdrop(window, 0.0);
+    DrawBackdrop(window, 0);
     HideAllControls();
     BuildMenuBar(window);
     tk::SetEditMenuTexts(EditMenuTexts());

@@ -195,7 +195,7 @@ const char* InLanguage(const char* sv, const char* en) {
     return sv;
 }
 
-void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, double graphOffset) {
+void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, int graphOffset) {
     g_shell.backdropMode = backdropMode;
     DrawBackdrop(window, graphOffset);
     tk::SetDrawTarget("MEMORY");

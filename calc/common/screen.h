@@ -11,6 +11,7 @@
 // requests the repaint and moves the focus one step around the ring.
 #pragma once
 
+#include "calc/common/palette.h"
 #include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/window.h"
@@ -19,10 +20,6 @@
 #include <span>
 #include <string>
 
-inline constexpr tk::Colour kBlack = 0x000000;
-inline constexpr tk::Colour kWhite = 0xFFFFFF;
-inline constexpr tk::Colour kPartGrey = 0xC8C8C8;
-inline constexpr tk::Colour kRed = 0x0000FF;
 inline constexpr int kMaxFields = 4;
 inline constexpr int kMaxOptions = 3;
 inline constexpr int kFieldLimit = 12;
@@ -124,7 +121,7 @@ struct Wire {
 
 // Draws the backdrop of the given mode (its graph moved by `graphOffset`),
 // then selects "MEMORY" and the canvas for the page's own drawing.
-void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, double graphOffset);
+void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, int graphOffset);
 // Selects "CLIENT" and requests the repaint.
 void EndPageDrawing(tk::Window window);
 // The heading at (20, 15) and the two key hints, in the current language.
@@ -136,7 +133,7 @@ void DrawHeadingAndHints(tk::Window window, const char* headingSv, const char* h
 // The fields' labels, 100 pixels left of each field and 5 lower.
 void DrawFieldLabels(tk::Window window, std::span<const FieldPlace> fields);
 void DrawTexts(tk::Window window, std::span<const PageText> texts, tk::Colour colour = kBlack);
-void DrawBoxes(tk::Window window, std::span<const Box> boxes, tk::Colour colour = kPartGrey);
+void DrawBoxes(tk::Window window, std::span<const Box> boxes, tk::Colour colour = kLightGrey);
 void DrawWires(tk::Window window, std::span<const Wire> wires, tk::Colour colour = kBlack);
 // A value label in the result font.
 void DrawValue(tk::Window window, int x, int y, const std::string& text);

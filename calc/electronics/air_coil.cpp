@@ -73,8 +73,8 @@ constexpr Wire kDimensionLines[] = {
 void DrawTurns(tk::Window window) {
     for (int row : {kUpperTurnsY, kLowerTurnsY}) {
         for (int i = 0; i < kTurns; ++i)
-            tk::DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kPartGrey,
-                            kPartGrey);
+            tk::DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kLightGrey,
+                            kLightGrey);
     }
 }
 
@@ -89,7 +89,7 @@ void DrawTurnNumbers(tk::Window window) {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
-    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
     DrawFieldLabels(window, kFields);

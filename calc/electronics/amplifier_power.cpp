@@ -65,7 +65,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
         AmplifierPowerPage(in, FieldTextAsTyped(kAmplifierPowerScreen, 1));
-    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
     DrawFieldLabels(window, kFields);

@@ -36,7 +36,7 @@ constexpr PageText kLetters[] = {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const CapacitorsSeriesLabels labels = CapacitorsSeriesPage(in);
-    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Kondensator seriekopplad", "Capacitor in series");
     DrawFieldLabels(window, kFields);

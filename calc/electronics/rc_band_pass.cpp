@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr tk::Colour kMidGrey = 0x808080;
-
 // Focus ring R1, C1, R2, C2: the second pair in a column of its own.
 constexpr FieldPlace kFields[] = {
     {280, 40, "Motstånd     R 1"_cp, "Resistance     R 1"},
@@ -80,9 +78,9 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawBoxes(window, kLowPassParts);
     DrawWires(window, kLowPassWires);
     DrawWires(window, kRise);
-    DrawWires(window, kLeftPointer, kMidGrey);
+    DrawWires(window, kLeftPointer, kPointerGrey);
     DrawWires(window, kPassBand);
-    DrawWires(window, kRightPointer, kMidGrey);
+    DrawWires(window, kRightPointer, kPointerGrey);
     DrawWires(window, kFall);
     DrawValue(window, 370, 340, labels.r1);
     DrawValue(window, 255, 197, labels.c1);

@@ -37,7 +37,7 @@ constexpr PageText kLetters[] = {
 
 void Page(tk::Window window, const FieldInputs& in) {
     const ResistorsParallelLabels labels = ResistorsParallelPage(in);
-    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
     DrawFieldLabels(window, kFields);

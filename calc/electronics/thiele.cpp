@@ -48,7 +48,7 @@ constexpr Box kResistor = {355, 260, 100, 25};
 constexpr int kTurnX[] = {350, 370, 390, 410, 430, 450};
 
 void DrawTurns(tk::Window window, int y) {
-    for (int x : kTurnX) tk::DrawEllipse(window, x, y, 10, 10, kPartGrey, kPartGrey);
+    for (int x : kTurnX) tk::DrawEllipse(window, x, y, 10, 10, kLightGrey, kLightGrey);
 }
 
 // Two rows of turns, a black line along the lower edge of the upper row and

@@ -38,7 +38,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
         WireResistancePage(in, FieldTextAsTyped(kWireResistanceScreen, 1));
-    BeginPageDrawing(window, BackdropMode::Plain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     // On this page the Swedish TAB hint stands five pixels right of the
     // English one.
@@ -46,7 +46,7 @@ void Page(tk::Window window, const FieldInputs& in) {
                         20);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
-    tk::DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, 400, 270, 150, 150, kLightGrey, kLightGrey);
     DrawWires(window, kDimensionLines);
     DrawValue(window, 780, 330, labels.diameter);
     DrawValue(window, 450, 330, labels.section);

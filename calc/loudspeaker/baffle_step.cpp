@@ -28,13 +28,7 @@ constexpr int kCurveLimit = 600;
 constexpr double kLowestStep = 10.0;
 constexpr double kHighestStep = 11500.0;
 
-constexpr tk::Colour kWindowGrey = 0xF0F0F0;
-
 constexpr PageText kUnit[] = {{385, 45, FontRole::Label, "mm", nullptr}};
-
-// The grey of the left panel's inner top line where this page restores the
-// frame over its curve.
-constexpr tk::Colour kRestoredInnerTop = 0x7A7A7D;
 
 // The upper line of the curve: the low level from the plot's left edge, the
 // rise through the step, the high level to the plot's right edge.
@@ -64,19 +58,19 @@ void DrawStepCurve(tk::Window window, int x0) {
 void MaskOutsideThePlot(tk::Window window) {
     tk::FillBox(window, 950, 200, 30, 280, kWhite);
     tk::FillBox(window, 974, 194, 20, 312, kWindowGrey);
-    tk::DrawLine(window, 973, 196, 973, 505, kPartGrey);
+    tk::DrawLine(window, 973, 196, 973, 505, kLightGrey);
     tk::FillBox(window, 177, 199, 33, 295, kWhite);
     // The level scale again, then the left panel over whatever the curve
     // reached there.
-    DrawLevelScale(window, 0.0);
+    DrawLevelScale(window, 0);
     tk::FillBox(window, 0, 199, 175, 295, kWindowGrey);
-    tk::FillBox(window, 10, 199, 155, 295, 0xEAEAEA);
-    DrawLeftPanelFrame(window, kRestoredInnerTop);
+    tk::FillBox(window, 10, 199, 155, 295, kRepaintedPanelGrey);
+    DrawLeftPanelFrame(window, kRepaintedFrameInner);
 }
 
 void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
-    BeginPageDrawing(window, BackdropMode::Grid, 0.0);
+    BeginPageDrawing(window, BackdropMode::Grid, 0);
     DrawTexts(window, kUnit);
     DrawHeadingAndHints(window, "Baffelsteg", "Baffelstep", TabHint::Move);
     DrawFieldLabels(window, kFields);

@@ -19,8 +19,7 @@ constexpr FieldPlace kFields[] = {
     {280, 70, "Högtalarens imp."_cp, "Speaker imp."},
 };
 
-constexpr double kMarkerLeftShift = 125.0;
-constexpr tk::Colour kStepGrey = 0xC0C0C0;
+constexpr int kMarkerLeftShift = 125;
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "mm", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
@@ -47,8 +46,8 @@ void Page(tk::Window window, const FieldInputs& in) {
                         TabHint::Move);
     DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
-    tk::DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);  // L1
-    tk::FillBox(window, 355, 266, 13, 40, kPartGrey);                 // R1
+    tk::DrawEllipse(window, 410, 265, 40, 40, kLightGrey, kLightGrey);  // L1
+    tk::FillBox(window, 355, 266, 13, 40, kLightGrey);                  // R1
     DrawDriverSymbol(window, 430, 370);
     // The sketch: the flat level and the uncompensated step above it.
     tk::DrawLine(window, 640, 350, 974, 350, kBlack);
@@ -76,10 +75,9 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
     const double impedance = in.value[1];
     const double fs = BaffleStepFrequency(width);
     const double coil = CompensationCoil(width, impedance);
-    const double offset = static_cast<double>(FrequencyToGraphOffset(fs));
     return {ResultLabel(Formatted(fs, 0), 'i', "0", " Hz"),
             ResultLabel(Formatted(coil, 2), 'i', nullptr, " mH"),
-            InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};
+            InputLabel(in.text[1], "0.0", " ohm"), FrequencyToGraphOffset(fs) - kMarkerLeftShift};
 }
 
 constexpr Screen kBaffleStepCompensationScreen{.id = command::kBaffleStepCompensation,

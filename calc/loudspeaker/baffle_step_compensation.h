@@ -11,7 +11,7 @@ double CompensationCoil(double widthMm, double impedance);
 
 struct BaffleStepCompensationLabels {
     std::string frequency, coil, resistor;
-    double graphOffset;  // what the backdrop gets: the step 125 pixels left of x 796
+    int graphOffset;  // what the backdrop gets: the step 125 pixels left of x 796
 };
 BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in);
 

@@ -64,7 +64,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawWires(window, kDriverWires);
     DrawDriverSymbol(window, 540, 350);
     DrawWires(window, kFlatImpedance);
-    DrawWires(window, kRisingImpedance, kPartGrey);
+    DrawWires(window, kRisingImpedance, kLightGrey);
     DrawValue(window, 411, 320, labels.r1);
     DrawValue(window, 435, 425, labels.c1);
 }

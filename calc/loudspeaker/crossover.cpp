@@ -33,9 +33,9 @@ std::array<bool, kMaxOptions> CheckedButtons(const Screen& screen) {
 
 // Grey plate, white gap (which cuts the wire), grey plate.
 void DrawCapacitor(tk::Window window, Point top) {
-    tk::FillBox(window, top.x, top.y, kPlateWidth, kPlateHeight, kPartGrey);
+    tk::FillBox(window, top.x, top.y, kPlateWidth, kPlateHeight, kLightGrey);
     tk::FillBox(window, top.x, top.y + kPlateHeight, kPlateWidth, kPlateHeight, kWhite);
-    tk::FillBox(window, top.x, top.y + 2 * kPlateHeight, kPlateWidth, kPlateHeight, kPartGrey);
+    tk::FillBox(window, top.x, top.y + 2 * kPlateHeight, kPlateWidth, kPlateHeight, kLightGrey);
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ void RunCrossoverPage(tk::Window window, const Screen& screen, const CrossoverNe
 
     DrawWires(window, drawing.wires);
     for (const Point& c : drawing.coils)
-        tk::DrawEllipse(window, c.x, c.y, kCoilSize, kCoilSize, kPartGrey, kPartGrey);
+        tk::DrawEllipse(window, c.x, c.y, kCoilSize, kCoilSize, kLightGrey, kLightGrey);
     for (const Point& c : drawing.capacitors) DrawCapacitor(window, c);
     DrawDriverSymbol(window, 380, 370);
     DrawTweeterSymbol(window, 580, 375);

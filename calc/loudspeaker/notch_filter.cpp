@@ -88,7 +88,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawWires(window, kWires);
     DrawBoxes(window, kCapacitorGap, kWhite);
     DrawBoxes(window, kCapacitorPlates);
-    tk::DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kLightGrey, kLightGrey);
     DrawBoxes(window, kResistor);
     DrawDriverSymbol(window, 540, 350);
     DrawDip(window, labels.depth, labels.width);

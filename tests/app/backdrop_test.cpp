@@ -22,7 +22,7 @@ using namespace tk;
 
 namespace {
 
-constexpr long kSentinel = 0x123456, kBlack = 0, kWhite = 0xFFFFFF, kGrey = 0xC8C8C8,
+constexpr long kSentinel = 0x123456, kPxBlack = 0, kPxWhite = 0xFFFFFF, kGrey = 0xC8C8C8,
                kLevel = 0xAAAAAA;
 constexpr long kFine = 0xF0F0F0, kWindow = kFine;
 
@@ -37,12 +37,12 @@ Window Blank() {
     FillBox(w, 0, 0, 1000, 600, kSentinel);
     return w;
 }
-void DrawGrid(int selector, double offset) {
+void DrawGrid(int selector, int offset) {
     Window w = Blank();
     EXPECT_EQ(DrawFrequencyGrid(w, selector, offset), 0);
     SetDrawTarget("CLIENT");
 }
-void Draw(BackdropMode mode, double offset, bool splash = false) {
+void Draw(BackdropMode mode, int offset, bool splash = false) {
     Window w = Blank();
     const BackdropMode oldMode = std::exchange(g_shell.backdropMode, mode);
     const bool oldSplash = std::exchange(g_shell.splash, splash);
@@ -97,7 +97,7 @@ TEST(GraphMapping, EveryBreakpointTheEndOfEverySegmentWorkedValuesAndTheEdges) {
 }
 
 TEST(GraphMapping, EachLineLandsUnderTheMarkerAndSegmentsMeetButAtTheSteps) {
-    auto line = [](int x) { return Px(x, 232) == kGrey || Px(x, 232) == kBlack; };
+    auto line = [](int x) { return Px(x, 232) == kGrey || Px(x, 232) == kPxBlack; };
     // 10, 20 .. 90, 100, 200 .. 900, 1000, 2000 .. 10000 Hz.
     for (double f = 10; f <= 10000; f += f < 100 ? 10 : f < 1000 ? 100 : 1000) {
         DrawGrid(1, Offset(f));
@@ -111,43 +111,39 @@ TEST(GraphMapping, EachLineLandsUnderTheMarkerAndSegmentsMeetButAtTheSteps) {
 
 TEST(GraphGrid, PixelsAndSmallFontLabelsAtSeveralOffsets) {
     struct Case {
-        double offset;
+        int offset;
         int x, y;
         long colour;
         const char* text = nullptr;
     };
-    const Case cases[] = {
-        {0, 177, 198, kWhite},
-        {0, 972, 502, kWhite},
-        {0, 176, 300, kSentinel},
-        {0, 210, 232, kBlack},
-        {0, 949, 232, kBlack},
-        {0, 659, 232, kGrey},
-        {0, 659, 235, kFine},
-        {0, 300, 230, kBlack},
-        {0, 950, 230, kWhite},
-        {0, 300, 490, kBlack},
-        {0, 300, 350, kLevel},
-        {0, 470, 493, kFine},
-        {137, kMarkerColumn, 232, kGrey},
-        {137, 347, 232, kBlack},
-        {137, 313, 300, kSentinel},
-        {-600, 349, 232, kBlack},
-        {-600, 373, 300, kSentinel},
-        // x is the integer part of offset + c: -210.5 + 210 gives 0, 0.9 + 210 gives 210.
-        {-210.5, 0, 232, kBlack},
-        {0.9, 210, 232, kBlack},
-        // Black labels move with the grid, all but the unit.
-        {0, 200, 492, 0, "10       Hz"},
-        {0, 942, 492, 0, "20k"},
-        {0, 197, 223, 0, "20"},
-        {137, 790, 492, 0, "1k"},
-        {137, 334, 223, 0, "20"},
-        {137, 178, 313, 0, "dB"},
-        {-600, 342, 492, 0, "20k"},
-        {kNoGraph - 1, 178, 313, 0, "dB"},
-        {kNoGraph, 177, 198, kSentinel},
-        {kNoGraph, 210, 232, kSentinel}};
+    const Case cases[] = {{0, 177, 198, kPxWhite},
+                          {0, 972, 502, kPxWhite},
+                          {0, 176, 300, kSentinel},
+                          {0, 210, 232, kPxBlack},
+                          {0, 949, 232, kPxBlack},
+                          {0, 659, 232, kGrey},
+                          {0, 659, 235, kFine},
+                          {0, 300, 230, kPxBlack},
+                          {0, 950, 230, kPxWhite},
+                          {0, 300, 490, kPxBlack},
+                          {0, 300, 350, kLevel},
+                          {0, 470, 493, kFine},
+                          {137, kMarkerColumn, 232, kGrey},
+                          {137, 347, 232, kPxBlack},
+                          {137, 313, 300, kSentinel},
+                          {-600, 349, 232, kPxBlack},
+                          {-600, 373, 300, kSentinel},
+                          // Black labels move with the grid, all but the unit.
+                          {0, 200, 492, 0, "10       Hz"},
+                          {0, 942, 492, 0, "20k"},
+                          {0, 197, 223, 0, "20"},
+                          {137, 790, 492, 0, "1k"},
+                          {137, 334, 223, 0, "20"},
+                          {137, 178, 313, 0, "dB"},
+                          {-600, 342, 492, 0, "20k"},
+                          {kNoGraph - 1, 178, 313, 0, "dB"},
+                          {kNoGraph, 177, 198, kSentinel},
+                          {kNoGraph, 210, 232, kSentinel}};
     for (const Case& c : cases) {
         DrawGrid(1, c.offset);
         SCOPED_TRACE(testing::Message() << c.offset << " at " << c.x << "," << c.y);
@@ -161,9 +157,9 @@ TEST(GraphGrid, PixelsAndSmallFontLabelsAtSeveralOffsets) {
 }
 
 TEST(GraphGrid, LevelScaleOnlyForSelectorOneAndNoGraphDrawsNothing) {
-    DrawGrid(1, 0.0);
+    DrawGrid(1, 0);
     EXPECT_EQ(Texts().size(), 28u);
-    DrawGrid(2, 0.0);  // no level labels, but the level lines stay
+    DrawGrid(2, 0);  // no level labels, but the level lines stay
     EXPECT_EQ(Texts().size(), 23u);
     EXPECT_EQ(Px(300, 290), kLevel);
     DrawGrid(1, kNoGraph - 1);  // a far-off shift: only the unit is left on the canvas
@@ -178,18 +174,17 @@ TEST(Backdrop, OutOfRangeOnlyInTheSplitModeAtExactlyItsOffsetAndTheSplashOverAll
                          "352 528 splash 969696 Made by Tulke"};
     const struct {
         BackdropMode mode;
-        double offset;
+        int offset;
         bool splash;
         Lines first;
-    } cases[] = {{BackdropMode::GridSplit, -600.0, 0, {"770 400 label 000000 OUT OF RANGE"}},
-                 {BackdropMode::GridSplit, -599.5, 0, {}},
-                 {BackdropMode::GridSplit, -600.5, 0, {}},
+    } cases[] = {{BackdropMode::GridSplit, -600, 0, {"770 400 label 000000 OUT OF RANGE"}},
+                 {BackdropMode::GridSplit, -599, 0, {}},
                  {BackdropMode::Grid, -600, 0, {}},
-                 {BackdropMode::GridSplit, -601.0, 0, {}},
-                 {BackdropMode::GridSplit, 0.0, 0, {}},
+                 {BackdropMode::GridSplit, -601, 0, {}},
+                 {BackdropMode::GridSplit, 0, 0, {}},
                  {BackdropMode::Plain, -600, 0, {}},
                  {BackdropMode::GridSplit,
-                  -600.0,
+                  -600,
                   1,
                   {"380 250 splash FFFFFF SELVAQUIN", "382 252 splash 969600 SELVAQUIN"}}};
     for (const auto& c : cases) {
