@@ -122,9 +122,8 @@ TextShape RenderShape(const QFont& qfont, const char* text) {
 
 // Shapes by font and text. Fonts live as long as the process, so the handle
 // names the font. Value labels change with every input: past a bound the
-// cache starts afresh. Kept shapes make a page's run four times as fast:
-// 2.2 ms of CPU for one run of each of the eighteen pages against 9.0 ms, an
-// ENTER on the twin-T page 1.0 ms against 3.0 ms.
+// cache starts afresh. Kept shapes make a page's run several times as fast
+// (bench/README.md).
 const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
     constexpr std::size_t kMaxShapes = 1024;
     static auto* shapes = new std::map<std::pair<Font, std::string>, TextShape>;

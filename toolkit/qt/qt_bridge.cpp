@@ -67,10 +67,9 @@ std::string XmlText(std::string_view text) {
 // Every font fontconfig holds costs time over and over while the window is
 // made: Qt enters each into its font database, and each face it loads (every
 // size counts) and each stand-in it looks for the menus is matched against
-// all of them. With the 407 faces of a desktop (DejaVu, Noto, Liberation and
-// the URW fonts) this saves 3 to 5 ms of a 38 ms start to the first paint and
-// 1.3 MB of peak memory; with DejaVu alone nothing measurable. It also gives
-// the menu bar DejaVu Sans wherever the program runs.
+// all of them; on a machine with hundreds of fonts the start is faster
+// (bench/README.md). It also gives the menu bar DejaVu Sans wherever the
+// program runs.
 void LoadFonts(const std::vector<std::string>& families) {
     // The rules and font directories, no fonts yet (the XML takes most of
     // the time here). Then every font is turned away unless it belongs to one

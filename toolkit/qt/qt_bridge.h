@@ -33,10 +33,8 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 // made. Such a control gets its widget the first time it is shown in a
 // window that is on the screen, or when something needs the widget itself
 // (Widget): a page's controls made and hidden while the main window is
-// being created cost nothing until the page is first opened. That saves 3 to
-// 5 ms of a 38 ms start to the first paint (half of it the sizing of fonts
-// only the pages use) and 0.7 MB of peak memory; a page's run takes as long
-// either way.
+// being created cost nothing until the page is first opened, which shortens
+// the start (bench/README.md).
 struct Pending {
     QWidget* host = nullptr;
     QRect geometry;           // option buttons: only the position counts

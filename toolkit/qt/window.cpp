@@ -158,10 +158,10 @@ private:
     WindowImpl* handle_;
 };
 
-// An XPM file is C source: its quoted strings are the image. They are read
-// straight into an image in 0.16 ms. Qt's own reader, even when told the
-// format, first goes through the image format plugins: 0.84 ms, which would
-// add 0.7 ms to a 38 ms start.
+// An XPM file is C source: its quoted strings are the image, read here
+// straight into an image. Qt's own reader, even when told the format, first
+// goes through the image format plugins, several times slower
+// (bench/README.md).
 QImage ImageFromXpm(const QByteArray& source) {
     std::vector<QByteArray> lines;
     for (qsizetype i = 0; i < source.size(); ++i) {

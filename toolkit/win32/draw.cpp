@@ -50,13 +50,11 @@ private:
 // paint handler would; the screens ask for their repaint after drawing. A
 // call with nothing to draw into (the memory target before there is a
 // canvas, as in the pages' first run at start-up) draws nothing and marks
-// nothing: under Wine each bracket costs about half a millisecond, and the
-// first run of the eighteen pages would wait for over a hundred of them.
-// Nor is anything marked on a window that is not on the screen (the main
-// window until its creation is done): showing it repaints it whole. The
-// thirty brackets of the backdrop drawn at start-up and the pages'
-// eighteen repaints held the window back by 7 ms (77 to 70 ms to the
-// window on the screen, under Wine on a quiet machine).
+// nothing: under Wine each bracket is a trip to the server, and the first
+// run of the eighteen pages would wait for over a hundred of them. Nor is
+// anything marked on a window that is not on the screen (the main window
+// until its creation is done): showing it repaints it whole
+// (bench/README.md).
 class PaintBracket {
 public:
     explicit PaintBracket(Window window) : window_(Hwnd(window)) {

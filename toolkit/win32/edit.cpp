@@ -71,7 +71,7 @@ void FocusEditField(Window field) {
     // A field of a window that is not shown yet (the pages' first run at
     // start-up) is not given the focus: showing the window activates it, and
     // an activated window takes the focus itself. Under Wine each of those
-    // calls would cost half a millisecond, and the field need not be made.
+    // calls would be a trip to the server, and the field need not be made.
     if (field != nullptr && !IsWindowVisible(field->parent)) return;
     SetFocus(Hwnd(field));
 }

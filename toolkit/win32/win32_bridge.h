@@ -27,11 +27,10 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 // while it cannot be seen (hidden, or the main window not shown yet) gets
 // its window the first time it is shown in a window on the screen, or when
 // something needs the window itself (Hwnd). The pages' first run makes
-// 48 fields and buttons inside the main window's creation and hides them
-// at once; under Wine each CreateWindowExA costs 1.5 to 2 ms of server
-// trips, and leaving them pending brings the window on the screen 80 ms
-// sooner (158 to 77 ms on a quiet machine, a bare Win32 window 60 ms). A
-// page's first opening makes its controls instead.
+// 48 fields and buttons inside the main window's creation and hides them at
+// once; under Wine each window made costs trips to the server, and leaving
+// them pending brings the window on the screen much sooner (bench/README.md).
+// A page's first opening makes its controls instead.
 struct Pending {
     const char* className = "";
     std::string text;
