@@ -6,7 +6,8 @@
 #   function, and the linker's list of the sections it dropped as unused
 #   (cmake/UnusedSections.cmake) names no function of ours. An inline
 #   function or a template instance may be dropped where another object's
-#   copy of it is kept. Not for Windows programs, whose linker drops no
+#   copy of it is kept, and the standard library's templates may leave an
+#   instance unused (as unoptimised builds do). Not for Windows programs, whose linker drops no
 #   function (the x64 unwind tables hold on to every one); the sources they
 #   share with Linux are checked there.
 # - it defines none of the probe's functions (namespace tk, no template
@@ -30,10 +31,10 @@ if [ -n "$report" ]; then
     # "removing unused section '.text.NAME' in file '.../libselvaquin_X.a(file.o)'"; a section
     # of a group ('.text.NAME[GROUP]') is one copy of an inline function or a template
     # instance, and a cold part (.text.unlikely.NAME) is part of a function.
-    while read -r object symbol; do
-        fail "$object: $(c++filt "$symbol") is not used by the program"
+    while read -r object function; do
+        fail "$object: $function is not used by the program"
     done < <(sed -n "s/.*unused section '\.text\.\([^'[]*\)' in file '[^']*libselvaquin_[^']*(\([^)]*\))'.*/\2 \1/p" "$report" |
-        sed 's/ \(unlikely\|startup\|exit\|hot\)\./ /' | sort -u)
+        sed 's/ \(unlikely\|startup\|exit\|hot\)\./ /' | c++filt | grep -v -E '^[^ ]+ (std|__gnu_cxx)::' | sort -u)
 fi
 
 while read -r symbol; do
