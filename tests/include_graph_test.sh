@@ -72,44 +72,32 @@ if ! loops=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$loops" ]; then
     fail "the parts of app/ and calc/ include each other in a cycle:"$'\n'"$loops"
 fi
 
-# Each object as "folder layer path": toolkit/ is one folder, whatever lies
-# below it; objects of no folder (generated resources) are left out.
-objects=""
-count=0
-for object in $(tr ';' ' ' <<<"$*"); do
-    count=$((count + 1))
+# What each object defines strongly (an inline function or a template
+# instance is defined, weakly, wherever it is used) and what it uses, with its
+# folder and layer; toolkit/ is one folder, and generated sources count for
+# none.
+symbols=$(for object in $(tr ';' ' ' <<<"$*"); do
     source=${object#*.dir/}
     source=${source#./}
-    source=${source%.o}
-    source=${source%.obj}
     case $source in
         toolkit/*) folder=toolkit ;;
         app/* | calc/*/*) folder=$(dirname "$source") ;;
         *) continue ;;
     esac
-    objects+="$folder $(layer "$source") $object"$'\n'
-done
-uses=0
-if [ -n "$objects" ]; then
-    symbols=$(mktemp)
-    trap 'rm -f "$symbols"' EXIT
-    # Strong definitions only: an inline function or a template instance is
-    # defined (weakly) in every object that uses it.
-    while read -r folder layer object; do
-        nm --defined-only "$object" | awk -v f="$folder" -v l="$layer" \
-            '$2 ~ /^[TDBR]$/ { print "def", f, l, $3 }'
-        nm --undefined-only "$object" | awk -v f="$folder" -v l="$layer" -v o="${object#*.dir/}" \
-            '{ print "use", f, l, $NF, o }'
-    done <<<"${objects%$'\n'}" >"$symbols"
-    uses=$(grep -c '^use' "$symbols")
-    while read -r object folder symbol; do
-        fail "$object uses $(c++filt "$symbol"), which $folder defines: not its folder, not a lower layer"
-    done < <(awk '
-        NR == FNR { if ($1 == "def") { folder[$4] = $2; layer[$4] = $3 } next }
-        $1 == "use" && ($4 in folder) && folder[$4] != $2 && layer[$4] >= $3 {
-            print $5, folder[$4], $4
-        }' "$symbols" "$symbols")
-fi
+    nm "$object" | awk -v f="$folder" -v l="$(layer "$source")" -v o="$source" '
+        $(NF - 1) ~ /^[TDBR]$/ { print "def", f, l, $NF }
+        $(NF - 1) == "U" { print "use", f, l, $NF, o }'
+done)
+while read -r object folder symbol; do
+    fail "$object uses $(c++filt "$symbol"), which $folder defines: not its folder, not a lower layer"
+done < <(awk '$1 == "def" { folder[$4] = $2; layer[$4] = $3 } $1 == "use" { use[++n] = $0 }
+    END {
+        for (i = 1; i <= n; ++i) {
+            split(use[i], u, " ")
+            if ((u[4] in folder) && folder[u[4]] != u[2] && layer[u[4]] >= u[3])
+                print u[5], folder[u[4]], u[4]
+        }
+    }' <<<"$symbols")
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: $(grep -c . <<<"$edges") includes between parts, each one layer down or within a folder," \
-    "no cycle; $uses symbols used by $count objects, each defined in its folder or below"
+    "no cycle; $(grep -c '^use' <<<"$symbols") symbols used by the objects, each defined in its folder or below"
