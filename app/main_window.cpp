@@ -16,7 +16,6 @@
 namespace {
 
 void CreationSequence(tk::Window window) {
-    g_shell.mainWindow = window;
     tk::MemoryDC canvas = tk::CreateCanvas(window, 1000, 600, kLightGrey);
     tk::SetWindowIcon(window, "ZUREREVADO");
     CreateFonts(window);

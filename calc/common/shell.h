@@ -25,7 +25,6 @@ struct ShellState {
     bool recalc = false;    // while a TAB re-run does only its focus step
     BackdropMode backdropMode = BackdropMode::Plain;
     tk::Window closeButton = nullptr;
-    tk::Window mainWindow = nullptr;
 };
 extern ShellState g_shell;
 

@@ -76,7 +76,7 @@ int KeyPendingFlag();
 
 // Runs the event loop until no posted command, paint or other event is left.
 void ProbeProcessEvents();
-// From now on every WM_COMMAND delivered to the main window procedure is
+// From now on every command delivered to the main window procedure is
 // appended to `sink` (null stops recording).
 void ProbeRecordCommands(std::vector<WParam>* sink);
 // From now on every address the program hands the platform to open (the web
