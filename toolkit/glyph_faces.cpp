@@ -1,0 +1,5 @@
+// The glyph images of the program's fonts, made by tools/bake_glyphs.
+
+#include "toolkit/glyph_text.h"
+
+#include "toolkit/glyph_faces.inc"
