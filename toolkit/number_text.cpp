@@ -127,7 +127,7 @@ public:
             for (int i = 0; i < 9 && (group != 0 || !rest.IsZero()); ++i, group /= 10)
                 digits.push_back(static_cast<char>('0' + group % 10));
         } while (!rest.IsZero());
-        if (digits.empty()) digits = "0";
+        if (digits.empty()) digits.push_back('0');
         std::reverse(digits.begin(), digits.end());
         return digits;
     }
