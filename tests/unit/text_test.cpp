@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <tuple>
@@ -50,6 +52,13 @@ TEST(ParseNumber, WorkedValuesAndAPointInADecimalCommaLocale) {
         for (auto [text, value] : cases) EXPECT_EQ(ParseNumber(text), value) << text;
         EXPECT_TRUE(std::isnan(ParseNumber("nan(x_1)")));
         EXPECT_TRUE(std::signbit(ParseNumber("-0")));
+        // The sign applies to not-a-number too; a number in the parentheses
+        // is the payload, as the GNU C library reads it, on every platform.
+        for (auto [text, bits] : {std::pair{"-nan", 0xFFF8000000000000},
+                                  {"NAN(0x1F)", 0x7FF800000000001F},
+                                  {"-nan(017)", 0xFFF800000000000F},
+                                  {"nan(12_)", 0x7FF8000000000000}})
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(ParseNumber(text)), bits) << text;
     };
     check();
     const char* comma = nullptr;

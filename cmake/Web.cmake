@@ -1,0 +1,56 @@
+# The program in the browser: app/ and calc/ unchanged on the toolkit over the
+# web platform (toolkit/web/), which draws with the raster rules and the baked
+# glyph images of the Linux canvas. build/web/site is the site to put on any
+# static web host (selvaquin-VERSION-web.zip holds the same); tools/serve-web
+# serves it here.
+
+find_program(NODE node REQUIRED)
+
+# Objects, not an archive: the functions the page calls are referenced by
+# nothing in C++.
+add_library(selvaquin_toolkit OBJECT
+  toolkit/draw_target.cpp
+  toolkit/styles.cpp
+  toolkit/glyph_text.cpp
+  toolkit/glyph_faces.cpp
+  toolkit/web/window.cpp
+  toolkit/web/draw.cpp
+  toolkit/web/edit.cpp
+  toolkit/web/button.cpp
+  toolkit/web/menu.cpp)
+target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text selvaquin_raster)
+set(web_link_options
+  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
+  --js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js
+  "-sEXPORTED_RUNTIME_METHODS=['ccall']")
+
+add_executable(selvaquin app/main.cpp ${core_sources})
+target_link_libraries(selvaquin PRIVATE selvaquin_toolkit)
+target_link_options(selvaquin PRIVATE ${web_link_options} -sFILESYSTEM=0)
+set_property(TARGET selvaquin APPEND PROPERTY LINK_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js)
+
+# The site, and its zip.
+set(site_dir ${CMAKE_CURRENT_BINARY_DIR}/site)
+set(site_zip ${CMAKE_CURRENT_BINARY_DIR}/selvaquin-${PROJECT_VERSION}-web.zip)
+file(GLOB site_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.webmanifest ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/sw.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.txt)
+add_custom_command(OUTPUT ${site_zip}
+  COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tools/web-site.mjs ${CMAKE_CURRENT_SOURCE_DIR}
+          ${CMAKE_CURRENT_BINARY_DIR} ${site_dir}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${site_zip}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${site_dir} ${CMAKE_COMMAND} -E tar cf ${site_zip}
+          --format=zip .
+  DEPENDS selvaquin ${site_sources} tools/web-site.mjs app/resources/ZUREREVADO.xpm LICENSE
+  COMMENT "Laying out the site and its zip")
+add_custom_target(selvaquin_site ALL DEPENDS ${site_zip})
+
+# The number-text sweep under node: the same digest as the native builds
+# (tests/fuzz/CMakeLists.txt) means the same texts and values.
+enable_testing()
+add_executable(number-sweep tests/fuzz/number_sweep.cpp)
+target_link_libraries(number-sweep PRIVATE selvaquin_text)
+target_link_options(number-sweep PRIVATE -sENVIRONMENT=node)
+add_test(NAME number_sweep COMMAND ${NODE} --no-experimental-fetch $<TARGET_FILE:number-sweep> 20000)
+set_tests_properties(number_sweep PROPERTIES PASS_REGULAR_EXPRESSION "digest 9C776DA5269BB0D0")
