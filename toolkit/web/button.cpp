@@ -76,7 +76,7 @@ void DrawFace(Window button) {
 }
 
 Window AddButton(ControlKind kind, int x, int y, int width, int height, const char* text) {
-    auto* button = new WindowImpl{kind};
+    auto* button = new WindowImpl{.kind = kind};
     Controls().push_back(button);
     button->id = static_cast<int>(Controls().size());
     button->x = x, button->y = y, button->width = width, button->height = height;

@@ -97,7 +97,8 @@ int DrawEllipse(Window window, int x, int y, int width, int height, Colour outli
 int DrawString(Window window, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
     CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas != nullptr && text != nullptr) PaintText(canvas, x, y, text, colour, font, background);
+    if (canvas != nullptr && text != nullptr)
+        PaintText(canvas, x, y, text, colour, font, background);
     return 0;
 }
 
@@ -117,8 +118,8 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
     if (target == source) return 0;
     const long long left = std::max<long long>(0, -static_cast<long long>(x));
     const long long top = std::max<long long>(0, -static_cast<long long>(y));
-    const long long right =
-        std::min<long long>(std::min(width, source->width), static_cast<long long>(target->width) - x);
+    const long long right = std::min<long long>(std::min(width, source->width),
+                                                static_cast<long long>(target->width) - x);
     const long long bottom = std::min<long long>(std::min(height, source->height),
                                                  static_cast<long long>(target->height) - y);
     if (left >= right || top >= bottom) return 0;

@@ -95,7 +95,8 @@ void PutFieldText(Window field, const std::u32string& text) {
     const std::string before = FieldText(field, &start, &end);
     const std::size_t stays = before.size() - static_cast<std::size_t>(end - start);
     const std::size_t limit = static_cast<std::size_t>(field->maxChars);
-    const std::string taken = FieldInput(text, field->digitsOnly, stays < limit ? limit - stays : 0);
+    const std::string taken =
+        FieldInput(text, field->digitsOnly, stays < limit ? limit - stays : 0);
     if (taken.empty()) return;
     Change(field, before, before.substr(0, start) + taken + before.substr(end),
            start + static_cast<int>(taken.size()));
@@ -148,7 +149,10 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     field->digitsOnly = (style & ES_NUMBER) != 0;
     field->maxChars = maxChars > 0 ? maxChars : 32767;
     web_make_control(field->id, 1, x, y, width, height);
-    web_field_setup(field->id, field->maxChars, style & ES_RIGHT ? 2 : style & ES_CENTER ? 1 : 0,
+    web_field_setup(field->id, field->maxChars,
+                    style & ES_RIGHT    ? 2
+                    : style & ES_CENTER ? 1
+                                        : 0,
                     "");
     return field;
 }

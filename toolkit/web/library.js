@@ -7,7 +7,7 @@ mergeInto(LibraryManager.library, {
     controls: [],  // by id
     titles: [],    // the menu bar's titles, and their menus' items
     items: [],
-    element(tag, role, text) {
+    element: function (tag, role, text) {
       const e = document.createElement(tag);
       if (role) e.setAttribute('role', role);
       if (text !== undefined) e.textContent = text;
@@ -15,7 +15,7 @@ mergeInto(LibraryManager.library, {
     },
     // Whole device pixels for each canvas pixel: the page is zoomed so
     // that a CSS pixel is floor(devicePixelRatio) device pixels.
-    fit() {
+    fit: function () {
       const ratio = window.devicePixelRatio || 1;
       document.getElementById('window').style.zoom = Math.max(1, Math.floor(ratio + 1e-3)) / ratio;
     },
@@ -93,7 +93,8 @@ mergeInto(LibraryManager.library, {
         event.preventDefault();
         const what = type.startsWith('insert') ? 1 : type.endsWith('Backward') ? 2
                    : type.startsWith('delete') ? 3 : type === 'historyUndo' ? 4 : 0;
-        const data = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+        const data = event.data !== null ? event.data
+                   : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
         Module.ccall('web_field_input', null, ['number', 'number', 'string'], [id, what, data]);
       });
       e.addEventListener('input', (event) => event.isComposing || Module._web_field_changed(id));

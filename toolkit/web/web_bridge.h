@@ -134,7 +134,7 @@ void web_start();
 void web_show(const std::uint8_t* rgb, int width, int height, int top, int rows);
 void web_page_texts(const char* lines);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
-void web_control_face(int id, const std::uint8_t* rgb, int width, int height);
+void web_control_face(int id, const std::uint8_t* rgb, int width, int height, int checked);
 void web_set_visible(int id, int visible);
 void web_set_name(int id, const char* name);
 void web_field_setup(int id, int maxChars, int alignment, const char* font);
