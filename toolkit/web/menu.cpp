@@ -12,17 +12,20 @@
 
 namespace tk {
 
+MenuBarState g_menuState;
+Menu g_menuBar = nullptr;
+
 namespace {
 
-Menu g_bar = nullptr;
-MenuBarState g_state;
 Window g_return = nullptr;  // the field that had the keyboard before the bar
 
-int Titles() { return g_bar ? static_cast<int>(g_bar->popups.size()) : 0; }
+int Titles() { return g_menuBar ? static_cast<int>(g_menuBar->popups.size()) : 0; }
 
-const std::vector<MenuEntry>& Entries(int title) { return g_bar->popups[title]->entries; }
+const std::vector<MenuEntry>& Entries(int title) { return g_menuBar->popups[title]->entries; }
 
-void Render() { web_menu_state(g_state.title, g_state.open, g_state.item, g_state.keys); }
+void Render() {
+    web_menu_state(g_menuState.title, g_menuState.open, g_menuState.item, g_menuState.keys);
+}
 
 // The next item from `item` on in `step`s, over the rules, round the ends;
 // -1 in a menu of rules only.
@@ -36,14 +39,14 @@ int NextItem(int title, int item, int step) {
 }
 
 void Open(int title) {
-    g_state.title = title;
-    g_state.open = true;
-    g_state.item = NextItem(title, -1, 1);
+    g_menuState.title = title;
+    g_menuState.open = true;
+    g_menuState.item = NextItem(title, -1, 1);
 }
 
 void Describe() {
     std::string description;
-    for (const Menu popup : g_bar->popups) {
+    for (const Menu popup : g_menuBar->popups) {
         description += "T" + ToUtf8(popup->title) + "\n";
         for (const MenuEntry& entry : popup->entries)
             description += entry.separator ? std::string("-\n") : "I" + ToUtf8(entry.text) + "\n";
@@ -54,25 +57,23 @@ void Describe() {
 
 // After a change to the bar that shows, the page's elements follow.
 void Changed(Menu menu) {
-    if (g_bar == nullptr) return;
-    for (const Menu popup : g_bar->popups)
+    if (g_menuBar == nullptr) return;
+    for (const Menu popup : g_menuBar->popups)
         if (popup == menu) return Describe();
-    if (menu == g_bar) Describe();
+    if (menu == g_menuBar) Describe();
 }
 
 void Take(bool keys) {
-    if (g_state.title < 0) g_return = FocusedField();
-    g_state.keys = keys;
+    if (g_menuState.title < 0) g_return = FocusedField();
+    g_menuState.keys = keys;
 }
 
 }  // namespace
 
-const MenuBarState& MenuBarNow() { return g_state; }
-
 void LeaveMenuBar() {
-    if (g_state.title < 0 && !g_state.keys) return;
-    const bool keys = g_state.keys;
-    g_state = MenuBarState{};
+    if (g_menuState.title < 0 && !g_menuState.keys) return;
+    const bool keys = g_menuState.keys;
+    g_menuState = MenuBarState{};
     Render();
     if (keys) web_focus(g_return != nullptr && g_return->visible ? g_return->id : 0);
     g_return = nullptr;
@@ -90,47 +91,47 @@ void ChooseMenuItem(int title, int item) {
 bool MenuKey(int vk, int modifiers) {
     const int titles = Titles();
     if (titles == 0) return false;
-    if (g_state.title < 0) {
+    if (g_menuState.title < 0) {
         if (vk != 121 || modifiers != 0) return false;  // F10
         Take(true);
-        g_state.title = 0;
+        g_menuState.title = 0;
         Render();
         return true;
     }
-    g_state.keys = true;
-    const int title = g_state.title;
+    g_menuState.keys = true;
+    const int title = g_menuState.title;
     switch (vk) {
         case 121:  // F10, and Alt
             LeaveMenuBar();
             return true;
         case 37:  // Left
         case 39:  // Right
-            g_state.title = (title + (vk == 39 ? 1 : titles - 1)) % titles;
-            if (g_state.open) Open(g_state.title);
+            g_menuState.title = (title + (vk == 39 ? 1 : titles - 1)) % titles;
+            if (g_menuState.open) Open(g_menuState.title);
             break;
         case 38:  // Up
         case 40:  // Down
-            if (!g_state.open)
+            if (!g_menuState.open)
                 Open(title);
             else
-                g_state.item = NextItem(title, g_state.item, vk == 40 ? 1 : -1);
+                g_menuState.item = NextItem(title, g_menuState.item, vk == 40 ? 1 : -1);
             break;
         case 13:  // Enter
         case 32:  // Space
-            if (!g_state.open) {
+            if (!g_menuState.open) {
                 Open(title);
             } else {
-                ChooseMenuItem(title, g_state.item);
+                ChooseMenuItem(title, g_menuState.item);
                 return true;
             }
             break;
         case 27:  // Escape
-            if (!g_state.open) {
+            if (!g_menuState.open) {
                 LeaveMenuBar();
                 return true;
             }
-            g_state.open = false;
-            g_state.item = -1;
+            g_menuState.open = false;
+            g_menuState.item = -1;
             break;
         default: break;  // every other key goes nowhere while the bar has them
     }
@@ -143,7 +144,7 @@ Menu CreateMenuBar() { return new MenuImpl; }
 int AttachMenuBar(Window window, Menu menu) {
     if (window == nullptr || menu == nullptr) return 1;
     LeaveMenuBar();
-    g_bar = menu;
+    g_menuBar = menu;
     Describe();
     return 0;
 }
@@ -182,22 +183,22 @@ extern "C" {
 // the bar.
 EMSCRIPTEN_KEEPALIVE void web_menu_mouse(int what, int title, int item) {
     if (title >= Titles() || (what != 4 && title < 0)) return;
-    const bool open = g_state.open;
-    if (what == 0 && open && g_state.title == title) {
+    const bool open = g_menuState.open;
+    if (what == 0 && open && g_menuState.title == title) {
         LeaveMenuBar();
     } else if (what == 0) {
-        Take(g_state.keys);
-        g_state.title = title;
-        g_state.open = true;
-        g_state.item = -1;
+        Take(g_menuState.keys);
+        g_menuState.title = title;
+        g_menuState.open = true;
+        g_menuState.item = -1;
         Render();
-    } else if (what == 1 && open && title != g_state.title) {
-        g_state.title = title;
-        g_state.item = -1;
+    } else if (what == 1 && open && title != g_menuState.title) {
+        g_menuState.title = title;
+        g_menuState.item = -1;
         Render();
-    } else if (what == 2 && open && title == g_state.title && item >= 0 &&
+    } else if (what == 2 && open && title == g_menuState.title && item >= 0 &&
                item < static_cast<int>(Entries(title).size()) && !Entries(title)[item].separator) {
-        g_state.item = item;
+        g_menuState.item = item;
         Render();
     } else if (what == 3 && open) {
         ChooseMenuItem(title, item);

@@ -111,15 +111,17 @@ void UndoField(Window field);
 bool MenuKey(int vk, int modifiers);
 // Leaves the menu bar (the keyboard back where it was), if it has it.
 void LeaveMenuBar();
-// The selected title (-1 none), whether its popup is open, its highlighted
-// item (-1 none) and whether the bar has the keyboard.
+// The menu bar's state: the selected title (-1 none), whether its menu is
+// open, its highlighted item (-1 none), whether the bar has the keyboard.
 struct MenuBarState {
     int title = -1;
     bool open = false;
     int item = -1;
     bool keys = false;
 };
-const MenuBarState& MenuBarNow();
+extern MenuBarState g_menuState;
+// The bar attached to the main window, or null.
+extern Menu g_menuBar;
 // Chooses item `item` of popup `title`: closes the bar, posts its command.
 void ChooseMenuItem(int title, int item);
 
