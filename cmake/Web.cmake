@@ -54,3 +54,17 @@ target_link_libraries(number-sweep PRIVATE selvaquin_text)
 target_link_options(number-sweep PRIVATE -sENVIRONMENT=node)
 add_test(NAME number_sweep COMMAND ${NODE} --no-experimental-fetch $<TARGET_FILE:number-sweep> 20000)
 set_tests_properties(number_sweep PROPERTIES PASS_REGULAR_EXPRESSION "digest 9C776DA5269BB0D0")
+
+# The site in Debian's Chromium, headless (tests/web/run.mjs; its packages
+# come with `npm ci` in tests/web, which tools/install-deps runs): real key
+# presses and clicks, the site offline after one visit, the canvas at a
+# device scale factor of 2.
+set(web_run ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/run.mjs ${CMAKE_CURRENT_BINARY_DIR})
+foreach(transcript real-input offline scale-2)
+  set(scale)
+  if(transcript STREQUAL scale-2)
+    set(scale --scale 2)
+  endif()
+  add_test(NAME web_${transcript}
+    COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt ${scale})
+endforeach()
