@@ -38,11 +38,12 @@ file(GLOB site_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.txt)
 add_custom_command(OUTPUT ${site_zip}
   COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tools/web-site.mjs ${CMAKE_CURRENT_SOURCE_DIR}
-          ${CMAKE_CURRENT_BINARY_DIR} ${site_dir}
+          ${CMAKE_CURRENT_BINARY_DIR} ${site_dir} ${CMAKE_CURRENT_SOURCE_DIR}/tests/snapshots/start.png
   COMMAND ${CMAKE_COMMAND} -E rm -f ${site_zip}
   COMMAND ${CMAKE_COMMAND} -E chdir ${site_dir} ${CMAKE_COMMAND} -E tar cf ${site_zip}
           --format=zip .
   DEPENDS selvaquin ${site_sources} tools/web-site.mjs app/resources/ZUREREVADO.xpm LICENSE
+          tests/snapshots/start.png
   COMMENT "Laying out the site and its zip")
 add_custom_target(selvaquin_site ALL DEPENDS ${site_zip})
 

@@ -1,5 +1,6 @@
-// web-site SOURCE BUILD SITE: lays out the browser program's site in SITE:
-// index.html, the manifest, the service worker (its cache named after the
+// web-site SOURCE BUILD SITE FIRST_PAGE: lays out the browser program's site
+// in SITE: index.html showing the PNG image FIRST_PAGE until the program
+// draws (its start page, tests/snapshots/start.png), the manifest, the service worker (its cache named after the
 // files it keeps), selvaquin.js and .wasm from BUILD, the icons made from
 // the program's 32 x 32 XPM icon (scaled by whole pixels, so they stay
 // sharp), and the licences: the program's and DejaVu's, whose glyphs the
@@ -9,12 +10,14 @@ import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'no
 import { join } from 'node:path';
 import { crc32, deflateSync } from 'node:zlib';
 
-const [source, build, site] = process.argv.slice(2);
+const [source, build, site, firstPage] = process.argv.slice(2);
 const web = join(source, 'toolkit', 'web');
 rmSync(site, { recursive: true, force: true });
 mkdirSync(site, { recursive: true });
-for (const file of ['index.html', 'manifest.webmanifest', 'LICENSE-DejaVu.txt'])
+for (const file of ['manifest.webmanifest', 'LICENSE-DejaVu.txt'])
   copyFileSync(join(web, file), join(site, file));
+writeFileSync(join(site, 'index.html'), readFileSync(join(web, 'index.html'), 'utf8').replace(
+  '@FIRST_PAGE@', `data:image/png;base64,${readFileSync(firstPage).toString('base64')}`));
 copyFileSync(join(source, 'LICENSE'), join(site, 'LICENSE.txt'));
 for (const file of ['selvaquin.js', 'selvaquin.wasm']) copyFileSync(join(build, file), join(site, file));
 

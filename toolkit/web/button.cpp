@@ -37,7 +37,13 @@ void Frame(RasterImage& r, int x, int y, int w, int h, Colour topLeft, Colour bo
     RasterFill(r, x + w - 1, y, 1, h, bottomRight);
 }
 
+// The face changed: drawn when the button shows.
+void Redraw(Window button) { button->faceDrawn = false; }
+
+}  // namespace
+
 void DrawFace(Window button) {
+    button->faceDrawn = true;
     const int w = button->width, h = button->height;
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w * h * 3));
     RasterImage r{rgb.data(), w, h, 3 * w};
@@ -72,8 +78,16 @@ void DrawFace(Window button) {
         }
         DrawGlyphText(r, face, 17, (h - face.cellHeight) / 2, button->text.c_str(), 0, 0);
     }
-    web_control_face(button->id, rgb.data(), w, h, state);
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w * h * 4));
+    for (std::size_t i = 0, j = 0; i < rgb.size(); i += 3, j += 4) {
+        const bool clear = rgb[i] == 0xFF && rgb[i + 1] == 0 && rgb[i + 2] == 0xFF;
+        rgba[j] = rgb[i], rgba[j + 1] = rgb[i + 1], rgba[j + 2] = rgb[i + 2];
+        rgba[j + 3] = clear ? 0 : 255;
+    }
+    web_control_face(button->id, rgba.data(), w, h, state);
 }
+
+namespace {
 
 Window AddButton(ControlKind kind, int x, int y, int width, int height, const char* text) {
     auto* button = new WindowImpl{.kind = kind};
@@ -81,14 +95,8 @@ Window AddButton(ControlKind kind, int x, int y, int width, int height, const ch
     button->id = static_cast<int>(Controls().size());
     button->x = x, button->y = y, button->width = width, button->height = height;
     button->text = text ? text : "";
-    web_make_control(button->id, 2, x, y, width, height);
     SetAccessibleName(button, button->text.c_str());
     return button;
-}
-
-void Show(Window button, bool visible) {
-    button->visible = visible;
-    if (!visible) web_set_visible(button->id, 0);
 }
 
 }  // namespace
@@ -101,10 +109,9 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->commandId = commandId;
     button->style = style.style;
     button->font = GuiFont();
-    DrawFace(button);
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    Show(button, (style.style & kChildVisible) == kChildVisible);
+    button->visible = (style.style & kChildVisible) == kChildVisible;
     return button;
 }
 
@@ -112,7 +119,7 @@ int SetPushButtonText(Window button, const char* text) {
     if (button == nullptr || text == nullptr || button->kind == ControlKind::Edit) return 1;
     button->text = text;
     SetAccessibleName(button, text);
-    DrawFace(button);
+    Redraw(button);
     return 0;
 }
 
@@ -120,7 +127,7 @@ int SetPushButtonFont(Window control, Font font) {
     if (control == nullptr) return 0;
     if (control->kind == ControlKind::Edit) return SetEditFieldFont(control, font);
     control->font = font;
-    DrawFace(control);
+    Redraw(control);
     return 0;
 }
 
@@ -136,8 +143,7 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
                               std::max(system.cellHeight, 16), text);
     button->commandId = commandId;
     button->style = style;
-    DrawFace(button);
-    Show(button, style != 0);
+    button->visible = style != 0;
     return button;
 }
 
@@ -145,7 +151,7 @@ int CheckOptionButton(Window button) {
     if (button == nullptr || button->kind != ControlKind::OptionButton) return 0;
     if (!button->checked) {
         button->checked = true;
-        DrawFace(button);
+        Redraw(button);
     }
     return 0;
 }
@@ -172,11 +178,11 @@ EMSCRIPTEN_KEEPALIVE void web_click(int id) {
                 if (other != button && other->visible && other->style == kRadio && other->checked &&
                     other->kind == ControlKind::OptionButton) {
                     other->checked = false;
-                    DrawFace(other);
+                    Redraw(other);
                 }
         }
         button->checked = button->style == kRadio || !button->checked;
-        DrawFace(button);
+        Redraw(button);
     }
     if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(button->commandId));
     HandlePending();

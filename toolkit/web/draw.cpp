@@ -24,7 +24,7 @@ CanvasImpl* TargetCanvas(Window window) {
 }
 
 RasterImage Raster(CanvasImpl* canvas) {
-    return RasterImage{canvas->rgb.data(), canvas->width, canvas->height, 3 * canvas->width};
+    return RasterImage{canvas->rgb.get(), canvas->width, canvas->height, 3 * canvas->width};
 }
 
 // The texts whose point a box covers no longer show.
@@ -59,8 +59,12 @@ const GlyphFace& GlyphsOf(Font font) {
 
 MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
-    auto* canvas = new CanvasImpl{width, height, {}, {}};
-    canvas->rgb.resize(static_cast<std::size_t>(width) * height * 3);
+    // Not cleared: the fill sets every byte.
+    auto* canvas = new CanvasImpl{
+        width,
+        height,
+        std::unique_ptr<std::uint8_t[]>(new std::uint8_t[std::size_t(width) * height * 3]),
+        {}};
     RasterImage r = Raster(canvas);
     RasterFill(r, 0, 0, width, height, fill);
     SetMemoryDC(canvas);
@@ -124,8 +128,8 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
                                                  static_cast<long long>(target->height) - y);
     if (left >= right || top >= bottom) return 0;
     for (long long row = top; row < bottom; ++row)
-        std::memcpy(target->rgb.data() + ((y + row) * target->width + x + left) * 3,
-                    source->rgb.data() + (row * source->width + left) * 3,
+        std::memcpy(target->rgb.get() + ((y + row) * target->width + x + left) * 3,
+                    source->rgb.get() + (row * source->width + left) * 3,
                     static_cast<std::size_t>((right - left) * 3));
     Cover(target, x + left, y + top, right - left, bottom - top);
     for (const ShownText& t : source->texts)

@@ -63,13 +63,42 @@ int& KeyPending() {
     return pending;
 }
 
-Window FocusedField() { return FieldOf(web_focused()); }
+namespace {
+
+// While the window is being made, the page is not laid out yet: a focus
+// moved there would make the browser lay it out again and again (the init
+// pass moves it on every page), so it is kept until the window shows.
+bool g_holding = false;
+Window g_focusRequest = nullptr;
+
+void Focus(Window field) {
+    if (g_holding) {
+        g_focusRequest = field;
+    } else if (field == nullptr || field->visible) {
+        if (field != nullptr) UpdateElements();
+        web_focus(field != nullptr ? field->id : 0);
+    }
+}
+
+}  // namespace
+
+void HoldFocus(bool hold) {
+    g_holding = hold;
+    if (!hold && g_focusRequest != nullptr && g_focusRequest->visible) Focus(g_focusRequest);
+    g_focusRequest = nullptr;
+}
+
+Window FocusedField() {
+    Window field = g_holding ? g_focusRequest : FieldOf(web_focused());
+    return field != nullptr && field->visible ? field : nullptr;
+}
 
 namespace {
 
 // The field's text as the page holds it, in UTF-8.
 std::string FieldUtf8(Window field, int& start, int& end) {
     static std::vector<char> buffer(64);
+    if (!field->made) return start = end = 0, "";  // nothing can have been typed in yet
     for (;;) {
         const int size = static_cast<int>(buffer.size());
         const int needed = web_field_value(field->id, buffer.data(), size, &start, &end);
@@ -148,13 +177,30 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     field->x = x, field->y = y, field->width = width, field->height = height;
     field->digitsOnly = (style & ES_NUMBER) != 0;
     field->maxChars = maxChars > 0 ? maxChars : 32767;
-    web_make_control(field->id, 1, x, y, width, height);
-    web_field_setup(field->id, field->maxChars,
-                    style & ES_RIGHT    ? 2
-                    : style & ES_CENTER ? 1
-                                        : 0,
-                    "");
+    field->style = style;
     return field;
+}
+
+void MakeElement(Window c) {
+    if (c->made) return;
+    c->made = true;
+    web_make_control(c->id, c->kind == ControlKind::Edit ? 1 : 2, c->x, c->y, c->width, c->height);
+    if (c->kind == ControlKind::Edit)
+        web_field_setup(c->id, c->maxChars,
+                        c->style & ES_RIGHT    ? 2
+                        : c->style & ES_CENTER ? 1
+                                               : 0,
+                        c->css.c_str());
+    if (!c->name.empty()) web_set_name(c->id, c->name.c_str());
+    c->shown = true;
+}
+
+void UpdateElements() {
+    for (Window c : Controls()) {
+        if (c->visible) MakeElement(c);
+        if (c->made && c->shown != c->visible) web_set_visible(c->id, c->shown = c->visible);
+        if (c->made && c->visible && !c->faceDrawn && c->kind != ControlKind::Edit) DrawFace(c);
+    }
 }
 
 namespace {
@@ -163,7 +209,6 @@ int SetVisible(Window control, bool visible) {
     if (control == nullptr) return 1;
     const bool was = control->visible;
     control->visible = visible;
-    if (was != visible) web_set_visible(control->id, visible);
     return was == visible ? 1 : 0;
 }
 
@@ -175,14 +220,14 @@ int HideOptionButton(Window button) { return SetVisible(button, false) == 1 ? 1 
 int ShowOptionButton(Window button) { return SetVisible(button, true) == 1 ? 1 : 0; }
 
 void FocusEditField(Window field) {
-    if (field != nullptr) web_focus(field->id);
+    if (field != nullptr) Focus(field);
 }
 
 // The flag stays up until a call moves the focus: a page passes it round its
 // ring of fields, and only the field that has the focus passes it on.
 int PassFocus(Window from, Window to) {
     if (KeyPending() != 1 || from == nullptr || !from->visible || FocusedField() != from) return 0;
-    if (to != nullptr) web_focus(to->id);
+    if (to != nullptr) Focus(to);
     KeyPending() = 0;
     return 0;
 }
@@ -200,9 +245,10 @@ void GetEditFieldText(Window field, std::string& buffer) {
 int SetEditFieldFont(Window field, Font font) {
     if (field == nullptr || field->kind != ControlKind::Edit || font == nullptr) return 0;
     const int size = font->height < 0 ? -font->height : std::max(1, font->height * 6 / 7);
-    const std::string css = std::to_string(font->weight) + " " + std::to_string(size) + "px \"" +
-                            ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
-    web_field_setup(field->id, field->maxChars, -1, css.c_str());
+    std::string css = std::to_string(font->weight) + " " + std::to_string(size) + "px \"" +
+                      ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
+    field->css = css;
+    if (field->made) web_field_setup(field->id, field->maxChars, -1, css.c_str());
     return 0;
 }
 

@@ -42,24 +42,14 @@ mergeInto(LibraryManager.library, {
     addEventListener('resize', () => Page.fit());
   },
 
-  // Rows top..top+rows-1 of the client image (RGB bytes) onto the <canvas>.
+  // Rows top..top+rows-1 of the client image (RGBA bytes) onto the <canvas>.
   web_show__deps: ['$Page'],
-  web_show: function (rgb, width, height, top, rows) {
-    if (!Page.image || Page.image.width !== width || Page.image.height !== height) {
-      Page.canvas.width = width;
-      Page.canvas.height = height;
-      Page.context = Page.canvas.getContext('2d');
-      Page.image = Page.context.createImageData(width, height);
-    }
-    const pixels = Page.image.data;
-    for (let i = rgb + top * width * 3, j = top * width * 4; j < (top + rows) * width * 4;
-         i += 3, j += 4) {
-      pixels[j] = HEAPU8[i];
-      pixels[j + 1] = HEAPU8[i + 1];
-      pixels[j + 2] = HEAPU8[i + 2];
-      pixels[j + 3] = 255;
-    }
-    Page.context.putImageData(Page.image, 0, 0, 0, top, width, rows);
+  web_show: function (rgba, width, height, top, rows) {
+    if (Page.canvas.width !== width || Page.canvas.height !== height)
+      Object.assign(Page.canvas, { width, height });
+    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
+                                width, height);
+    Page.canvas.getContext('2d').putImageData(image, 0, 0, 0, top, width, rows);
     if (Module.firstPaint === undefined) Module.firstPaint = performance.now();
   },
 
@@ -109,19 +99,16 @@ mergeInto(LibraryManager.library, {
     Page.client.appendChild(e);
   },
 
-  // A button's face (RGB; 0xFF00FF is left clear); `checked` -1 for a push
-  // button, else an option button's state.
+  // A button's face (RGBA); `checked` -1 for a push button, else an option
+  // button's state.
   web_control_face__deps: ['$Page'],
-  web_control_face: function (id, rgb, width, height, checked) {
+  web_control_face: function (id, rgba, width, height, checked) {
     const e = Page.controls[id], canvas = e.firstChild;
     Object.assign(canvas, { width, height });
     Object.assign(e.style, { width: width + 'px', height: height + 'px' });
-    const context = canvas.getContext('2d'), image = context.createImageData(width, height);
-    for (let i = rgb, j = 0; j < image.data.length; i += 3, j += 4) {
-      const clear = HEAPU8[i] === 255 && HEAPU8[i + 1] === 0 && HEAPU8[i + 2] === 255;
-      image.data.set(clear ? [0, 0, 0, 0] : [HEAPU8[i], HEAPU8[i + 1], HEAPU8[i + 2], 255], j);
-    }
-    context.putImageData(image, 0, 0);
+    canvas.getContext('2d').putImageData(
+      new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height),
+      0, 0);
     if (checked >= 0) {
       e.setAttribute('role', 'radio');
       e.setAttribute('aria-checked', checked ? 'true' : 'false');

@@ -18,6 +18,7 @@
 #include "toolkit/window.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ struct WindowImpl {
     int id = 0;  // the page's number for it; 0 for the main window
     int x = 0, y = 0, width = 0, height = 0;
     bool visible = true;
+    // The page's element is made when the control first shows: a page's
+    // controls made and hidden in the init pass cost the start nothing.
+    bool made = false, shown = false, faceDrawn = false;
+    std::string name;  // the accessible name, UTF-8
+    std::string css;   // edit fields: the font
     std::string text;  // buttons: the label, Windows-1252
     int commandId = 0;
     std::uint32_t style = 0;  // buttons: style bits; option buttons: the kind's
@@ -56,7 +62,7 @@ struct ShownText {
 
 struct CanvasImpl {
     int width, height;
-    std::vector<std::uint8_t> rgb;  // R, G, B per pixel, row by row
+    std::unique_ptr<std::uint8_t[]> rgb;  // R, G, B per pixel, row by row
     std::vector<ShownText> texts;
 };
 
@@ -82,9 +88,15 @@ struct MenuImpl {
 Window MainWindow();
 // Every control made, in creation order (control n has id n).
 std::vector<Window>& Controls();
-// Handles the posted commands, paints when a repaint was asked for, and
-// acts on a quit.
+// Handles the posted commands, brings the page's elements up to date, paints
+// when a repaint was asked for, and acts on a quit.
 void HandlePending();
+// Makes a control's element now; then keeps it as the control is (shown or
+// hidden, the face of a button).
+void MakeElement(Window control);
+void UpdateElements();
+// Draws a button's face on its element.
+void DrawFace(Window button);
 // The glyph images of a font (null: the system font).
 const GlyphFace& GlyphsOf(Font font);
 // The page's Windows-1252 texts in UTF-8 and back (a character Windows-1252
@@ -93,6 +105,9 @@ std::string ToUtf8(const std::string& cp1252);
 std::u32string CodePoints(const char* utf8);
 std::string FromUtf8(const char* utf8);
 
+// Keeps focus moves in the toolkit from now (true) until the window shows
+// (false), when the last one is made.
+void HoldFocus(bool hold);
 // The edit field with the keyboard focus, or null.
 Window FocusedField();
 // The edit fields' key-pending flag: 1 after TAB or ENTER until PassFocus.
@@ -133,10 +148,10 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 // The page's side (library.js). Texts are UTF-8.
 extern "C" {
 void web_start();
-void web_show(const std::uint8_t* rgb, int width, int height, int top, int rows);
+void web_show(const std::uint8_t* rgba, int width, int height, int top, int rows);
 void web_page_texts(const char* lines);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
-void web_control_face(int id, const std::uint8_t* rgb, int width, int height, int checked);
+void web_control_face(int id, const std::uint8_t* rgba, int width, int height, int checked);
 void web_set_visible(int id, int visible);
 void web_set_name(int id, const char* name);
 void web_field_setup(int id, int maxChars, int alignment, const char* font);

@@ -24,7 +24,8 @@ std::deque<WParam> g_commands;
 bool g_repaint = false;
 bool g_handling = false;
 bool g_quit = false;
-std::vector<std::uint8_t> g_shown;  // the client image the page shows
+std::unique_ptr<std::uint8_t[]> g_shown;  // the client image the page shows
+std::unique_ptr<std::uint8_t[]> g_rgba;   // the same as the page takes it
 std::string g_shownTexts;
 bool g_altAlone = false;  // Alt went down and nothing else since
 
@@ -47,18 +48,27 @@ std::string PageTexts(const CanvasImpl& image) {
 }
 
 // Shows the rows of the client image that changed since the page last
-// showed it.
+// showed it, as RGBA bytes the page takes as they are.
 void Show() {
     const CanvasImpl& image = *g_main->clientImage;
     const std::size_t row = static_cast<std::size_t>(image.width) * 3;
-    g_shown.resize(image.rgb.size(), 1);  // first time: every row differs
+    const bool first = g_shown == nullptr;
+    if (first) {
+        g_shown.reset(new std::uint8_t[row * image.height]);
+        g_rgba.reset(new std::uint8_t[row / 3 * 4 * image.height]);
+    }
     int top = image.height, bottom = -1;
     for (int y = 0; y < image.height; ++y)
-        if (std::memcmp(&image.rgb[y * row], &g_shown[y * row], row) != 0)
+        if (first || std::memcmp(&image.rgb[y * row], &g_shown[y * row], row) != 0)
             top = std::min(top, y), bottom = y;
     if (bottom >= top) {
-        web_show(image.rgb.data(), image.width, image.height, top, bottom - top + 1);
-        std::memcpy(&g_shown[top * row], &image.rgb[top * row], (bottom - top + 1) * row);
+        const std::size_t from = top * row, to = (bottom + 1) * row;
+        std::memcpy(&g_shown[from], &image.rgb[from], to - from);
+        for (std::size_t i = from, j = from / 3 * 4; i < to; i += 3, j += 4) {
+            g_rgba[j] = image.rgb[i], g_rgba[j + 1] = image.rgb[i + 1];
+            g_rgba[j + 2] = image.rgb[i + 2], g_rgba[j + 3] = 255;
+        }
+        web_show(g_rgba.get(), image.width, image.height, top, bottom - top + 1);
     }
     std::string texts = PageTexts(image);
     if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
@@ -77,6 +87,7 @@ void HandlePending() {
         if (g_observer != nullptr) g_observer->CommandDelivered(id);
         g_main->procedure(g_main, kWmCommand, id, 0);
     }
+    UpdateElements();
     if (g_repaint) {
         g_repaint = false;
         g_main->procedure(g_main, kWmPaint, 0, 0);
@@ -103,7 +114,9 @@ Window OpenMainWindow(Instance, const char*, int x, int y, int width, int height
     const MemoryDC current = SetMemoryDC(nullptr);
     g_main->clientImage = CreateCanvas(g_main, g_main->width, g_main->height, 0xF0F0F0);
     SetMemoryDC(current);
+    HoldFocus(true);
     procedure(g_main, kWmCreate, 0, 0);
+    HoldFocus(false);
     g_repaint = true;
     HandlePending();
     return g_main;
@@ -115,7 +128,8 @@ int SetWindowColor(Window, Colour) { return 0; }
 
 int SetAccessibleName(Window control, const char* name) {
     if (control == nullptr || name == nullptr) return 1;
-    if (control->id > 0) web_set_name(control->id, ToUtf8(name).c_str());
+    control->name = ToUtf8(name);
+    if (control->made) web_set_name(control->id, control->name.c_str());
     return 0;
 }
 
