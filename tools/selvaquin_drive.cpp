@@ -22,13 +22,45 @@
 //                  client area sits in it
 //   families       print the font families the program can draw with
 //
-// Blank lines and lines starting with '#' are skipped. Each block of the
-// transcript is flushed as soon as its line is done, so the driver can be
-// run interactively. A bad line stops the driver with exit code 2.
+// and, for the transcripts of tests/transcripts/, what a user sees and does
+// in fewer words (one line of output each):
+//
+//   values         the texts in the result font, in drawing order, joined
+//                  by " | "
+//   where TEXT     where each visible canvas text TEXT stands ("nowhere")
+//   fields         the visible fields' texts in order, the focused one
+//                  marked with '*'
+//   fill A | B     clicks the first field, then for each field empties it
+//                  and types its text, TAB between (one text per field)
+//   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
+//   drop X TEXT    drops TEXT on the focused field X pixels from its left
+//   rightclick     clicks the focused field with the right button
+//   popup          the entries of the popup menu showing, "grey" before
+//                  those that cannot act, "-" for a rule
+//   choose TEXT    chooses the entry TEXT of the popup menu showing
+//   bar            the menu bar's selected title and the highlighted item of
+//                  its open menu
+//   names          what a screen reader reads for the visible fields and
+//                  buttons
+//   fonts          each font of the program: family, cell height, average
+//                  width and weight (the platform's faces decide)
+//   opened         the addresses handed to the browser since the last look
+//
+// In CLIPBOARD and DROP texts \t, \n, \r and \\ stand for a TAB, a line
+// feed, a carriage return and a backslash. Blank lines and lines starting
+// with '#' are skipped. Each block of the transcript is flushed as soon as
+// its line is done, so the driver can be run interactively. A bad line stops
+// the driver with exit code 2.
+//
+// With --transcript the driver plays a transcript file: it skips the lines
+// starting with '=' (what the file expects), echoes every line it runs and
+// prints each line of output as "= " and the line, so that the file without
+// its comments and blank lines is what a correct run prints.
 
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "toolkit/draw.h"
+#include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
@@ -78,9 +110,28 @@ const char* StateName(ProbeButtonState state) {
     return "push";
 }
 
+bool g_transcript = false;
+
 void Emit(const std::string& block) {
-    std::fwrite(block.data(), 1, block.size(), stdout);
+    std::string out;
+    if (!g_transcript) {
+        out = block;
+    } else {
+        for (std::size_t at = 0; at < block.size();) {
+            const std::size_t end = block.find('\n', at);
+            const std::string_view line(block.data() + at, end - at);
+            out += (line.empty() ? "=" : "= ") + std::string(line) + "\n";
+            at = end + 1;
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const std::string& part : parts) out += (out.empty() ? "" : " | ") + part;
+    return out;
 }
 
 // ---- Argument parsing -------------------------------------------------------
@@ -118,7 +169,7 @@ struct Context {
 // A handler returns an empty string when it worked, else the reason it failed.
 using Handler = std::string (*)(Context&, std::string_view arg);
 
-enum class Args { None, Text };
+enum class Args { None, Text, Optional };
 
 struct Verb {
     std::string_view name;
@@ -359,6 +410,167 @@ std::string DoFamilies(Context&, std::string_view) {
     return {};
 }
 
+// ---- Verbs of the transcripts ----------------------------------------------
+
+std::vector<ProbeField> VisibleFields() {
+    std::vector<ProbeField> fields = ProbeEditFields();
+    std::erase_if(fields, [](const ProbeField& field) { return !field.visible; });
+    return fields;
+}
+
+// A text with \t, \n, \r and \\ turned into what they stand for.
+std::string Unescape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+    }
+    return out;
+}
+
+std::string DoValues(Context&, std::string_view) {
+    std::vector<std::string> values;
+    for (const CanvasText& text : VisibleCanvasTexts(g_shell.canvas))
+        if (text.font == AppFont(FontRole::Result)) values.push_back(Cp1252ToUtf8(text.text));
+    Emit(Joined(values) + "\n");
+    return {};
+}
+
+std::string DoWhere(Context&, std::string_view text) {
+    std::vector<std::string> points;
+    for (const CanvasText& shown : VisibleCanvasTexts(g_shell.canvas))
+        if (Cp1252ToUtf8(shown.text) == text)
+            points.push_back(std::to_string(shown.x) + " " + std::to_string(shown.y));
+    Emit((points.empty() ? "nowhere" : Joined(points)) + "\n");
+    return {};
+}
+
+std::string DoFields(Context&, std::string_view) {
+    std::string out;
+    for (const ProbeField& field : VisibleFields())
+        out += (out.empty() ? "" : " ") + Quote(field.text) + (field.focused ? "*" : "");
+    Emit(out + "\n");
+    return {};
+}
+
+// "A | B | C": the texts between the bars, a blank on either side of a bar
+// taken as part of it.
+std::string DoFill(Context&, std::string_view arg) {
+    std::vector<std::string> texts;
+    for (std::size_t at = 0;;) {
+        const std::size_t bar = arg.find('|', at);
+        std::string_view text = arg.substr(at, bar == arg.npos ? arg.npos : bar - at);
+        if (at > 0 && text.starts_with(' ')) text.remove_prefix(1);
+        if (bar != arg.npos && text.ends_with(' ')) text.remove_suffix(1);
+        texts.emplace_back(text);
+        if (bar == arg.npos) break;
+        at = bar + 1;
+    }
+    const std::vector<ProbeField> fields = VisibleFields();
+    if (fields.empty() || texts.size() != fields.size()) return "expected one text per field";
+    FocusEditField(fields.front().handle);
+    ProbeProcessEvents();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) ProbePressKey("Tab"), ProbeProcessEvents();
+        for (const ProbeField& field : VisibleFields()) {
+            if (!field.focused) continue;
+            ProbePressKey("End");
+            for (std::size_t n = 0; n < field.text.size(); ++n) ProbePressKey("Backspace");
+        }
+        ProbeTypeText(texts[i]);
+        ProbeProcessEvents();
+    }
+    return {};
+}
+
+std::string DoClipboard(Context&, std::string_view text) {
+    ProbeSetClipboard(Unescape(text));
+    return {};
+}
+
+const ProbeField* Focused(const std::vector<ProbeField>& fields) {
+    for (const ProbeField& field : fields)
+        if (field.focused) return &field;
+    return nullptr;
+}
+
+std::string DoDrop(Context&, std::string_view arg) {
+    const auto blank = arg.find(' ');
+    const std::optional<int> x = ParseInteger<int>(arg.substr(0, blank));
+    if (!x || blank == arg.npos) return "expected a place and a text";
+    const std::vector<ProbeField> fields = VisibleFields();
+    const ProbeField* field = Focused(fields);
+    if (field == nullptr) return "no field has the focus";
+    if (!ProbeDropText(field->handle, *x, Unescape(arg.substr(blank + 1))))
+        return "the field refuses the drop";
+    return {};
+}
+
+std::string DoRightClick(Context&, std::string_view) {
+    const std::vector<ProbeField> fields = VisibleFields();
+    const ProbeField* field = Focused(fields);
+    if (field == nullptr || !ProbeRightClick(field->handle)) return "no field has the focus";
+    return {};
+}
+
+std::string DoPopup(Context&, std::string_view) {
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    std::vector<std::string> entries;
+    for (const ProbeMenuEntry& entry : menu.entries)
+        entries.push_back(
+            entry.separator ? "-" : (entry.enabled ? "" : "grey ") + Cp1252ToUtf8(entry.text));
+    Emit((menu.open ? Joined(entries) : "no menu") + "\n");
+    return {};
+}
+
+std::string DoChoose(Context&, std::string_view text) {
+    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
+    return {};
+}
+
+std::string DoBar(Context& context, std::string_view) {
+    std::string state = ProbeMenuBarSelection(context.window);
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    if (menu.open) state += " > " + menu.active;
+    Emit(Cp1252ToUtf8(state) + "\n");
+    return {};
+}
+
+std::string DoNames(Context&, std::string_view) {
+    std::vector<std::string> names;
+    for (const ProbeField& field : VisibleFields())
+        names.push_back(Cp1252ToUtf8(ProbeAccessibleName(field.handle)));
+    for (const ProbeButton& button : ProbeButtons())
+        if (button.visible) names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)));
+    Emit(Joined(names) + "\n");
+    return {};
+}
+
+std::string DoFonts(Context&, std::string_view) {
+    std::string out;
+    for (int role = 0; role < kFontRoleCount; ++role) {
+        const Font font = AppFont(static_cast<FontRole>(role));
+        const FontInfo info = DescribeFont(font);
+        out += std::string(FontRoleName(font)) + " " + QuoteUtf8(info.family) + " " +
+               std::to_string(info.cellHeight) + " " + std::to_string(info.averageWidth) + " " +
+               std::to_string(info.weight) + "\n";
+    }
+    Emit(out);
+    return {};
+}
+
+std::vector<std::string> g_opened;
+
+std::string DoOpened(Context&, std::string_view) {
+    Emit(Joined(g_opened) + "\n");
+    g_opened.clear();
+    return {};
+}
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},
     {"menu", Args::Text, true, DoMenu},
@@ -375,6 +587,19 @@ constexpr Verb kVerbs[] = {
     {"shot", Args::Text, false, DoShot},
     {"window", Args::None, false, DoWindow},
     {"families", Args::None, false, DoFamilies},
+    {"values", Args::None, false, DoValues},
+    {"where", Args::Text, false, DoWhere},
+    {"fields", Args::None, false, DoFields},
+    {"fill", Args::Optional, true, DoFill},
+    {"clipboard", Args::Optional, false, DoClipboard},
+    {"drop", Args::Text, true, DoDrop},
+    {"rightclick", Args::None, true, DoRightClick},
+    {"popup", Args::None, false, DoPopup},
+    {"choose", Args::Text, true, DoChoose},
+    {"bar", Args::None, false, DoBar},
+    {"names", Args::None, false, DoNames},
+    {"fonts", Args::None, false, DoFonts},
+    {"opened", Args::None, false, DoOpened},
 };
 
 // Runs one script line; returns the reason when the line is bad.
@@ -384,9 +609,10 @@ std::string RunLine(Context& context, std::string_view line) {
     for (const Verb& verb : kVerbs) {
         if (verb.name != name) continue;
         std::string_view arg;
-        if (verb.args == Args::Text) {
-            if (blank == std::string_view::npos) return "missing argument";
+        if (verb.args != Args::None && blank != std::string_view::npos) {
             arg = line.substr(blank + 1);
+        } else if (verb.args == Args::Text) {
+            return "missing argument";
         } else if (line.find_first_not_of(' ', name.size()) != std::string_view::npos) {
             return "unexpected argument";
         }
@@ -400,7 +626,10 @@ std::string RunLine(Context& context, std::string_view line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    g_transcript = argc > 1 && std::string_view(argv[1]) == "--transcript";
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
+    // The browser stands aside: what the program would open, "opened" tells.
+    ProbeRecordShellOpens(&g_opened);
     Context context{StartSelvaquin()};
     ProbeProcessEvents();
 
@@ -408,6 +637,10 @@ int main(int argc, char** argv) {
     for (int number = 1; std::getline(std::cin, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
+        if (g_transcript) {
+            if (line[0] == '=') continue;
+            std::printf("%s\n", line.c_str());
+        }
         std::string failure = RunLine(context, line);
         std::fflush(stdout);
         if (!failure.empty()) {
