@@ -5,10 +5,12 @@
 #
 # Usage: transcript_test.sh TRANSCRIPT DRIVER [ARGUMENT...]
 #   DRIVER with its arguments starts the driver (for the Windows one:
-#   tools/wine-session run PREFIX selvaquin-drive.exe).
+#   tools/wine-session run PREFIX selvaquin-drive.exe). It runs in tests/,
+#   where the transcripts find the page snapshots.
 set -u
-file=$1
+file=$(realpath "$1")
 shift
+cd "$(dirname "$0")" || exit 1
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 "$@" --transcript <"$file" 2>"$err" | tr -d '\r' >"$out"

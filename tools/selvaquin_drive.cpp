@@ -34,6 +34,7 @@
 //                  and types its text, TAB between (one text per field)
 //   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
 //   drop X TEXT    drops TEXT on the focused field X pixels from its left
+//                  ("refused" when the field takes no drop)
 //   rightclick     clicks the focused field with the right button
 //   popup          the entries of the popup menu showing, "grey" before
 //                  those that cannot act, "-" for a rule
@@ -45,6 +46,11 @@
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide)
 //   opened         the addresses handed to the browser since the last look
+//   same PATH      the canvas against the PNG image at PATH (the page
+//                  snapshots): "same", or how many pixels differ, the first
+//                  of them and its colours (Linux)
+//   faces          the faces of the label and result fonts as their files
+//                  name them: family, style, revision, checksum (Linux)
 //
 // In CLIPBOARD and DROP texts \t, \n, \r and \\ stand for a TAB, a line
 // feed, a carriage return and a backslash. Blank lines and lines starting
@@ -130,7 +136,10 @@ void Emit(const std::string& block) {
 
 std::string Joined(const std::vector<std::string>& parts) {
     std::string out;
-    for (const std::string& part : parts) out += (out.empty() ? "" : " | ") + part;
+    for (const std::string& part : parts) {
+        if (!out.empty()) out += " | ";
+        out += part;
+    }
     return out;
 }
 
@@ -451,8 +460,11 @@ std::string DoWhere(Context&, std::string_view text) {
 
 std::string DoFields(Context&, std::string_view) {
     std::string out;
-    for (const ProbeField& field : VisibleFields())
-        out += (out.empty() ? "" : " ") + Quote(field.text) + (field.focused ? "*" : "");
+    for (const ProbeField& field : VisibleFields()) {
+        if (!out.empty()) out += ' ';
+        out += Quote(field.text);
+        if (field.focused) out += '*';
+    }
     Emit(out + "\n");
     return {};
 }
@@ -505,8 +517,7 @@ std::string DoDrop(Context&, std::string_view arg) {
     const std::vector<ProbeField> fields = VisibleFields();
     const ProbeField* field = Focused(fields);
     if (field == nullptr) return "no field has the focus";
-    if (!ProbeDropText(field->handle, *x, Unescape(arg.substr(blank + 1))))
-        return "the field refuses the drop";
+    if (!ProbeDropText(field->handle, *x, Unescape(arg.substr(blank + 1)))) Emit("refused\n");
     return {};
 }
 
@@ -520,9 +531,11 @@ std::string DoRightClick(Context&, std::string_view) {
 std::string DoPopup(Context&, std::string_view) {
     const ProbeShownMenu menu = ProbeShowingMenu();
     std::vector<std::string> entries;
-    for (const ProbeMenuEntry& entry : menu.entries)
-        entries.push_back(
-            entry.separator ? "-" : (entry.enabled ? "" : "grey ") + Cp1252ToUtf8(entry.text));
+    for (const ProbeMenuEntry& entry : menu.entries) {
+        std::string shown = entry.separator ? "-" : Cp1252ToUtf8(entry.text);
+        if (!entry.separator && !entry.enabled) shown.insert(0, "grey ");
+        entries.push_back(shown);
+    }
     Emit((menu.open ? Joined(entries) : "no menu") + "\n");
     return {};
 }
@@ -571,6 +584,33 @@ std::string DoOpened(Context&, std::string_view) {
     return {};
 }
 
+#ifndef _WIN32
+std::string DoSame(Context&, std::string_view path) {
+    ProbeImage want;
+    if (!ProbeReadPng(std::string(path), want)) return "cannot read the image";
+    const ProbeImage got = ProbeCanvasImage(g_shell.canvas);
+    std::size_t differing = 0, first = 0;
+    for (std::size_t i = got.pixels.size(); i-- > 0;)
+        if (want.width != got.width || got.pixels[i] != want.pixels[i]) ++differing, first = i;
+    if (differing == 0) {
+        Emit("same\n");
+    } else {
+        const std::size_t width = static_cast<std::size_t>(got.width);
+        Emit(std::to_string(differing) + " pixels differ, the first at " +
+             std::to_string(first % width) + " " + std::to_string(first / width) + ": " +
+             HexColour(got.pixels[first]) + " where the image has " +
+             HexColour(first < want.pixels.size() ? want.pixels[first] : 0) + "\n");
+    }
+    return {};
+}
+
+std::string DoFaces(Context&, std::string_view) {
+    Emit(ProbeFaceIdentity(AppFont(FontRole::Label)) + "\n" +
+         ProbeFaceIdentity(AppFont(FontRole::Result)) + "\n");
+    return {};
+}
+#endif
+
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},
     {"menu", Args::Text, true, DoMenu},
@@ -600,6 +640,10 @@ constexpr Verb kVerbs[] = {
     {"names", Args::None, false, DoNames},
     {"fonts", Args::None, false, DoFonts},
     {"opened", Args::None, false, DoOpened},
+#ifndef _WIN32
+    {"same", Args::Text, false, DoSame},
+    {"faces", Args::None, false, DoFaces},
+#endif
 };
 
 // Runs one script line; returns the reason when the line is bad.

@@ -1,0 +1,31 @@
+#!/bin/bash
+# A page snapshot: the block [NAME] of tests/snapshots/cases.txt played by
+# the driver in a program of its own leaves the canvas pixel for pixel as
+# tests/snapshots/NAME.png, a reviewed image. With SELVAQUIN_UPDATE_SNAPSHOTS=1
+# the image is drawn again instead (tools/update-snapshots): look at every one
+# that changed before committing it.
+#
+# Usage: snapshot_test.sh DRIVER NAME OUT
+# Exit status 77 (skipped) where the fonts are not the faces the images were
+# drawn with: DejaVu Sans 2.37 from Debian 12's fonts-dejavu-core.
+set -u
+drive=$1 name=$2 out=$3
+dir=$(dirname "$0")/snapshots
+faces=$(printf 'faces\n' | "$drive" 2>/dev/null | tr '\n' ' ')
+if [ "$faces" != "DejaVu Sans Book 2.37 0xBAB402EB DejaVu Sans Bold 2.37 0x290AD7D3 " ]; then
+    echo "SKIP: the images were drawn with DejaVu Sans 2.37 (fonts-dejavu-core of Debian 12)," \
+        "standing in for Verdana; here the pages are drawn with: $faces"
+    exit 77
+fi
+mkdir -p "$out"
+result=$({ awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$dir/cases.txt"
+    printf 'png %s\nsame %s\n' "$out/$name.png" "$dir/$name.png"; } | "$drive" 2>"$out/$name.err")
+if [ "${SELVAQUIN_UPDATE_SNAPSHOTS:-}" = 1 ]; then
+    if [ "$result" != same ]; then cp "$out/$name.png" "$dir/$name.png" && echo "drawn again: $name"; fi
+elif [ "$result" != same ]; then
+    compare "$dir/$name.png" "$out/$name.png" "$out/$name.diff.png" 2>/dev/null
+    echo "FAIL: $name: $result $(cat "$out/$name.err"); this run drew $out/$name.png, the differing pixels in red in" \
+        "$out/$name.diff.png"
+    exit 1
+fi
+rm -f "$out/$name.png" "$out/$name.err"
