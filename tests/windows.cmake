@@ -2,7 +2,7 @@
 #
 # Every build checks what its programs import. The 64-bit build also runs,
 # under wine64 in a Wine prefix of its own (tools/wine-session), the pure
-# tests, the toolkit and application tests, the driver's scenarios and the
+# tests, the toolkit and application tests, the transcripts and the
 # parity of the Windows driver with the Linux one. The 32-bit programs are
 # built and checked, not run: this machine cannot run 32-bit code.
 
@@ -37,36 +37,32 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
-# Where the tests find the driver: Wine names the root of the file system Z:.
-set(drive_for_wine "Z:$<TARGET_FILE:selvaquin-drive>")
-
 # Pure tests: number text, Windows-1252, the raster rules.
 file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
 target_link_libraries(unit_tests PRIVATE selvaquin_text selvaquin_raster GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
-# The toolkit, shell and screens in one running application, and scenarios
-# through selvaquin-drive. The page snapshots are Linux's: they pin the
-# pixels of its font rendering.
+# What no transcript shows, in one running application. The page snapshots
+# and the fonts loaded are Linux's: they pin its font rendering.
 file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
                                         ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
 list(REMOVE_ITEM app_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/snapshot_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/app/fonts_test.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/fonts_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/app/drive_runner.cpp)
 add_executable(app_tests ${app_sources})
 target_link_libraries(app_tests PRIVATE selvaquin_core selvaquin_probe selvaquin_raster GTest::gtest)
 target_include_directories(app_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(app_tests PRIVATE
-  WIN32_LEAN_AND_MEAN NOMINMAX STRICT
-  SELVAQUIN_DRIVE="${drive_for_wine}"
-  SELVAQUIN_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  WIN32_LEAN_AND_MEAN NOMINMAX STRICT SELVAQUIN_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 selvaquin_windows_resources(app_tests)
-add_dependencies(app_tests selvaquin-drive)
 gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
-# The same scenarios through the Linux driver and through the Windows one:
-# the same transcripts, the same canvases outside the text cells. The Linux
-# driver comes from the default preset's build of the same tree.
+# The transcripts, played by the Windows driver.
+add_transcripts(windows ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:selvaquin-drive>)
+
+# The page snapshots' scenarios through the Linux driver and through the
+# Windows one: the same canvases outside the text cells. The Linux driver
+# comes from the default preset's build of the same tree.
 set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
     "The Linux scenario driver the parity test compares the Windows one with")
 add_test(NAME parity_with_linux

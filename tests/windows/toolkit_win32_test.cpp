@@ -1,8 +1,7 @@
-// The toolkit over the Windows API makes what the design of the toolkit
-// names: the window class and window with the keyword table's styles, the
-// height plus the title bar and then the menu bar, centred by its formula;
-// the icon; the edit fields and buttons with their style bits; the fonts at
-// the heights, widths and face the application asks for.
+// What the Windows toolkit makes that no transcript shows: the window class
+// and window with their styles, its size and place; the bars a change of
+// language replaces, destroyed; the icon; the controls' style bits and when
+// they get their windows; the fonts as asked for.
 
 #include "tests/app/app_fixture.h"
 
@@ -244,87 +243,3 @@ TEST(Win32Fonts, MadeAtTheHeightsWidthsAndFaceAsked) {
 }
 
 }  // namespace
-
-// A field's context menu is the one Windows gives an edit control, in the
-// language of the system rather than the program's: Undo, Cut, Copy, Paste,
-// Delete and Select All, each greyed when it cannot act, with the control's
-// one level of undo.
-TEST(Win32Fields, ContextMenuIsThePlatformsInTheSystemsLanguageWithItsGreyingAndOneUndo) {
-    using Lines = std::vector<std::string>;
-    Command(2101);
-    const Window field = CreateEditField(TheApp(), 600, 300, 100, 25, "R", 12);
-    auto text = [&] {
-        std::string t;
-        GetEditFieldText(field, t);
-        return t;
-    };
-    // What can act and what is greyed, and the texts, of the menu showing.
-    auto greying = [] {
-        Lines lines;
-        for (const ProbeMenuEntry& e : ProbeShowingMenu().entries)
-            lines.push_back(e.separator ? "-" : e.enabled ? "acts" : "grey");
-        return lines;
-    };
-    auto texts = [] {
-        Lines lines;
-        for (const ProbeMenuEntry& e : ProbeShowingMenu().entries) lines.push_back(e.text);
-        return lines;
-    };
-    // Windows opens the menu when the Menu key is let go; Wine does not,
-    // and there Shift+F10 stands in for it.
-    const bool menuKey = !ProbeUnderWine();
-    ProbeSetClipboard("");
-    ProbeRightClick(field);  // nothing to undo, act on or paste
-    EXPECT_EQ(greying(), (Lines{"grey", "-", "grey", "grey", "grey", "grey", "-", "grey"}));
-    const Lines names = texts();
-    ASSERT_EQ(names.size(), 8u);
-    if (ProbeInterfaceLanguage() == "en") {
-        EXPECT_EQ(names, (Lines{"Undo", "", "Cut", "Copy", "Paste", "Delete", "", "Select All"}));
-    }
-    const std::string &undo = names[0], &cut = names[2], &paste = names[4], &remove = names[5],
-                      &all = names[7];
-    ProbePressKey("Escape");
-    ProbeTypeText("12");  // the click gave the field the focus
-    ProbeProcessEvents();
-    DeliveredCommands().clear();
-    ProbePressKey(menuKey ? "Menu" : "Shift+F10");
-    EXPECT_EQ(greying(), (Lines{"acts", "-", "grey", "grey", "grey", "grey", "-", "acts"}));
-    EXPECT_TRUE(ProbeChooseShownItem(all));
-    ProbePressKey("Shift+F10");
-    EXPECT_EQ(greying(), (Lines{"acts", "-", "acts", "acts", "grey", "acts", "-", "grey"}));
-    EXPECT_TRUE(ProbeChooseShownItem(cut));
-    EXPECT_EQ(text(), "");
-    for (const char* shown : {"12", "", "12"}) {  // undo, then redo, then undo again
-        ProbeRightClick(field);
-        EXPECT_TRUE(ProbeChooseShownItem(undo));
-        EXPECT_EQ(text(), shown);
-    }
-    // The text an undo brings back is left selected; End puts the caret
-    // after it.
-    ProbePressKey("End");
-    ProbeRightClick(field);
-    EXPECT_TRUE(ProbeChooseShownItem(paste));  // the cut text, at the caret
-    EXPECT_EQ(text(), "1212");
-    ProbePressKey("Shift+Home");
-    ProbeRightClick(field);
-    EXPECT_TRUE(ProbeChooseShownItem(remove));
-    EXPECT_EQ(text(), "");
-    ProbePressKey("Ctrl+Z");
-    EXPECT_EQ(text(), "1212");
-    ProbeProcessEvents();
-    // The keys the page was given: the Menu key or the Shift of Shift+F10,
-    // the Shift of Shift+F10 (F10 is a system key, which a field keeps), the
-    // Shift of Shift+Home.
-    const std::vector<WParam> ids = DeliveredIds();
-    ASSERT_GE(ids.size(), 3u);
-    EXPECT_EQ(std::vector<WParam>(ids.begin(), ids.begin() + 3),
-              (std::vector<WParam>{menuKey ? WParam{93} : WParam{16}, 16, 16}));
-    // The program's language leaves the menu as it is.
-    Command(2102);
-    ShowEditField(field);
-    ProbeRightClick(field);
-    EXPECT_EQ(texts(), names);
-    ProbePressKey("Escape");
-    HideEditField(field);
-    Command(2101);
-}
