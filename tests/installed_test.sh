@@ -79,5 +79,5 @@ eval "$(xdotool getwindowgeometry --shell "$wid")"
 # lays it out.
 read -r _ _ _ _ _ client_y _ <<<"$(printf 'window\n' | "$build/selvaquin-drive" 2>/dev/null)"
 [ -n "${client_y:-}" ] || fail "the driver gave no window layout"
-close_ends_program $((X + 855)) $((Y + client_y + 542))
+ends_with_zero "the close button" $((X + 855)) $((Y + client_y + 542))
 [ ! -s "$work/app.err" ] || fail "the installed program complained: $(cat "$work/app.err")"

@@ -25,9 +25,8 @@ swid=$(timeout 20 xdotool search --sync --onlyvisible --name '^text source$' | h
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
-[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
-place_client "$wid" "$drive"
+wait_for_window '^Selvaquin v2601\.302245$'
+place_client "$drive"
 xdotool windowfocus --sync "$wid"
 sleep 0.5
 
@@ -115,4 +114,4 @@ keys Menu p Return
 check "Alt with the focus nowhere opens a page; the Menu key's Paste, in English" \
     "menu Conjugate link (Zobel)" "type 678" "key Return"
 
-close_ends_program $((cx + 855)) $((cy + 542))
+ends_with_zero "the close button" $((cx + 855)) $((cy + 542))

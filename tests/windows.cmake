@@ -76,7 +76,7 @@ set_tests_properties(parity_with_linux PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 90
 # which Wine draws on X; the tests that use that prefix take turns.
 set(x11_prefix ${CMAKE_BINARY_DIR}/wine-prefix-x11)
 add_test(NAME real_window
-  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_real_window_test.sh
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh windows
           $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
           ${x11_prefix})
 set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)

@@ -17,8 +17,6 @@ set -u
 msi=$(realpath "$1") stage=$(realpath "$2") icon=$(realpath "$3") x11_prefix=$4
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-# shellcheck source=wine_x_common.sh source-path=SCRIPTDIR
-source "$(dirname "$0")/wine_x_common.sh"
 make_msi=$(realpath "$(dirname "$0")/../tools/make-msi")
 for tool in msiinfo wixl; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
@@ -98,13 +96,14 @@ cd "$folder" || fail "no install folder"
 wine64 'C:\Program Files\Selvaquin\selvaquin.exe' >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 cd - >/dev/null || true
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window '^Selvaquin v2601\.302245$' framed
 echo "ok: the installed program shows its window"
 xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
-# The title bar is as high as the menu bar, give or take a pixel.
-close_box $(((HEIGHT - 600) / 2))
-xdotool mousemove --sync "$close_box_x" "$close_box_y" click 1
-ends_with_zero "the close box of the installed program"
+# The close box, at the right end of the title bar, which is as high as the
+# menu bar, give or take a pixel.
+caption=$(((HEIGHT - 600) / 2))
+ends_with_zero "the close box of the installed program" $((X + WIDTH - frame - caption / 2 - 2)) \
+    $((Y + frame + caption / 2))
 
 # ---- Replaced, refused ---------------------------------------------------------
 msiexec /i "$(winpath "$work/selvaquin-$version.msi")" || fail "the rebuilt package was not installed"
