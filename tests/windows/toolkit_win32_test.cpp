@@ -1,11 +1,10 @@
 // What the Windows toolkit makes that no transcript shows: the window class
 // and window with their styles, its size and place; the bars a change of
-// language replaces, destroyed; the icon; the controls' style bits and when
-// they get their windows; the fonts as asked for.
+// language replaces, destroyed; the icon; the controls' style bits; the
+// fonts as asked for. (That a page's controls, made late, are stacked and
+// checked as made: the transcripts' dumps on Windows.)
 
 #include "tests/app/app_fixture.h"
-
-#include "app/screens.h"
 
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
@@ -166,48 +165,6 @@ TEST(Win32Controls, FieldsAndButtonsAreMadeWithTheirStyleBits) {
             << b.text;
     }
     EXPECT_EQ(options, 3);
-}
-
-// The pages' controls, made and hidden while the main window is created,
-// get their windows when their page first shows them; stacked and checked
-// as if they had had them from the start.
-TEST(Win32Controls, ThePagesControlsGetTheirWindowsWhenFirstShown) {
-    const Window app = TheApp();
-    auto controlsOf = [](const Screen& s) {
-        std::vector<Window> controls;
-        for (Window w : s.fieldHandles)
-            if (w != nullptr) controls.push_back(w);
-        for (Window w : s.optionHandles)
-            if (w != nullptr) controls.push_back(w);
-        return controls;
-    };
-    EXPECT_TRUE(ProbeHasWindow(g_shell.closeButton));
-    for (const Screen* s : AllScreens())
-        for (Window w : controlsOf(*s)) EXPECT_FALSE(ProbeHasWindow(w)) << s->id;
-
-    // A page made later in the init pass first, then one made earlier, with
-    // fields and, made after them, option buttons.
-    Command(1005);
-    Command(502);
-    std::vector<Window> inCreationOrder{g_shell.closeButton};
-    for (const Screen* s : AllScreens()) {
-        for (Window w : controlsOf(*s)) {
-            EXPECT_EQ(ProbeHasWindow(w), s->id == 1005 || s->id == 502) << s->id;
-            if (ProbeHasWindow(w)) inCreationOrder.push_back(w);
-        }
-    }
-    EXPECT_EQ(ProbeStackedControls(app), inCreationOrder);
-
-    // The check every page gives its first option button holds when the
-    // button gets its window, and clears none of the buttons showing.
-    ProbeButtons();  // every button gets its window
-    for (const Screen* s : AllScreens())
-        for (std::size_t i = 0; i < s->optionHandles.size() && s->optionHandles[i] != nullptr; ++i)
-            EXPECT_EQ(IsOptionChecked(s->optionHandles[i]), i == 0 ? 1 : 0) << s->id << " " << i;
-    for (const ProbeButton& b : ProbeButtons()) {
-        if (b.handle == g_shell.closeButton) continue;
-        EXPECT_EQ(ProbeDescribeWindow(b.handle).style & 0xF, 9u) << b.text;  // BS_AUTORADIOBUTTON
-    }
 }
 
 TEST(Win32Fonts, MadeAtTheHeightsWidthsAndFaceAsked) {
