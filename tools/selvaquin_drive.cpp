@@ -46,6 +46,8 @@
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide)
 //   opened         the addresses handed to the browser since the last look
+//   placed         where the window's inside is on the screen, and the
+//                  screen's size
 //   same PATH      the canvas against the PNG image at PATH (the page
 //                  snapshots): "same", or how many pixels differ, the first
 //                  of them and its colours (Linux)
@@ -576,6 +578,15 @@ std::string DoFonts(Context&, std::string_view) {
     return {};
 }
 
+std::string DoPlaced(Context& context, std::string_view) {
+    const ProbeRect inside = ProbeWindowRect(context.window);
+    const ProbeRect screen = ProbeScreenRect(context.window);
+    Emit("inside at " + std::to_string(inside.x - screen.x) + " " +
+         std::to_string(inside.y - screen.y) + " on a screen of " + std::to_string(screen.width) +
+         " x " + std::to_string(screen.height) + "\n");
+    return {};
+}
+
 std::vector<std::string> g_opened;
 
 std::string DoOpened(Context&, std::string_view) {
@@ -640,6 +651,7 @@ constexpr Verb kVerbs[] = {
     {"names", Args::None, false, DoNames},
     {"fonts", Args::None, false, DoFonts},
     {"opened", Args::None, false, DoOpened},
+    {"placed", Args::None, false, DoPlaced},
 #ifndef _WIN32
     {"same", Args::Text, false, DoSame},
     {"faces", Args::None, false, DoFaces},

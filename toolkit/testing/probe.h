@@ -139,9 +139,10 @@ bool ProbeSetTextAccessibly(Window control, const std::string& utf8);
 // Types UTF-8 text into the focused widget as key presses; false when no
 // widget has the focus.
 bool ProbeTypeText(const std::string& utf8);
-// Presses one named key (Tab, Return, Backspace, Delete, Left, Right, Home,
-// End, Up, Down, Insert, PageUp, PageDown, Escape, Menu, Alt, Shift, Ctrl,
-// F1..F12, a letter A..Z or a digit), with any of the prefixes "Shift+",
+// Presses one named key (Tab, Return, Enter (the keypad's), Backspace,
+// Delete, Left, Right, Home, End, Up, Down, Insert, PageUp, PageDown, Escape,
+// Menu, Alt, Shift, Ctrl, F1..F12, a letter A..Z or a digit), with any of the
+// prefixes "Shift+",
 // "Ctrl+" and "Alt+" ("Ctrl+V", "Shift+F10", "Alt+F"), the modifier keys
 // pressed before and released after it. The keys go where the platform
 // sends them: the open popup menu, else the focused widget, else the main
@@ -160,6 +161,8 @@ struct ProbeRect {
     int x, y, width, height;
 };
 ProbeRect ProbeClientRect(Window window);
+// The screen the window is on.
+ProbeRect ProbeScreenRect(Window window);
 // The inside of the main window (menu bar and client area, without what the
 // window manager draws round it), in screen coordinates.
 ProbeRect ProbeWindowRect(Window window);

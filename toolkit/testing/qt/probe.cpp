@@ -26,6 +26,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QUrl>
 
 #include <unistd.h>
@@ -74,23 +75,15 @@ struct NamedKey {
     const char* text;
 };
 constexpr NamedKey kNamedKeys[] = {
-    {"Tab", Qt::Key_Tab, "\t"},
-    {"Return", Qt::Key_Return, "\r"},
-    {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},
-    {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},
-    {"Up", Qt::Key_Up, ""},
-    {"Down", Qt::Key_Down, ""},
-    {"Insert", Qt::Key_Insert, ""},
-    {"PageUp", Qt::Key_PageUp, ""},
-    {"PageDown", Qt::Key_PageDown, ""},
-    {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Menu", Qt::Key_Menu, ""},
-    {"Alt", Qt::Key_Alt, ""},
-    {"Shift", Qt::Key_Shift, ""},
+    {"Tab", Qt::Key_Tab, "\t"},         {"Return", Qt::Key_Return, "\r"},
+    {"Enter", Qt::Key_Enter, "\r"},     {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, "\x7f"}, {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},       {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},           {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},         {"Insert", Qt::Key_Insert, ""},
+    {"PageUp", Qt::Key_PageUp, ""},     {"PageDown", Qt::Key_PageDown, ""},
+    {"Escape", Qt::Key_Escape, "\x1b"}, {"Menu", Qt::Key_Menu, ""},
+    {"Alt", Qt::Key_Alt, ""},           {"Shift", Qt::Key_Shift, ""},
     {"Ctrl", Qt::Key_Control, ""},
 };
 
@@ -120,6 +113,11 @@ bool ParseKey(std::string name, KeyPress& out) {
         if (name == k.name) {
             out.key = k.key;
             out.text = QString::fromLatin1(k.text);
+            // As the platform reports them: the keypad's Enter, and a TAB
+            // with Shift as a back TAB.
+            if (k.key == Qt::Key_Enter) out.modifiers |= Qt::KeypadModifier;
+            if (k.key == Qt::Key_Tab && out.modifiers & Qt::ShiftModifier)
+                out.key = Qt::Key_Backtab;
             return true;
         }
     }
@@ -517,6 +515,12 @@ ProbeRect ProbeClientRect(Window window) {
     if (window == nullptr || window->client == nullptr) return {0, 0, 0, 0};
     QPoint origin = window->client->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
+}
+
+ProbeRect ProbeScreenRect(Window window) {
+    QScreen* screen = window && window->widget ? window->widget->screen() : nullptr;
+    const QRect r = screen ? screen->geometry() : QRect();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 ProbeRect ProbeWindowRect(Window window) {

@@ -373,12 +373,13 @@ struct NamedKey {
     char character;  // typed with no modifier held
 };
 constexpr NamedKey kNamedKeys[] = {
-    {"Tab", VK_TAB, '\t'},    {"Return", VK_RETURN, '\r'}, {"Backspace", VK_BACK, '\b'},
-    {"Delete", VK_DELETE, 0}, {"Left", VK_LEFT, 0},        {"Right", VK_RIGHT, 0},
-    {"Home", VK_HOME, 0},     {"End", VK_END, 0},          {"Up", VK_UP, 0},
-    {"Down", VK_DOWN, 0},     {"Insert", VK_INSERT, 0},    {"PageUp", VK_PRIOR, 0},
-    {"PageDown", VK_NEXT, 0}, {"Escape", VK_ESCAPE, 0x1B}, {"Menu", VK_APPS, 0},
-    {"Alt", VK_MENU, 0},      {"Shift", VK_SHIFT, 0},      {"Ctrl", VK_CONTROL, 0},
+    {"Tab", VK_TAB, '\t'},      {"Return", VK_RETURN, '\r'}, {"Backspace", VK_BACK, '\b'},
+    {"Enter", VK_RETURN, '\r'}, {"Delete", VK_DELETE, 0},    {"Left", VK_LEFT, 0},
+    {"Right", VK_RIGHT, 0},     {"Home", VK_HOME, 0},        {"End", VK_END, 0},
+    {"Up", VK_UP, 0},           {"Down", VK_DOWN, 0},        {"Insert", VK_INSERT, 0},
+    {"PageUp", VK_PRIOR, 0},    {"PageDown", VK_NEXT, 0},    {"Escape", VK_ESCAPE, 0x1B},
+    {"Menu", VK_APPS, 0},       {"Alt", VK_MENU, 0},         {"Shift", VK_SHIFT, 0},
+    {"Ctrl", VK_CONTROL, 0},
 };
 
 constexpr std::pair<const char*, UINT> kModifiers[] = {
@@ -1033,6 +1034,10 @@ ProbeRect ProbeClientRect(Window window) {
     if (hwnd == nullptr || !GetClientRect(hwnd, &client) || !ClientToScreen(hwnd, &origin))
         return {0, 0, 0, 0};
     return {origin.x, origin.y, client.right, client.bottom};
+}
+
+ProbeRect ProbeScreenRect(Window) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 ProbeRect ProbeWindowRect(Window window) {
