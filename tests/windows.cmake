@@ -41,7 +41,8 @@ include(GoogleTest)
 file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
 target_link_libraries(unit_tests PRIVATE selvaquin_text selvaquin_raster GTest::gtest_main)
-gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS fast)
 
 # What no transcript shows, in one running application. The page snapshots
 # and the fonts loaded are Linux's: they pin its font rendering.
@@ -55,7 +56,8 @@ target_include_directories(app_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(app_tests PRIVATE
   WIN32_LEAN_AND_MEAN NOMINMAX STRICT SELVAQUIN_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 selvaquin_windows_resources(app_tests)
-gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS fast)
 
 # The transcripts, played by the Windows driver.
 add_transcripts(windows ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:selvaquin-drive>)
