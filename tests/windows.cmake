@@ -44,12 +44,10 @@ target_link_libraries(unit_tests PRIVATE selvaquin_text selvaquin_raster GTest::
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   PROPERTIES LABELS fast)
 
-# What no transcript shows, in one running application. The page snapshots
-# and the fonts loaded are Linux's: they pin its font rendering.
+# What no transcript shows, in one running application.
 file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp
                                         ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
-list(REMOVE_ITEM app_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/snapshot_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/app/fonts_test.cpp)
+
 add_executable(app_tests ${app_sources})
 target_link_libraries(app_tests PRIVATE selvaquin_core selvaquin_probe selvaquin_raster GTest::gtest)
 target_include_directories(app_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
