@@ -24,8 +24,6 @@ int CanvasWidth(MemoryDC dc);
 int CanvasHeight(MemoryDC dc);
 // Writes the image as PNG; 0 on success.
 int SaveCanvasPng(MemoryDC dc, const char* path);
-// The client image of the main window (what the last paint showed).
-MemoryDC ClientImage(Window window);
 // The texts drawn into a canvas that are still visible, oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
 // The latest texts and boxes drawn into a canvas, oldest first.
@@ -40,19 +38,11 @@ struct FontInfo {
 };
 FontInfo DescribeFont(Font font);
 
-// Control identifier a field reports (1 for every field).
-int EditFieldControlId(Window field);
-// The edit fields' key-pending flag (1 after TAB or ENTER until PassFocus
-// uses it).
-int KeyPendingFlag();
 
 // ---- Events and input -----------------------------------------------------------
 
 // Runs the event loop until no posted command, paint or other event is left.
 void ProbeProcessEvents();
-// From now on every WM_COMMAND delivered to the main window procedure is
-// appended to `sink` (null stops recording).
-void ProbeRecordCommands(std::vector<WParam>* sink);
 // From now on every address the program hands the platform to open (the web
 // page) is appended to `sink` and not opened: the sink stands in for the
 // browser. Null opens them again.
@@ -132,10 +122,6 @@ bool ProbeDropText(Window field, int x, const std::string& utf8);
 // Windows-1252.
 std::string ProbeAccessibleName(Window control);
 
-// Sets a control's text as an assistive technology does (its accessible
-// value); false when it has no such value.
-bool ProbeSetTextAccessibly(Window control, const std::string& utf8);
-
 // Types UTF-8 text into the focused widget as key presses; false when no
 // widget has the focus.
 bool ProbeTypeText(const std::string& utf8);
@@ -182,7 +168,6 @@ struct ProbeImage {
 };
 // The pixels of a canvas (empty for none).
 ProbeImage ProbeCanvasImage(MemoryDC canvas);
-bool ProbeWritePng(const std::string& path, const ProbeImage& image);
 // Linux only, for the page snapshots: a PNG reader, and the face a font is
 // drawn with as its file names it: family, style, the font revision and the
 // checksum of the whole file ("DejaVu Sans Book 2.037 0x...").

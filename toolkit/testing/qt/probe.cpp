@@ -179,11 +179,6 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
 }
 
-MemoryDC ClientImage(Window window) {
-    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
-    return main ? main->clientImage : nullptr;
-}
-
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
@@ -193,10 +188,6 @@ std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
     return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
 }
 
-int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
-
-int KeyPendingFlag() { return tk::KeyPending(); }
-
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {
         QCoreApplication::sendPostedEvents();
@@ -205,8 +196,6 @@ void ProbeProcessEvents() {
         if (tk::PendingCommands() <= 0 && round >= 2) break;
     }
 }
-
-void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
 
 namespace {
 
@@ -423,15 +412,6 @@ std::string ProbeAccessibleName(Window control) {
     return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
-bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
-    QWidget* widget = tk::Widget(control);
-    QAccessibleInterface* accessible =
-        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-    if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
-    accessible->setText(QAccessible::Value, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-    return true;
-}
-
 bool ProbeTypeText(const std::string& utf8) {
     QWidget* target = FocusedWidget();
     if (target == nullptr) return false;
@@ -588,23 +568,6 @@ bool ProbeReadPng(const std::string& path, ProbeImage& out) {
 
 ProbeImage ProbeCanvasImage(MemoryDC canvas) {
     return canvas == nullptr ? ProbeImage{} : FromRgb888(canvas->image);
-}
-
-bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-        return false;
-    QImage out(image.width, image.height, QImage::Format_RGB888);
-    for (int y = 0; y < image.height; ++y) {
-        uchar* row = out.scanLine(y);
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t c = image.pixels[static_cast<std::size_t>(y) * image.width + x];
-            row[3 * x] = uchar(c & 0xFF);
-            row[3 * x + 1] = uchar((c >> 8) & 0xFF);
-            row[3 * x + 2] = uchar((c >> 16) & 0xFF);
-        }
-    }
-    return out.save(QString::fromStdString(path), "PNG");
 }
 
 std::vector<std::string> ProbeFontFamilies() {

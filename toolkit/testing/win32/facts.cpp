@@ -48,18 +48,6 @@ ProbeWindowFacts ProbeDescribeWindow(Window window) {
     return facts;
 }
 
-bool ProbeHasWindow(Window control) { return control != nullptr && control->hwnd != nullptr; }
-
-std::vector<Window> ProbeStackedControls(Window window) {
-    std::vector<Window> stacked;
-    for (HWND child = GetWindow(tk::Hwnd(window), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        for (Window control : tk::Controls())
-            if (control->hwnd == child) stacked.push_back(control);
-    }
-    return stacked;
-}
-
 ProbeMetrics ProbeSystemMetrics() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -160,16 +148,4 @@ ProbeIconEntry ProbeIconResource(const char* name) {
     const GroupIconEntry& first = group->entries[0];
     return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height,
             first.colours, first.bitsPerPixel, group->count};
-}
-
-std::string ProbeInterfaceLanguage() {
-    char name[16] = {};
-    const LCID language = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
-    if (GetLocaleInfoA(language, LOCALE_SISO639LANGNAME, name, sizeof name) == 0) return {};
-    return name;
-}
-
-bool ProbeUnderWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }

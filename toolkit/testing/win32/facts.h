@@ -24,12 +24,6 @@ struct ProbeWindowFacts {
 };
 ProbeWindowFacts ProbeDescribeWindow(Window window);
 
-// Whether a control has its window yet: one made while it could not be
-// seen gets it when first shown or needed.
-bool ProbeHasWindow(Window control);
-// The controls of a window that have their windows, topmost first.
-std::vector<Window> ProbeStackedControls(Window window);
-
 struct ProbeMetrics {
     int screenWidth, screenHeight;
     int captionHeight, menuHeight;  // title bar, menu bar
@@ -70,9 +64,3 @@ struct ProbeIconEntry {
 };
 ProbeIconEntry ProbeIconResource(const char* name);
 
-// The primary language of the user interface Windows shows (the one its own
-// menus and dialogs are in): "en" for English, "sv" for Swedish and so on.
-std::string ProbeInterfaceLanguage();
-// Whether the programs run under Wine, whose Windows API falls short of
-// Windows' in places.
-bool ProbeUnderWine();

@@ -17,7 +17,6 @@
 #include "toolkit/text.h"
 
 #include <ole2.h>
-#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,12 +26,6 @@
 #include <utility>
 
 namespace {
-
-std::vector<WParam>* g_commandSink = nullptr;
-
-void RecordCommand(WPARAM id) {
-    if (g_commandSink != nullptr) g_commandSink->push_back(id);
-}
 
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
@@ -558,16 +551,6 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return WritePngFile(path, dc->width, dc->height, pixels.data()) ? 0 : 1;
 }
 
-MemoryDC ClientImage(Window window) {
-    HWND hwnd = window ? tk::Hwnd(window) : tk::MainWindow();
-    RECT client{};
-    if (hwnd == nullptr || !GetClientRect(hwnd, &client)) return nullptr;
-    HDC dc = GetDC(hwnd);
-    MemoryDC image = Capture(dc, 0, 0, client.right, client.bottom);
-    ReleaseDC(hwnd, dc);
-    return image;
-}
-
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
 }
@@ -601,10 +584,6 @@ FontInfo DescribeFont(Font font) {
                     metrics.tmStruckOut != 0};
 }
 
-int EditFieldControlId(Window field) { return field ? GetDlgCtrlID(tk::Hwnd(field)) : 0; }
-
-int KeyPendingFlag() { return tk::KeyPending(); }
-
 // ---- Events and input -----------------------------------------------------------
 
 void ProbeProcessEvents() {
@@ -619,11 +598,6 @@ void ProbeProcessEvents() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-void ProbeRecordCommands(std::vector<WParam>* sink) {
-    g_commandSink = sink;
-    tk::CommandHook() = sink != nullptr ? RecordCommand : nullptr;
 }
 
 namespace {
@@ -908,39 +882,6 @@ std::string ProbeAccessibleName(Window control) {
     return lstrcmpiA(className, "Button") == 0 ? WindowText(hwnd) : std::string();
 }
 
-bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
-    // As a screen reader does through Active Accessibility: the value of the
-    // control's accessible object is set. False where the platform has no
-    // Active Accessibility or the control takes no value.
-    HWND hwnd = tk::Hwnd(control);
-    static HMODULE oleacc = LoadLibraryA("oleacc.dll");
-    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    const auto fromWindow = oleacc != nullptr
-                                ? reinterpret_cast<FromWindow>(reinterpret_cast<void*>(
-                                      GetProcAddress(oleacc, "AccessibleObjectFromWindow")))
-                                : nullptr;
-    if (hwnd == nullptr || fromWindow == nullptr) return false;
-    static constexpr GUID kAccessible = {
-        0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
-    IAccessible* accessible = nullptr;
-    if (FAILED(fromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
-                          reinterpret_cast<void**>(&accessible))) ||
-        accessible == nullptr)
-        return false;
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(units, 1)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), units);
-    BSTR value = SysAllocString(wide.c_str());
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    const HRESULT result = accessible->put_accValue(self, value);
-    SysFreeString(value);
-    accessible->Release();
-    return SUCCEEDED(result);
-}
-
 bool ProbeTypeText(const std::string& utf8) {
     if (GetFocus() == nullptr) return false;
     for (char32_t c : CodePoints(utf8)) {
@@ -1096,13 +1037,6 @@ bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& 
     const RECT& r = items[static_cast<std::size_t>(item)];
     out = {r.left - first.left, r.top - first.top, r.right - r.left, r.bottom - r.top};
     return true;
-}
-
-bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-        return false;
-    return WritePngFile(path, image.width, image.height, image.pixels.data());
 }
 
 namespace {
