@@ -92,28 +92,9 @@ place_client() {
     cx=$X cy=$((Y + scale * client_y))
 }
 
-# One scenario per page, typical values typed with TAB and ENTER, a filter
-# type chosen on two crossovers: the page, then driver steps.
+# The page scenarios of real_window_pages.txt, one a line.
 # shellcheck disable=SC2034 # used by the scripts that source this one
-page_scenarios=(
-    "501 type:8 key:Tab type:6 key:Tab type:2500,5 key:Return"
-    "507 type:2500 key:Tab type:4 key:Return"
-    "505 type:300 key:Return"
-    "506 type:250 key:Tab type:8 key:Return"
-    "502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley"
-    "503 type:8 key:Tab type:6 key:Tab type:2000 key:Return click:Bessel"
-    "500 type:6,4 key:Tab type:0.5 key:Return"
-    "1001 type:8 key:Tab type:20 key:Return"
-    "1003 type:0,5 key:Tab type:10000 key:Return"
-    "1005 type:4,7 key:Tab type:2.2 key:Return"
-    "1015 type:10 key:Tab type:10 key:Return"
-    "1017 type:1000 key:Tab type:0,1 key:Return"
-    "1022 type:4700 key:Tab type:0.047 key:Return"
-    "1027 type:1000 key:Tab type:1 key:Tab type:1000 key:Tab type:0,01 key:Return"
-    "1035 type:1000 key:Tab type:0.1 key:Return"
-    "1043 type:10 key:Tab type:1 key:Return"
-    "1048 type:8 key:Tab type:1 key:Return"
-    "1130 type:100 key:Tab type:20 key:Tab type:0,8 key:Return")
+mapfile -t page_scenarios < <(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/real_window_pages.txt")
 
 # masks DUMP: the drawing arguments that paint over the fields (and the
 # option buttons) a dump of the driver lists, in canvas pixels.

@@ -1,15 +1,11 @@
-// selvaquin-soak [--actions N] [--start S]: the application offscreen under N
-// random user actions (default 100000) from random start value S (default 1):
-// menu items, command ids (all of 0..65535 but close, shuffled; those not
-// drawn are posted at the end), keys (the menu bar's and the context menu's
-// among them), typed text of any Unicode, long pastes, option clicks, focus
-// moves, language switches. After each: one of the eighteen screens, fields
-// of at most 12 bytes and no control byte, the canvas 1000 x 600, the
-// window's inside 1000 x 594 (on Windows the client area under the menu bar)
-// with the client area at its bottom, every command 1050 at the recorder
-// standing in for the browser. From action 1000 on, memory grows by less
-// than 1 MiB: in use (resident), or under the address sanitizer (whose
-// quarantine swells the resident set) the bytes allocated and not freed.
+// selvaquin-soak [--actions N] [--start S]: N random user actions (default
+// 100000, random start value S, default 1): menu items, every command id but
+// close, keys, typed text of any Unicode, long pastes, option clicks, focus
+// moves, language switches. After each: one of the eighteen screens, fields of
+// at most 12 bytes and no control byte, the canvas 1000 x 600, the window's
+// inside 1000 x 594 (on Windows the client area), every command 1050 at the
+// recorder standing in for the browser. From action 1000 on, memory (under the
+// address sanitizer: the bytes allocated) grows by less than 1 MiB.
 
 #include "app/main_window.h"
 #include "app/screens.h"
@@ -43,9 +39,8 @@ const std::string kKeys[] = {
     "F6",       "F7",     "F8",        "F9",           "F10",          "F11",    "F12",
     "Ctrl+C",   "Ctrl+V", "Ctrl+X",    "Ctrl+Z",       "Ctrl+A",       "Ctrl+Y", "Alt",
     "Alt+F",    "Menu",   "Shift+F10", "Shift+Insert", "Alt+Backspace"};
-// Typed and pasted characters: from a range (first, count) picked at random,
-// or one of kSpecial: digits, ASCII, C0 and NUL, combining, Hebrew, Arabic,
-// the rest of the BMP (surrogates as their three bytes), the other planes.
+// Typed and pasted characters: from a range (first, count) or one of kSpecial
+// (surrogates go as their three bytes).
 constexpr std::pair<char32_t, int> kRanges[] = {
     {'0', 10},     {'0', 10},   {'0', 10},   {0x20, 0x5F},   {0, 0x20},
     {0x300, 0x70}, {0x5D0, 27}, {0x621, 26}, {0x80, 0xFF80}, {0x10000, 0x100000}};
@@ -67,9 +62,7 @@ struct Soak {
         std::erase(ids, WParam(1000));  // closes the program: the real-window test clicks it
         std::shuffle(ids.begin(), ids.end(), random);
         ProbeRecordShellOpens(&browser);
-        // Moving, minimising or closing the window from its own menu
-        // (Windows has one, reached with Alt and Left) is the desktop's
-        // business, left out as on Linux.
+        // The window's own menu (Windows: Alt, Left) is the desktop's business.
         ProbeIgnoreWindowCommands(app);
     }
 
@@ -119,9 +112,8 @@ struct Soak {
         const int length = 1 << Pick(17);
         std::string text = Pick(2) ? Text(length) : std::string(length, char('0' + Pick(10)));
 #ifdef _WIN32
-        // Windows' own edit control takes the first line of a paste as it
-        // is, control characters and all: none are pasted there, so that
-        // the fields are still checked for any that come in another way.
+        // Windows' edit control takes the first line of a paste as it is:
+        // no control characters there, so that none may come in otherwise.
         std::erase_if(text, [](unsigned char c) {
             return (c < 0x20 && c != '\n' && c != '\r') || c == 0x7F;
         });
@@ -195,8 +187,7 @@ int main(int argc, char** argv) {
                start = Option(argc, argv, "--start", 1);
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Soak soak(StartSelvaquin(), unsigned(start));
-    // The first menu shown makes its window: a menu of the bar and a field's
-    // context menu, once, before anything is measured.
+    // The first menus shown make their windows before anything is measured.
     for (const char* key : {"F10", "Down", "Escape", "Escape"}) ProbePressKey(key);
     PostCommand(soak.app, 1005);
     ProbeProcessEvents();

@@ -134,9 +134,6 @@ TEST(Win32Controls, FieldsAndButtonsAreMadeWithTheirStyleBits) {
         EXPECT_EQ(w.font, AppFont(FontRole::Edit));
     }
     EXPECT_EQ(fields, 2);
-    const Window digits = CreateEditField(app, 600, 300, 100, 25, "NR", 5);
-    EXPECT_EQ(ProbeDescribeWindow(digits).style, 0x52010180u | 0x2002u);  // ES_NUMBER | ES_RIGHT
-    HideEditField(digits);
 
     const ProbeWindowFacts close = ProbeDescribeWindow(g_shell.closeButton);
     EXPECT_EQ(close.className, "Button");
@@ -193,10 +190,6 @@ TEST(Win32Fonts, MadeAtTheHeightsWidthsAndFaceAsked) {
         // Drawn without smoothing, the same crisp letters on every screen.
         EXPECT_EQ(r.quality, 3);  // NONANTIALIASED_QUALITY
     }
-    const ProbeFontRequest turned =
-        ProbeDescribeFontRequest(MakeFont(14, 5, 900, 400, 13, 0, "Verdana"));
-    EXPECT_EQ(std::vector({turned.escapement, turned.orientation}), std::vector({900, 900}));
-    EXPECT_TRUE(turned.italic && !turned.underline && turned.strikeOut);
 }
 
 }  // namespace
