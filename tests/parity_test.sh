@@ -1,12 +1,9 @@
 #!/bin/bash
-# The Windows program draws what the Linux one draws. Every scenario of
-# tests/snapshots/cases.txt (every page in both languages, the filter-type
-# buttons, language switches, bad input) is played by the Linux driver and by
-# the Windows driver under Wine: the canvases must be the same pixel for
-# pixel outside the cells of the texts on either platform, where the faces
-# differ (Wine has no Verdana). What the pages say, the transcripts compare on
-# both platforms. A differing scenario leaves both canvases and the
-# differing pixels (masked cells black) in OUT.
+# The Windows program draws what the Linux one draws: every scenario of
+# tests/snapshots/cases.txt, played by both drivers, leaves the same canvas
+# outside the cells of the texts, whose faces differ (Wine has no Verdana;
+# what the pages say, the transcripts compare). A differing scenario leaves
+# both canvases and the differing pixels (cells black) in OUT.
 #
 # Usage: parity_test.sh LINUX_DRIVE WINDOWS_DRIVE.exe WINE_PREFIX CASES OUT
 # Exit status 77 (skipped) when the Linux driver has not been built.

@@ -1,17 +1,13 @@
 #!/bin/bash
-# The real program in a real X server (Xvfb); the Windows one under wine64,
-# Wine drawing its frame and title bar. Every page, picked from the real menu
-# bar in turn with the mouse and with F10 and the arrow keys, typed into with
-# real key events, TAB and ENTER pressed and filter types clicked, shows in
-# its client area exactly the canvas its platform's driver draws for the same
-# steps (what is drawn under the fields, the option buttons and the close
-# button aside); so does the bare page after English is chosen, and the
-# pages visited again. The close button ends the program with status 0; on
-# Windows, each in a program of its own, so do the close box and Alt+F4.
-# On Linux, without a display or with one it cannot reach, the program says
-# so in one line and exits 1; with a whole SCALE above 1 (QT_SCALE_FACTOR)
-# two pages are checked, each canvas pixel a SCALE x SCALE block, the
-# controls at their enlarged places.
+# The real program in Xvfb, the Windows one under wine64 (Wine drawing its
+# frame). Every page, picked from the menu bar in turn with the mouse and with
+# F10 and the arrow keys, typed into with real keys, a filter type clicked,
+# shows in its client area the canvas its platform's driver draws for the same
+# steps (the controls masked); so do the bare page after English is chosen and
+# the pages again. The close button ends the program with status 0, on Windows
+# also the close box and Alt+F4. On Linux a missing or unreachable display is
+# said in one line, exit 1; at a whole SCALE above 1 (QT_SCALE_FACTOR) two
+# pages show each canvas pixel as a SCALE x SCALE block.
 #
 # Usage: real_window_test.sh linux selvaquin selvaquin-drive [SCALE]
 #        real_window_test.sh windows selvaquin.exe selvaquin-drive.exe DRIVE_PREFIX X11_PREFIX

@@ -1,10 +1,8 @@
 #!/bin/bash
-# A page snapshot: the block [NAME] of tests/snapshots/cases.txt played by
-# the driver in a program of its own leaves the canvas (for a NAME starting
-# with "window.", the whole window) pixel for pixel as tests/snapshots/NAME.png,
-# a reviewed image. With SELVAQUIN_UPDATE_SNAPSHOTS=1
-# the image is drawn again instead (tools/update-snapshots): look at every one
-# that changed before committing it.
+# A page snapshot: the block [NAME] of tests/snapshots/cases.txt, played by the
+# driver, leaves the canvas (for "window.NAME" the whole window) pixel for pixel
+# as tests/snapshots/NAME.png, a reviewed image; with SELVAQUIN_UPDATE_SNAPSHOTS=1
+# it draws the image again (tools/update-snapshots).
 #
 # Usage: snapshot_test.sh DRIVER NAME OUT
 # Exit status 77 (skipped) where the fonts are not the faces the images were

@@ -1,12 +1,10 @@
 #!/bin/bash
-# The x64 installer as a Windows user gets it, under wine64: installed with
-# msiexec /i ... /qn, its files in Program Files, a Start-menu shortcut to
-# the program, one entry in the list of installed programs with the name,
-# version, publisher and the program's icon; the installed program started
-# from its install folder shows its window and ends with status 0 from the
-# close box. A rebuilt package of the same version and a newer package each
-# replace what is installed, leaving one entry; an older package is refused.
-# Uninstalling with msiexec /x takes away everything that was installed.
+# The x64 installer under wine64: msiexec /i /qn puts the files in Program
+# Files, a Start-menu shortcut and one entry among the installed programs
+# (name, version, publisher, icon); the installed program shows its window and
+# its close box ends it with status 0; a rebuilt package of the same version
+# and a newer one replace what is installed, an older one is refused; msiexec
+# /x takes it all away.
 #
 # Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX
 #   STAGE: the folder the package was made from (selvaquin.exe, LICENSE,

@@ -54,13 +54,10 @@ start_wine_x11() {
     eval "$("$session" env "$prefix")"
 }
 
-# wait_for_window TITLE [FRAMED]: sets wid to the visible window of that
-# title once the program $app_pid has mapped it (30 s at most), and X Y
-# WIDTH HEIGHT to its place and size. FRAMED (a Windows program, Wine
-# drawing its frame): the window is 1006 wide, frame included; frame is the
-# frame's width, cx cy the client area's top-left corner, client_h its
-# height (the frame takes its share of the 600; title and menu bars are
-# added above).
+# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of the window of that
+# title once $app_pid has mapped it (30 s at most). FRAMED (Wine drawing the
+# frame): it is 1006 wide; frame, the frame's width; cx cy client_h, the
+# client area's corner and height (the frame takes its share of the 600).
 wait_for_window() {
     wid=""
     for _ in $(seq 150); do
@@ -108,12 +105,10 @@ masks() {
     done <"$1"
 }
 
-# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client area, from
-# cx cy, shows the driver's canvas (as far as its client_h rows reach),
-# enlarged by the scale (nearest pixel), with the close button, the client's
-# black top edge and the given rectangles (canvas pixels, enlarged alike)
-# painted over in both, so that only what the canvas shows is compared. The
-# program may still be painting: it gets ten seconds.
+# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client area at cx
+# cy shows the canvas's first client_h rows, enlarged by the scale, the close
+# button, the black top edge and the rectangles (canvas pixels) painted over
+# in both. The program gets ten seconds to paint.
 shows() {
     local canvas=$1 what=$2 arg rects=() diff=""
     shift 2
