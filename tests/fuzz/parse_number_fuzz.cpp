@@ -26,7 +26,7 @@ namespace {
 std::vector<std::string> MakePieces() {
     std::vector<std::string> pieces;
     auto add = [&](std::string_view joined) {  // the pieces between bars
-        for (std::size_t at = 0, bar; at <= joined.size(); at = bar + 1) {
+        for (std::size_t at = 0, bar = 0; at <= joined.size(); at = bar + 1) {
             bar = std::min(joined.find('|', at), joined.size());
             pieces.emplace_back(joined.substr(at, bar - at));
         }
