@@ -66,12 +66,14 @@
 // its comments and blank lines is what a correct run prints.
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
+#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
+#include "tools/font_roles.h"
 
 #include <algorithm>
 #include <charconv>
@@ -83,6 +85,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+using namespace tk;
 
 namespace {
 
@@ -222,7 +226,7 @@ std::string DoClick(Context&, std::string_view text) {
 
 std::string DoDump(Context&, std::string_view) {
     std::string out = "screen " + std::to_string(g_shell.currentScreen) + "\n";
-    out += "language " + std::to_string(g_shell.language) + "\n";
+    out += "language " + std::to_string(static_cast<int>(g_shell.language)) + "\n";
     std::string focus = "focus none\n";
     for (const ProbeField& field : ProbeEditFields()) {
         if (!field.visible) continue;
@@ -252,7 +256,7 @@ struct TextShape {
     int left = 0, top = 0, right = -1, bottom = -1;
 };
 
-TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
+TextShape ShapeOf(Window window, Font font, const std::string& text) {
     // Room for the widest text a page draws (a result of 299 digits), and
     // for letters reaching above their point or well below it.
     constexpr int kWidth = 3072, kHeight = 128, kX = 32, kY = 32;
@@ -260,10 +264,10 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
     MemoryDC page = SetMemoryDC(nullptr);
     if (scratch == nullptr) scratch = CreateCanvas(window, kWidth, kHeight, 0x000000);
     SetMemoryDC(scratch);
-    SetDrawTarget(window, "MEMORY");
+    SetDrawTarget("MEMORY");
     FillBox(window, 0, 0, kWidth, kHeight, 0x000000);
     DrawString(window, kX, kY, text.c_str(), 0xFFFFFF, font, 0xFFFFFF);
-    SetDrawTarget(window, "CLIENT");
+    SetDrawTarget("CLIENT");
     SetMemoryDC(page);
     const ProbeImage image = ProbeCanvasImage(scratch);
     TextShape shape;
@@ -282,7 +286,7 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
 std::string DoCells(Context& context, std::string_view) {
     const int width = CanvasWidth(g_shell.canvas), height = CanvasHeight(g_shell.canvas);
     const std::vector<CanvasDrawing> history = CanvasHistory(g_shell.canvas);
-    std::map<std::pair<TkFont*, std::string>, TextShape> shapes;
+    std::map<std::pair<Font, std::string>, TextShape> shapes;
     auto inside = [](const CanvasDrawing& box, long long x, long long y) {
         return x >= box.x && y >= box.y && x < static_cast<long long>(box.x) + box.width &&
                y < static_cast<long long>(box.y) + box.height;

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 
 // The main window, the first paint done so the splash is gone.
-Window TheApp();
+tk::Window TheApp();
 // Posts a command to the main window and handles everything that follows.
-void Command(WParam id);
+void Command(tk::WParam id);

@@ -1,8 +1,6 @@
 // The frequency-to-offset mapping at the points of graph_offsets.txt: every
 // breakpoint, the end of every segment, the worked values and the edges.
-#include "app_fixture.h"
-
-#include "app/graph.h"
+#include "calc/common/graph.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +16,7 @@ TEST(GraphOffset, EachBreakpointTheEndOfEachSegmentAndTheEdgesOfTheGrid) {
         std::istringstream pairs(line.starts_with('#') ? "" : line);
         int offset = 0;
         for (std::string hertz; pairs >> hertz >> offset; ++points)
-            EXPECT_EQ(FrequencyToGraphOffset(TheApp(), std::strtod(hertz.c_str(), nullptr)), offset)
+            EXPECT_EQ(FrequencyToGraphOffset(std::strtod(hertz.c_str(), nullptr)), offset)
                 << hertz << " Hz";
     }
     EXPECT_GT(points, 100);

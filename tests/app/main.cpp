@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tk;
+
 Window TheApp() {
     static const Window window = [] {
         const Window w = StartSelvaquin();

@@ -10,19 +10,21 @@
 
 #include <vector>
 
+using namespace tk;
+
 TEST(Toolkit, DrawingGoesWhereTheTargetKeywordPointsAndTextsToTheirPlace) {
     const Window window = TheApp();
     const MemoryDC page = SetMemoryDC(nullptr);
     const MemoryDC canvas = CreateCanvas(window, 200, 100, 0xC8C8C8);
     EXPECT_EQ(CreateCanvas(window, 0, 10, 0), nullptr);
     EXPECT_EQ(SetMemoryDC(canvas), canvas);  // the failed canvas changed nothing
-    SetDrawTarget(window, "MEMORY");
-    SetDrawTarget(window, "client");  // not a keyword: still the canvas
+    SetDrawTarget("MEMORY");
+    SetDrawTarget("client");  // not a keyword: still the canvas
     FillBox(window, 100, 0, 1, 1, 0x000000);
     // Opaque: the whole cell painted; the raised copy's offset clamped to 3.
     DrawString(window, 10, 50, "ab", 0x000000, AppFont(FontRole::Label), 0xFFFFFF);
-    DrawRaisedString(window, 20, 10, 7, "x", 0x969600, AppFont(FontRole::Label), 0);
-    SetDrawTarget(window, "CLIENT");
+    DrawRaisedString(window, 20, 10, 7, "x", 0x969600, AppFont(FontRole::Label));
+    SetDrawTarget("CLIENT");
     FillBox(window, 101, 0, 1, 1, 0x000000);  // the canvas is left alone
     EXPECT_EQ(std::vector({CanvasPixel(canvas, 100, 0), CanvasPixel(canvas, 101, 0),
                            CanvasPixel(canvas, 10, 50), CanvasPixel(canvas, 10, 63)}),

@@ -19,6 +19,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace tk;
+
 namespace {
 
 locale_t CommaLocale() {

@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace tk;
+
 namespace {
 
 // The pieces a byte selects: the corpus depends on their order and number.

@@ -8,8 +8,9 @@
 // address sanitizer: the bytes allocated) grows by less than 1 MiB.
 
 #include "app/main_window.h"
+#include "app/menus.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
@@ -22,6 +23,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+using namespace tk;
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
@@ -165,7 +168,7 @@ struct Soak {
             client.y + client.height != inside.y + inside.height)
             fault = "canvas or client resized";
         if (std::ssize(browser) != homePage ||
-            std::ranges::any_of(browser, [](auto& a) { return a != kHomePage; }))
+            std::ranges::any_of(browser, [](auto& a) { return a != kHomePageAddress; }))
             fault = "home page opened " + std::to_string(browser.size()) + " times for " +
                     std::to_string(homePage) + " commands";
         if (!fault.empty())

@@ -12,7 +12,15 @@
 #include <utility>
 #include <vector>
 
+using namespace tk;
+
 namespace {
+
+// 0x00BBGGRR of one pixel inside the image.
+std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
+    const std::uint8_t* p = image.bits + static_cast<std::ptrdiff_t>(y) * image.stride + 3 * x;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+}
 
 using Points = std::set<std::pair<int, int>>;
 using Coords = std::array<int, 4>;

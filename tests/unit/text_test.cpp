@@ -2,12 +2,15 @@
 // whose corpus is replayed with the fast tests.)
 
 #include "toolkit/text.h"
+#include "toolkit/testing/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 #include <utility>
+
+using namespace tk;
 
 TEST(Cp1252, LiteralsTablesAndUtf8) {
     static_assert("€"_cp[0] == '\x80' && "€"_cp[1] == '\0');

@@ -9,6 +9,7 @@
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/win32/facts.h"
+#include "tools/font_roles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using namespace tk;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdio>
 
+namespace tk {
+
 namespace {
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
@@ -101,3 +103,5 @@ bool WritePngFile(const std::string& path, int width, int height, const std::uin
     const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
     return std::fclose(file) == 0 && written;
 }
+
+}  // namespace tk

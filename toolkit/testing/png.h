@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 // The bytes of a PNG file of `width` x `height` pixels, each 0x00BBGGRR, row
 // by row from the top.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::uint32_t* pixels);
 // Writes them to `path`; false when it cannot be written.
 bool WritePngFile(const std::string& path, int width, int height, const std::uint32_t* pixels);
+
+}  // namespace tk

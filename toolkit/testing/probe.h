@@ -7,7 +7,6 @@
 // platform.
 #pragma once
 
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/menu.h"
 #include "toolkit/window.h"
@@ -16,7 +15,25 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 // ---- Canvases, fonts and fields ---------------------------------------------
+
+// A text drawn into a canvas; it counts as visible until a later filled box
+// on the same canvas covers its point.
+struct CanvasText {
+    int x, y;
+    Font font;
+    Colour colour;
+    std::string text;  // Windows-1252
+};
+
+// A text or a filled box, as it was drawn.
+struct CanvasDrawing {
+    bool isBox;
+    int x, y, width, height;  // the box
+    CanvasText text;          // the text
+};
 
 // 0x00BBGGRR of one pixel; -1 outside the image.
 long CanvasPixel(MemoryDC dc, int x, int y);
@@ -26,7 +43,10 @@ int CanvasHeight(MemoryDC dc);
 int SaveCanvasPng(MemoryDC dc, const char* path);
 // The texts drawn into a canvas that are still visible, oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
-// The latest texts and boxes drawn into a canvas, oldest first.
+// The texts, wherever their point lies, and the boxes drawn into a canvas,
+// oldest first, the latest few thousand of them: what still shows of a text
+// is what it drew less the boxes filled after it, also where a box covered
+// its point.
 std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
 struct FontInfo {
@@ -38,6 +58,11 @@ struct FontInfo {
 };
 FontInfo DescribeFont(Font font);
 
+// Where a control sits in its window's client area, and its size.
+struct ControlGeometry {
+    int x, y, width, height;
+};
+ControlGeometry GetControlGeometry(Window control);
 
 // ---- Events and input -----------------------------------------------------------
 
@@ -176,3 +201,5 @@ std::string ProbeFaceIdentity(Font font);
 // The font families the program can draw with, in UTF-8, as the platform
 // lists them.
 std::vector<std::string> ProbeFontFamilies();
+
+}  // namespace tk

@@ -2,6 +2,8 @@
 
 #include "toolkit/testing/probe.h"
 
+#include "toolkit/testing/watch.h"
+
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -37,6 +39,8 @@
 #include <map>
 #include <utility>
 
+namespace tk {
+
 namespace {
 
 QMenuBar* CurrentBar(Window window) {
@@ -46,7 +50,7 @@ QMenuBar* CurrentBar(Window window) {
 }
 
 QWidget* FocusedWidget() {
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     if (main == nullptr || main->widget == nullptr) return nullptr;
     QWidget* focus = main->widget->focusWidget();
     if (focus == nullptr || focus->isHidden()) return nullptr;
@@ -65,7 +69,7 @@ void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
 QWidget* KeyTarget() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;
     if (QWidget* focus = FocusedWidget()) return focus;
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     return main ? main->widget : nullptr;
 }
 
@@ -152,10 +156,10 @@ int KeyForChar(char32_t c) {
 }  // namespace
 
 FontInfo DescribeFont(Font font) {
-    const QFont& f = tk::QtFont(font);
+    const QFont& f = QtFont(font);
     QFontMetrics metrics(f);
     QFontInfo info(f);
-    return FontInfo{tk::FromQString(info.family()),
+    return FontInfo{FromQString(info.family()),
                     metrics.height(),
                     metrics.averageCharWidth(),
                     f.weight(),
@@ -179,13 +183,11 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
 }
 
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
-}
-
-std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
+ControlGeometry GetControlGeometry(Window control) {
+    QWidget* widget = Widget(control);
+    if (widget == nullptr) return {0, 0, 0, 0};
+    QRect r = widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 void ProbeProcessEvents() {
@@ -193,7 +195,7 @@ void ProbeProcessEvents() {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (tk::PendingCommands() <= 0 && round >= 2) break;
+        if (PendingCommands() <= 0 && round >= 2) break;
     }
 }
 
@@ -237,15 +239,15 @@ long ProbeMemoryInUse() {
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     QWidget* focus = FocusedWidget();
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::Edit) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::Edit) continue;
+        if (const Pending* p = w->pending.get()) {
             fields.push_back(
                 ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(w->widget);
-        fields.push_back(ProbeField{w, edit->x(), edit->y(), tk::FromQString(edit->text()),
+        fields.push_back(ProbeField{w, edit->x(), edit->y(), FromQString(edit->text()),
                                     !edit->isHidden(), edit == focus});
     }
     return fields;
@@ -253,25 +255,25 @@ std::vector<ProbeField> ProbeEditFields() {
 
 std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::PushButton && w->kind != ControlKind::OptionButton) continue;
+        if (const Pending* p = w->pending.get()) {
             const bool checkable =
                 p->style == OptionButtonStyle("ROUND") || p->style == OptionButtonStyle("SQUARE");
             ProbeButtonState state = !checkable   ? ProbeButtonState::Push
                                      : p->checked ? ProbeButtonState::Checked
                                                   : ProbeButtonState::Unchecked;
             buttons.push_back(ProbeButton{w, p->geometry.x(), p->geometry.y(), state,
-                                          tk::FromQString(p->text), p->visible});
+                                          FromQString(p->text), p->visible});
             continue;
         }
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr) continue;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (w->kind == TkKind::OptionButton && b->isCheckable())
+        if (w->kind == ControlKind::OptionButton && b->isCheckable())
             state = b->isChecked() ? ProbeButtonState::Checked : ProbeButtonState::Unchecked;
         buttons.push_back(
-            ProbeButton{w, b->x(), b->y(), state, tk::FromQString(b->text()), !b->isHidden()});
+            ProbeButton{w, b->x(), b->y(), state, FromQString(b->text()), !b->isHidden()});
     }
     return buttons;
 }
@@ -283,13 +285,13 @@ std::vector<ProbePopup> ProbeMenuBar(Window window) {
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
-        ProbePopup popup{tk::FromQString(title->text()), {}};
+        ProbePopup popup{FromQString(title->text()), {}};
         for (QAction* entry : menu->actions()) {
             if (entry->isSeparator())
                 popup.entries.push_back({true, 0, {}});
             else
                 popup.entries.push_back(
-                    {false, entry->data().toUInt(), tk::FromQString(entry->text())});
+                    {false, entry->data().toUInt(), FromQString(entry->text())});
         }
         popups.push_back(std::move(popup));
     }
@@ -301,7 +303,7 @@ namespace {
 QAction* FindItem(Window window, const std::string& text, QMenu** owner) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return nullptr;
-    QString wanted = tk::ToQString(text);
+    QString wanted = ToQString(text);
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
@@ -345,10 +347,9 @@ ProbeShownMenu ProbeShowingMenu() {
             shown.entries.push_back({true, 0, {}, true});
         else
             shown.entries.push_back({false, entry->data().toUInt(),
-                                     tk::FromQString(Shown(entry->text())), entry->isEnabled()});
+                                     FromQString(Shown(entry->text())), entry->isEnabled()});
     }
-    if (QAction* active = menu->activeAction())
-        shown.active = tk::FromQString(Shown(active->text()));
+    if (QAction* active = menu->activeAction()) shown.active = FromQString(Shown(active->text()));
     return shown;
 }
 
@@ -356,7 +357,7 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return false;
     for (QAction* entry : menu->actions()) {
-        if (entry->isSeparator() || Shown(entry->text()) != tk::ToQString(cp1252Text)) continue;
+        if (entry->isSeparator() || Shown(entry->text()) != ToQString(cp1252Text)) continue;
         if (!entry->isEnabled()) return false;
         // As a click does: the menu closes, then the entry acts.
         menu->hide();
@@ -370,11 +371,11 @@ std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
     QMenuBar* bar = CurrentBar(window);
     if (barHasKeys != nullptr) *barHasKeys = bar != nullptr && bar->window()->focusWidget() == bar;
     QAction* active = bar ? bar->activeAction() : nullptr;
-    return active ? tk::FromQString(active->text()) : std::string();
+    return active ? FromQString(active->text()) : std::string();
 }
 
 bool ProbeRightClick(Window field) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global = widget->mapToGlobal(at);
@@ -391,7 +392,7 @@ bool ProbeRightClick(Window field) {
 }
 
 bool ProbeDropText(Window field, int x, const std::string& utf8) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     QMimeData data;
     data.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
@@ -406,10 +407,10 @@ bool ProbeDropText(Window field, int x, const std::string& utf8) {
 }
 
 std::string ProbeAccessibleName(Window control) {
-    QWidget* widget = tk::Widget(control);
+    QWidget* widget = Widget(control);
     if (widget == nullptr) return {};
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
+    return accessible ? FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
 bool ProbeTypeText(const std::string& utf8) {
@@ -469,8 +470,8 @@ bool ProbePressKey(const std::string& name) {
 }
 
 bool ProbeClickButton(const std::string& cp1252Text) {
-    QString wanted = tk::ToQString(cp1252Text);
-    for (Window w : tk::Controls()) {
+    QString wanted = ToQString(cp1252Text);
+    for (Window w : Controls()) {
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr || b->isHidden() || b->text() != wanted) continue;
         QPointF centre(b->width() / 2.0, b->height() / 2.0);
@@ -517,7 +518,7 @@ bool ProbeSaveWindowPng(Window window, const std::string& path) {
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return false;
-    QString wanted = tk::ToQString(cp1252Title);
+    QString wanted = ToQString(cp1252Title);
     for (QAction* title : bar->actions()) {
         if (title->text() != wanted) continue;
         QRect r = bar->actionGeometry(title);
@@ -578,7 +579,7 @@ std::vector<std::string> ProbeFontFamilies() {
 }
 
 std::string ProbeFaceIdentity(Font font) {
-    const QRawFont raw = QRawFont::fromFont(tk::QtFont(font));
+    const QRawFont raw = QRawFont::fromFont(QtFont(font));
     if (!raw.isValid()) return "no face";
     // The 'head' table: the font revision (16.16 fixed) at byte 4 and the
     // checksum adjustment, which makes the whole file sum to a constant, at
@@ -593,7 +594,9 @@ std::string ProbeFaceIdentity(Font font) {
     if (head.size() >= 12)
         std::snprintf(numbers, sizeof numbers, "%.4g 0x%08X", word(4) / 65536.0,
                       static_cast<unsigned>(word(8)));
-    return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
+    return FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }
+
+}  // namespace tk
 
 #include "probe.moc"

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+namespace tk {
+
 namespace {
 
 ProbeRect Rect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
@@ -27,7 +29,7 @@ struct GroupIconDirectory {
 }  // namespace
 
 ProbeWindowFacts ProbeDescribeWindow(Window window) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     ProbeWindowFacts facts;
     char className[256] = {};
     GetClassNameA(hwnd, className, sizeof className);
@@ -44,7 +46,7 @@ ProbeWindowFacts ProbeDescribeWindow(Window window) {
     facts.controlId = GetDlgCtrlID(hwnd);
     if (lstrcmpiA(className, "Edit") == 0)
         facts.textLimit = static_cast<long>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
-    facts.font = tk::FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    facts.font = FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     return facts;
 }
 
@@ -63,20 +65,20 @@ ProbeMetrics ProbeSystemMetrics() {
 
 std::vector<Menu> ProbeMenuBarAndPopups(Window window) {
     std::vector<Menu> menus;
-    HMENU bar = GetMenu(tk::Hwnd(window));
+    HMENU bar = GetMenu(Hwnd(window));
     if (bar == nullptr) return menus;
-    menus.push_back(tk::FromHmenu(bar));
+    menus.push_back(FromHmenu(bar));
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
-        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(tk::FromHmenu(popup));
+        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(FromHmenu(popup));
     }
     return menus;
 }
 
-bool ProbeMenuExists(Menu menu) { return IsMenu(tk::Hmenu(menu)) != FALSE; }
+bool ProbeMenuExists(Menu menu) { return IsMenu(Hmenu(menu)) != FALSE; }
 
 ProbeFontRequest ProbeDescribeFontRequest(Font font) {
     LOGFONTA f{};
-    GetObjectA(tk::Hfont(font), sizeof f, &f);
+    GetObjectA(Hfont(font), sizeof f, &f);
     return {static_cast<int>(f.lfHeight),
             static_cast<int>(f.lfWidth),
             static_cast<int>(f.lfEscapement),
@@ -94,11 +96,11 @@ ProbeFontRequest ProbeDescribeFontRequest(Font font) {
 }
 
 Font ProbeDefaultGuiFont() {
-    return tk::FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HDC dc = GetWindowDC(hwnd);
     SIZE size{};
     GetTextExtentPoint32A(dc, cp1252Text.c_str(), static_cast<int>(cp1252Text.size()), &size);
@@ -107,7 +109,7 @@ ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) 
 }
 
 ProbeIcon ProbeClassIcon(Window window) {
-    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(tk::Hwnd(window), GCLP_HICON));
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(Hwnd(window), GCLP_HICON));
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
     BITMAP colourBitmap{};
@@ -116,7 +118,7 @@ ProbeIcon ProbeClassIcon(Window window) {
     out.width = colourBitmap.bmWidth;
     out.height = colourBitmap.bmHeight;
     // Both bitmaps read as 32 bits a pixel, top row first.
-    BITMAPINFO request = tk::TopDownBitmap(out.width, out.height);
+    BITMAPINFO request = TopDownBitmap(out.width, out.height);
     const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
     std::vector<std::uint32_t> colour(count), mask(count);
     HDC dc = GetDC(nullptr);
@@ -149,3 +151,5 @@ ProbeIconEntry ProbeIconResource(const char* name) {
     return {first.width == 0 ? 256 : first.width, first.height == 0 ? 256 : first.height,
             first.colours, first.bitsPerPixel, group->count};
 }
+
+}  // namespace tk

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 struct ProbeWindowFacts {
     std::string className;
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
@@ -64,3 +66,4 @@ struct ProbeIconEntry {
 };
 ProbeIconEntry ProbeIconResource(const char* name);
 
+}  // namespace tk

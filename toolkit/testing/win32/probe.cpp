@@ -25,6 +25,8 @@
 #include <string>
 #include <utility>
 
+namespace tk {
+
 namespace {
 
 std::string WindowText(HWND hwnd) {
@@ -53,11 +55,11 @@ std::vector<std::uint32_t> Pixels(MemoryDC dc) {
 // rectangle; kept for the life of the process, as canvases are.
 MemoryDC Capture(HDC from, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    const BITMAPINFO info = tk::TopDownBitmap(width, height);
+    const BITMAPINFO info = TopDownBitmap(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(from, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr) return nullptr;
-    auto* copy = new TkCanvas;
+    auto* copy = new CanvasImpl;
     copy->dc = CreateCompatibleDC(from);
     copy->bitmap = bitmap;
     copy->bits = static_cast<std::uint8_t*>(bits);
@@ -230,7 +232,7 @@ HWND KeyWindow(bool* system) {
     *system = focus == nullptr;
     if (focus != nullptr) return focus;
     HWND active = GetActiveWindow();
-    return active != nullptr ? active : tk::MainWindow();
+    return active != nullptr ? active : MainWindow();
 }
 
 // A key's data in a key message: one press, the scan code, the extended-key
@@ -551,24 +553,15 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return WritePngFile(path, dc->width, dc->height, pixels.data()) ? 0 : 1;
 }
 
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
-}
-
 ProbeImage ProbeCanvasImage(MemoryDC dc) {
     if (dc == nullptr) return {};
     return ProbeImage{dc->width, dc->height, Pixels(dc)};
 }
 
-std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
-}
-
 FontInfo DescribeFont(Font font) {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(
-        dc, font ? static_cast<HGDIOBJ>(tk::Hfont(font)) : GetStockObject(SYSTEM_FONT));
+    HGDIOBJ previous =
+        SelectObject(dc, font ? static_cast<HGDIOBJ>(Hfont(font)) : GetStockObject(SYSTEM_FONT));
     char face[LF_FACESIZE] = {};
     GetTextFaceA(dc, sizeof face, face);
     TEXTMETRICA metrics{};
@@ -582,6 +575,15 @@ FontInfo DescribeFont(Font font) {
                     metrics.tmItalic != 0,
                     metrics.tmUnderlined != 0,
                     metrics.tmStruckOut != 0};
+}
+
+ControlGeometry GetControlGeometry(Window control) {
+    HWND hwnd = Hwnd(control);
+    RECT r{};
+    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
+    // In the parent's client coordinates.
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 // ---- Events and input -----------------------------------------------------------
@@ -667,7 +669,7 @@ LRESULT CALLBACK IgnoreWindowCommands(HWND hwnd, UINT message, WPARAM wParam, LP
 }  // namespace
 
 void ProbeIgnoreWindowCommands(Window window) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (hwnd == nullptr || g_windowProc != nullptr) return;
     g_windowProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IgnoreWindowCommands)));
@@ -683,9 +685,9 @@ long ProbeMemoryInUse() {
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     HWND focus = GetFocus();
-    for (Window control : tk::Controls()) {
-        if (control->kind != tk::ControlKind::Edit) continue;
-        HWND hwnd = tk::Hwnd(control);
+    for (Window control : Controls()) {
+        if (control->kind != ControlKind::Edit) continue;
+        HWND hwnd = Hwnd(control);
         const ControlGeometry at = GetControlGeometry(control);
         fields.push_back(
             ProbeField{control, at.x, at.y, WindowText(hwnd), Shown(hwnd), hwnd == focus});
@@ -695,12 +697,12 @@ std::vector<ProbeField> ProbeEditFields() {
 
 std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
-    for (Window control : tk::Controls()) {
-        if (control->kind == tk::ControlKind::Edit) continue;
-        HWND hwnd = tk::Hwnd(control);
+    for (Window control : Controls()) {
+        if (control->kind == ControlKind::Edit) continue;
+        HWND hwnd = Hwnd(control);
         const auto type = GetWindowLongPtrA(hwnd, GWL_STYLE) & BS_TYPEMASK;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (control->kind == tk::ControlKind::OptionButton &&
+        if (control->kind == ControlKind::OptionButton &&
             (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
             state = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
                         ? ProbeButtonState::Checked
@@ -713,7 +715,7 @@ std::vector<ProbeButton> ProbeButtons() {
 
 std::vector<ProbePopup> ProbeMenuBar(Window window) {
     std::vector<ProbePopup> popups;
-    HMENU bar = GetMenu(tk::Hwnd(window));
+    HMENU bar = GetMenu(Hwnd(window));
     for (int title = 0; bar != nullptr && title < GetMenuItemCount(bar); ++title) {
         const MenuEntry top = Entry(bar, title);
         if (top.popup == nullptr) continue;
@@ -729,7 +731,7 @@ std::vector<ProbePopup> ProbeMenuBar(Window window) {
 }
 
 bool ProbeChooseMenuItem(Window window, const std::string& cp1252Text) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HMENU bar = GetMenu(hwnd);
     int title = 0, item = 0;
     if (bar == nullptr || !FindItem(bar, cp1252Text, title, item)) return false;
@@ -836,7 +838,7 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
 }
 
 std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HMENU bar = hwnd != nullptr ? GetMenu(hwnd) : nullptr;
     std::string title;
     for (int i = 0; bar != nullptr && i < GetMenuItemCount(bar) && title.empty(); ++i)
@@ -852,7 +854,7 @@ std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
 }
 
 bool ProbeRightClick(Window field) {
-    HWND hwnd = tk::Hwnd(field);
+    HWND hwnd = Hwnd(field);
     RECT r{};
     if (hwnd == nullptr || !IsWindowVisible(hwnd) || !GetClientRect(hwnd, &r)) return false;
     // The press and the release at the middle; the release asks for the
@@ -875,7 +877,7 @@ bool ProbeDropText(Window, int, const std::string&) {
 std::string ProbeAccessibleName(Window control) {
     // Without a name of the program's own, a screen reader names a button by
     // its text; a field it names by nothing of the field's.
-    HWND hwnd = tk::Hwnd(control);
+    HWND hwnd = Hwnd(control);
     if (hwnd == nullptr) return {};
     char className[16] = {};
     GetClassNameA(hwnd, className, sizeof className);
@@ -932,10 +934,9 @@ bool ProbePressKey(const std::string& name) {
 }
 
 bool ProbeClickButton(const std::string& cp1252Text) {
-    for (Window control : tk::Controls()) {
-        HWND hwnd = tk::Hwnd(control);
-        if (control->kind == tk::ControlKind::Edit || !Shown(hwnd) ||
-            WindowText(hwnd) != cp1252Text)
+    for (Window control : Controls()) {
+        HWND hwnd = Hwnd(control);
+        if (control->kind == ControlKind::Edit || !Shown(hwnd) || WindowText(hwnd) != cp1252Text)
             continue;
         // The button's own click: a press and a release of the left button.
         SendMessageA(hwnd, BM_CLICK, 0, 0);
@@ -947,7 +948,7 @@ bool ProbeClickButton(const std::string& cp1252Text) {
 void ProbeSetClipboard(const std::string& utf8) {
     if (utf8.empty()) {
         // No text at all, rather than an empty one that can be pasted.
-        if (OpenClipboard(tk::MainWindow())) {
+        if (OpenClipboard(MainWindow())) {
             EmptyClipboard();
             CloseClipboard();
         }
@@ -959,7 +960,7 @@ void ProbeSetClipboard(const std::string& utf8) {
     MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, static_cast<wchar_t*>(GlobalLock(memory)),
                         units);
     GlobalUnlock(memory);
-    if (!OpenClipboard(tk::MainWindow())) {
+    if (!OpenClipboard(MainWindow())) {
         GlobalFree(memory);
         return;
     }
@@ -969,7 +970,7 @@ void ProbeSetClipboard(const std::string& utf8) {
 }
 
 ProbeRect ProbeClientRect(Window window) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     RECT client{};
     POINT origin{0, 0};
     if (hwnd == nullptr || !GetClientRect(hwnd, &client) || !ClientToScreen(hwnd, &origin))
@@ -987,7 +988,7 @@ ProbeRect ProbeWindowRect(Window window) {
     const ProbeRect client = ProbeClientRect(window);
     MENUBARINFO bar{};
     bar.cbSize = sizeof bar;
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (hwnd == nullptr || GetMenu(hwnd) == nullptr || !GetMenuBarInfo(hwnd, OBJID_MENU, 0, &bar))
         return client;
     const int top = std::min<int>(bar.rcBar.top, client.y);
@@ -995,7 +996,7 @@ ProbeRect ProbeWindowRect(Window window) {
 }
 
 bool ProbeSaveWindowPng(Window window, const std::string& path) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     RECT outer{};
     if (hwnd == nullptr || !GetWindowRect(hwnd, &outer)) return false;
     // The whole window, frame, title and menu bar included.
@@ -1008,7 +1009,7 @@ bool ProbeSaveWindowPng(Window window, const std::string& path) {
 }
 
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HMENU bar = GetMenu(hwnd);
     MENUBARINFO info{};
     info.cbSize = sizeof info;
@@ -1026,7 +1027,7 @@ bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect
 }
 
 bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HMENU bar = GetMenu(hwnd);
     int title = 0, item = 0;
     if (bar == nullptr || !FindItem(bar, cp1252Text, title, item)) return false;
@@ -1065,3 +1066,5 @@ std::vector<std::string> ProbeFontFamilies() {
     ReleaseDC(nullptr, dc);
     return families;
 }
+
+}  // namespace tk

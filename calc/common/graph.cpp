@@ -1,56 +1,46 @@
 // The frequency grid and the frequency-to-offset mapping.
 //
 // The curve and the red marker of a graph page never move; the grid does.
-// Every x of the grid is drawn at the integer part of (offset + c), so an
-// offset from FrequencyToGraphOffset puts that frequency under x 796.
-#include "app/graph.h"
+// Every x of the grid is drawn at offset + c, so an offset from
+// FrequencyToGraphOffset puts that frequency under x 796.
+#include "calc/common/graph.h"
 
-#include "app/shell.h"
+#include "calc/common/palette.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-constexpr Colour kGridBlack = 0x000000;
-constexpr Colour kGridWhite = 0xFFFFFF;
-constexpr Colour kFrequencyLine = 0xC8C8C8;
-constexpr Colour kFineRule = 0xF0F0F0;
-constexpr Colour kLevelLine = 0xAAAAAA;
 
 constexpr int kGridTop = 230;
 constexpr int kGridBottom = 490;
 constexpr int kGridLeft = 210;
 constexpr int kGridRight = 950;
 
-// The integer part of offset + c, truncated toward zero. Offsets far beyond
-// the canvas are pinned well outside it, so the conversion is always defined;
-// whatever lands there is cut off by the canvas edge anyway.
-int X(double offset, int c) {
-    constexpr double kFar = 1.0e6;
-    double x = std::trunc(offset + c);
-    if (std::isnan(x)) return static_cast<int>(-kFar);
-    if (x > kFar) return static_cast<int>(kFar);
-    if (x < -kFar) return static_cast<int>(-kFar);
-    return static_cast<int>(x);
+// offset + c. Offsets far beyond the canvas are pinned well outside it, so
+// the sum never overflows; whatever lands there is cut off by the canvas
+// edge anyway.
+int X(int offset, int c) {
+    constexpr long long kFar = 1000000;
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(offset) + c, -kFar, kFar));
 }
 
 struct FrequencyLine {
     int c;
-    Colour colour;
+    tk::Colour colour;
 };
 
 // 10 Hz and 20 kHz are the black edges; the decades between are grey.
 constexpr FrequencyLine kFrequencyLines[] = {
-    {210, kGridBlack},     {277, kFrequencyLine}, {317, kFrequencyLine}, {345, kFrequencyLine},
-    {366, kFrequencyLine}, {385, kFrequencyLine}, {399, kFrequencyLine}, {412, kFrequencyLine},
-    {423, kFrequencyLine}, {433, kFrequencyLine}, {501, kFrequencyLine}, {542, kFrequencyLine},
-    {570, kFrequencyLine}, {590, kFrequencyLine}, {609, kFrequencyLine}, {623, kFrequencyLine},
-    {637, kFrequencyLine}, {649, kFrequencyLine}, {659, kFrequencyLine}, {727, kFrequencyLine},
-    {766, kFrequencyLine}, {794, kFrequencyLine}, {815, kFrequencyLine}, {834, kFrequencyLine},
-    {848, kFrequencyLine}, {860, kFrequencyLine}, {873, kFrequencyLine}, {883, kFrequencyLine},
-    {949, kGridBlack},
+    {210, kBlack},     {277, kLightGrey}, {317, kLightGrey}, {345, kLightGrey}, {366, kLightGrey},
+    {385, kLightGrey}, {399, kLightGrey}, {412, kLightGrey}, {423, kLightGrey}, {433, kLightGrey},
+    {501, kLightGrey}, {542, kLightGrey}, {570, kLightGrey}, {590, kLightGrey}, {609, kLightGrey},
+    {623, kLightGrey}, {637, kLightGrey}, {649, kLightGrey}, {659, kLightGrey}, {727, kLightGrey},
+    {766, kLightGrey}, {794, kLightGrey}, {815, kLightGrey}, {834, kLightGrey}, {848, kLightGrey},
+    {860, kLightGrey}, {873, kLightGrey}, {883, kLightGrey}, {949, kBlack},
 };
 
 constexpr int kLevelLines[] = {290, 350, 410, 470};
@@ -105,42 +95,42 @@ constexpr double kBottomEnd = 9.0;
 
 }  // namespace
 
-int DrawFrequencyGrid(Window window, int levelScale, double offset) {
+int DrawFrequencyGrid(tk::Window window, int levelScale, int offset) {
     if (offset == kNoGraph) return 0;
 
     const int left = X(offset, kGridLeft);
     const int right = X(offset, kGridRight);
 
-    FillBox(window, X(offset, 177), 198, 796, 305, kGridWhite);
+    tk::FillBox(window, X(offset, 177), 198, 796, 305, kWhite);
 
     for (const FrequencyLine& line : kFrequencyLines) {
         int x = X(offset, line.c);
-        DrawLine(window, x, kGridTop, x, kGridBottom, line.colour);
+        tk::DrawLine(window, x, kGridTop, x, kGridBottom, line.colour);
     }
 
-    DrawLine(window, left, kGridTop, right, kGridTop, kGridBlack);
+    tk::DrawLine(window, left, kGridTop, right, kGridTop, kBlack);
     // The fine rules run over the vertical lines and reach below the bottom
     // edge (the last one sits at y 493).
-    for (int y = 235; y < 495; y += 6) DrawLine(window, left, y, right, y, kFineRule);
-    for (int y : kLevelLines) DrawLine(window, left, y, right, y, kLevelLine);
-    DrawLine(window, left, kGridBottom, right, kGridBottom, kGridBlack);
+    for (int y = 235; y < 495; y += 6) tk::DrawLine(window, left, y, right, y, kWindowGrey);
+    for (int y : kLevelLines) tk::DrawLine(window, left, y, right, y, kLevelGrey);
+    tk::DrawLine(window, left, kGridBottom, right, kGridBottom, kBlack);
 
-    Font small = AppFont(FontRole::Small);
+    tk::Font small = AppFont(FontRole::Small);
     if (levelScale == 1) DrawLevelScale(window, offset);
     // The unit stays put whatever the shift.
-    DrawString(window, 178, 313, "dB", kGridBlack, small, 0);
+    tk::DrawString(window, 178, 313, "dB", kBlack, small, 0);
     for (const GridLabel& label : kFrequencyLabels)
-        DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack, small, 0);
+        tk::DrawString(window, X(offset, label.c), label.y, label.text, kBlack, small, 0);
     return 0;
 }
 
-void DrawLevelScale(Window window, double offset) {
+void DrawLevelScale(tk::Window window, int offset) {
     for (const GridLabel& label : kLevelLabels)
-        DrawString(window, X(offset, label.c), label.y, label.text, kGridBlack,
-                   AppFont(FontRole::Small), 0);
+        tk::DrawString(window, X(offset, label.c), label.y, label.text, kBlack,
+                       AppFont(FontRole::Small), 0);
 }
 
-int FrequencyToGraphOffset(Window /*window*/, double hertz) {
+int FrequencyToGraphOffset(double hertz) {
     double value = kOutOfRange;
     // NaN fails every comparison and keeps -600; so do 9 <= f < 10 and 20001.
     if (!(hertz < kBottomEnd) && !(hertz > kTopEnd)) {

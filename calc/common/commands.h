@@ -1,4 +1,4 @@
-// Command identifiers: the whole wParam of a WM_COMMAND that a menu item, a
+// Command identifiers: the whole wParam of a tk::kWmCommand that a menu item, a
 // button or a field's key brings to the main window. A page's id is the
 // command of its menu item.
 #pragma once

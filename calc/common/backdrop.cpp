@@ -1,26 +1,17 @@
 // The page every screen stands on: three panels with sunken frames, the
 // frequency grid on graph pages, the splash on the start page and the maker
 // line at the bottom.
-#include "app/backdrop.h"
+#include "calc/common/backdrop.h"
 
-#include "app/graph.h"
-#include "app/shell.h"
+#include "calc/common/graph.h"
+#include "calc/common/palette.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 
 #include <span>
 
 namespace {
 
-constexpr Colour kPanelGrey = 0xEBEBEB;
-constexpr Colour kPanelWhite = 0xFFFFFF;
-constexpr Colour kWindowGrey = 0xF0F0F0;
-constexpr Colour kFrameOuter = 0x7D7D7D;
-constexpr Colour kFrameInner = 0x7A7A7A;
-constexpr Colour kTitleRule = 0x969696;
-constexpr Colour kFrameLight = 0xC8C8C8;
-constexpr Colour kSplashName = 0x969600;
-constexpr Colour kMakerLine = 0x969696;
-constexpr Colour kTextBlack = 0x000000;
 // The start splash covers the page down to here; the rows below keep the
 // canvas's first grey.
 constexpr int kPageWidth = 1000;
@@ -28,52 +19,52 @@ constexpr int kSplashHeight = 585;
 
 struct Fill {
     int x, y, width, height;
-    Colour colour;
+    tk::Colour colour;
 };
 struct Line {
     int x1, y1, x2, y2;
-    Colour colour;
+    tk::Colour colour;
 };
 
-void DrawFills(Window window, std::span<const Fill> fills) {
-    for (const Fill& f : fills) FillBox(window, f.x, f.y, f.width, f.height, f.colour);
+void DrawFills(tk::Window window, std::span<const Fill> fills) {
+    for (const Fill& f : fills) tk::FillBox(window, f.x, f.y, f.width, f.height, f.colour);
 }
-void DrawLines(Window window, std::span<const Line> lines) {
-    for (const Line& l : lines) DrawLine(window, l.x1, l.y1, l.x2, l.y2, l.colour);
+void DrawLines(tk::Window window, std::span<const Line> lines) {
+    for (const Line& l : lines) tk::DrawLine(window, l.x1, l.y1, l.x2, l.y2, l.colour);
 }
 
 constexpr Fill kPanels[] = {
-    {10, 10, 155, 496, kPanelGrey},     // left panel
-    {178, 11, 796, 168, kPanelGrey},    // upper right panel
-    {178, 196, 796, 310, kPanelWhite},  // lower right panel
-    {10, 10, 155, 25, kPanelWhite},     // title strip of the left panel
+    {10, 10, 155, 496, kPanelGrey},   // left panel
+    {178, 11, 796, 168, kPanelGrey},  // upper right panel
+    {178, 196, 796, 310, kWhite},     // lower right panel
+    {10, 10, 155, 25, kWhite},        // title strip of the left panel
 };
 
 // Sunken frames: two dark lines top and left, one light line bottom and right.
 // The left panel's frame; its second line is the inner top one.
 constexpr Line kLeftPanelFrame[] = {
-    {10, 10, 165, 10, kFrameOuter},   {11, 11, 164, 11, kFrameInner},
-    {10, 33, 165, 33, kTitleRule},    {10, 10, 10, 506, kFrameOuter},
-    {11, 11, 11, 505, kFrameInner},   {10, 505, 165, 505, kFrameLight},
-    {165, 10, 165, 506, kFrameLight},
+    {10, 10, 165, 10, kFrameOuter},  {11, 11, 164, 11, kFrameInner},
+    {10, 33, 165, 33, kRuleGrey},    {10, 10, 10, 506, kFrameOuter},
+    {11, 11, 11, 505, kFrameInner},  {10, 505, 165, 505, kLightGrey},
+    {165, 10, 165, 506, kLightGrey},
 };
 
-constexpr Line kTopEdge = {0, 0, 1000, 0, kTextBlack};
+constexpr Line kTopEdge = {0, 0, 1000, 0, kBlack};
 constexpr Line kRightFrames[] = {
     // upper right panel
     {175, 10, 973, 10, kFrameOuter},
     {176, 11, 972, 11, kFrameInner},
     {175, 10, 175, 180, kFrameOuter},
     {176, 11, 176, 179, kFrameInner},
-    {175, 179, 973, 179, kFrameLight},
-    {973, 10, 973, 180, kFrameLight},
+    {175, 179, 973, 179, kLightGrey},
+    {973, 10, 973, 180, kLightGrey},
     // lower right panel
     {175, 196, 973, 196, kFrameOuter},
     {176, 197, 972, 197, kFrameInner},
     {175, 196, 175, 505, kFrameOuter},
     {176, 197, 176, 506, kFrameInner},
-    {175, 505, 973, 505, kFrameLight},
-    {973, 196, 973, 505, kFrameLight},
+    {175, 505, 973, 505, kLightGrey},
+    {973, 196, 973, 505, kLightGrey},
 };
 
 // The split graph page. The grid spills over the panel edges when it is
@@ -84,26 +75,26 @@ enum class Kind { Fill, Line };
 struct Step {
     Kind kind;
     int a, b, c, d;
-    Colour colour;
+    tk::Colour colour;
 };
-constexpr Step F(int x, int y, int w, int h, Colour colour) {
+constexpr Step F(int x, int y, int w, int h, tk::Colour colour) {
     return {Kind::Fill, x, y, w, h, colour};
 }
-constexpr Step L(int x1, int y1, int x2, int y2, Colour colour) {
+constexpr Step L(int x1, int y1, int x2, int y2, tk::Colour colour) {
     return {Kind::Line, x1, y1, x2, y2, colour};
 }
 
 constexpr Step kSplitPage[] = {
     // schematic part, left of the graph
-    F(177, 198, 432, 307, kPanelWhite),
+    F(177, 198, 432, 307, kWhite),
     // separator between schematic and graph
-    L(608, 196, 608, 505, kFrameLight),
-    L(640, 196, 640, 505, kFrameLight),
+    L(608, 196, 608, 505, kLightGrey),
+    L(640, 196, 640, 505, kLightGrey),
     L(641, 197, 641, 506, kFrameInner),
     F(609, 190, 32, 316, kWindowGrey),
     // right margin
     F(974, 194, 20, 312, kWindowGrey),
-    L(973, 196, 973, 505, kFrameLight),
+    L(973, 196, 973, 505, kLightGrey),
     L(175, 196, 175, 505, kFrameOuter),
     L(176, 197, 176, 506, kFrameInner),
     // gap between the left panel and the lower panel
@@ -112,59 +103,60 @@ constexpr Step kSplitPage[] = {
     F(10, 33, 155, 496, kPanelGrey),
     L(10, 10, 165, 10, kFrameOuter),
     L(11, 11, 164, 11, kFrameInner),
-    L(10, 33, 165, 33, kTitleRule),
+    L(10, 33, 165, 33, kRuleGrey),
     // the window's left edge
     F(0, 194, 10, 312, kWindowGrey),
     L(10, 10, 10, 506, kFrameOuter),
     L(11, 11, 11, 505, kFrameInner),
-    L(10, 505, 165, 505, kFrameLight),
-    L(165, 10, 165, 506, kFrameLight),
+    L(10, 505, 165, 505, kLightGrey),
+    L(165, 10, 165, 506, kLightGrey),
     L(175, 196, 175, 505, kFrameOuter),
     L(176, 197, 176, 506, kFrameInner),
 };
 
 }  // namespace
 
-void DrawLeftPanelFrame(Window window, Colour innerTop) {
+void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop) {
     for (const Line& l : kLeftPanelFrame)
-        DrawLine(window, l.x1, l.y1, l.x2, l.y2, &l == &kLeftPanelFrame[1] ? innerTop : l.colour);
+        tk::DrawLine(window, l.x1, l.y1, l.x2, l.y2,
+                     &l == &kLeftPanelFrame[1] ? innerTop : l.colour);
 }
 
-void DrawBackdrop(Window window, double graphOffset) {
-    SetDrawTarget(window, "MEMORY");
-    SetMemoryDC(g_shell.canvas);
+void DrawBackdrop(tk::Window window, int graphOffset) {
+    tk::SetDrawTarget("MEMORY");
+    tk::SetMemoryDC(g_shell.canvas);
 
     // What earlier pages left outside the panels (a shifted grid's edge, a
     // long result's tail, a split page's left panel) goes first: every page
     // looks as it does when it is the first one opened after start, on the
     // window grey the start page leaves.
-    FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
+    tk::FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
     DrawFills(window, kPanels);
     DrawLines(window, std::span(&kTopEdge, 1));
     DrawLeftPanelFrame(window);
     DrawLines(window, kRightFrames);
 
-    if (g_shell.backdropMode == kModeGrid) {
+    if (g_shell.backdropMode == BackdropMode::Grid) {
         DrawFrequencyGrid(window, 1, graphOffset);
-    } else if (g_shell.backdropMode == kModeGridSplit) {
+    } else if (g_shell.backdropMode == BackdropMode::GridSplit) {
         DrawFrequencyGrid(window, 1, graphOffset);
         for (const Step& s : kSplitPage) {
             if (s.kind == Kind::Fill)
-                FillBox(window, s.a, s.b, s.c, s.d, s.colour);
+                tk::FillBox(window, s.a, s.b, s.c, s.d, s.colour);
             else
-                DrawLine(window, s.a, s.b, s.c, s.d, s.colour);
+                tk::DrawLine(window, s.a, s.b, s.c, s.d, s.colour);
         }
-        if (graphOffset == static_cast<double>(kOutOfRange))
-            DrawString(window, 770, 400, "OUT OF RANGE", kTextBlack, AppFont(FontRole::Label), 0);
+        if (graphOffset == kOutOfRange)
+            tk::DrawString(window, 770, 400, "OUT OF RANGE", kBlack, AppFont(FontRole::Label), 0);
     }
 
-    if (g_shell.splash == 1) {
-        FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
-        DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashName, AppFont(FontRole::Splash),
-                         0);
+    if (g_shell.splash) {
+        tk::FillBox(window, 0, 0, kPageWidth, kSplashHeight, kWindowGrey);
+        tk::DrawRaisedString(window, 380, 250, 2, "SELVAQUIN", kSplashTeal,
+                             AppFont(FontRole::Splash));
     }
-    DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kMakerLine, AppFont(FontRole::Splash),
-                     0);
+    tk::DrawRaisedString(window, 350, 526, 2, "Made by Tulke", kRuleGrey,
+                         AppFont(FontRole::Splash));
 
-    SetDrawTarget(window, "CLIENT");
+    tk::SetDrawTarget("CLIENT");
 }

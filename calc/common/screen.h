@@ -1,17 +1,18 @@
 // The life cycle every calculator screen shares, and the drawing helpers the
 // screens build their pages from.
 //
-// A screen is described by a Screen record: its id, its input fields (place
-// and label, in focus-ring order), its option buttons, how many full runs an
-// ENTER asks for, and a page procedure that computes and draws. RunScreen
-// does the rest: it stores the current screen, honours the recalc flag,
-// makes the controls in the init pass, shows them, reads and parses the
-// fields, calls the page procedure, names each field after its label (for
-// screen readers), requests the repaint and moves the focus one step around
-// the ring.
+// A screen is described by a fixed Screen record: its id, its input fields
+// (place and label, in focus-ring order), its option buttons, how many full
+// runs an ENTER asks for, and a page procedure that computes and draws.
+// RunScreen does the rest: it stores the current screen, honours the recalc
+// flag, makes the controls in the init pass (kept in the screen pattern's own
+// table of controls), shows them, reads and parses the fields, calls the
+// page procedure, names each field after its label (for screen readers),
+// requests the repaint and moves the focus one step around the ring.
 #pragma once
 
-#include "app/shell.h"
+#include "calc/common/palette.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/window.h"
 
@@ -19,10 +20,6 @@
 #include <span>
 #include <string>
 
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kPartGrey = 0xC8C8C8;
-inline constexpr Colour kRed = 0x0000FF;
 inline constexpr int kMaxFields = 4;
 inline constexpr int kMaxOptions = 3;
 inline constexpr int kFieldLimit = 12;
@@ -53,28 +50,33 @@ struct Screen {
     std::span<const FieldPlace> fields = {};    // focus ring order
     std::span<const OptionPlace> options = {};  // filter-type buttons, if any
     // Steps from the calculation to the value labels (the backdrop included).
-    void (*page)(Window window, const FieldInputs& in) = nullptr;
+    void (*page)(tk::Window window, const FieldInputs& in) = nullptr;
     // Full runs an ENTER asks for.
     int enterRuns = 2;
     // The one-field baffle-step page: no recalc test, no focus step.
     bool alwaysFull = false;
     // Runs after the focus step (a page that must paint once more).
-    void (*afterFocus)(Window window) = nullptr;
-    // Handles made in the init pass; null until then.
-    std::array<Window, kMaxFields> fieldHandles{};
-    std::array<Window, kMaxOptions> optionHandles{};
+    void (*afterFocus)(tk::Window window) = nullptr;
 
     // A click on a filter-type button runs the pages that have them.
     bool TakesFilterType() const { return !options.empty(); }
 };
 
-// Hides every input field and option button of every screen, not the close
-// button; the window argument is not used. The screen table, which knows
-// every screen, provides it.
-void HideAllControls(Window window);
+// The controls a screen makes in its run of the init pass: its fields in
+// ring order and its option buttons; null until then.
+struct ScreenControls {
+    std::array<tk::Window, kMaxFields> fields{};
+    std::array<tk::Window, kMaxOptions> options{};
+};
+// The screen's entry in the table of controls, made on first use.
+ScreenControls& ControlsOf(const Screen& screen);
+
+// Hides every input field and option button of every screen that has made
+// its controls, not the close button.
+void HideAllControls();
 
 // One run of a screen procedure. Always returns 0.
-int RunScreen(Window window, Screen& screen);
+int RunScreen(tk::Window window, const Screen& screen);
 
 // Reads the fields as a run does: preset "/0", read, ',' -> '.' among the
 // first 11 characters, parse.
@@ -119,23 +121,23 @@ struct Wire {
 
 // Draws the backdrop of the given mode (its graph moved by `graphOffset`),
 // then selects "MEMORY" and the canvas for the page's own drawing.
-void BeginPageDrawing(Window window, int backdropMode, double graphOffset);
+void BeginPageDrawing(tk::Window window, BackdropMode backdropMode, int graphOffset);
 // Selects "CLIENT" and requests the repaint.
-void EndPageDrawing(Window window);
+void EndPageDrawing(tk::Window window);
 // The heading at (20, 15) and the two key hints, in the current language.
 // Three pages tell only "Move" for TAB in English; the wire page sets its
 // Swedish TAB hint five pixels further right.
 enum class TabHint { MoveAndCalculate, Move };
-void DrawHeadingAndHints(Window window, const char* headingSv, const char* headingEn,
+void DrawHeadingAndHints(tk::Window window, const char* headingSv, const char* headingEn,
                          TabHint tab = TabHint::MoveAndCalculate, int swedishTabX = 15);
 // The fields' labels, 100 pixels left of each field and 5 lower.
-void DrawFieldLabels(Window window, std::span<const FieldPlace> fields);
-void DrawTexts(Window window, std::span<const PageText> texts, Colour colour = kBlack);
-void DrawBoxes(Window window, std::span<const Box> boxes, Colour colour = kPartGrey);
-void DrawWires(Window window, std::span<const Wire> wires, Colour colour = kBlack);
+void DrawFieldLabels(tk::Window window, std::span<const FieldPlace> fields);
+void DrawTexts(tk::Window window, std::span<const PageText> texts, tk::Colour colour = kBlack);
+void DrawBoxes(tk::Window window, std::span<const Box> boxes, tk::Colour colour = kLightGrey);
+void DrawWires(tk::Window window, std::span<const Wire> wires, tk::Colour colour = kBlack);
 // A value label in the result font.
-void DrawValue(Window window, int x, int y, const std::string& text);
+void DrawValue(tk::Window window, int x, int y, const std::string& text);
 // The red marker line beside the frequency the grid is shifted to.
-void DrawMarker(Window window, int x, int top, int bottom);
+void DrawMarker(tk::Window window, int x, int top, int bottom);
 // The text of the current language.
 const char* InLanguage(const char* sv, const char* en);

@@ -2,16 +2,13 @@
 // the maker line.
 #pragma once
 
+#include "calc/common/palette.h"
 #include "toolkit/window.h"
-
-inline constexpr int kModePlain = 600;
-inline constexpr int kModeGrid = 601;
-inline constexpr int kModeGridSplit = 603;
 
 // The left panel's sunken frame and title rule. The baffle-step page draws
 // it again over its curve, with the inner top line in a grey of its own.
-void DrawLeftPanelFrame(Window window, Colour innerTop = 0x7A7A7A);
+void DrawLeftPanelFrame(tk::Window window, tk::Colour innerTop = kFrameInner);
 
 // Draws into the canvas in the current backdrop mode; leaves the target at
 // "CLIENT" and requests no repaint.
-void DrawBackdrop(Window window, double graphOffset);
+void DrawBackdrop(tk::Window window, int graphOffset);
