@@ -15,12 +15,12 @@
 //   menus          print the menu bar
 //   pixel X Y      print one canvas pixel
 //   png PATH       save the canvas as PNG
-//   shot PATH      save the whole window as a user sees it as PNG
+//   shot PATH      save the whole window as a user sees it as PNG (Linux)
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
 //   itemrect TEXT  print where the menu item TEXT sits in its popup
 //   window         print the size of the window's inside and where the
 //                  client area sits in it
-//   families       print the font families the program can draw with
+//   families       print the font families the program can draw with (Linux)
 //
 // and, for the transcripts of tests/transcripts/, what a user sees and does
 // in fewer words (one line of output each):
@@ -42,12 +42,12 @@
 //   bar            the menu bar's selected title and the highlighted item of
 //                  its open menu
 //   names          what a screen reader reads for the visible fields and
-//                  buttons
+//                  buttons (Linux)
 //   fonts          each font of the program: family, cell height, average
-//                  width and weight (the platform's faces decide)
+//                  width and weight (the platform's faces decide; Linux)
 //   opened         the addresses handed to the browser since the last look
 //   placed         where the window's inside is on the screen, and the
-//                  screen's size
+//                  screen's size (Linux)
 //   same PATH      the canvas against the PNG image at PATH (the page
 //                  snapshots): "same", or how many pixels differ, the first
 //                  of them and its colours (Linux)
@@ -380,12 +380,6 @@ std::string DoPng(Context&, std::string_view path) {
     return {};
 }
 
-std::string DoShot(Context& context, std::string_view path) {
-    if (path.empty()) return "expected a file name";
-    if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
-    return {};
-}
-
 std::string Rect(const char* verb, std::string_view text, const ProbeRect& r) {
     return std::string(verb) + " " + QuoteUtf8(text) + " " + std::to_string(r.x) + " " +
            std::to_string(r.y) + " " + std::to_string(r.width) + " " + std::to_string(r.height) +
@@ -414,14 +408,6 @@ std::string DoWindow(Context& context, std::string_view) {
          " client " + std::to_string(client.x - inside.x) + " " +
          std::to_string(client.y - inside.y) + " " + std::to_string(client.width) + " " +
          std::to_string(client.height) + "\n");
-    return {};
-}
-
-std::string DoFamilies(Context&, std::string_view) {
-    std::string out;
-    for (const std::string& family : ProbeFontFamilies())
-        out += "family " + QuoteUtf8(family) + "\n";
-    Emit(out + "end\n");
     return {};
 }
 
@@ -559,6 +545,29 @@ std::string DoBar(Context& context, std::string_view) {
     return {};
 }
 
+std::vector<std::string> g_opened;
+
+std::string DoOpened(Context&, std::string_view) {
+    Emit(Joined(g_opened) + "\n");
+    g_opened.clear();
+    return {};
+}
+
+#ifndef _WIN32
+std::string DoShot(Context& context, std::string_view path) {
+    if (path.empty()) return "expected a file name";
+    if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
+    return {};
+}
+
+std::string DoFamilies(Context&, std::string_view) {
+    std::string out;
+    for (const std::string& family : ProbeFontFamilies())
+        out += "family " + QuoteUtf8(family) + "\n";
+    Emit(out + "end\n");
+    return {};
+}
+
 std::string DoNames(Context&, std::string_view) {
     std::vector<std::string> names;
     for (const ProbeField& field : VisibleFields())
@@ -591,15 +600,6 @@ std::string DoPlaced(Context& context, std::string_view) {
     return {};
 }
 
-std::vector<std::string> g_opened;
-
-std::string DoOpened(Context&, std::string_view) {
-    Emit(Joined(g_opened) + "\n");
-    g_opened.clear();
-    return {};
-}
-
-#ifndef _WIN32
 std::string DoSame(Context&, std::string_view path) {
     ProbeImage want;
     if (!ProbeReadPng(std::string(path), want)) return "cannot read the image";
@@ -639,9 +639,7 @@ constexpr Verb kVerbs[] = {
     {"png", Args::Text, false, DoPng},
     {"titlerect", Args::Text, false, DoTitleRect},
     {"itemrect", Args::Text, false, DoItemRect},
-    {"shot", Args::Text, false, DoShot},
     {"window", Args::None, false, DoWindow},
-    {"families", Args::None, false, DoFamilies},
     {"values", Args::None, false, DoValues},
     {"where", Args::Text, false, DoWhere},
     {"fields", Args::None, false, DoFields},
@@ -652,11 +650,13 @@ constexpr Verb kVerbs[] = {
     {"popup", Args::None, false, DoPopup},
     {"choose", Args::Text, true, DoChoose},
     {"bar", Args::None, false, DoBar},
+    {"opened", Args::None, false, DoOpened},
+#ifndef _WIN32
+    {"shot", Args::Text, false, DoShot},
+    {"families", Args::None, false, DoFamilies},
     {"names", Args::None, false, DoNames},
     {"fonts", Args::None, false, DoFonts},
-    {"opened", Args::None, false, DoOpened},
     {"placed", Args::None, false, DoPlaced},
-#ifndef _WIN32
     {"same", Args::Text, false, DoSame},
     {"faces", Args::None, false, DoFaces},
 #endif

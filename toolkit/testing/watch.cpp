@@ -70,14 +70,10 @@ public:
         lists[canvas].Covered(x, y, width, height);
     }
     void CommandPosted(WParam) override { ++pending; }
-    void CommandDelivered(WParam id) override {
-        --pending;
-        if (sink != nullptr) sink->push_back(id);
-    }
+    void CommandDelivered(WParam) override { --pending; }
 
     std::map<MemoryDC, CanvasTextList> lists;
     int pending = 0;
-    std::vector<WParam>* sink = nullptr;
 };
 
 // Made once and kept to the very end, as the canvases it watches are.
@@ -102,7 +98,5 @@ std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
     const std::deque<CanvasDrawing>& history = TheWatcher().lists[dc].History();
     return std::vector<CanvasDrawing>(history.begin(), history.end());
 }
-
-void ProbeRecordCommands(std::vector<WParam>* sink) { TheWatcher().sink = sink; }
 
 }  // namespace tk
