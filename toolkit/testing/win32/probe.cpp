@@ -215,25 +215,11 @@ HWND KeyWindow(bool* system) {
     return active != nullptr ? active : MainWindow();
 }
 
-// A key's data in a key message: one press, the scan code, the extended-key
-// flag, the context code (Alt held), and for a release the previous state
-// and the transition flags.
+// A key's data in a key message: one press, the scan code, the context
+// code (Alt held), and for a release the previous state and the transition
+// flags.
 LPARAM KeyData(UINT vk, bool alt, bool release) {
     LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) & 0xFF) << 16;
-    switch (vk) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_APPS: data |= LPARAM{1} << 24; break;
-        default: break;
-    }
     if (alt) data |= LPARAM{1} << 29;
     if (release) data |= static_cast<LPARAM>(0xC0000000u);
     return data;
@@ -313,24 +299,16 @@ UINT VirtualKey(const KeyPress& k) {
     return static_cast<UINT>(k.key);
 }
 
-// The character TranslateMessage makes of a key on a US layout with the
-// modifiers held; 0 for none.
-WPARAM CharacterOf(const KeyPress& k, UINT vk) {
-    if ((k.control && k.alt) || vk == VK_DELETE) return 0;
-    if (vk >= 'A' && vk <= 'Z') {
-        if (k.control) return vk - 'A' + 1;
-        return k.shift ? vk : vk - 'A' + 'a';
-    }
-    if (vk >= '0' && vk <= '9') {
-        if (k.control) return 0;
-        return k.shift ? static_cast<unsigned char>(")!@#$%^&*("[vk - '0']) : vk;
-    }
-    if (k.control) {
-        if (vk == VK_RETURN) return '\n';
-        if (vk == VK_BACK) return 0x7F;
-        if (vk == VK_TAB) return 0;
-    }
-    return static_cast<unsigned char>(k.character);
+// The character TranslateMessage makes of a key with the modifiers held; 0
+// for none.
+WPARAM CharacterOf(UINT vk, const KeyPress& k) {
+    BYTE keys[256] = {};
+    keys[VK_SHIFT] = k.shift ? 0x80 : 0;
+    keys[VK_CONTROL] = k.control ? 0x80 : 0;
+    keys[VK_MENU] = k.alt ? 0x80 : 0;
+    WCHAR typed[4] = {};
+    return ToUnicode(vk, MapVirtualKeyA(vk, MAPVK_VK_TO_VSC), keys, typed, 4, 0) == 1 ? typed[0]
+                                                                                      : 0;
 }
 
 // ---- Menus -----------------------------------------------------------------------
@@ -721,7 +699,7 @@ bool ProbePressKey(const std::string& name) {
     for (UINT modifier : modifiers)
         if (modifier != 0 && modifier != vk) keys.Down(modifier);
     keys.Down(vk);
-    if (const WPARAM c = CharacterOf(k, vk)) keys.Character(c, vk);
+    if (const WPARAM c = CharacterOf(vk, k)) keys.Character(c, vk, c >= 0x80);
     keys.Up(vk);
     for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
         if (*it != 0 && *it != vk) keys.Up(*it);
