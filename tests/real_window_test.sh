@@ -81,21 +81,25 @@ start
 
 # by_mouse ID: picks the item of command ID with two clicks, aimed by the
 # places the driver gives (the same fonts and style): the title's in the
-# bar, the item's relative to the popup, which opens under the bar (on
-# Windows a few pixels below it); in units of the program, screen pixels /
-# scale.
+# bar, the item's relative to the popup, which opens under the bar; in units
+# of the program, screen pixels / scale. On Windows the platform's own popup,
+# opened by the click, takes the arrow keys.
 by_mouse() {
-    local title item geometry tx ty tw th ix iy iw ih top
-    IFS='|' read -r title item _ _ <<<"$(where "$1")"
-    geometry=$(printf '%stitlerect %s\nitemrect %s\n' "$menu_language" "$title" "$item" | driver)
-    read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
-    read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
-    [ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
-    top=$((bar_y + scale * (ty + th)))
-    [ "$platform" = windows ] && top=$((cy + 3))
+    local title item i tx ty tw th ix iy iw ih keys
+    IFS='|' read -r title item _ i <<<"$(where "$1")"
+    read -r _ _ tx ty tw th <<<"$(printf '%stitlerect %s\n' "$menu_language" "$title" | driver | sed 's/"[^"]*"/X/')"
+    [ -n "${th:-}" ] || fail "the driver gave no place for the title $title"
     xdotool mousemove --sync $((bar_x + scale * (tx + tw / 2))) $((bar_y + scale * (ty + th / 2))) click 1
     sleep 0.7
-    xdotool mousemove --sync $((bar_x + scale * (tx + ix + iw / 2))) $((top + scale * (iy + ih / 2))) click 1
+    if [ "$platform" = windows ]; then
+        keys=(Down)
+        for _ in $(seq "$i"); do keys+=(Down); done
+        xdotool key --delay 100 "${keys[@]}" Return
+    else
+        read -r _ _ ix iy iw ih <<<"$(printf '%sitemrect %s\n' "$menu_language" "$item" | driver | sed 's/"[^"]*"/X/')"
+        [ -n "${ih:-}" ] || fail "the driver gave no place for the item $item"
+        xdotool mousemove --sync $((bar_x + scale * (tx + ix + iw / 2))) $((bar_y + scale * (ty + th + iy + ih / 2))) click 1
+    fi
     sleep 0.7
 }
 

@@ -17,7 +17,7 @@
 //   png PATH       save the canvas as PNG
 //   shot PATH      save the whole window as a user sees it as PNG (Linux)
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
-//   itemrect TEXT  print where the menu item TEXT sits in its popup
+//   itemrect TEXT  print where the menu item TEXT sits in its popup (Linux)
 //   window         print the size of the window's inside and where the
 //                  client area sits in it
 //   families       print the font families the program can draw with (Linux)
@@ -393,14 +393,6 @@ std::string DoTitleRect(Context& context, std::string_view text) {
     return {};
 }
 
-std::string DoItemRect(Context& context, std::string_view text) {
-    ProbeRect r{};
-    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r))
-        return "no such menu item, or no place known for it";
-    Emit(Rect("itemrect", text, r));
-    return {};
-}
-
 std::string DoWindow(Context& context, std::string_view) {
     const ProbeRect inside = ProbeWindowRect(context.window);
     const ProbeRect client = ProbeClientRect(context.window);
@@ -554,6 +546,14 @@ std::string DoOpened(Context&, std::string_view) {
 }
 
 #ifndef _WIN32
+std::string DoItemRect(Context& context, std::string_view text) {
+    ProbeRect r{};
+    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r))
+        return "no such menu item, or no place known for it";
+    Emit(Rect("itemrect", text, r));
+    return {};
+}
+
 std::string DoShot(Context& context, std::string_view path) {
     if (path.empty()) return "expected a file name";
     if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
@@ -638,7 +638,6 @@ constexpr Verb kVerbs[] = {
     {"cells", Args::None, false, DoCells},
     {"png", Args::Text, false, DoPng},
     {"titlerect", Args::Text, false, DoTitleRect},
-    {"itemrect", Args::Text, false, DoItemRect},
     {"window", Args::None, false, DoWindow},
     {"values", Args::None, false, DoValues},
     {"where", Args::Text, false, DoWhere},
@@ -652,6 +651,7 @@ constexpr Verb kVerbs[] = {
     {"bar", Args::None, false, DoBar},
     {"opened", Args::None, false, DoOpened},
 #ifndef _WIN32
+    {"itemrect", Args::Text, false, DoItemRect},
     {"shot", Args::Text, false, DoShot},
     {"families", Args::None, false, DoFamilies},
     {"names", Args::None, false, DoNames},

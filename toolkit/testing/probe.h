@@ -150,15 +150,14 @@ void ProbeIgnoreWindowCommands(Window window);
 
 // Geometry in screen coordinates: the client area, and the inside of the
 // main window (menu bar and client area, without the window manager's
-// frame). A menu-bar title's place relative to the bar, and a popup item's
-// relative to its popup's first item, aim real mouse clicks.
+// frame). A menu-bar title's place relative to the bar aims real mouse
+// clicks.
 struct ProbeRect {
     int x, y, width, height;
 };
 ProbeRect ProbeClientRect(Window window);
 ProbeRect ProbeWindowRect(Window window);
 bool ProbeMenuTitleRect(Window window, const std::string& title, ProbeRect& out);
-bool ProbeMenuItemRect(Window window, const std::string& text, ProbeRect& out);
 
 // ---- Linux only -----------------------------------------------------------------
 
@@ -179,6 +178,8 @@ std::string ProbeFaceIdentity(Font font);
 std::string ProbeAccessibleName(Window control);
 // The screen the window is on.
 ProbeRect ProbeScreenRect(Window window);
+// A popup item's place relative to its popup's first item.
+bool ProbeMenuItemRect(Window window, const std::string& text, ProbeRect& out);
 // Saves the main window as a user sees it (menu bar, page, fields and
 // buttons) as a PNG file; false when it cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);

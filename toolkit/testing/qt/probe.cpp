@@ -27,7 +27,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRawFont>
 #include <QScreen>
 #include <QUrl>
@@ -35,9 +34,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
-#include <map>
 #include <utility>
 
 namespace tk {

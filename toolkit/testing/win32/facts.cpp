@@ -111,31 +111,29 @@ ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) 
 ProbeIcon ProbeClassIcon(Window window) {
     auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(Hwnd(window), GCLP_HICON));
     ICONINFO info{};
-    if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
-    BITMAP colourBitmap{};
-    GetObjectA(info.hbmColor, sizeof colourBitmap, &colourBitmap);
-    ProbeIcon out;
-    out.width = colourBitmap.bmWidth;
-    out.height = colourBitmap.bmHeight;
-    // Both bitmaps read as 32 bits a pixel, top row first.
-    BITMAPINFO request = TopDownBitmap(out.width, out.height);
-    const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
-    std::vector<std::uint32_t> colour(count), mask(count);
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(out.height), colour.data(), &request,
-              DIB_RGB_COLORS);
-    BITMAPINFO maskRequest = request;
-    GetDIBits(dc, info.hbmMask, 0, static_cast<UINT>(out.height), mask.data(), &maskRequest,
-              DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t c = colour[i];  // 0x00RRGGBB in memory order blue, green, red
+    BITMAP size{};
+    if (icon == nullptr || !GetIconInfo(icon, &info) ||
+        !GetObjectA(info.hbmColor, sizeof size, &size))
+        return {};
+    ProbeIcon out{size.bmWidth, size.bmHeight, {}};
+    // Each bitmap read as 32 bits a pixel (blue, green, red, unused), top row
+    // first.
+    auto read = [&out](HBITMAP bitmap) {
+        std::vector<std::uint32_t> bits(static_cast<std::size_t>(out.width) * out.height);
+        BITMAPINFO request = TopDownBitmap(out.width, out.height);
+        HDC dc = GetDC(nullptr);
+        GetDIBits(dc, bitmap, 0, static_cast<UINT>(out.height), bits.data(), &request,
+                  DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        DeleteObject(bitmap);
+        return bits;
+    };
+    const std::vector<std::uint32_t> colour = read(info.hbmColor), mask = read(info.hbmMask);
+    for (std::size_t i = 0; i < colour.size(); ++i) {
+        const std::uint32_t c = colour[i];
         out.pixels.push_back((mask[i] & 0xFFFFFF) != 0
                                  ? -1L
-                                 : long((c >> 16) & 0xFF) | long((c >> 8) & 0xFF) << 8 |
-                                       long(c & 0xFF) << 16);
+                                 : long(c >> 16 & 0xFF) | long(c & 0xFF00) | long(c & 0xFF) << 16);
     }
     return out;
 }

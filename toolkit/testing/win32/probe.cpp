@@ -354,49 +354,6 @@ bool FindItem(HMENU bar, const std::string& text, int& title, int& item) {
     return false;
 }
 
-// Windows lays a popup's items out only when it shows the popup. It is shown
-// here, owned by a hidden window of the probe's, and closed again as soon as
-// the menu waits for input, which is when the items are read.
-std::vector<RECT>* g_popupItems = nullptr;
-HMENU g_popupShown = nullptr;
-
-LRESULT CALLBACK PopupOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && g_popupItems != nullptr) {
-        g_popupItems->clear();
-        for (int i = 0; i < GetMenuItemCount(g_popupShown); ++i) {
-            RECT r{};
-            GetMenuItemRect(nullptr, g_popupShown, static_cast<UINT>(i), &r);
-            g_popupItems->push_back(r);
-        }
-        g_popupItems = nullptr;
-        EndMenu();
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-// The screen rectangles of a popup's entries, separators included; empty
-// when it cannot be shown.
-std::vector<RECT> PopupItemRects(HMENU popup) {
-    static HWND owner = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = PopupOwnerProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "SelvaquinProbePopupOwner";
-        RegisterClassA(&windowClass);
-        return CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, windowClass.hInstance, nullptr);
-    }();
-    std::vector<RECT> items;
-    if (popup == nullptr || owner == nullptr) return items;
-    g_popupItems = &items;
-    g_popupShown = popup;
-    TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 0, 0,
-                     owner, nullptr);
-    g_popupItems = nullptr;
-    return items;
-}
-
 }  // namespace
 
 // ---- Canvases, fonts and fields ------------------------------------------------
@@ -781,20 +738,6 @@ bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect
         return true;
     }
     return false;
-}
-
-bool ProbeMenuItemRect(Window window, const std::string& cp1252Text, ProbeRect& out) {
-    HWND hwnd = Hwnd(window);
-    HMENU bar = GetMenu(hwnd);
-    int title = 0, item = 0;
-    if (bar == nullptr || !FindItem(bar, cp1252Text, title, item)) return false;
-    // Relative to the popup's first item.
-    const std::vector<RECT> items = PopupItemRects(GetSubMenu(bar, title));
-    if (items.size() <= static_cast<std::size_t>(item)) return false;
-    const RECT& first = items.front();
-    const RECT& r = items[static_cast<std::size_t>(item)];
-    out = {r.left - first.left, r.top - first.top, r.right - r.left, r.bottom - r.top};
-    return true;
 }
 
 }  // namespace tk
