@@ -4,6 +4,7 @@
 
 #include "toolkit/testing/win32/facts.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace tk {
@@ -76,23 +77,14 @@ std::vector<Menu> ProbeMenuBarAndPopups(Window window) {
 
 bool ProbeMenuExists(Menu menu) { return IsMenu(Hmenu(menu)) != FALSE; }
 
-ProbeFontRequest ProbeDescribeFontRequest(Font font) {
+std::string ProbeDescribeFontRequest(Font font) {
     LOGFONTA f{};
     GetObjectA(Hfont(font), sizeof f, &f);
-    return {static_cast<int>(f.lfHeight),
-            static_cast<int>(f.lfWidth),
-            static_cast<int>(f.lfEscapement),
-            static_cast<int>(f.lfOrientation),
-            static_cast<int>(f.lfWeight),
-            f.lfItalic != 0,
-            f.lfUnderline != 0,
-            f.lfStrikeOut != 0,
-            f.lfCharSet,
-            f.lfOutPrecision,
-            f.lfClipPrecision,
-            f.lfQuality,
-            f.lfPitchAndFamily,
-            f.lfFaceName};
+    char text[160];
+    std::snprintf(text, sizeof text, "%ld %ld %ld %ld %ld %d %d %d %d %d %d %s", f.lfHeight,
+                  f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight, f.lfItalic, f.lfUnderline,
+                  f.lfStrikeOut, f.lfCharSet, f.lfQuality, f.lfPitchAndFamily, f.lfFaceName);
+    return text;
 }
 
 Font ProbeDefaultGuiFont() {

@@ -39,14 +39,10 @@ std::vector<Menu> ProbeMenuBarAndPopups(Window window);
 // Whether a menu handle still names a menu.
 bool ProbeMenuExists(Menu menu);
 
-// The font as it was asked for (its LOGFONT).
-struct ProbeFontRequest {
-    int height, width, escapement, orientation, weight;
-    bool italic, underline, strikeOut;
-    int charSet, outPrecision, clipPrecision, quality, pitchAndFamily;
-    std::string face;
-};
-ProbeFontRequest ProbeDescribeFontRequest(Font font);
+// The font as it was asked for, its LOGFONT: height, width, escapement,
+// orientation, weight, italic, underline, strike-out, character set,
+// quality, pitch and family, face.
+std::string ProbeDescribeFontRequest(Font font);
 // The platform's default font for controls.
 Font ProbeDefaultGuiFont();
 // Width and height of a text in the font a window's own device context has.
