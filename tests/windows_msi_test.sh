@@ -1,12 +1,10 @@
 #!/bin/bash
-# The x64 installer as a Windows user gets it, under wine64: installed with
-# msiexec /i ... /qn, its files in Program Files, a Start-menu shortcut to
-# the program, one entry in the list of installed programs with the name,
-# version, publisher and the program's icon; the installed program started
-# from its install folder shows its window and ends with status 0 from the
-# close box. A rebuilt package of the same version and a newer package each
-# replace what is installed, leaving one entry; an older package is refused.
-# Uninstalling with msiexec /x takes away everything that was installed.
+# The x64 installer under wine64: msiexec /i /qn puts the files in Program
+# Files, a Start-menu shortcut and one entry among the installed programs
+# (name, version, publisher, icon); the installed program shows its window and
+# its close box ends it with status 0; a rebuilt package of the same version
+# and a newer one replace what is installed, an older one is refused; msiexec
+# /x takes it all away.
 #
 # Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX
 #   STAGE: the folder the package was made from (selvaquin.exe, LICENSE,
@@ -17,8 +15,6 @@ set -u
 msi=$(realpath "$1") stage=$(realpath "$2") icon=$(realpath "$3") x11_prefix=$4
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-# shellcheck source=wine_x_common.sh source-path=SCRIPTDIR
-source "$(dirname "$0")/wine_x_common.sh"
 make_msi=$(realpath "$(dirname "$0")/../tools/make-msi")
 for tool in msiinfo wixl; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
@@ -98,13 +94,14 @@ cd "$folder" || fail "no install folder"
 wine64 'C:\Program Files\Selvaquin\selvaquin.exe' >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 cd - >/dev/null || true
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window '^Selvaquin v2601\.302245$' framed
 echo "ok: the installed program shows its window"
 xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
-# The title bar is as high as the menu bar, give or take a pixel.
-close_box $(((HEIGHT - 600) / 2))
-xdotool mousemove --sync "$close_box_x" "$close_box_y" click 1
-ends_with_zero "the close box of the installed program"
+# The close box, at the right end of the title bar, which is as high as the
+# menu bar, give or take a pixel.
+caption=$(((HEIGHT - 600) / 2))
+ends_with_zero "the close box of the installed program" $((X + WIDTH - frame - caption / 2 - 2)) \
+    $((Y + frame + caption / 2))
 
 # ---- Replaced, refused ---------------------------------------------------------
 msiexec /i "$(winpath "$work/selvaquin-$version.msi")" || fail "the rebuilt package was not installed"

@@ -18,20 +18,6 @@ void Command(WParam id) {
     ProbeProcessEvents();
 }
 
-std::vector<WParam>& DeliveredCommands() {
-    static std::vector<WParam> commands;
-    static const bool hooked = (ProbeRecordCommands(&commands), true);
-    (void)hooked;
-    return commands;
-}
-
-std::vector<WParam> DeliveredIds() {
-    std::vector<WParam> ids;
-    for (WParam id : DeliveredCommands())
-        if (id <= 0xFFFF) ids.push_back(id);
-    return ids;
-}
-
 int main(int argc, char** argv) {
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     testing::InitGoogleTest(&argc, argv);

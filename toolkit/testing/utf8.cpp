@@ -77,17 +77,22 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+std::u32string CodePoints(std::string_view utf8) {
+    std::u32string out;
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t cp = 0;
         bool valid = false;
         i += DecodeUtf8(utf8, i, cp, valid);
-        if (!valid) continue;
-        int byte = Cp1252FromCodePoint(cp);
-        if (byte >= 0) out.push_back(static_cast<char>(byte));
+        if (valid) out.push_back(cp);
     }
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    for (char32_t cp : CodePoints(utf8))
+        if (const int byte = Cp1252FromCodePoint(cp); byte >= 0)
+            out.push_back(static_cast<char>(byte));
     return out;
 }
 

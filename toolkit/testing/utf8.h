@@ -10,5 +10,7 @@ namespace tk {
 std::string Cp1252ToUtf8(std::string_view cp1252);
 // Characters with no Windows-1252 byte are dropped; so are malformed bytes.
 std::string Utf8ToCp1252(std::string_view utf8);
+// The code points of a UTF-8 text; malformed bytes are skipped.
+std::u32string CodePoints(std::string_view utf8);
 
 }  // namespace tk

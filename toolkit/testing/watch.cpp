@@ -15,69 +15,54 @@ namespace tk {
 
 namespace {
 
-// Far more than any page draws.
-constexpr std::size_t kMaxTexts = 4096;
-// Some pages' worth.
-constexpr std::size_t kMaxHistory = 8192;
+// Far more texts than any page draws, and some pages' worth of drawings.
+constexpr std::size_t kMaxTexts = 4096, kMaxHistory = 8192;
 
-// The texts drawn on one canvas that still show, and what was drawn lately.
-class CanvasTextList {
-public:
-    // A text drawn at (x, y) on a canvas of the given size; one whose point
-    // lies off the canvas is not on the page.
-    void Drawn(int width, int height, int x, int y, Font font, Colour colour, const char* text) {
-        if (text == nullptr) return;
-        Remember(CanvasDrawing{false, 0, 0, 0, 0, CanvasText{x, y, font, colour, text}});
-        if (x < 0 || y < 0 || x >= width || y >= height) return;
-        // The same text drawn again on the same spot is the same text.
-        std::erase_if(texts_, [&](const CanvasText& t) {
-            return t.x == x && t.y == y && t.font == font && t.colour == colour && t.text == text;
-        });
-        if (texts_.size() >= kMaxTexts) texts_.erase(texts_.begin());
-        texts_.push_back(CanvasText{x, y, font, colour, text});
-    }
-    // A box of width x height filled at (x, y) hides the texts whose point it
-    // covers.
-    void Covered(int x, int y, int width, int height) {
-        if (width <= 0 || height <= 0) return;
-        Remember(CanvasDrawing{true, x, y, width, height, {}});
-        const long long right = static_cast<long long>(x) + width;
-        const long long bottom = static_cast<long long>(y) + height;
-        std::erase_if(texts_, [&](const CanvasText& t) {
-            return t.x >= x && t.x < right && t.y >= y && t.y < bottom;
-        });
-    }
-    const std::vector<CanvasText>& Texts() const { return texts_; }
-    const std::deque<CanvasDrawing>& History() const { return history_; }
+// What was drawn on one canvas: the texts that still show, and the latest
+// texts and boxes.
+struct Drawn {
+    std::vector<CanvasText> texts;
+    std::deque<CanvasDrawing> history;
 
-private:
     void Remember(CanvasDrawing drawing) {
-        if (history_.size() >= kMaxHistory) history_.pop_front();
-        history_.push_back(std::move(drawing));
+        if (history.size() >= kMaxHistory) history.pop_front();
+        history.push_back(std::move(drawing));
     }
-
-    std::vector<CanvasText> texts_;
-    std::deque<CanvasDrawing> history_;
 };
 
 class Watcher final : public Observer {
 public:
+    // A text whose point lies off the canvas is not on the page; the same
+    // text drawn again on the same spot is the same text.
     void TextDrawn(MemoryDC canvas, int x, int y, Font font, Colour colour,
                    const char* text) override {
-        lists[canvas].Drawn(CanvasWidth(canvas), CanvasHeight(canvas), x, y, font, colour, text);
+        if (text == nullptr) return;
+        Drawn& drawn = canvases[canvas];
+        const CanvasText added{x, y, font, colour, text};
+        drawn.Remember(CanvasDrawing{false, 0, 0, 0, 0, added});
+        if (x < 0 || y < 0 || x >= CanvasWidth(canvas) || y >= CanvasHeight(canvas)) return;
+        std::erase_if(drawn.texts, [&](const CanvasText& t) {
+            return t.x == x && t.y == y && t.font == font && t.colour == colour && t.text == text;
+        });
+        if (drawn.texts.size() >= kMaxTexts) drawn.texts.erase(drawn.texts.begin());
+        drawn.texts.push_back(added);
     }
+    // A box hides the texts whose point it covers.
     void BoxFilled(MemoryDC canvas, int x, int y, int width, int height) override {
-        lists[canvas].Covered(x, y, width, height);
+        if (width <= 0 || height <= 0) return;
+        Drawn& drawn = canvases[canvas];
+        drawn.Remember(CanvasDrawing{true, x, y, width, height, {}});
+        const long long right = static_cast<long long>(x) + width;
+        const long long bottom = static_cast<long long>(y) + height;
+        std::erase_if(drawn.texts, [&](const CanvasText& t) {
+            return t.x >= x && t.x < right && t.y >= y && t.y < bottom;
+        });
     }
     void CommandPosted(WParam) override { ++pending; }
-    void CommandDelivered(WParam id) override {
-        --pending;
-        if (sink != nullptr) sink->push_back(id);
-    }
+    void CommandDelivered(WParam) override { --pending; }
 
-    std::map<MemoryDC, CanvasTextList> lists;
+    std::map<MemoryDC, Drawn> canvases;
     int pending = 0;
-    std::vector<WParam>* sink = nullptr;
 };
 
 // Made once and kept to the very end, as the canvases it watches are.
@@ -93,16 +78,13 @@ Watcher& TheWatcher() {
 int PendingCommands() { return TheWatcher().pending; }
 
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return TheWatcher().lists[dc].Texts();
+    return dc != nullptr ? TheWatcher().canvases[dc].texts : std::vector<CanvasText>{};
 }
 
 std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
     if (dc == nullptr) return {};
-    const std::deque<CanvasDrawing>& history = TheWatcher().lists[dc].History();
+    const std::deque<CanvasDrawing>& history = TheWatcher().canvases[dc].history;
     return std::vector<CanvasDrawing>(history.begin(), history.end());
 }
-
-void ProbeRecordCommands(std::vector<WParam>* sink) { TheWatcher().sink = sink; }
 
 }  // namespace tk

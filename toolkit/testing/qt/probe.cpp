@@ -2,6 +2,7 @@
 
 #include "toolkit/testing/probe.h"
 
+#include "toolkit/testing/keys.h"
 #include "toolkit/testing/watch.h"
 
 #include "toolkit/qt/qt_bridge.h"
@@ -26,16 +27,14 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QUrl>
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
-#include <map>
 #include <utility>
 
 namespace tk {
@@ -72,78 +71,41 @@ QWidget* KeyTarget() {
     return main ? main->widget : nullptr;
 }
 
-struct NamedKey {
-    const char* name;
-    int key;
-    const char* text;
-};
-constexpr NamedKey kNamedKeys[] = {
-    {"Tab", Qt::Key_Tab, "\t"},
-    {"Return", Qt::Key_Return, "\r"},
-    {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},
-    {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},
-    {"Up", Qt::Key_Up, ""},
-    {"Down", Qt::Key_Down, ""},
-    {"Insert", Qt::Key_Insert, ""},
-    {"PageUp", Qt::Key_PageUp, ""},
-    {"PageDown", Qt::Key_PageDown, ""},
-    {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Menu", Qt::Key_Menu, ""},
-    {"Alt", Qt::Key_Alt, ""},
-    {"Shift", Qt::Key_Shift, ""},
-    {"Ctrl", Qt::Key_Control, ""},
-};
-
-constexpr std::pair<const char*, Qt::KeyboardModifier> kModifiers[] = {
-    {"Shift+", Qt::ShiftModifier}, {"Ctrl+", Qt::ControlModifier}, {"Alt+", Qt::AltModifier}};
+// The Qt keys of kKeyNames, in its order.
+constexpr int kQtKeys[] = {Qt::Key_Tab,    Qt::Key_Return,   Qt::Key_Enter,  Qt::Key_Backspace,
+                           Qt::Key_Delete, Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
+                           Qt::Key_End,    Qt::Key_Up,       Qt::Key_Down,   Qt::Key_Insert,
+                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Escape, Qt::Key_Menu,
+                           Qt::Key_Alt,    Qt::Key_Shift,    Qt::Key_Control};
+static_assert(std::size(kQtKeys) == std::size(kKeyNames));
 
 // A key name as the platform would report it: Qt key, modifiers held, text.
-struct KeyPress {
+struct QtKey {
     int key = 0;
     Qt::KeyboardModifiers modifiers;
     QString text;
 };
 
-bool ParseKey(std::string name, KeyPress& out) {
-    for (bool more = true; more;) {
-        more = false;
-        for (const auto& [prefix, modifier] : kModifiers) {
-            const std::size_t n = std::strlen(prefix);
-            if (name.size() > n && name.compare(0, n, prefix) == 0 && !(out.modifiers & modifier)) {
-                out.modifiers |= modifier;
-                name.erase(0, n);
-                more = true;
-            }
-        }
-    }
-    for (const NamedKey& k : kNamedKeys) {
-        if (name == k.name) {
-            out.key = k.key;
-            out.text = QString::fromLatin1(k.text);
-            return true;
-        }
-    }
-    if (name.size() >= 2 && name[0] == 'F') {
-        const int n = std::atoi(name.c_str() + 1);
-        if (n < 1 || n > 12 || name != "F" + std::to_string(n)) return false;
-        out.key = Qt::Key_F1 + (n - 1);
-        return true;
-    }
-    if (name.size() != 1 ||
-        !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
-        return false;
-    const char c = name[0];
-    out.key = c;
-    if (out.modifiers & Qt::ControlModifier) {
-        if (c >= 'A' && c <= 'Z') out.text = QChar(char16_t(c - 'A' + 1));
-    } else {
-        out.text =
-            QChar(char16_t(out.modifiers & Qt::ShiftModifier ? c : QChar::toLower(char32_t(c))));
-    }
+bool ParseKey(const std::string& name, QtKey& out) {
+    KeyPress k;
+    if (!ParseKeyName(name, k)) return false;
+    if (k.shift) out.modifiers |= Qt::ShiftModifier;
+    if (k.control) out.modifiers |= Qt::ControlModifier;
+    if (k.alt) out.modifiers |= Qt::AltModifier;
+    const bool typing = k.key >= kFirstFunctionKey + 12;  // a letter or digit
+    out.key = k.key < kFirstFunctionKey ? kQtKeys[k.key]
+              : typing                  ? k.key
+                                        : Qt::Key_F1 + (k.key - kFirstFunctionKey);
+    if (!typing)
+        out.text = QString::fromLatin1(&k.character, k.character != 0 ? 1 : 0);
+    else if (!k.control)
+        out.text = QChar(char16_t(k.shift ? k.key : k.character));
+    else if (k.key >= 'A')
+        out.text = QChar(char16_t(k.key - 'A' + 1));
+    // As the platform reports them: the keypad's Enter, and a TAB with Shift
+    // as a back TAB.
+    if (out.key == Qt::Key_Enter) out.modifiers |= Qt::KeypadModifier;
+    if (out.key == Qt::Key_Tab && k.shift) out.key = Qt::Key_Backtab;
     return true;
 }
 
@@ -160,14 +122,8 @@ int KeyForChar(char32_t c) {
 FontInfo DescribeFont(Font font) {
     const QFont& f = QtFont(font);
     QFontMetrics metrics(f);
-    QFontInfo info(f);
-    return FontInfo{FromQString(info.family()),
-                    metrics.height(),
-                    metrics.averageCharWidth(),
-                    f.weight(),
-                    f.italic(),
-                    f.underline(),
-                    f.strikeOut()};
+    return FontInfo{FromQString(QFontInfo(f).family()), metrics.height(),
+                    metrics.averageCharWidth(), f.weight()};
 }
 
 long CanvasPixel(MemoryDC dc, int x, int y) {
@@ -185,21 +141,12 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
 }
 
-MemoryDC ClientImage(Window window) {
-    Window main = window && window->kind == ControlKind::Main ? window : MainWindow();
-    return main ? main->clientImage : nullptr;
-}
-
 ControlGeometry GetControlGeometry(Window control) {
     QWidget* widget = Widget(control);
     if (widget == nullptr) return {0, 0, 0, 0};
     QRect r = widget->geometry();
     return {r.x(), r.y(), r.width(), r.height()};
 }
-
-int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
-
-int KeyPendingFlag() { return KeyPending(); }
 
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {
@@ -378,9 +325,8 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
     return false;
 }
 
-std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
+std::string ProbeMenuBarSelection(Window window) {
     QMenuBar* bar = CurrentBar(window);
-    if (barHasKeys != nullptr) *barHasKeys = bar != nullptr && bar->window()->focusWidget() == bar;
     QAction* active = bar ? bar->activeAction() : nullptr;
     return active ? FromQString(active->text()) : std::string();
 }
@@ -424,15 +370,6 @@ std::string ProbeAccessibleName(Window control) {
     return accessible ? FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
-bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
-    QWidget* widget = Widget(control);
-    QAccessibleInterface* accessible =
-        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-    if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
-    accessible->setText(QAccessible::Value, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-    return true;
-}
-
 bool ProbeTypeText(const std::string& utf8) {
     QWidget* target = FocusedWidget();
     if (target == nullptr) return false;
@@ -449,13 +386,8 @@ bool ProbeTypeText(const std::string& utf8) {
     return true;
 }
 
-bool ProbeIsKeyName(const std::string& name) {
-    KeyPress parsed;
-    return ParseKey(name, parsed);
-}
-
 bool ProbePressKey(const std::string& name) {
-    KeyPress k;
+    QtKey k;
     if (!ParseKey(name, k) || KeyTarget() == nullptr) return false;
     // The modifiers go down first and come up last, each as a key of its own,
     // every event to wherever the keys go at that moment.
@@ -516,6 +448,12 @@ ProbeRect ProbeClientRect(Window window) {
     if (window == nullptr || window->client == nullptr) return {0, 0, 0, 0};
     QPoint origin = window->client->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
+}
+
+ProbeRect ProbeScreenRect(Window window) {
+    QScreen* screen = window && window->widget ? window->widget->screen() : nullptr;
+    const QRect r = screen ? screen->geometry() : QRect();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 ProbeRect ProbeWindowRect(Window window) {
@@ -583,23 +521,6 @@ bool ProbeReadPng(const std::string& path, ProbeImage& out) {
 
 ProbeImage ProbeCanvasImage(MemoryDC canvas) {
     return canvas == nullptr ? ProbeImage{} : FromRgb888(canvas->image);
-}
-
-bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-        return false;
-    QImage out(image.width, image.height, QImage::Format_RGB888);
-    for (int y = 0; y < image.height; ++y) {
-        uchar* row = out.scanLine(y);
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t c = image.pixels[static_cast<std::size_t>(y) * image.width + x];
-            row[3 * x] = uchar(c & 0xFF);
-            row[3 * x + 1] = uchar((c >> 8) & 0xFF);
-            row[3 * x + 2] = uchar((c >> 16) & 0xFF);
-        }
-    }
-    return out.save(QString::fromStdString(path), "PNG");
 }
 
 std::vector<std::string> ProbeFontFamilies() {
