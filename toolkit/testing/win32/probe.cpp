@@ -5,10 +5,12 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
+#include <objidl.h>  // which gdiplus.h needs
+
+#include <gdiplus.h>
 #include <psapi.h>
 
 #include "toolkit/testing/keys.h"
-#include "toolkit/testing/png.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
@@ -362,10 +364,29 @@ ProbeImage ProbeCanvasImage(MemoryDC dc) {
 }
 
 int SaveCanvasPng(MemoryDC dc, const char* path) {
-    const ProbeImage image = ProbeCanvasImage(dc);
-    return path != nullptr && WritePngFile(path, image.width, image.height, image.pixels.data())
-               ? 0
-               : 1;
+    // Through GDI+, Windows' own image writer: the canvas's bits (blue,
+    // green, red, unused; top row first) as they are.
+    static const bool started = [] {
+        Gdiplus::GdiplusStartupInput input;
+        ULONG_PTR token = 0;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    static constexpr CLSID kPngEncoder = {
+        0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    wchar_t file[MAX_PATH] = {};
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (!started || dc == nullptr || path == nullptr ||
+        MultiByteToWideChar(CP_ACP, 0, path, -1, file, MAX_PATH) == 0)
+        return 1;
+    GdiFlush();
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(dc->width, dc->height, dc->width * 4,
+                                                       PixelFormat32bppRGB, dc->bits,
+                                                       &bitmap) != Gdiplus::Ok)
+        return 1;
+    const bool saved = Gdiplus::DllExports::GdipSaveImageToFile(bitmap, file, &kPngEncoder,
+                                                                nullptr) == Gdiplus::Ok;
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return saved ? 0 : 1;
 }
 
 ControlGeometry GetControlGeometry(Window control) {
