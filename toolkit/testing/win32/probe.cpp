@@ -389,7 +389,7 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return saved ? 0 : 1;
 }
 
-ControlGeometry GetControlGeometry(Window control) {
+ProbeRect GetControlGeometry(Window control) {
     HWND hwnd = Hwnd(control);
     RECT r{};
     if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
@@ -495,7 +495,7 @@ std::vector<ProbeField> ProbeEditFields() {
     for (Window control : Controls()) {
         if (control->kind != ControlKind::Edit) continue;
         HWND hwnd = Hwnd(control);
-        const ControlGeometry at = GetControlGeometry(control);
+        const ProbeRect at = GetControlGeometry(control);
         fields.push_back(
             ProbeField{control, at.x, at.y, WindowText(hwnd), Shown(hwnd), hwnd == focus});
     }
@@ -514,7 +514,7 @@ std::vector<ProbeButton> ProbeButtons() {
             state = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
                         ? ProbeButtonState::Checked
                         : ProbeButtonState::Unchecked;
-        const ControlGeometry at = GetControlGeometry(control);
+        const ProbeRect at = GetControlGeometry(control);
         buttons.push_back(ProbeButton{control, at.x, at.y, state, WindowText(hwnd), Shown(hwnd)});
     }
     return buttons;
