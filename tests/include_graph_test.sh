@@ -1,28 +1,18 @@
 #!/bin/bash
-# The program's layers, as its folders show them, from the bottom:
-#
-#   toolkit/                             the platform layer
-#   calc/common/                         what every page shares
-#   calc/electronics/, calc/loudspeaker/ the pages (neither uses the other)
-#   app/                                 the main window, menus, screen table
-#
-# A file of app/ or calc/ includes only headers of its own folder or of a
-# lower layer, of the toolkit only its public headers (not those that begin
-# "Inside the toolkit") and otherwise only the standard library's: no Qt, no
-# <windows.h>, no browser glue. Taking each header and its source as one
-# part, the includes between the parts form no cycle (tsort reports one as a
-# loop).
-#
-# The objects follow the same rule, declarations traced to definitions: a
-# symbol that an object of one folder uses must be defined in its own folder
-# or in a lower layer (nm: the undefined symbols of each object against the
-# strong definitions of the others). A function declared in a lower layer's
-# header but defined above it fails here, though every include is in order.
+# The program's layers, as its folders show them, from the bottom: toolkit/,
+# calc/common/, the pages of calc/electronics/ and calc/loudspeaker/ (neither
+# uses the other), app/. A file of app/ or calc/ includes only headers of its
+# own folder or a lower layer, of the toolkit only its public headers (not
+# those that begin "Inside the toolkit"), and otherwise only the standard
+# library's; the includes between the parts (a header and its source) form no
+# cycle. The objects follow the same rule, declarations traced to
+# definitions (nm): a symbol that an object of one folder uses is defined in
+# its own folder or a lower layer, so that a function declared below but
+# defined above fails here though every include is in order.
 #
 # Usage: include_graph_test.sh SOURCE_DIR [OBJECT...]
-#   OBJECT: the program's object files, as CMake names them
-#           (.../<target>.dir/<source path>.o), also several in one
-#           argument separated by ';'
+#   OBJECT: the program's object files (.../<target>.dir/<source path>.o),
+#           also several in one argument separated by ';'
 set -u
 cd "$1" || exit 1
 shift

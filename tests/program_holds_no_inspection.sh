@@ -1,17 +1,12 @@
 #!/bin/bash
 # The program holds nothing that only the driver and the tests use:
-#
-# - every function of its own objects is used by the program: the program is
-#   linked from every object of its libraries with a section for each
-#   function, and the linker's list of the sections it dropped as unused
-#   (cmake/UnusedSections.cmake) names no function of ours. An inline
-#   function or a template instance may be dropped where another object's
-#   copy of it is kept, and the standard library's templates may leave an
-#   instance unused (as unoptimised builds do). Not for Windows programs, whose linker drops no
-#   function (the x64 unwind tables hold on to every one); the sources they
-#   share with Linux are checked there.
-# - it defines none of the probe's functions (namespace tk, no template
-#   instances) under the same name, whatever way they came in.
+# - every function of its own objects is used: linked with a section for
+#   each function, the linker's list of the sections it dropped
+#   (cmake/UnusedSections.cmake) names none of ours but copies of inline
+#   functions and template instances kept elsewhere, and the standard
+#   library's. Not for Windows programs, whose linker drops no function; the
+#   sources they share with Linux are checked there.
+# - it defines none of the probe's functions under the same name.
 #
 # Usage: program_holds_no_inspection.sh NM PROGRAM PROBE-LIBRARY [UNUSED-SECTIONS]
 set -u

@@ -1,14 +1,10 @@
 #!/bin/bash
-# The real program in Xvfb, the Windows one under wine64 (Wine drawing its
-# frame). Every page, picked from the menu bar in turn with the mouse and with
-# F10 and the arrow keys, typed into with real keys, a filter type clicked,
-# shows in its client area the canvas its platform's driver draws for the same
-# steps (the controls masked); so do the bare page after English is chosen and
-# the pages again. The close button ends the program with status 0, on Windows
-# also the close box and Alt+F4. On Linux a missing or unreachable display is
-# said in one line, exit 1; at a whole SCALE above 1 (QT_SCALE_FACTOR) two
-# pages show each canvas pixel as a SCALE x SCALE block.
-#
+# The real program in Xvfb (the Windows one under wine64): every page, picked
+# from the menu bar by mouse and by F10 and arrows, typed into, a filter type
+# clicked, shows the canvas the driver draws for the same steps (controls
+# masked); so do English and the pages again. The close button (on Windows
+# also the close box and Alt+F4) ends it with status 0. On Linux a missing
+# display is said in one line, exit 1; at SCALE 2 a canvas pixel is a block.
 # Usage: real_window_test.sh linux selvaquin selvaquin-drive [SCALE]
 #        real_window_test.sh windows selvaquin.exe selvaquin-drive.exe DRIVE_PREFIX X11_PREFIX
 #   DRIVE_PREFIX: the Wine prefix the driver runs in (any display);
@@ -79,11 +75,9 @@ else
 fi
 start
 
-# by_mouse ID: picks the item of command ID with two clicks, aimed by the
-# places the driver gives (the same fonts and style): the title's in the
-# bar, the item's relative to the popup, which opens under the bar; in units
-# of the program, screen pixels / scale. On Windows the platform's own popup,
-# opened by the click, takes the arrow keys.
+# by_mouse ID: picks the item of command ID with two clicks at the places the
+# driver gives (on Windows the click opens the platform's popup, which takes
+# the arrow keys).
 by_mouse() {
     local title item i tx ty tw th ix iy iw ih keys
     IFS='|' read -r title item _ i <<<"$(where "$1")"
@@ -121,11 +115,9 @@ by_keys() {
 printf 'png %s\n' "$work/canvas.png" | driver >/dev/null
 shows "$work/canvas.png" "the start page shows the splash"
 
-# page HOW ID STEP...: picks the item of command ID from the menu bar HOW
-# (by_mouse or by_keys), plays the steps ("type:TEXT", "key:NAME",
-# "click:BUTTON TEXT") and compares the client area with the canvas the
-# driver draws after all the program was given so far (field texts stay
-# between pages), its visible fields and option buttons masked.
+# page HOW ID STEP...: picks command ID's item HOW (by_mouse, by_keys), plays
+# the steps (type:TEXT key:NAME click:BUTTON) and compares the client area
+# with the driver's canvas after all steps so far, fields and options masked.
 history=""
 page() {
     local how=$1 id=$2 item step x y

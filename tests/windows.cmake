@@ -1,14 +1,9 @@
-# Tests of the Windows programs.
-#
-# Every build checks what its programs import and its packages. The 64-bit
-# build also runs, under wine64 in a Wine prefix of its own
-# (tools/wine-session), the parity of its canvases with Linux's, the real
-# program and its installer (the unit and application tests, the soak and
-# the transcripts: CMakeLists.txt). The 32-bit programs are built and
-# checked, not run: this machine cannot run 32-bit code.
+# Every Windows build checks its programs' imports and its packages; the
+# 64-bit one also runs, under wine64 (tools/wine-session), the parity with
+# Linux's canvases, the real program and its installer. 32-bit code cannot
+# run on this machine.
 
-# Each program imports Windows system DLLs and nothing else: no runtime of
-# the compiler's, no Qt.
+# Each program imports Windows system DLLs and nothing else.
 foreach(program selvaquin selvaquin-drive)
   add_test(NAME imports_only_system_dlls_${program}
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_imports_test.sh ${MINGW_OBJDUMP}
@@ -22,8 +17,7 @@ add_test(NAME program_holds_no_inspection
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/program_holds_no_inspection.sh ${MINGW_NM}
           $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin_probe>)
 
-# The zip and the installer: their files, architecture, version and upgrade
-# code, read without running anything.
+# The zip's and the installer's files, architecture, version, upgrade code.
 add_test(NAME packages_hold_the_program
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_packages_test.sh ${SELVAQUIN_ARCH} ${PROJECT_VERSION}
           ${SELVAQUIN_ZIP} ${SELVAQUIN_MSI} ${MINGW_OBJDUMP})
@@ -32,9 +26,8 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   return()
 endif()
 
-# The page snapshots' scenarios through the Linux driver and through the
-# Windows one: the same canvases outside the text cells. The Linux driver
-# comes from the default preset's build of the same tree.
+# The snapshots' scenarios through the Linux driver (the default preset's)
+# and the Windows one: the same canvases outside the text cells.
 set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
     "The Linux scenario driver the parity test compares the Windows one with")
 add_test(NAME parity_with_linux
@@ -43,9 +36,8 @@ add_test(NAME parity_with_linux
           ${CMAKE_CURRENT_SOURCE_DIR}/snapshots/cases.txt ${CMAKE_CURRENT_BINARY_DIR}/parity)
 set_tests_properties(parity_with_linux PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
 
-# The real program in a real X server under Wine, driven with xdotool and
-# compared with the driver's canvas. It has a Wine prefix of its own, in
-# which Wine draws on X; the tests that use that prefix take turns.
+# The real program under Wine on X, in a prefix of its own that the tests
+# using it take in turns.
 set(x11_prefix ${CMAKE_BINARY_DIR}/wine-prefix-x11)
 add_test(NAME real_window
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh windows
@@ -53,8 +45,7 @@ add_test(NAME real_window
           ${x11_prefix})
 set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)
 
-# The installer installed, the installed program started, newer and older
-# packages, and the uninstall, in the Wine prefix that draws on X.
+# The installer: install, start, newer and older packages, uninstall.
 add_test(NAME msi_installs_and_uninstalls
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_msi_test.sh ${SELVAQUIN_MSI} ${SELVAQUIN_PACKAGE_STAGE}
           ${SELVAQUIN_RESOURCE_DIR}/ZUREREVADO.ico ${x11_prefix})

@@ -1,16 +1,10 @@
 #!/bin/bash
-# The x64 installer under wine64: msiexec /i /qn puts the files in Program
-# Files, a Start-menu shortcut and one entry among the installed programs
-# (name, version, publisher, icon); the installed program shows its window and
-# its close box ends it with status 0; a rebuilt package of the same version
-# and a newer one replace what is installed, an older one is refused; msiexec
-# /x takes it all away.
-#
-# Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX
-#   STAGE: the folder the package was made from (selvaquin.exe, LICENSE,
-#   README.txt), for building the other versions with tools/make-msi; ICON:
-#   the program's icon; X11_PREFIX: a Wine prefix in which Wine draws on X,
-#   made when missing.
+# The x64 installer under wine64: msiexec /i /qn installs the files, a
+# Start-menu shortcut and one entry among the installed programs; the
+# installed program runs and its close box ends it; a rebuilt or newer
+# package replaces it, an older one is refused; msiexec /x takes it all away.
+# Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX (STAGE: the
+# folder the package was made from; X11_PREFIX: a Wine prefix drawing on X).
 set -u
 msi=$(realpath "$1") stage=$(realpath "$2") icon=$(realpath "$3") x11_prefix=$4
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
@@ -26,8 +20,7 @@ property() {
 }
 version=$(property "$msi" ProductVersion)
 [[ $version =~ ^([0-9]+)\.([0-9]+)\.([0-9]+)$ ]] || fail "the package's version is $version"
-# Packages of the same version, and one newer and one older, made from the
-# same files the way the build makes its own.
+# Packages of the same version, one newer and one older, from the same files.
 major=${BASH_REMATCH[1]} minor=${BASH_REMATCH[2]} build=${BASH_REMATCH[3]}
 newer=$major.$minor.$((build + 1)) older=$major.$minor.$((build - 1))
 for v in "$version" "$newer" "$older"; do
@@ -41,8 +34,7 @@ start_wine_x11 "$x11_prefix"
 drive_c=$WINEPREFIX/drive_c
 folder="$drive_c/Program Files/Selvaquin"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-# The product codes of the Selvaquin entries in the list of installed
-# programs, one a line.
+# The product codes of the installed Selvaquin entries, one a line.
 installed() {
     wine64 reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' |
         awk '/^HKEY/ {key = $0} $1 == "DisplayName" && $3 == "Selvaquin" {n = split(key, p, "\\"); print p[n]}'
@@ -56,8 +48,7 @@ msiexec() {
     wine64 msiexec "$@" /qn >"$work/msiexec.log" 2>&1
 }
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
-# Whatever a failed run before left installed goes first, and whatever this
-# one leaves when it fails goes at the end.
+# What a failed run left installed goes first, and at the end.
 remove_all() {
     local code
     for code in $(installed); do msiexec /x "$code"; done

@@ -1,8 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the tests that run the real programs in an X server of their
-# own (Xvfb), the Windows ones under wine64: a work directory and clean-up,
-# fail, Xvfb, the Wine session, the page scenarios, comparing the client area
-# with the driver's canvas, and the program's end.
+# Sourced by the tests that run the real programs in Xvfb (the Windows ones
+# under wine64): clean-up, Xvfb, the Wine session, comparing the client area
+# with the driver's canvas, the program's end.
 work=$(mktemp -d)
 xvfb_pid="" app_pid="" on_exit=""
 cleanup() {
@@ -23,8 +22,7 @@ done
 session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
 scale=${scale:-1}
 
-# start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory as a
-# desktop session has (without one Qt warns).
+# start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory.
 start_xvfb() {
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -38,9 +36,8 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
-# start_wine_x11 PREFIX: Xvfb, and a Wine session of PREFIX (a prefix in
-# which Wine draws on X, the frame and title bar itself, made on first use)
-# on it for the rest of the test; the prefix's environment exported.
+# start_wine_x11 PREFIX: Xvfb, and on it a Wine session of PREFIX (Wine
+# drawing on X, frame and title bar itself), its environment exported.
 start_wine_x11() {
     local prefix=$1
     start_xvfb 1280x1024
@@ -132,8 +129,8 @@ shows() {
     fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
 }
 
-# ends_with_zero HOW [X Y]: after a click at screen X Y, if given, the
-# program $app_pid ends within 5 s with status 0.
+# ends_with_zero HOW [X Y]: after a click at X Y, if given, $app_pid ends
+# within 5 s with status 0.
 ends_with_zero() {
     [ $# -eq 3 ] && xdotool mousemove --sync "$2" "$3" click 1
     for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done

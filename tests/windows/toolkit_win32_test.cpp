@@ -1,8 +1,6 @@
-// What the Windows toolkit makes that no transcript shows: the window class
-// and window with their styles, its size and place; the bars a change of
-// language replaces, destroyed; the icon; the controls' style bits; the
-// fonts as asked for. (That a page's controls, made late, are stacked and
-// checked as made: the transcripts' dumps on Windows.)
+// What the Windows toolkit makes that no transcript shows: the window's
+// class, styles, size and place; replaced bars destroyed; the icon; the
+// controls' style bits; the fonts as asked for.
 
 #include "tests/app/app_fixture.h"
 

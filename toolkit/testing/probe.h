@@ -14,7 +14,7 @@
 
 namespace tk {
 
-// ---- Canvases, fonts and controls -------------------------------------------
+// ---- Canvases and controls ----------------------------------------------------
 
 struct CanvasText {
     int x, y;
@@ -28,6 +28,14 @@ struct CanvasDrawing {
     int x, y, width, height;  // the box
     CanvasText text;
 };
+// A 24-bit image, row by row, each pixel 0x00BBGGRR.
+struct ProbeImage {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+struct ProbeRect {
+    int x, y, width, height;
+};
 
 // 0x00BBGGRR of one pixel; -1 outside the image.
 long CanvasPixel(MemoryDC dc, int x, int y);
@@ -35,27 +43,17 @@ int CanvasWidth(MemoryDC dc);
 int CanvasHeight(MemoryDC dc);
 // Writes the image as PNG; 0 on success.
 int SaveCanvasPng(MemoryDC dc, const char* path);
+ProbeImage ProbeCanvasImage(MemoryDC canvas);  // empty for none
 // The texts drawn into a canvas whose point no box filled later covers,
 // oldest first.
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc);
 // The latest few thousand texts (wherever their point) and boxes drawn into
-// a canvas, oldest first: what still shows of a text is what it drew less
-// the boxes filled after it.
+// a canvas, oldest first: what shows of a text is what it drew less the boxes
+// filled after it.
 std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc);
 
-// A 24-bit image, row by row, each pixel 0x00BBGGRR.
-struct ProbeImage {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-// The pixels of a canvas (empty for none).
-ProbeImage ProbeCanvasImage(MemoryDC canvas);
-
 // Where a control sits in its window's client area, and its size.
-struct ControlGeometry {
-    int x, y, width, height;
-};
-ControlGeometry GetControlGeometry(Window control);
+ProbeRect GetControlGeometry(Window control);
 
 struct ProbeField {
     Window handle;
@@ -63,9 +61,6 @@ struct ProbeField {
     std::string text;
     bool visible, focused;
 };
-// Every edit field, in creation order.
-std::vector<ProbeField> ProbeEditFields();
-
 enum class ProbeButtonState { Unchecked, Checked, Push };
 struct ProbeButton {
     Window handle;
@@ -74,7 +69,8 @@ struct ProbeButton {
     std::string text;
     bool visible;
 };
-// Every push and option button, in creation order.
+// Every edit field, and every push and option button, in creation order.
+std::vector<ProbeField> ProbeEditFields();
 std::vector<ProbeButton> ProbeButtons();
 
 // ---- Menus --------------------------------------------------------------------
@@ -95,12 +91,11 @@ std::vector<ProbePopup> ProbeMenuBar(Window window);
 // there is none.
 bool ProbeChooseMenuItem(Window window, const std::string& text);
 
-// The popup menu showing now (a menu of the bar or a field's context menu)
-// and its highlighted entry.
+// The popup menu showing now (of the bar, or a field's context menu).
 struct ProbeShownMenu {
     bool open = false;
     std::vector<ProbeMenuEntry> entries;
-    std::string active;  // empty when none is highlighted
+    std::string active;  // the highlighted entry, if any
 };
 ProbeShownMenu ProbeShowingMenu();
 // Chooses the entry `text` of the popup menu showing now; false when there
@@ -126,8 +121,8 @@ bool ProbePressKey(const std::string& name);
 bool ProbeIsKeyName(const std::string& name);
 // Clicks the visible button whose text is `text`; false when none.
 bool ProbeClickButton(const std::string& text);
-// Clicks a field with the right mouse button, as the platform does: the
-// press focuses it, then the context-menu request follows.
+// Clicks a field with the right mouse button: the press focuses it, then the
+// context-menu request follows.
 bool ProbeRightClick(Window field);
 // Drops UTF-8 text on a field `x` pixels from its left edge, as a drag from
 // another program would; false when the field refuses it.
@@ -144,19 +139,13 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink);
 // working set on Windows.
 long ProbeMemoryInUse();
 // From now on the window ignores the commands of the window's own menu on
-// Windows (move, size, minimise, close), which belong to the desktop; the
-// program's keys and menus still work.
+// Windows (move, size, minimise, close), which belong to the desktop.
 void ProbeIgnoreWindowCommands(Window window);
-
-// Geometry in screen coordinates: the client area, and the inside of the
-// main window (menu bar and client area, without the window manager's
-// frame). A menu-bar title's place relative to the bar aims real mouse
-// clicks.
-struct ProbeRect {
-    int x, y, width, height;
-};
+// In screen coordinates: the client area, and the inside of the main window
+// (menu bar and client area, without the window manager's frame).
 ProbeRect ProbeClientRect(Window window);
 ProbeRect ProbeWindowRect(Window window);
+// A menu-bar title's place relative to the bar, to aim real mouse clicks.
 bool ProbeMenuTitleRect(Window window, const std::string& title, ProbeRect& out);
 
 // ---- Linux only -----------------------------------------------------------------
@@ -170,9 +159,8 @@ struct FontInfo {
 FontInfo DescribeFont(Font font);
 // The font families the program can draw with, in UTF-8.
 std::vector<std::string> ProbeFontFamilies();
-// The face a font is drawn with as its file names it: family, style, the
-// font revision and the checksum of the whole file ("DejaVu Sans Book 2.037
-// 0x...").
+// The face a font is drawn with as its file names it: family, style, font
+// revision and the checksum of the whole file ("DejaVu Sans Book 2.037 0x...").
 std::string ProbeFaceIdentity(Font font);
 // The name a screen reader reads for a control.
 std::string ProbeAccessibleName(Window control);
@@ -180,8 +168,8 @@ std::string ProbeAccessibleName(Window control);
 ProbeRect ProbeScreenRect(Window window);
 // A popup item's place relative to its popup's first item.
 bool ProbeMenuItemRect(Window window, const std::string& text, ProbeRect& out);
-// Saves the main window as a user sees it (menu bar, page, fields and
-// buttons) as a PNG file; false when it cannot be written.
+// Saves the main window as a user sees it as a PNG file; false when it
+// cannot be written.
 bool ProbeSaveWindowPng(Window window, const std::string& path);
 bool ProbeReadPng(const std::string& path, ProbeImage& out);
 

@@ -22,50 +22,31 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence starting at text[i]. Returns the number of bytes
-// consumed (at least 1); `cp` is set only for a well-formed sequence, and
-// `valid` tells which. A malformed sequence consumes its lead byte and the
-// continuation bytes that were still acceptable, so decoding resumes at the
-// first offending byte.
-std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp, bool& valid) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    valid = false;
-    if (lead < 0x80) {
-        cp = lead;
-        valid = true;
-        return 1;
+constexpr char32_t kMalformed = ~char32_t{0};
+
+// The code point of the UTF-8 sequence at text[i], or kMalformed (overlong,
+// a surrogate, above U+10FFFF, cut short); `i` moves past it, or past the
+// lead byte and the continuation bytes still acceptable.
+char32_t Decode(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    const int extra = lead < 0x80   ? 0
+                      : lead < 0xC2 ? -1
+                      : lead < 0xE0 ? 1
+                      : lead < 0xF0 ? 2
+                      : lead < 0xF5 ? 3
+                                    : -1;
+    if (extra <= 0) return extra == 0 ? lead : kMalformed;
+    // The second byte's range keeps out the overlong forms, the surrogates
+    // and what lies above U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    char32_t cp = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k, ++i) {
+        const unsigned b = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+        if (b < (k == 0 ? low : 0x80) || b > (k == 0 ? high : 0xBF)) return kMalformed;
+        cp = cp << 6 | (b & 0x3F);
     }
-    int extra = 0;
-    char32_t value = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        value = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        value = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-        return 1;  // stray continuation byte, overlong lead or invalid byte
-    }
-    std::size_t used = 1;
-    for (int k = 0; k < extra; ++k, ++used) {
-        if (i + used >= text.size()) return used;
-        const auto b = static_cast<unsigned char>(text[i + used]);
-        const unsigned char lo = k == 0 ? low : 0x80;
-        const unsigned char hi = k == 0 ? high : 0xBF;
-        if (b < lo || b > hi) return used;
-        value = (value << 6) | (b & 0x3F);
-    }
-    cp = value;
-    valid = true;
-    return used;
+    return cp;
 }
 
 }  // namespace
@@ -79,12 +60,8 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
 
 std::u32string CodePoints(std::string_view utf8) {
     std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        bool valid = false;
-        i += DecodeUtf8(utf8, i, cp, valid);
-        if (valid) out.push_back(cp);
-    }
+    for (std::size_t i = 0; i < utf8.size();)
+        if (const char32_t cp = Decode(utf8, i); cp != kMalformed) out.push_back(cp);
     return out;
 }
 

@@ -141,7 +141,7 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
 }
 
-ControlGeometry GetControlGeometry(Window control) {
+ProbeRect GetControlGeometry(Window control) {
     QWidget* widget = Widget(control);
     if (widget == nullptr) return {0, 0, 0, 0};
     QRect r = widget->geometry();

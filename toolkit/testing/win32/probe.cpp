@@ -1,19 +1,16 @@
 // Inspection and input injection for the scenario driver and the tests, on
-// Windows.
-//
-// A key press or a click is handled at once, as the message loop hands it
-// on: the key-down, then the character that TranslateMessage made of it,
-// which comes ahead of anything the key-down posted, then the release; what
-// is posted waits for ProbeProcessEvents. Where the input leads into a menu
-// the platform tracks, the call returns while the menu waits for more (see
-// "Input and the platform's modal loops" below).
+// Windows. A key press or a click is handled at once, as the message loop
+// hands it on: the key-down, then the character TranslateMessage made of it,
+// then the release; what is posted waits for ProbeProcessEvents.
 
 #include "toolkit/win32/win32_bridge.h"
 
+#include <objidl.h>  // which gdiplus.h needs
+
+#include <gdiplus.h>
 #include <psapi.h>
 
 #include "toolkit/testing/keys.h"
-#include "toolkit/testing/png.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
@@ -39,30 +36,15 @@ std::string WindowText(HWND hwnd) {
 // The control's own visibility, whatever its parent's.
 bool Shown(HWND hwnd) { return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
-// The pixels of a canvas, each 0x00BBGGRR, top row first.
-std::vector<std::uint32_t> Pixels(MemoryDC dc) {
-    GdiFlush();
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(dc->width) * dc->height);
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const std::uint8_t* p = dc->bits + 4 * i;  // blue, green, red, unused
-        pixels[i] = std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
-    }
-    return pixels;
-}
-
 // ---- Input and the platform's modal loops ----------------------------------------
 //
-// Input is handed to the windows as the message loop would hand it on, one
-// message after the other. Some of it leads into a loop of the platform's
-// own that waits for more input before it returns: the menu bar tracked
-// after F10 or a tap of Alt, a field's context menu after a right click, the
-// Menu key or Shift+F10. So that the caller gets control back while such a
-// loop waits, the messages are handed on from a fiber of their own: when
-// the loop has nothing left to do it dispatches a marker message the probe
-// posted, whose window switches back to the caller, leaving the loop where it
-// is. Input that comes while a loop waits is posted for the loop to read, as
-// the keyboard's would be, and the fiber is resumed; when the loop ends, the
-// fiber finishes what it was handing on.
+// Some input leads into a loop of the platform's own that waits for more:
+// the menu bar tracked after F10 or Alt, a field's context menu. So that the
+// caller gets control back while such a loop waits, input is handed on from
+// a fiber of its own; when the loop is idle it dispatches a marker message
+// the probe posted, whose window switches back to the caller. Input that
+// comes while a loop waits is posted for the loop to read, and the fiber
+// resumed; when the loop ends, the fiber finishes what it was handing on.
 
 // One message for a window.
 struct Input {
@@ -368,18 +350,46 @@ long CanvasPixel(MemoryDC dc, int x, int y) {
 int CanvasWidth(MemoryDC dc) { return dc ? dc->width : 0; }
 int CanvasHeight(MemoryDC dc) { return dc ? dc->height : 0; }
 
-int SaveCanvasPng(MemoryDC dc, const char* path) {
-    if (dc == nullptr || path == nullptr) return 1;
-    const std::vector<std::uint32_t> pixels = Pixels(dc);
-    return WritePngFile(path, dc->width, dc->height, pixels.data()) ? 0 : 1;
-}
-
 ProbeImage ProbeCanvasImage(MemoryDC dc) {
     if (dc == nullptr) return {};
-    return ProbeImage{dc->width, dc->height, Pixels(dc)};
+    GdiFlush();
+    ProbeImage image{dc->width, dc->height, {}};
+    image.pixels.resize(static_cast<std::size_t>(dc->width) * dc->height);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+        const std::uint8_t* p = dc->bits + 4 * i;  // blue, green, red, unused
+        image.pixels[i] =
+            std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
+    }
+    return image;
 }
 
-ControlGeometry GetControlGeometry(Window control) {
+int SaveCanvasPng(MemoryDC dc, const char* path) {
+    // Through GDI+, Windows' own image writer: the canvas's bits (blue,
+    // green, red, unused; top row first) as they are.
+    static const bool started = [] {
+        Gdiplus::GdiplusStartupInput input;
+        ULONG_PTR token = 0;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    static constexpr CLSID kPngEncoder = {
+        0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    wchar_t file[MAX_PATH] = {};
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (!started || dc == nullptr || path == nullptr ||
+        MultiByteToWideChar(CP_ACP, 0, path, -1, file, MAX_PATH) == 0)
+        return 1;
+    GdiFlush();
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(dc->width, dc->height, dc->width * 4,
+                                                       PixelFormat32bppRGB, dc->bits,
+                                                       &bitmap) != Gdiplus::Ok)
+        return 1;
+    const bool saved = Gdiplus::DllExports::GdipSaveImageToFile(bitmap, file, &kPngEncoder,
+                                                                nullptr) == Gdiplus::Ok;
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return saved ? 0 : 1;
+}
+
+ProbeRect GetControlGeometry(Window control) {
     HWND hwnd = Hwnd(control);
     RECT r{};
     if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
@@ -416,17 +426,14 @@ HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, I
 
 // Points every slot of the program's import table that holds `from` at `to`:
 // the calls the program makes through its imports go there from now on.
-// False when no slot held it.
-bool RedirectImport(ULONG_PTR from, ULONG_PTR to) {
+void RedirectImport(ULONG_PTR from, ULONG_PTR to) {
     auto* base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& imports =
         nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (from == 0 || imports.VirtualAddress == 0) return false;
-    bool found = false;
     for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         dll->Name != 0; ++dll) {
+         from != 0 && imports.VirtualAddress != 0 && dll->Name != 0; ++dll) {
         for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
              slot->u1.Function != 0; ++slot) {
             if (slot->u1.Function != from) continue;
@@ -435,10 +442,8 @@ bool RedirectImport(ULONG_PTR from, ULONG_PTR to) {
                            &protection);
             slot->u1.Function = to;
             VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
-            found = true;
         }
     }
-    return found;
 }
 
 }  // namespace
@@ -490,7 +495,7 @@ std::vector<ProbeField> ProbeEditFields() {
     for (Window control : Controls()) {
         if (control->kind != ControlKind::Edit) continue;
         HWND hwnd = Hwnd(control);
-        const ControlGeometry at = GetControlGeometry(control);
+        const ProbeRect at = GetControlGeometry(control);
         fields.push_back(
             ProbeField{control, at.x, at.y, WindowText(hwnd), Shown(hwnd), hwnd == focus});
     }
@@ -509,7 +514,7 @@ std::vector<ProbeButton> ProbeButtons() {
             state = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED
                         ? ProbeButtonState::Checked
                         : ProbeButtonState::Unchecked;
-        const ControlGeometry at = GetControlGeometry(control);
+        const ProbeRect at = GetControlGeometry(control);
         buttons.push_back(ProbeButton{control, at.x, at.y, state, WindowText(hwnd), Shown(hwnd)});
     }
     return buttons;
