@@ -21,7 +21,7 @@ add_library(selvaquin_toolkit OBJECT
 target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text selvaquin_raster)
 set(web_link_options
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
-  --js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js
+  "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js"
   "-sEXPORTED_RUNTIME_METHODS=['ccall']")
 
 add_executable(selvaquin app/main.cpp ${core_sources})
@@ -69,3 +69,37 @@ foreach(transcript real-input offline scale-2)
   add_test(NAME web_${transcript}
     COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt ${scale})
 endforeach()
+
+# The scenario driver in the browser (tests/web/run.mjs plays the transcripts
+# and the page snapshots with it): the probe of the web toolkit, its standard
+# input the script the page gives it.
+add_library(selvaquin_probe STATIC toolkit/testing/web/probe.cpp toolkit/testing/watch.cpp
+  toolkit/testing/keys.cpp)
+target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit selvaquin_utf8)
+add_executable(selvaquin-drive tools/selvaquin_drive.cpp ${core_sources})
+target_link_libraries(selvaquin-drive PRIVATE selvaquin_probe)
+target_link_options(selvaquin-drive PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
+  "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
+
+# The soak (tests/soak/soak.cpp) in the browser.
+add_executable(selvaquin-soak tests/soak/soak.cpp ${core_sources})
+target_link_libraries(selvaquin-soak PRIVATE selvaquin_probe)
+target_link_options(selvaquin-soak PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
+  "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
+foreach(target selvaquin-drive selvaquin-soak)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js
+    ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js)
+endforeach()
+
+# The shared transcripts print in the browser what they print on Linux; each
+# snapshot scenario leaves its image on the canvas and dumps what the Linux
+# driver (of the default preset) dumps; the soak holds its invariants, and no
+# page error shows in the console.
+set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
+    "The Linux scenario driver whose dumps the browser's must equal")
+file(GLOB shared_transcripts CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/*.txt)
+add_test(NAME web_transcripts COMMAND ${web_run} drive ${shared_transcripts})
+add_test(NAME web_snapshots COMMAND ${web_run} snapshots ${SELVAQUIN_LINUX_DRIVE})
+add_test(NAME web_soak COMMAND ${web_run} soak 4000)

@@ -4,8 +4,9 @@
 //   run.mjs BUILD page FILE [--scale N]  a transcript of real input on the site
 //   run.mjs BUILD drive FILE...          transcripts through the driver built
 //                                        for the browser (tools/selvaquin_drive.cpp)
-//   run.mjs BUILD snapshots              each block of tests/snapshots/cases.txt
-//                                        through that driver, against its image
+//   run.mjs BUILD snapshots [LINUX]      each block of tests/snapshots/cases.txt
+//                                        through that driver: its canvas against its
+//                                        image, its dump against the Linux driver's
 //   run.mjs BUILD soak N                 N random actions (tests/soak/soak.cpp)
 //
 // A transcript is what the driver's --transcript prints: each line run, its
@@ -31,7 +32,8 @@
 //   crisp              each canvas pixel one block of whole device pixels
 // Any failure of the page (an error in the console) fails the run.
 import { chromium } from 'playwright-core';
-import { readFileSync, readdirSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 
@@ -225,10 +227,22 @@ if (mode === 'snapshots') {
   for (const line of readFileSync(join(here, '../snapshots/cases.txt'), 'utf8').split('\n'))
     if (line.startsWith('[')) cases.push({ name: line.slice(1, -1), script: '' });
     else if (cases.length && line.trim() && !line.startsWith('#')) cases.at(-1).script += line + '\n';
+  // The Linux driver's dump at the block's end is what the page must print.
+  const linux = (c) => spawnSync(files[0], { input: `${c.script}dump\n`, encoding: 'utf8' })
+    .stdout.split('\n').filter((l) => l);
+  if (!existsSync(files[0] ?? '')) console.log(`no Linux driver at ${files[0]}: dumps not compared`);
   for (const c of cases.filter((c) => !c.name.startsWith('window.'))) {
-    const { lines: got } = await drive(`${c.script}same ${c.name}\n`, [], [c.name]);
-    compare(c.name, ['same'], got);
+    const { lines: got } = await drive(`${c.script}dump\nsame ${c.name}\n`, [], [c.name]);
+    compare(c.name, [...(existsSync(files[0] ?? '') ? linux(c) : got.slice(0, -1)), 'same'], got);
   }
+}
+if (mode === 'soak') {
+  const { lines: got, status } = await drive('', ['--actions', files[0], '--start', '1'], [],
+                                             'selvaquin-soak');
+  if (status) errors.push(`the soak ended with ${status}`);
+  compare('soak', [got.at(-1)?.replace(/grew by -?\d+ KiB/, 'grew by')], [`soak: ${files[0]} ` +
+          'actions, random start value 1, memory grew by']);
+  console.log(got.join('\n'));
 }
 await browser.close();
 server.close();
