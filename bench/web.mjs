@@ -39,7 +39,7 @@ const server = await serveSite(site, 0, (name) =>
   name === '/floor.html' ? Buffer.from(floor)
   : name.startsWith('/selvaquin-pages.') ? readFileSync(join(build, name))
   : name === '/pages.html' ? Buffer.from(index.replace(/<script[\s\S]*<\/script>/,
-      '<script>var Module = { print: (l) => (window.out = (window.out || []).concat(l)) };' +
+      '<script>var Module = { print: (l) => (window.pageLines = (window.pageLines || []).concat(l)) };' +
       '</script><script src="selvaquin-pages.js"></script>')) : null);
 const address = `http://127.0.0.1:${server.address().port}/`;
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
@@ -87,9 +87,9 @@ console.log(`first visit transfers ${(total / 1024).toFixed(1)} KB gzipped (at m
 if (native) {
   const page = await browser.newPage({ viewport: { width: 1000, height: 620 } });
   await page.goto(address + 'pages.html');
-  await page.waitForFunction(() => (window.out || []).some((l) => l.startsWith('total')), null,
+  await page.waitForFunction(() => (window.pageLines || []).some((l) => l.startsWith('total')), null,
                              { timeout: 300000 });
-  const wasm = await page.evaluate(() => window.out);
+  const wasm = await page.evaluate(() => window.pageLines);
   const local = execFileSync(join(native, 'bench', 'selvaquin-pages'),
                              { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } })
     .toString().trim().split('\n');

@@ -24,8 +24,12 @@ set(web_link_options
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js"
   "-sEXPORTED_RUNTIME_METHODS=['ccall']")
 
-add_executable(selvaquin app/main.cpp ${core_sources})
-target_link_libraries(selvaquin PRIVATE selvaquin_toolkit)
+# The pages, compiled once for the program, the driver, the soak and the
+# benchmark.
+add_library(selvaquin_core OBJECT ${core_sources})
+target_link_libraries(selvaquin_core PUBLIC selvaquin_toolkit)
+add_executable(selvaquin app/main.cpp)
+target_link_libraries(selvaquin PRIVATE selvaquin_core selvaquin_toolkit)
 target_link_options(selvaquin PRIVATE ${web_link_options} -sFILESYSTEM=0)
 set_property(TARGET selvaquin APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js)
@@ -76,17 +80,24 @@ endforeach()
 add_library(selvaquin_probe STATIC toolkit/testing/web/probe.cpp toolkit/testing/watch.cpp
   toolkit/testing/keys.cpp)
 target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit selvaquin_utf8)
-add_executable(selvaquin-drive tools/selvaquin_drive.cpp ${core_sources})
-target_link_libraries(selvaquin-drive PRIVATE selvaquin_probe)
+add_executable(selvaquin-drive tools/selvaquin_drive.cpp)
+target_link_libraries(selvaquin-drive PRIVATE selvaquin_core selvaquin_probe)
 target_link_options(selvaquin-drive PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
 
 # The soak (tests/soak/soak.cpp) in the browser.
-add_executable(selvaquin-soak tests/soak/soak.cpp ${core_sources})
-target_link_libraries(selvaquin-soak PRIVATE selvaquin_probe)
+add_executable(selvaquin-soak tests/soak/soak.cpp)
+target_link_libraries(selvaquin-soak PRIVATE selvaquin_core selvaquin_probe)
 target_link_options(selvaquin-soak PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
-foreach(target selvaquin-drive selvaquin-soak)
+# Every page's run in WebAssembly (bench/web.mjs holds it against the native
+# one).
+add_executable(selvaquin-pages bench/pages.cpp)
+target_link_libraries(selvaquin-pages PRIVATE selvaquin_core selvaquin_probe)
+target_link_options(selvaquin-pages PRIVATE ${web_link_options}
+  "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
+
+foreach(target selvaquin-drive selvaquin-soak selvaquin-pages)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js
     ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js)
