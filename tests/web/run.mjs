@@ -28,6 +28,8 @@
 //   tree               the accessibility tree's menus, fields and buttons
 //   opened             the addresses opened in new tabs, and their opener
 //   offline            the network cut, the page reloaded
+//   installable        what keeps the browser from offering to install the site
+//   stored             what the site keeps: cookies, storage, databases, caches
 //   same NAME          the page's canvas against tests/snapshots/NAME.png
 //   crisp              each canvas pixel one block of whole device pixels
 // Any failure of the page (an error in the console) fails the run.
@@ -149,7 +151,16 @@ async function playPage(file) {
       await context.setOffline(true);
       await page.reload();
       await start();
-    } else if (verb === 'same') emit(await same(page, arg));
+    } else if (verb === 'installable') {
+      const { installabilityErrors: errors } = await (await context.newCDPSession(page))
+        .send('Page.getInstallabilityErrors');  // the test's private profile aside
+      emit(errors.map((e) => e.errorId).filter((e) => e !== 'in-incognito').join(' ') ||
+           'installable');
+    } else if (verb === 'stored') emit(`${(await context.cookies()).length} cookies, ` +
+      await page.evaluate(async () => `${localStorage.length} local, ${sessionStorage.length} ` +
+        `session, ${(await indexedDB.databases()).length} databases, ` +
+        `${(await caches.keys()).length} caches`));
+    else if (verb === 'same') emit(await same(page, arg));
     else if (verb === 'crisp') emit(await crisp(page));
     else throw new Error(`unknown verb: ${line}`);
   }
