@@ -3,15 +3,15 @@
 // decoded first for its "same" verb.
 (async () => {
   const { script, args, images, program } = window.driveInput;
-  const input = new TextEncoder().encode(script), out = [];
+  const input = new TextEncoder().encode(script), out = [], err = [];
   let at = 0;
   window.Module = {
     arguments: args,
     probeImages: {},
     stdin: () => (at < input.length ? input[at++] : null),
     print: (line) => out.push(line),
-    printErr: (line) => console.log(line),
-    onExit: (status) => { window.driveDone = { lines: out, status }; },
+    printErr: (line) => err.push(line),
+    onExit: (status) => { window.driveDone = { lines: out, status, err }; },
   };
   for (const name of images) {
     const image = await createImageBitmap(await (await fetch(`/snapshots/${name}.png`)).blob(),

@@ -229,8 +229,8 @@ async function crisp(page) {
 if (mode === 'page') for (const file of files) await playPage(file);
 if (mode === 'drive')
   for (const file of files) {
-    const { lines: got, status } = await drive(readFileSync(file, 'utf8'), ['--transcript']);
-    if (status) errors.push(`the driver ended with ${status}`);
+    const { lines: got, status, err } = await drive(readFileSync(file, 'utf8'), ['--transcript']);
+    if (status) errors.push(`the driver ended with ${status}: ${err.join(' ')}`);
     compare(basename(file), lines(readFileSync(file, 'utf8')), got);
   }
 if (mode === 'snapshots') {
@@ -248,9 +248,9 @@ if (mode === 'snapshots') {
   }
 }
 if (mode === 'soak') {
-  const { lines: got, status } = await drive('', ['--actions', files[0], '--start', '1'], [],
-                                             'selvaquin-soak');
-  if (status) errors.push(`the soak ended with ${status}`);
+  const { lines: got, status, err } = await drive('', ['--actions', files[0], '--start', '1'], [],
+                                                  'selvaquin-soak');
+  if (status) errors.push(`the soak ended with ${status}: ${err.join(' ')}`);
   compare('soak', [got.at(-1)?.replace(/grew by -?\d+ KiB/, 'grew by')], [`soak: ${files[0]} ` +
           'actions, random start value 1, memory grew by']);
   console.log(got.join('\n'));
