@@ -91,10 +91,10 @@ target_link_libraries(selvaquin-soak PRIVATE selvaquin_core selvaquin_probe)
 target_link_options(selvaquin-soak PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
 # Every page's run in WebAssembly (bench/web.mjs holds it against the native
-# one).
+# one), with the functions' names for the browser's profiler.
 add_executable(selvaquin-pages bench/pages.cpp)
 target_link_libraries(selvaquin-pages PRIVATE selvaquin_core selvaquin_probe)
-target_link_options(selvaquin-pages PRIVATE ${web_link_options}
+target_link_options(selvaquin-pages PRIVATE ${web_link_options} --profiling-funcs
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
 
 foreach(target selvaquin-drive selvaquin-soak selvaquin-pages)
