@@ -103,14 +103,16 @@ foreach(target selvaquin-drive selvaquin-soak selvaquin-pages)
     ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js)
 endforeach()
 
-# The shared transcripts print in the browser what they print on Linux; each
-# snapshot scenario leaves its image on the canvas and dumps what the Linux
-# driver (of the default preset) dumps; the soak holds its invariants, and no
-# page error shows in the console.
+# The shared transcripts print in the browser what they print on Linux, and
+# so does the round of pages after pages, each page's canvas its snapshot's;
+# each snapshot scenario leaves its image on the canvas and dumps what the
+# Linux driver (of the default preset) dumps; the soak holds its invariants,
+# and no page error shows in the console.
 set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
     "The Linux scenario driver whose dumps the browser's must equal")
 file(GLOB shared_transcripts CONFIGURE_DEPENDS
-  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/*.txt)
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/*.txt
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/linux/pages-after-pages.txt)
 add_test(NAME web_transcripts COMMAND ${web_run} drive ${shared_transcripts})
 add_test(NAME web_snapshots COMMAND ${web_run} snapshots ${SELVAQUIN_LINUX_DRIVE})
 add_test(NAME web_soak COMMAND ${web_run} soak 4000)

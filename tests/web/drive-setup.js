@@ -13,12 +13,12 @@
     printErr: (line) => err.push(line),
     onExit: (status) => { window.driveDone = { lines: out, status, err }; },
   };
-  for (const name of images) {
-    const image = await createImageBitmap(await (await fetch(`/snapshots/${name}.png`)).blob(),
+  for (const path of images) {  // as the driver names them, from tests/
+    const image = await createImageBitmap(await (await fetch(`/${path}`)).blob(),
                                           { colorSpaceConversion: 'none' });
     const paper = new OffscreenCanvas(image.width, image.height).getContext('2d');
     paper.drawImage(image, 0, 0);
-    Module.probeImages[name] = paper.getImageData(0, 0, image.width, image.height);
+    Module.probeImages[path] = paper.getImageData(0, 0, image.width, image.height);
   }
   document.body.appendChild(document.createElement('script')).src = `/${program}.js`;
 })();

@@ -229,9 +229,11 @@ async function crisp(page) {
 if (mode === 'page') for (const file of files) await playPage(file);
 if (mode === 'drive')
   for (const file of files) {
-    const { lines: got, status, err } = await drive(readFileSync(file, 'utf8'), ['--transcript']);
+    const script = readFileSync(file, 'utf8');
+    const { lines: got, status, err } = await drive(script, ['--transcript'],
+      [...new Set([...script.matchAll(/^same (.+)$/gm)].map((m) => m[1]))]);
     if (status) errors.push(`the driver ended with ${status}: ${err.join(' ')}`);
-    compare(basename(file), lines(readFileSync(file, 'utf8')), got);
+    compare(basename(file), lines(script), got);
   }
 if (mode === 'snapshots') {
   const cases = [];
@@ -243,7 +245,8 @@ if (mode === 'snapshots') {
     .stdout.split('\n').filter((l) => l);
   if (!existsSync(files[0] ?? '')) console.log(`no Linux driver at ${files[0]}: dumps not compared`);
   for (const c of cases.filter((c) => !c.name.startsWith('window.'))) {
-    const { lines: got } = await drive(`${c.script}dump\nsame ${c.name}\n`, [], [c.name]);
+    const image = `snapshots/${c.name}.png`;
+    const { lines: got } = await drive(`${c.script}dump\nsame ${image}\n`, [], [image]);
     compare(c.name, [...(existsSync(files[0] ?? '') ? linux(c) : got.slice(0, -1)), 'same'], got);
   }
 }
