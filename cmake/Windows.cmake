@@ -12,19 +12,23 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
       ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${SELVAQUIN_WINE_PREFIX})
 endif()
 
-# The toolkit over user32, gdi32, comctl32, shell32 and kernel32. The only
+# The toolkit over user32, gdi32, comctl32, shell32, kernel32, oleacc and
+# oleaut32 (for assistive technology). The only
 # code that includes <windows.h>.
 add_library(selvaquin_toolkit STATIC
   toolkit/draw_target.cpp
+  toolkit/shown_texts.cpp
   toolkit/styles.cpp
   toolkit/win32/window.cpp
+  toolkit/win32/accessible.cpp
   toolkit/win32/draw.cpp
   toolkit/win32/edit.cpp
   toolkit/win32/button.cpp
   toolkit/win32/menu.cpp
   toolkit/win32/shell.cpp)
 target_compile_definitions(selvaquin_toolkit PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
-target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 gdi32 user32 kernel32)
+target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 gdi32 user32 kernel32
+                      oleacc oleaut32)
 
 # Inspection and input injection for the driver and the tests.
 add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/win32/facts.cpp

@@ -20,8 +20,19 @@ mkdir -p "$out"
 result=$({ awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$dir/cases.txt"
     case $name in
     window.*) printf 'shot %s\n' "$out/$name.png" ;;
-    *) printf 'png %s\nsame %s\n' "$out/$name.png" "$dir/$name.png" ;;
+    *) printf 'png %s\nsame %s\nread\ndump\n' "$out/$name.png" "$dir/$name.png" ;;
     esac; } | "$drive" 2>"$out/$name.err")
+# A screen reader is given the texts the canvas shows, each of them and no other.
+case $name in window.*) ;; *)
+    read=$(sed -n 2p <<<"$result" | sed 's/ | /\n/g' | sort -u)
+    shown=$(sed -n 's/^text [-0-9]* [-0-9]* [^ ]* [^ ]* "\(.*\)"$/\1/p' <<<"$result" | grep . | sort -u)
+    if [ "$read" != "$shown" ]; then
+        echo "FAIL: $name: a screen reader is given other texts than the canvas shows:"
+        diff <(echo "$shown") <(echo "$read")
+        exit 1
+    fi
+    result=$(head -1 <<<"$result") ;;
+esac
 case $name in window.*)
     result=$(compare -metric AE "$out/$name.png" "$dir/$name.png" null: 2>&1)
     [ "$result" = 0 ] && result=same || result="$result pixels differ" ;;

@@ -41,8 +41,13 @@
 //   choose TEXT    chooses the entry TEXT of the popup menu showing
 //   bar            the menu bar's selected title and the highlighted item of
 //                  its open menu
+//   read           the page's texts as a screen reader is given them, in its
+//                  order, joined by " | "
 //   names          what a screen reader reads for the visible fields and
 //                  buttons (Linux)
+//   said           the focused field's accessible description, where the
+//                  page's new texts are announced, its lines joined by " / "
+//                  (Linux)
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide; Linux)
 //   opened         the addresses handed to the browser since the last look
@@ -442,6 +447,13 @@ std::string DoWhere(Context&, std::string_view text) {
     return {};
 }
 
+std::string DoRead(Context&, std::string_view) {
+    std::vector<std::string> texts = ProbePageTexts();
+    for (std::string& text : texts) text = Cp1252ToUtf8(text);
+    Emit(Joined(texts) + "\n");
+    return {};
+}
+
 std::string DoFields(Context&, std::string_view) {
     std::string out;
     for (const ProbeField& field : VisibleFields()) {
@@ -578,6 +590,16 @@ std::string DoNames(Context&, std::string_view) {
     return {};
 }
 
+std::string DoSaid(Context&, std::string_view) {
+    std::string said;
+    for (const ProbeField& field : VisibleFields())
+        if (field.focused) said = Cp1252ToUtf8(ProbeAccessibleDescription(field.handle));
+    for (std::size_t at = said.find('\n'); at != std::string::npos; at = said.find('\n', at))
+        said.replace(at, 1, " / ");
+    Emit(said + "\n");
+    return {};
+}
+
 std::string DoFonts(Context&, std::string_view) {
     std::string out;
     for (int role = 0; role < kFontRoleCount; ++role) {
@@ -641,6 +663,7 @@ constexpr Verb kVerbs[] = {
     {"window", Args::None, false, DoWindow},
     {"values", Args::None, false, DoValues},
     {"where", Args::Text, false, DoWhere},
+    {"read", Args::None, false, DoRead},
     {"fields", Args::None, false, DoFields},
     {"fill", Args::Optional, true, DoFill},
     {"clipboard", Args::Optional, false, DoClipboard},
@@ -655,6 +678,7 @@ constexpr Verb kVerbs[] = {
     {"shot", Args::Text, false, DoShot},
     {"families", Args::None, false, DoFamilies},
     {"names", Args::None, false, DoNames},
+    {"said", Args::None, false, DoSaid},
     {"fonts", Args::None, false, DoFonts},
     {"placed", Args::None, false, DoPlaced},
     {"same", Args::Text, false, DoSame},

@@ -52,6 +52,7 @@ RasterImage Raster(CanvasImpl* canvas) {
 }
 
 void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    canvas->texts.Drawn(x, y, text);
     if (g_observer != nullptr) g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
@@ -293,6 +294,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterFill(r, x, y, width, height, colour);
+    canvas->texts.Covered(x, y, width, height);
     if (g_observer != nullptr) g_observer->BoxFilled(canvas, x, y, width, height);
     AfterDrawing(window);
     return 0;
@@ -334,17 +336,20 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
     CanvasImpl* target = TargetCanvas(window);
     if (target == nullptr || source == nullptr || width <= 0 || height <= 0) return 1;
     if (target == source) return 0;
-    if (target->image.format() == source->image.format() && source->image.depth() % 8 == 0) {
+    const QImage& from = source->image;
+    QImage& to = target->image;
+    // The part of the source that lands on the target.
+    const long long left = std::max<long long>(0, -static_cast<long long>(x));
+    const long long top = std::max<long long>(0, -static_cast<long long>(y));
+    const long long right =
+        std::min<long long>(std::min(width, from.width()), static_cast<long long>(to.width()) - x);
+    const long long bottom = std::min<long long>(std::min(height, from.height()),
+                                                 static_cast<long long>(to.height()) - y);
+    if (left < right && top < bottom)
+        target->texts.Copied(source->texts, left, top, right, bottom, x, y);
+    if (to.format() == from.format() && from.depth() % 8 == 0) {
         // Same pixel layout: a plain copy of the rows, clipped to both images.
-        const QImage& from = source->image;
-        QImage& to = target->image;
         const int bytes = from.depth() / 8;
-        const long long left = std::max<long long>(0, -static_cast<long long>(x));
-        const long long top = std::max<long long>(0, -static_cast<long long>(y));
-        const long long right = std::min<long long>(std::min(width, from.width()),
-                                                    static_cast<long long>(to.width()) - x);
-        const long long bottom = std::min<long long>(std::min(height, from.height()),
-                                                     static_cast<long long>(to.height()) - y);
         for (long long row = top; row < bottom && left < right; ++row) {
             std::memcpy(to.scanLine(static_cast<int>(y + row)) + (x + left) * bytes,
                         from.constScanLine(static_cast<int>(row)) + left * bytes,
@@ -353,9 +358,9 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
         AfterDrawing(window);
         return 0;
     }
-    QPainter painter(&target->image);
+    QPainter painter(&to);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(x, y), source->image, QRect(0, 0, width, height));
+    painter.drawImage(QPoint(x, y), from, QRect(0, 0, width, height));
     painter.end();
     AfterDrawing(window);
     return 0;

@@ -6,6 +6,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/shown_texts.h"
 #include "toolkit/window.h"
 
 #include <QEvent>
@@ -63,7 +64,8 @@ struct WindowImpl {
 };
 
 struct CanvasImpl {
-    QImage image;  // Format_RGB888, 24-bit colour
+    QImage image;        // Format_RGB888, 24-bit colour
+    ShownTexts texts{};  // for assistive technology
 };
 
 // A font as it was asked for. The Qt font is sized to the request the first

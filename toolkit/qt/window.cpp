@@ -4,6 +4,8 @@
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -76,6 +78,7 @@ protected:
         handle_->inPaint = true;
         handle_->procedure(handle_, kWmPaint, 0, 0);
         handle_->inPaint = false;
+        Announce();
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         const qreal ratio = devicePixelRatioF();
@@ -101,6 +104,22 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    // A screen reader hears the lines whose texts changed as the focused
+    // field's description, without the focus moving; the field that had
+    // the last one loses it. A paint that changes no text says nothing.
+    void Announce() {
+        std::vector<ShownText> texts = PageTexts();
+        const std::string said = Announcement(shown_, texts);
+        shown_ = std::move(texts);
+        if (said.empty()) return;
+        QWidget* focus = QApplication::focusWidget();
+        if (described_ != nullptr && described_ != focus) described_->setAccessibleDescription({});
+        described_ = focus;
+        if (focus != nullptr) focus->setAccessibleDescription(ToQString(said));
+        QAccessibleEvent changed(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&changed);
+    }
+
     // The client image in the screen's pixels. A whole scale factor repeats
     // every pixel as a block, so lines and letters stay as crisp as on the
     // canvas; any other factor repeats them by the next whole factor and
@@ -124,10 +143,89 @@ private:
     }
 
     WindowImpl* handle_;
+    std::vector<ShownText> shown_;  // the texts last announced from
+    QPointer<QWidget> described_;   // the field given the last announcement
     QImage scaled_;
     qint64 sourceKey_ = 0;
     qreal scaledRatio_ = 0;
 };
+
+// One text of the page for assistive technology: a static text, the index-th
+// of the page's texts in reading order as they are when asked for.
+class PageText : public QAccessibleInterface {
+public:
+    PageText(QWidget* area, int index) : area_(area), index_(index) {}
+    bool isValid() const override { return area_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return area_ ? area_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(area_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        const std::vector<ShownText> texts = PageTexts();
+        if (t != QAccessible::Name || index_ >= static_cast<int>(texts.size())) return {};
+        return ToQString(texts[index_].text);
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const std::vector<ShownText> texts = PageTexts();
+        if (area_ == nullptr || index_ >= static_cast<int>(texts.size())) return {};
+        return QRect(area_->mapToGlobal(QPoint(texts[index_].x, texts[index_].y)), QSize(1, 1));
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = index_ >= static_cast<int>(PageTexts().size());
+        return state;
+    }
+    int index() const { return index_; }
+
+private:
+    QPointer<QWidget> area_;
+    int index_;
+};
+
+// The client area for assistive technology: its fields and buttons, then
+// the page's texts in reading order. A text's object is made the first time
+// it is asked for and kept for its place in the order, as many as the page
+// ever showed texts at once.
+class ClientAccessible : public QAccessibleWidget {
+public:
+    explicit ClientAccessible(QWidget* area) : QAccessibleWidget(area, QAccessible::Client) {}
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + static_cast<int>(PageTexts().size());
+    }
+    QAccessibleInterface* child(int index) const override {
+        const int controls = QAccessibleWidget::childCount();
+        if (index < controls) return QAccessibleWidget::child(index);
+        const std::size_t text = static_cast<std::size_t>(index - controls);
+        if (text >= PageTexts().size()) return nullptr;
+        while (texts_.size() <= text)
+            texts_.push_back(QAccessible::registerAccessibleInterface(
+                new PageText(widget(), static_cast<int>(texts_.size()))));
+        return QAccessible::accessibleInterface(texts_[text]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (std::size_t i = 0; i < texts_.size(); ++i)
+            if (QAccessible::accessibleInterface(texts_[i]) == child)
+                return QAccessibleWidget::childCount() + static_cast<int>(i);
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> texts_;
+};
+
+QAccessibleInterface* ClientAccessibleFactory(const QString&, QObject* object) {
+    if (auto* area = dynamic_cast<ClientArea*>(object)) return new ClientAccessible(area);
+    return nullptr;
+}
 
 class MainFrame : public QMainWindow {
 public:
@@ -202,6 +300,13 @@ QIcon IconFromFile(const QString& path) {
 
 }  // namespace
 
+std::vector<ShownText> PageTexts() {
+    Window main = MainWindow();
+    return main != nullptr && main->clientImage != nullptr
+               ? main->clientImage->texts.InReadingOrder()
+               : std::vector<ShownText>{};
+}
+
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
                       const char* keyword, WindowProcedure procedure) {
     if (procedure == nullptr) return nullptr;
@@ -214,6 +319,8 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     auto* frame = new MainFrame(handle);
     frame->setWindowFlags(FlagsFor(style));
     frame->setWindowTitle(ToQString(title ? title : ""));
+    static const bool installed = (QAccessible::installFactory(ClientAccessibleFactory), true);
+    (void)installed;
     auto* client = new ClientArea(handle, frame);
     int clientWidth = width > 2 * kFrame ? width - 2 * kFrame : 1;
     int clientHeight = height > 2 * kFrame ? height - 2 * kFrame : 1;

@@ -27,18 +27,11 @@ RasterImage Raster(CanvasImpl* canvas) {
     return RasterImage{canvas->rgb.get(), canvas->width, canvas->height, 3 * canvas->width};
 }
 
-// The texts whose point a box covers no longer show.
-void Cover(CanvasImpl* canvas, long long x, long long y, long long width, long long height) {
-    std::erase_if(canvas->texts, [&](const ShownText& t) {
-        return t.x >= x && t.y >= y && t.x < x + width && t.y < y + height;
-    });
-}
-
 void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
     RasterImage r = Raster(canvas);
     DrawGlyphText(r, GlyphsOf(font), x, y, text, colour, background);
-    canvas->texts.push_back({x, y, text});
+    canvas->texts.Drawn(x, y, text);
     if (g_observer != nullptr) g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
@@ -83,7 +76,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     if (CanvasImpl* canvas = TargetCanvas(window)) {
         RasterImage r = Raster(canvas);
         RasterFill(r, x, y, width, height, colour);
-        Cover(canvas, x, y, width, height);
+        canvas->texts.Covered(x, y, width, height);
         if (g_observer != nullptr) g_observer->BoxFilled(canvas, x, y, width, height);
     }
     return 0;
@@ -131,10 +124,7 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
         std::memcpy(target->rgb.get() + ((y + row) * target->width + x + left) * 3,
                     source->rgb.get() + (row * source->width + left) * 3,
                     static_cast<std::size_t>((right - left) * 3));
-    Cover(target, x + left, y + top, right - left, bottom - top);
-    for (const ShownText& t : source->texts)
-        if (t.x >= left && t.y >= top && t.x < right && t.y < bottom)
-            target->texts.push_back({x + t.x, y + t.y, t.text});
+    target->texts.Copied(source->texts, left, top, right, bottom, x, y);
     return 0;
 }
 

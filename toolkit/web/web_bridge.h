@@ -15,6 +15,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/shown_texts.h"
 #include "toolkit/window.h"
 
 #include <cstdint>
@@ -53,17 +54,10 @@ struct WindowImpl {
     MemoryDC clientImage = nullptr;  // what the page's <canvas> shows
 };
 
-// A text drawn on a canvas that still shows (no box filled over its point
-// since): what the page offers assistive technology to read.
-struct ShownText {
-    int x, y;
-    std::string text;
-};
-
 struct CanvasImpl {
     int width, height;
     std::unique_ptr<std::uint8_t[]> rgb;  // R, G, B per pixel, row by row
-    std::vector<ShownText> texts;
+    ShownTexts texts;                     // what the page offers assistive technology to read
 };
 
 struct FontImpl {

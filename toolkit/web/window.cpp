@@ -29,24 +29,6 @@ std::unique_ptr<std::uint8_t[]> g_rgba;   // the same as the page takes it
 std::string g_shownTexts;
 bool g_altAlone = false;  // Alt went down and nothing else since
 
-// The texts of the client image in reading order, top to bottom and left to
-// right; the second copy of a raised text is left out.
-std::string PageTexts(const CanvasImpl& image) {
-    std::vector<ShownText> texts;
-    for (const ShownText& t : image.texts) {
-        const bool copy = std::any_of(texts.begin(), texts.end(), [&](const ShownText& o) {
-            return o.text == t.text && std::abs(o.x - t.x) <= 3 && std::abs(o.y - t.y) <= 3;
-        });
-        if (!copy && !t.text.empty()) texts.push_back(t);
-    }
-    std::stable_sort(texts.begin(), texts.end(), [](const ShownText& a, const ShownText& b) {
-        return a.y / 10 != b.y / 10 ? a.y < b.y : a.x < b.x;
-    });
-    std::string lines;
-    for (const ShownText& t : texts) lines += ToUtf8(t.text) + "\n";
-    return lines;
-}
-
 // Shows the rows of the client image that changed since the page last
 // showed it, as RGBA bytes the page takes as they are.
 void Show() {
@@ -70,13 +52,19 @@ void Show() {
         }
         web_show(g_rgba.get(), image.width, image.height, top, bottom - top + 1);
     }
-    std::string texts = PageTexts(image);
+    std::string texts;
+    for (const ShownText& t : PageTexts()) texts += ToUtf8(t.text) + "\n";
     if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
 }
 
 }  // namespace
 
 Window MainWindow() { return g_main; }
+
+std::vector<ShownText> PageTexts() {
+    return g_main != nullptr ? g_main->clientImage->texts.InReadingOrder()
+                             : std::vector<ShownText>{};
+}
 
 void HandlePending() {
     if (g_handling || g_main == nullptr) return;

@@ -38,6 +38,7 @@ public:
     HDC dc() const { return dc_; }
     // The canvas drawn into, or null for the window.
     CanvasImpl* canvas() const { return canvas_; }
+    ShownTexts& texts() const { return canvas_ != nullptr ? canvas_->texts : MainWindowTexts(); }
 
 private:
     HWND window_;
@@ -92,10 +93,13 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-// Texts drawn on a canvas, not on the window itself, are told.
-void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    if (canvas != nullptr && g_observer != nullptr)
-        g_observer->TextDrawn(canvas, x, y, font, colour, text);
+// Texts drawn are kept for assistive technology; those drawn on a canvas,
+// not on the window itself, are told.
+void TellTextDrawn(const TargetDC& target, int x, int y, Font font, Colour colour,
+                   const char* text) {
+    target.texts().Drawn(x, y, text);
+    if (target.canvas() != nullptr && g_observer != nullptr)
+        g_observer->TextDrawn(target.canvas(), x, y, font, colour, text);
 }
 
 HFONT CreateFontWith(int height, int width, int escapement, int weight, int effect,
@@ -159,6 +163,7 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     RECT box{x, y, x + width, y + height};
     FillRect(target.dc(), &box, brush);
     DeleteObject(brush);
+    target.texts().Covered(x, y, width, height);
     if (CanvasImpl* canvas = target.canvas(); canvas != nullptr && g_observer != nullptr)
         g_observer->BoxFilled(canvas, x, y, width, height);
     return 0;
@@ -190,7 +195,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     TextOutA(dc, x, y, text, lstrlenA(text));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    TellTextDrawn(target.canvas(), x, y, font, colour, text);
+    TellTextDrawn(target, x, y, font, colour, text);
     return 0;
 }
 
@@ -210,8 +215,8 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
     TextOutA(dc, x + offset, y + offset, text, length);
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    TellTextDrawn(target.canvas(), x, y, font, 0xFFFFFF, text);
-    TellTextDrawn(target.canvas(), x + offset, y + offset, font, colour, text);
+    TellTextDrawn(target, x, y, font, 0xFFFFFF, text);
+    TellTextDrawn(target, x + offset, y + offset, font, colour, text);
     return 0;
 }
 
@@ -219,6 +224,11 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
     TargetDC target(window);
     if (target.dc() == nullptr || source == nullptr) return 1;
     PaintBracket bracket(window);
+    const long long left = std::max(0, -x), top = std::max(0, -y);
+    const long long right = std::min(width, source->width),
+                    bottom = std::min(height, source->height);
+    if (left < right && top < bottom)
+        target.texts().Copied(source->texts, left, top, right, bottom, x, y);
     return BitBlt(target.dc(), x, y, width, height, source->dc, 0, 0, SRCCOPY) ? 0 : 1;
 }
 

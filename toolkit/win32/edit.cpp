@@ -14,7 +14,9 @@ namespace {
 WNDPROC g_editProc = nullptr;
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT object = AccessibleObject(field, wParam, lParam, false)) return object;
+    } else if (message == WM_KEYDOWN) {
         const bool caret =
             wParam == VK_END || wParam == VK_HOME || wParam == VK_LEFT || wParam == VK_RIGHT;
         if (!caret && wParam <= 255) {

@@ -10,6 +10,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/shown_texts.h"
 #include "toolkit/window.h"
 
 #include <windows.h>
@@ -54,6 +55,12 @@ struct WindowImpl {
     ControlKind kind = ControlKind::Main;
     HWND hwnd = nullptr;  // null while pending
     HWND parent = nullptr;
+    // Edit fields: a static label that never shows, just before the field in
+    // the window order, which names the field for a screen reader (Windows
+    // names an edit control by the label before it).
+    HWND label = nullptr;
+    std::string accessibleName;           // edit fields: the label's text
+    std::string description;              // edit fields: the page's texts announced
     std::unique_ptr<Pending> pending;     // set until the window is made
     WindowProcedure procedure = nullptr;  // the main window's
 };
@@ -64,6 +71,7 @@ struct CanvasImpl {
     std::uint8_t* bits = nullptr;  // 32 bits a pixel, blue green red unused, top row first
     int width = 0;
     int height = 0;
+    ShownTexts texts;  // for assistive technology
 };
 
 // The header of a device-independent bitmap whose pixels can be read back:
@@ -89,6 +97,15 @@ inline Menu FromHmenu(HMENU menu) { return reinterpret_cast<Menu>(menu); }
 
 // The one main window, once its creation has begun.
 HWND MainWindow();
+// The texts drawn on the main window itself, which keeps no image of its own.
+ShownTexts& MainWindowTexts();
+
+// The answer to WM_GETOBJECT for the client area of the main window (`page`
+// true) or of an edit field; 0 for any other object, which Windows answers.
+LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, bool page);
+// A field's accessible description: the lines of the page that changed while
+// it had the focus, until they change again.
+const std::string& FieldDescription(HWND field);
 
 // Every control, in creation order.
 std::vector<Window>& Controls();

@@ -20,11 +20,34 @@ WindowImpl g_mainWindow;
 // The window procedure the class is registered with: the application's
 // procedure takes the toolkit's handle and types. The class has one window,
 // the main window.
+// A screen reader hears the lines of the page whose texts changed as the
+// focused field's description, without the focus moving; the other fields
+// lose theirs. Nothing is said when no text changed (a TAB).
+void Announce() {
+    static auto* shown = new std::vector<ShownText>;
+    std::vector<ShownText> texts = PageTexts();
+    std::string said = Announcement(*shown, texts);
+    *shown = std::move(texts);
+    if (said.empty()) return;
+    HWND focus = GetFocus();
+    for (Window control : Controls()) {
+        if (control->kind != ControlKind::Edit) continue;
+        control->description = control->hwnd == focus ? said : std::string();
+        if (control->hwnd == focus)
+            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, focus, OBJID_CLIENT, CHILDID_SELF);
+    }
+    NotifyWinEvent(EVENT_OBJECT_REORDER, g_mainWindow.hwnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
 LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_GETOBJECT)
+        if (const LRESULT object = AccessibleObject(hwnd, wParam, lParam, true)) return object;
     if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
-    return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
+    const LRESULT result = g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
+    if (message == WM_COMMAND || message == WM_PAINT) Announce();
+    return result;
 }
 
 // A new control goes below the others: one made after controls made later
@@ -74,6 +97,13 @@ void Make(WindowImpl* control) {
     control->hwnd = hwnd;
     if (hwnd == nullptr) return;
     if ((p.style & WS_CHILD) != 0) KeepCreationOrder(control);
+    if (control->kind == ControlKind::Edit) {
+        control->label = CreateWindowExA(0, "STATIC", control->accessibleName.c_str(), WS_CHILD,
+                                         p.x, p.y, 0, 0, p.parent, nullptr, p.module, nullptr);
+        HWND before = GetWindow(hwnd, GW_HWNDPREV);
+        SetWindowPos(control->label, before != nullptr ? before : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     if (p.textLimit >= 0) SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(p.textLimit), 0);
     if (p.font != nullptr) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(p.font), FALSE);
     if (p.checked) SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -165,9 +195,15 @@ int SetWindowColor(Window window, Colour colour) {
 }
 
 int SetAccessibleName(Window control, const char* name) {
-    // Screen readers name a button by its text and a field by what the
-    // platform finds beside it; the toolkit adds nothing on Windows.
-    return control == nullptr || name == nullptr ? 1 : 0;
+    if (control == nullptr || name == nullptr) return 1;
+    // Screen readers name a button by its text; a field by its label.
+    if (control->kind != ControlKind::Edit) return 0;
+    // Unchanged names are left alone: a screen reader may read a renamed
+    // field out again. A field not made yet gets its label when it is made.
+    if (control->accessibleName == name) return 0;
+    control->accessibleName = name;
+    if (control->label != nullptr) SetWindowTextA(control->label, name);
+    return 0;
 }
 
 void PostCommand(Window window, WParam id) {
@@ -193,6 +229,20 @@ LResult DefaultWindowProc(Window window, unsigned message, WParam wParam, LParam
 void PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 
 HWND MainWindow() { return g_mainWindow.hwnd; }
+
+ShownTexts& MainWindowTexts() {
+    static auto* texts = new ShownTexts;
+    return *texts;
+}
+
+std::vector<ShownText> PageTexts() { return MainWindowTexts().InReadingOrder(); }
+
+const std::string& FieldDescription(HWND field) {
+    static const std::string none;
+    for (Window control : Controls())
+        if (control->hwnd == field) return control->description;
+    return none;
+}
 
 HWND Hwnd(Window window) {
     if (window == nullptr) return nullptr;

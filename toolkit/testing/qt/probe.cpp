@@ -363,11 +363,35 @@ bool ProbeDropText(Window field, int x, const std::string& utf8) {
     return drop.isAccepted();
 }
 
-std::string ProbeAccessibleName(Window control) {
+namespace {
+
+std::string AccessibleText(Window control, QAccessible::Text which) {
     QWidget* widget = Widget(control);
     if (widget == nullptr) return {};
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? FromQString(accessible->text(QAccessible::Name)) : std::string();
+    return accessible ? FromQString(accessible->text(which)) : std::string();
+}
+
+}  // namespace
+
+std::string ProbeAccessibleName(Window control) {
+    return AccessibleText(control, QAccessible::Name);
+}
+
+std::string ProbeAccessibleDescription(Window control) {
+    return AccessibleText(control, QAccessible::Description);
+}
+
+// The static texts among the client area's accessible children.
+std::vector<std::string> ProbePageTexts() {
+    std::vector<std::string> texts;
+    QAccessibleInterface* client =
+        MainWindow() ? QAccessible::queryAccessibleInterface(MainWindow()->client) : nullptr;
+    for (int i = 0; client != nullptr && i < client->childCount(); ++i)
+        if (QAccessibleInterface* child = client->child(i);
+            child != nullptr && child->role() == QAccessible::StaticText)
+            texts.push_back(FromQString(child->text(QAccessible::Name)));
+    return texts;
 }
 
 bool ProbeTypeText(const std::string& utf8) {

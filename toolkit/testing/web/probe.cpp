@@ -276,4 +276,10 @@ bool ProbeSaveWindowPng(Window, const std::string&) { return false; }
 bool ProbeMenuTitleRect(Window, const std::string&, ProbeRect&) { return false; }
 bool ProbeMenuItemRect(Window, const std::string&, ProbeRect&) { return false; }
 
+std::vector<std::string> ProbePageTexts() {
+    std::vector<std::string> texts;
+    for (const ShownText& t : PageTexts()) texts.push_back(t.text);
+    return texts;
+}
+
 }  // namespace tk

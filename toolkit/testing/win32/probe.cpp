@@ -745,4 +745,10 @@ bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect
     return false;
 }
 
+std::vector<std::string> ProbePageTexts() {
+    std::vector<std::string> texts;
+    for (const ShownText& t : PageTexts()) texts.push_back(t.text);
+    return texts;
+}
+
 }  // namespace tk
