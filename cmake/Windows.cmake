@@ -12,8 +12,8 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
       ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-session run ${SELVAQUIN_WINE_PREFIX})
 endif()
 
-# The toolkit over user32, gdi32, comctl32, shell32, kernel32, oleacc and
-# oleaut32 (for assistive technology). The only
+# The toolkit over user32, gdi32, comctl32, shell32, kernel32, and oleacc,
+# oleaut32 and ole32 for assistive technology. The only
 # code that includes <windows.h>.
 add_library(selvaquin_toolkit STATIC
   toolkit/draw_target.cpp
@@ -28,7 +28,7 @@ add_library(selvaquin_toolkit STATIC
   toolkit/win32/shell.cpp)
 target_compile_definitions(selvaquin_toolkit PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 gdi32 user32 kernel32
-                      oleacc oleaut32)
+                      oleacc oleaut32 ole32)
 
 # Inspection and input injection for the driver and the tests.
 add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/win32/facts.cpp

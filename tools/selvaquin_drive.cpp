@@ -44,10 +44,10 @@
 //   read           the page's texts as a screen reader is given them, in its
 //                  order, joined by " | "
 //   names          what a screen reader reads for the visible fields and
-//                  buttons (Linux)
+//                  buttons
 //   said           the focused field's accessible description, where the
 //                  page's new texts are announced, its lines joined by " / "
-//                  (Linux)
+//                  (the browser announces them in a live region instead)
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide; Linux)
 //   opened         the addresses handed to the browser since the last look
@@ -454,6 +454,26 @@ std::string DoRead(Context&, std::string_view) {
     return {};
 }
 
+std::string DoNames(Context&, std::string_view) {
+    std::vector<std::string> names;
+    for (const ProbeField& field : VisibleFields())
+        names.push_back(Cp1252ToUtf8(ProbeAccessibleName(field.handle)));
+    for (const ProbeButton& button : ProbeButtons())
+        if (button.visible) names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)));
+    Emit(Joined(names) + "\n");
+    return {};
+}
+
+std::string DoSaid(Context&, std::string_view) {
+    std::string said;
+    for (const ProbeField& field : VisibleFields())
+        if (field.focused) said = Cp1252ToUtf8(ProbeAccessibleDescription(field.handle));
+    for (std::size_t at = said.find('\n'); at != std::string::npos; at = said.find('\n', at))
+        said.replace(at, 1, " / ");
+    Emit(said + "\n");
+    return {};
+}
+
 std::string DoFields(Context&, std::string_view) {
     std::string out;
     for (const ProbeField& field : VisibleFields()) {
@@ -580,26 +600,6 @@ std::string DoFamilies(Context&, std::string_view) {
     return {};
 }
 
-std::string DoNames(Context&, std::string_view) {
-    std::vector<std::string> names;
-    for (const ProbeField& field : VisibleFields())
-        names.push_back(Cp1252ToUtf8(ProbeAccessibleName(field.handle)));
-    for (const ProbeButton& button : ProbeButtons())
-        if (button.visible) names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)));
-    Emit(Joined(names) + "\n");
-    return {};
-}
-
-std::string DoSaid(Context&, std::string_view) {
-    std::string said;
-    for (const ProbeField& field : VisibleFields())
-        if (field.focused) said = Cp1252ToUtf8(ProbeAccessibleDescription(field.handle));
-    for (std::size_t at = said.find('\n'); at != std::string::npos; at = said.find('\n', at))
-        said.replace(at, 1, " / ");
-    Emit(said + "\n");
-    return {};
-}
-
 std::string DoFonts(Context&, std::string_view) {
     std::string out;
     for (int role = 0; role < kFontRoleCount; ++role) {
@@ -664,6 +664,8 @@ constexpr Verb kVerbs[] = {
     {"values", Args::None, false, DoValues},
     {"where", Args::Text, false, DoWhere},
     {"read", Args::None, false, DoRead},
+    {"names", Args::None, false, DoNames},
+    {"said", Args::None, false, DoSaid},
     {"fields", Args::None, false, DoFields},
     {"fill", Args::Optional, true, DoFill},
     {"clipboard", Args::Optional, false, DoClipboard},
@@ -677,8 +679,6 @@ constexpr Verb kVerbs[] = {
     {"itemrect", Args::Text, false, DoItemRect},
     {"shot", Args::Text, false, DoShot},
     {"families", Args::None, false, DoFamilies},
-    {"names", Args::None, false, DoNames},
-    {"said", Args::None, false, DoSaid},
     {"fonts", Args::None, false, DoFonts},
     {"placed", Args::None, false, DoPlaced},
     {"same", Args::Text, false, DoSame},

@@ -149,6 +149,9 @@ ProbeRect ProbeWindowRect(Window window);
 bool ProbeMenuTitleRect(Window window, const std::string& title, ProbeRect& out);
 // The page's texts as assistive technology is given them, in its order.
 std::vector<std::string> ProbePageTexts();
+// The name a screen reader reads for a control, and its description.
+std::string ProbeAccessibleName(Window control);
+std::string ProbeAccessibleDescription(Window control);
 
 // ---- Linux only -----------------------------------------------------------------
 
@@ -164,9 +167,6 @@ std::vector<std::string> ProbeFontFamilies();
 // The face a font is drawn with as its file names it: family, style, font
 // revision and the checksum of the whole file ("DejaVu Sans Book 2.037 0x...").
 std::string ProbeFaceIdentity(Font font);
-// The name a screen reader reads for a control, and its description.
-std::string ProbeAccessibleName(Window control);
-std::string ProbeAccessibleDescription(Window control);
 // The screen the window is on.
 ProbeRect ProbeScreenRect(Window window);
 // A popup item's place relative to its popup's first item.

@@ -24,6 +24,9 @@ BSTR WideString(const std::string& cp1252) {
     return out;
 }
 
+// Interfaces are named by __uuidof: the IID_ constants of mingw's oleacc
+// import library are not the interfaces' identifiers.
+
 // Windows' own object with the page's texts (for the client area) or a
 // description (for a field) added; everything else is Windows'.
 class Accessible final : public IAccessible {
@@ -34,7 +37,7 @@ public:
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
         if (out == nullptr) return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -195,12 +198,16 @@ private:
 
 LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, bool page) {
     if (static_cast<long>(lParam) != OBJID_CLIENT) return 0;
+    // The object is handed over through COM, started once a screen reader
+    // first asks: a start without one costs nothing.
+    static const bool com = SUCCEEDED(CoInitialize(nullptr));
+    if (!com) return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&standard))))
         return 0;
     auto* object = new Accessible(standard, hwnd, page);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object);
     object->Release();
     return result;
 }

@@ -276,6 +276,9 @@ bool ProbeSaveWindowPng(Window, const std::string&) { return false; }
 bool ProbeMenuTitleRect(Window, const std::string&, ProbeRect&) { return false; }
 bool ProbeMenuItemRect(Window, const std::string&, ProbeRect&) { return false; }
 
+// The page announces new results in a live region, not in a description.
+std::string ProbeAccessibleDescription(Window) { return {}; }
+
 std::vector<std::string> ProbePageTexts() {
     std::vector<std::string> texts;
     for (const ShownText& t : PageTexts()) texts.push_back(t.text);

@@ -8,6 +8,7 @@
 #include <objidl.h>  // which gdiplus.h needs
 
 #include <gdiplus.h>
+#include <oleacc.h>
 #include <psapi.h>
 
 #include "toolkit/testing/keys.h"
@@ -745,9 +746,80 @@ bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect
     return false;
 }
 
+// ---- What Active Accessibility gives a screen reader, asked as one asks ----
+
+namespace {
+
+// The client object of a window, as a screen reader gets it; released when
+// it goes.
+class ClientObject {
+public:
+    explicit ClientObject(HWND hwnd) {
+        static const bool com = SUCCEEDED(CoInitialize(nullptr));
+        if (com && hwnd != nullptr)
+            AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), reinterpret_cast<void**>(&object_));
+    }
+    ~ClientObject() {
+        if (object_ != nullptr) object_->Release();
+    }
+    ClientObject(const ClientObject&) = delete;
+    ClientObject& operator=(const ClientObject&) = delete;
+
+    // A text of the object (child 0) or of one of its children, in
+    // Windows-1252.
+    std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                     long child = CHILDID_SELF) const {
+        BSTR text = nullptr;
+        if (object_ == nullptr || (object_->*get)(Child(child), &text) != S_OK || text == nullptr)
+            return {};
+        std::string out(static_cast<std::size_t>(SysStringLen(text)) * 2 + 1, '\0');
+        out.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(1252, 0, text, static_cast<int>(SysStringLen(text)), out.data(),
+                                static_cast<int>(out.size()), nullptr, nullptr)));
+        SysFreeString(text);
+        return out;
+    }
+    long Children() const {
+        long count = 0;
+        return object_ != nullptr && SUCCEEDED(object_->get_accChildCount(&count)) ? count : 0;
+    }
+    long Role(long child) const {
+        VARIANT role;
+        VariantInit(&role);
+        if (object_ == nullptr || FAILED(object_->get_accRole(Child(child), &role))) return 0;
+        return role.vt == VT_I4 ? role.lVal : 0;
+    }
+
+private:
+    static VARIANT Child(long child) {
+        VARIANT id;
+        VariantInit(&id);
+        id.vt = VT_I4;
+        id.lVal = child;
+        return id;
+    }
+
+    IAccessible* object_ = nullptr;
+};
+
+}  // namespace
+
+std::string ProbeAccessibleName(Window control) {
+    return ClientObject(Hwnd(control)).Text(&IAccessible::get_accName);
+}
+
+std::string ProbeAccessibleDescription(Window control) {
+    return ClientObject(Hwnd(control)).Text(&IAccessible::get_accDescription);
+}
+
+// The static texts among the children of the main window's client object.
 std::vector<std::string> ProbePageTexts() {
+    const ClientObject client(MainWindow());
     std::vector<std::string> texts;
-    for (const ShownText& t : PageTexts()) texts.push_back(t.text);
+    for (long child = 1; child <= client.Children(); ++child)
+        if (client.Role(child) == ROLE_SYSTEM_STATICTEXT)
+            texts.push_back(client.Text(&IAccessible::get_accName, child));
     return texts;
 }
 
