@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """The real program's accessibility tree as a screen reader reads it (AT-SPI).
 
-  accessibility_tree.py DRIVER PAGES
+  accessibility_tree.py DRIVER PAGES READY
+
+READY is a file made once the reader listens, for the program to start then.
 
 The window and its menu bar with every item; then, for each page scenario of
 PAGES in Swedish and in English: the page chosen through its menu item's
@@ -22,7 +24,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-drive, pages = sys.argv[1:3]
+drive, pages, ready = sys.argv[1:4]
 said = []
 
 
@@ -74,6 +76,7 @@ listener = Atspi.EventListener.new(on_description)
 listener.register("object:property-change:accessible-description")
 # Listening before the program starts: it learns of the listeners as it
 # joins the bus, and of those added later only some time after.
+open(ready, "w").close()
 app = None
 for _ in range(300):
     desktop = Atspi.get_desktop(0)
