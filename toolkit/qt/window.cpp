@@ -184,7 +184,6 @@ public:
         state.invisible = index_ >= static_cast<int>(PageTexts().size());
         return state;
     }
-    int index() const { return index_; }
 
 private:
     QPointer<QWidget> area_;
