@@ -251,6 +251,11 @@ int AttachMenuBar(Window window, Menu menu) {
     // under the bar. A replaced bar goes away with the frame's own clean-up.
     const bool first = frame->menuWidget() == nullptr;
     frame->setMenuBar(menu->bar);
+    // The new bar shows at once: left to the event loop to show, it would be
+    // missing while the window lays itself out and paints, and the window
+    // would shrink by the bar's 19 rows and grow back at every change of
+    // language.
+    menu->bar->show();
     if (first && window->client != nullptr) {
         const int height = std::max(1, window->client->height() - menu->bar->sizeHint().height());
         window->client->setFixedHeight(height);
