@@ -1,11 +1,11 @@
 // Program entry: open the window and run the message loop.
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/window.h"
 
 int main(int argc, char** argv) {
-    if (InitToolkit(argc, argv, nullptr, {kFace}) != 0) return 1;
+    if (tk::InitToolkit(argc, argv, nullptr, {kFace}) != 0) return 1;
     if (StartSelvaquin() == nullptr) return 1;
-    return RunMessageLoop();
+    return tk::RunMessageLoop();
 }

@@ -1,12 +1,13 @@
 // The main window procedure: creation sequence, paint, command dispatch.
 
-#include "main_window.h"
+#include "app/main_window.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
 #include "app/menus.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/palette.h"
+#include "calc/common/shell.h"
 #include "toolkit/button.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
@@ -14,87 +15,88 @@
 
 namespace {
 
-void CreationSequence(Window window) {
-    g_shell.mainWindow = window;
-    MemoryDC canvas = CreateCanvas(window, 1000, 600, 0xC8C8C8);
-    SetWindowIcon(window, "ZUREREVADO");
+void CreationSequence(tk::Window window) {
+    tk::MemoryDC canvas = tk::CreateCanvas(window, 1000, 600, kLightGrey);
+    tk::SetWindowIcon(window, "ZUREREVADO");
     CreateFonts(window);
     // The init pass runs every page with no canvas to draw into: the start
     // page drawn next covers all that the pages would draw, and setting the
     // texts of eighteen pages nobody sees would only hold up the first paint.
     g_shell.canvas = nullptr;
-    g_shell.initPass = 1;
-    for (Screen* screen : AllScreens()) RunScreen(window, *screen);
-    g_shell.initPass = 0;
+    g_shell.initPass = true;
+    for (const Screen* screen : AllScreens()) RunScreen(window, *screen);
+    g_shell.initPass = false;
     g_shell.canvas = canvas;
     BuildMenuBar(window);
-    SetEditMenuTexts(EditMenuTexts());
-    HideAllControls(window);
-    DrawBackdrop(window, 0.0);
+    tk::SetEditMenuTexts(EditMenuTexts());
+    HideAllControls();
+    DrawBackdrop(window, 0);
 }
 
-void PaintSequence(Window window) {
-    CopyCanvas(window, g_shell.canvas, 0, 0, 1000, 600);
-    DrawLine(window, 0, 0, 1000, 0, 0x000000);
-    g_shell.splash = 0;
+void PaintSequence(tk::Window window) {
+    tk::CopyCanvas(window, g_shell.canvas, 0, 0, 1000, 600);
+    tk::DrawLine(window, 0, 0, 1000, 0, kBlack);
+    g_shell.splash = false;
 }
 
 // Language switch: re-label the close button, redraw the bare backdrop,
 // hide every field, rebuild the menu bar. No screen runs.
-void SwitchLanguage(Window window, int language, const char* closeText) {
-    SetPushButtonText(g_shell.closeButton, closeText);
+void SwitchLanguage(tk::Window window, Language language, const char* closeText) {
+    tk::SetPushButtonText(g_shell.closeButton, closeText);
     g_shell.language = language;
-    DrawBackdrop(window, 0.0);
-    HideAllControls(window);
+    DrawBackdrop(window, 0);
+    HideAllControls();
     BuildMenuBar(window);
-    SetEditMenuTexts(EditMenuTexts());
+    tk::SetEditMenuTexts(EditMenuTexts());
 }
 
-void Dispatch(Window window, WParam id) {
+void Dispatch(tk::Window window, tk::WParam id) {
     // Compared whole: a notification with a code in the upper half is none
     // of these.
-    Screen* current = FindScreen(g_shell.currentScreen);
-    if (id == WParam(command::kTab)) {
-        g_shell.recalc = 1;
+    const Screen* current = FindScreen(g_shell.currentScreen);
+    if (id == tk::WParam(command::kTab)) {
+        g_shell.recalc = true;
         if (current != nullptr) RunScreen(window, *current);
-    } else if (id == WParam(command::kEnter)) {
+    } else if (id == tk::WParam(command::kEnter)) {
         for (int run = 0; current != nullptr && run < current->enterRuns; ++run)
             RunScreen(window, *current);
-    } else if (id == WParam(command::kFilterType)) {
+    } else if (id == tk::WParam(command::kFilterType)) {
         if (current != nullptr && current->TakesFilterType()) RunScreen(window, *current);
-    } else if (id == WParam(command::kClose)) {
-        PostQuitMessage(0);
-    } else if (id == WParam(command::kHomePage)) {
-        OpenWithShell(window, kHomePage, 5);
-    } else if (id == WParam(command::kSwedish)) {
-        SwitchLanguage(window, 1, "STÄNG"_cp);
-    } else if (id == WParam(command::kEnglish)) {
-        SwitchLanguage(window, 2, "CLOSE");
+    } else if (id == tk::WParam(command::kClose)) {
+        tk::PostQuitMessage(0);
+    } else if (id == tk::WParam(command::kHomePage)) {
+        tk::OpenWithShell(window, kHomePageAddress, 5);
+    } else if (id == tk::WParam(command::kSwedish)) {
+        SwitchLanguage(window, Language::Swedish, "STÄNG"_cp);
+    } else if (id == tk::WParam(command::kEnglish)) {
+        SwitchLanguage(window, Language::English, "CLOSE");
     } else if (id <= 0xFFFF) {
         // Nothing unless it names a screen.
-        if (Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
+        if (const Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
     }
 }
 
 }  // namespace
 
-LResult MainWindowProc(Window window, unsigned message, WParam wParam, LParam lParam) {
+tk::LResult MainWindowProc(tk::Window window, unsigned message, tk::WParam wParam,
+                           tk::LParam lParam) {
     switch (message) {
-        case WM_CREATE: CreationSequence(window); return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        case WM_MOVE: RepaintWindow(window, "ERASED"); return 0;
-        case WM_SIZE: return 0;
-        case WM_PAINT:
+        case tk::kWmCreate: CreationSequence(window); return 0;
+        case tk::kWmDestroy: tk::PostQuitMessage(0); return 0;
+        case tk::kWmMove: tk::RepaintWindow(window, "ERASED"); return 0;
+        case tk::kWmSize: return 0;
+        case tk::kWmPaint:
             PaintSequence(window);
-            return DefaultWindowProc(window, message, wParam, lParam);
-        case WM_ERASEBKGND: return 0;
-        case WM_COMMAND: Dispatch(window, wParam); return 0;
-        default: return DefaultWindowProc(window, message, wParam, lParam);
+            return tk::DefaultWindowProc(window, message, wParam, lParam);
+        case tk::kWmEraseBackground: return 0;
+        case tk::kWmCommand: Dispatch(window, wParam); return 0;
+        default: return tk::DefaultWindowProc(window, message, wParam, lParam);
     }
 }
 
-Window StartSelvaquin() {
-    Window window = OpenMainWindow(0, kProgramTitle, 400, 100, 1006, 600, "MIN_MAX_CLO");
-    if (window != nullptr) CenterWindow(window);
+tk::Window StartSelvaquin() {
+    tk::Window window =
+        tk::OpenMainWindow(0, kProgramTitle, 400, 100, 1006, 600, "MIN_MAX_CLO", MainWindowProc);
+    if (window != nullptr) tk::CenterWindow(window);
     return window;
 }

@@ -1,126 +1,106 @@
-// The menu bar and its texts in Swedish and English. The bar is built anew,
-// in the current language, at start and after every language command.
+// The menu bar and its texts in Swedish and English: one table of rows per
+// popup and a table of the popups. The bar is built anew, in the current
+// language, at start and after every language command.
 #include "app/menus.h"
 
-#include "app/commands.h"
-#include "app/shell.h"
+#include "calc/common/commands.h"
+#include "calc/common/screen.h"
+#include "calc/common/shell.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
 #include "toolkit/text.h"
 
-#include <array>
-#include <initializer_list>
+#include <span>
 
 namespace {
 
-constexpr int kSlotCount = 22;
+enum class Rule { None, Before };
 
-struct SlotTexts {
+// An item of a popup: the command it posts (0 for none) and its texts; a
+// null English text is the Swedish one. A rule before it sets it apart from
+// the items above.
+struct MenuRow {
+    int command;
     const char* sv;
-    const char* en;
+    const char* en = nullptr;
+    Rule rule = Rule::None;
+};
+// The row that ends a popup with a rule.
+constexpr MenuRow kRuleAtEnd{0, nullptr, nullptr, Rule::Before};
+
+constexpr MenuRow kLanguageRows[] = {
+    {command::kSwedish, "Svenska"},
+    {command::kEnglish, "English"},
 };
 
-// Slot n is at index n - 1.
-constexpr SlotTexts kSlotTexts[kSlotCount] = {
-    {"Svenska", "English"},                                                // 1 language popup
-    {"Högtalare"_cp, "Loudspeaker"},                                       // 2 loudspeaker popup
-    {"Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},                 // 3 item 500
-    {"Delningsfilter 2v 6dB", "Crossover filter 2w 6dB"},                  // 4 item 501
-    {"Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},                // 5 item 502
-    {"Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},                // 6 item 503
-    {"Elektronik", "Electronics"},                                         // 7 electronics popup
-    {"Effekt ur Förstärkare"_cp, "Power out of Amplifier"},                // 8 item 1001
-    {"Trådmotstånd diam x längd"_cp, "Wire resistance diam x length"},     // 9 item 1003
-    {"Motstånd parallellkopplat"_cp, "Resistance connected in parallel"},  // 10 item 1005
-    {"Kondensator seriekopplat", "Capacitor connected in series"},         // 11 item 1015
-    {"Filter Lågpass RC"_cp, "Filter Lowpass RC"},                         // 12 item 1017
-    {"Filter Högpass RC"_cp, "Filter Highpass RC"},                        // 13 item 1022
-    {"Filter Bandpass RC", "Filter Bandpass RC"},                          // 14 item 1027
-    {"Filter Notch", "Filter Notch"},                                      // 15 item 1035
-    {"Filter Zobel", "Filter Zobel"},                                      // 16 item 1043
-    {"Filter Thiele", "Filter Thiele"},                                    // 17 item 1048
-    {"Linda luftspole, ett lager", "Wind Air coil, one layer"},            // 18 item 1130
-    {"OM", "ABOUT"},                                                       // 19 About popup
-    {"Av Tulke", "By Tulke"},                                              // 20 About, command 0
-    {"Fri programvara", "Free software"},                                  // 21 About, command 0
-    {"Version står på titelraden"_cp, "Version is on the title bar"},      // 22 About, command 0
+constexpr MenuRow kLoudspeakerRows[] = {
+    {command::kConjugateLink, "Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},
+    {command::kNotchFilter, "NotchFilter"},
+    {command::kBaffleStep, "Baffelsteg"},
+    {command::kBaffleStepCompensation, "Baffelsteg kompensation"},
+    {command::kCrossover6dB, "Delningsfilter 2v 6dB", "Crossover filter 2w 6dB", Rule::Before},
+    {command::kCrossover12dB, "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},
+    {command::kCrossover18dB, "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},
+    kRuleAtEnd,
+};
+
+constexpr MenuRow kElectronicsRows[] = {
+    {command::kAmplifierPower, "Effekt ur Förstärkare"_cp, "Power out of Amplifier"},
+    {command::kWireResistance, "Trådmotstånd diam x längd"_cp, "Wire resistance diam x length",
+     Rule::Before},
+    {command::kResistorsParallel, "Motstånd parallellkopplat"_cp,
+     "Resistance connected in parallel"},
+    {command::kCapacitorsSeries, "Kondensator seriekopplat", "Capacitor connected in series"},
+    {command::kRcLowPass, "Filter Lågpass RC"_cp, "Filter Lowpass RC", Rule::Before},
+    {command::kRcHighPass, "Filter Högpass RC"_cp, "Filter Highpass RC"},
+    {command::kRcBandPass, "Filter Bandpass RC"},
+    {command::kRcNotch, "Filter Notch"},
+    {command::kRcZobel, "Filter Zobel"},
+    {command::kThiele, "Filter Thiele"},
+    {command::kAirCoil, "Linda luftspole, ett lager", "Wind Air coil, one layer", Rule::Before},
+};
+
+constexpr MenuRow kAboutRows[] = {
+    {0, "Av Tulke", "By Tulke"},
+    {0, "Fri programvara", "Free software"},
+    {0, "Version står på titelraden"_cp, "Version is on the title bar"},
+    {command::kHomePage, kHomePageAddress},
+};
+
+// The bar from left to right: each popup's title and its rows.
+struct Popup {
+    const char* sv;
+    const char* en;
+    std::span<const MenuRow> rows;
+};
+constexpr Popup kPopups[] = {
+    {"Svenska", "English", kLanguageRows},
+    {"Högtalare"_cp, "Loudspeaker", kLoudspeakerRows},
+    {"Elektronik", "Electronics", kElectronicsRows},
+    {"OM", "ABOUT", kAboutRows},
 };
 
 // The context menu of the input fields, as Windows words it.
-constexpr const char* kEditMenuSv[kEditMenuEntries] = {"&Ångra"_cp,   "Klipp &ut", "&Kopiera",
-                                                       "Klistra &in", "&Ta bort",  "&Markera allt"};
-constexpr const char* kEditMenuEn[kEditMenuEntries] = {"&Undo",  "Cu&t",    "&Copy",
-                                                       "&Paste", "&Delete", "Select &All"};
-
-// The texts of the last SetLanguageTexts; null until a language was set.
-std::array<const char*, kSlotCount> g_slots{};
-
-struct Entry {
-    int slot;  // 0: the fixed text below
-    const char* text;
-    int id;
-};
-
-void AddEntries(Menu popup, std::initializer_list<Entry> entries) {
-    for (const Entry& e : entries)
-        AddMenuItem(popup, e.slot != 0 ? MenuTextSlot(e.slot) : e.text, unsigned(e.id));
-}
+constexpr const char* kEditMenuSv[tk::kEditMenuEntries] = {
+    "&Ångra"_cp, "Klipp &ut", "&Kopiera", "Klistra &in", "&Ta bort", "&Markera allt"};
+constexpr const char* kEditMenuEn[tk::kEditMenuEntries] = {"&Undo",  "Cu&t",    "&Copy",
+                                                           "&Paste", "&Delete", "Select &All"};
 
 }  // namespace
 
-void SetLanguageTexts(Window /*window*/) {
-    if (g_shell.language != 1 && g_shell.language != 2) return;
-    for (int i = 0; i < kSlotCount; ++i)
-        g_slots[i] = g_shell.language == 1 ? kSlotTexts[i].sv : kSlotTexts[i].en;
+const char* const* EditMenuTexts() {
+    return g_shell.language == Language::English ? kEditMenuEn : kEditMenuSv;
 }
 
-const char* const* EditMenuTexts() { return g_shell.language == 2 ? kEditMenuEn : kEditMenuSv; }
-
-const char* MenuTextSlot(int slot) {
-    if (slot < 1 || slot > kSlotCount) return "";
-    const char* text = g_slots[slot - 1];
-    return text != nullptr ? text : "";
-}
-
-void BuildMenuBar(Window window) {
-    SetLanguageTexts(window);
-    Menu bar = CreateMenuBar();
-
-    Menu language = AddMenuPopup(bar, MenuTextSlot(1));
-    AddEntries(language, {{0, "Svenska", command::kSwedish}, {0, "English", command::kEnglish}});
-
-    Menu loudspeaker = AddMenuPopup(bar, MenuTextSlot(2));
-    AddEntries(loudspeaker, {{3, nullptr, command::kConjugateLink},
-                             {0, "NotchFilter", command::kNotchFilter},
-                             {0, "Baffelsteg", command::kBaffleStep},
-                             {0, "Baffelsteg kompensation", command::kBaffleStepCompensation}});
-    InsertMenuSeparator(loudspeaker, 5);
-    AddEntries(loudspeaker, {{4, nullptr, command::kCrossover6dB},
-                             {5, nullptr, command::kCrossover12dB},
-                             {6, nullptr, command::kCrossover18dB}});
-    // Position 10 lies past the eight entries: the popup ends with a rule.
-    InsertMenuSeparator(loudspeaker, 10);
-
-    Menu electronics = AddMenuPopup(bar, MenuTextSlot(7));
-    AddEntries(electronics, {{8, nullptr, command::kAmplifierPower}});
-    InsertMenuSeparator(electronics, 2);
-    AddEntries(electronics, {{9, nullptr, command::kWireResistance},
-                             {10, nullptr, command::kResistorsParallel},
-                             {11, nullptr, command::kCapacitorsSeries}});
-    InsertMenuSeparator(electronics, 6);
-    AddEntries(electronics, {{12, nullptr, command::kRcLowPass},
-                             {13, nullptr, command::kRcHighPass},
-                             {14, nullptr, command::kRcBandPass},
-                             {15, nullptr, command::kRcNotch},
-                             {16, nullptr, command::kRcZobel},
-                             {17, nullptr, command::kThiele}});
-    InsertMenuSeparator(electronics, 13);
-    AddEntries(electronics, {{18, nullptr, command::kAirCoil}});
-
-    Menu about = AddMenuPopup(bar, MenuTextSlot(19));
-    AddEntries(
-        about,
-        {{20, nullptr, 0}, {21, nullptr, 0}, {22, nullptr, 0}, {0, kHomePage, command::kHomePage}});
-
-    AttachMenuBar(window, bar);
+void BuildMenuBar(tk::Window window) {
+    tk::Menu bar = tk::CreateMenuBar();
+    for (const Popup& popup : kPopups) {
+        tk::Menu menu = tk::AddMenuPopup(bar, InLanguage(popup.sv, popup.en));
+        for (const MenuRow& row : popup.rows) {
+            if (row.rule == Rule::Before) tk::AddMenuSeparator(menu);
+            if (row.sv != nullptr)
+                tk::AddMenuItem(menu, InLanguage(row.sv, row.en), unsigned(row.command));
+        }
+    }
+    tk::AttachMenuBar(window, bar);
 }

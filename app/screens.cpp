@@ -1,7 +1,6 @@
-// The screen table: every page in init-pass order, and the hiding of all
-// their controls, which every page change begins with.
+// The screen table: every page in init-pass order.
 
-#include "screens.h"
+#include "app/screens.h"
 
 #include "calc/electronics/air_coil.h"
 #include "calc/electronics/amplifier_power.h"
@@ -21,37 +20,28 @@
 #include "calc/loudspeaker/crossover_18db.h"
 #include "calc/loudspeaker/crossover_6db.h"
 #include "calc/loudspeaker/notch_filter.h"
-#include "toolkit/button.h"
-#include "toolkit/edit.h"
 
 namespace {
 
-Screen* const kScreens[] = {
-    &g_conjugateLink,  &g_notchFilter,       &g_baffleStep,       &g_baffleStepCompensation,
-    &g_crossover6dB,   &g_crossover12dB,     &g_crossover18dB,    &g_amplifierPower,
-    &g_wireResistance, &g_resistorsParallel, &g_capacitorsSeries, &g_rcLowPass,
-    &g_rcHighPass,     &g_rcBandPass,        &g_rcNotch,          &g_rcZobel,
-    &g_thiele,         &g_airCoil,
+const Screen* const kScreens[] = {
+    &kConjugateLinkScreen,    &kNotchFilterScreen,
+    &kBaffleStepScreen,       &kBaffleStepCompensationScreen,
+    &kCrossover6dBScreen,     &kCrossover12dBScreen,
+    &kCrossover18dBScreen,    &kAmplifierPowerScreen,
+    &kWireResistanceScreen,   &kResistorsParallelScreen,
+    &kCapacitorsSeriesScreen, &kRcLowPassScreen,
+    &kRcHighPassScreen,       &kRcBandPassScreen,
+    &kRcNotchScreen,          &kRcZobelScreen,
+    &kThieleScreen,           &kAirCoilScreen,
 };
 
 }  // namespace
 
-std::span<Screen* const> AllScreens() { return kScreens; }
+std::span<const Screen* const> AllScreens() { return kScreens; }
 
-Screen* FindScreen(int id) {
-    for (Screen* screen : kScreens) {
+const Screen* FindScreen(int id) {
+    for (const Screen* screen : kScreens) {
         if (screen->id == id) return screen;
     }
     return nullptr;
-}
-
-void HideAllControls(Window /*window*/) {
-    // Controls not made yet (the first screens of the init pass) are null
-    // and skipped. The close button is not a screen's control.
-    for (const Screen* screen : kScreens) {
-        for (Window field : screen->fieldHandles)
-            if (field != nullptr) HideEditField(field);
-        for (Window option : screen->optionHandles)
-            if (option != nullptr) HideOptionButton(option);
-    }
 }

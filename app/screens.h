@@ -1,10 +1,10 @@
 // The eighteen calculator screens in init-pass order.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <span>
 
-std::span<Screen* const> AllScreens();
+std::span<const Screen* const> AllScreens();
 // The screen whose id is `id`, or null.
-Screen* FindScreen(int id);
+const Screen* FindScreen(int id);

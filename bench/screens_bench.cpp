@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/text.h"
@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using namespace tk;
 
 namespace {
 
@@ -60,7 +62,7 @@ Window g_app = nullptr;
 // Opens every page once and types its values, as a user would.
 bool FillPages() {
     for (const PageInput& page : kPages) {
-        Screen* entry = FindScreen(page.id);
+        const Screen* entry = FindScreen(page.id);
         if (entry == nullptr) {
             std::fprintf(stderr, "no screen %d\n", page.id);
             return false;
@@ -68,7 +70,7 @@ bool FillPages() {
         RunScreen(g_app, *FindScreen(page.id));
         ProbeProcessEvents();
         for (std::size_t i = 0; i < page.fields.size(); ++i) {
-            FocusEditField(entry->fieldHandles[i]);
+            FocusEditField(ControlsOf(*entry).fields[i]);
             if (!ProbeTypeText(page.fields[i])) {
                 std::fprintf(stderr, "page %d: field %zu takes no text\n", page.id, i);
                 return false;
@@ -120,27 +122,20 @@ void EnterOnTwinT(benchmark::State& state) {
 // the running application's state is put back afterwards.
 void WindowCreation(benchmark::State& state) {
     const ShellState kept = g_shell;
-    struct Handles {
-        std::array<Window, kMaxFields> fields;
-        std::array<Window, kMaxOptions> options;
-    };
-    std::vector<Handles> keptHandles;
-    for (Screen* entry : AllScreens())
-        keptHandles.push_back({entry->fieldHandles, entry->optionHandles});
+    std::vector<ScreenControls> keptControls;
+    for (const Screen* entry : AllScreens()) keptControls.push_back(ControlsOf(*entry));
     static int serial = 0;
 
     for (auto _ : state) {
         state.PauseTiming();
         g_shell = ShellState{};
-        for (Screen* entry : AllScreens()) {
-            entry->fieldHandles = {};
-            entry->optionHandles = {};
-        }
+        for (const Screen* entry : AllScreens()) ControlsOf(*entry) = {};
         const std::size_t controlsBefore = tk::Controls().size();
         const std::string title = "Selvaquin benchmark " + std::to_string(++serial);
         state.ResumeTiming();
 
-        Window window = OpenMainWindow(0, title.c_str(), 400, 100, 1006, 600, "MIN_MAX_CLO");
+        Window window =
+            OpenMainWindow(0, title.c_str(), 400, 100, 1006, 600, "MIN_MAX_CLO", MainWindowProc);
         if (window != nullptr) CenterWindow(window);
         ProbeProcessEvents();
 
@@ -165,11 +160,7 @@ void WindowCreation(benchmark::State& state) {
 
     g_shell = kept;
     std::size_t i = 0;
-    for (Screen* entry : AllScreens()) {
-        entry->fieldHandles = keptHandles[i].fields;
-        entry->optionHandles = keptHandles[i].options;
-        ++i;
-    }
+    for (const Screen* entry : AllScreens()) ControlsOf(*entry) = keptControls[i++];
 }
 
 // A font's first use: sized to the cell asked for, its face is loaded at two

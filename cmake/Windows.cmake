@@ -17,9 +17,7 @@ endif()
 add_library(selvaquin_toolkit STATIC
   toolkit/draw_target.cpp
   toolkit/styles.cpp
-  toolkit/canvas_texts.cpp
   toolkit/win32/window.cpp
-  toolkit/win32/quit.cpp
   toolkit/win32/draw.cpp
   toolkit/win32/edit.cpp
   toolkit/win32/button.cpp
@@ -30,9 +28,9 @@ target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text comctl32 shell32 g
 
 # Inspection and input injection for the driver and the tests.
 add_library(selvaquin_probe STATIC toolkit/testing/win32/probe.cpp toolkit/testing/win32/facts.cpp
-  toolkit/testing/png.cpp)
+  toolkit/testing/watch.cpp toolkit/testing/keys.cpp)
 target_compile_definitions(selvaquin_probe PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
-target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit oleaut32)
+target_link_libraries(selvaquin_probe PUBLIC selvaquin_toolkit selvaquin_utf8 gdiplus)
 
 add_library(selvaquin_core STATIC ${core_sources})
 target_link_libraries(selvaquin_core PUBLIC selvaquin_toolkit)

@@ -1,8 +1,7 @@
 #!/bin/bash
-# The .deb as a user gets it: built with cpack, installed with apt (which
-# brings in what it depends on), its files where the desktop looks for them,
-# and the installed program showing its splash in an X server (Xvfb) and
-# ending with its close button.
+# The .deb built with cpack and installed with apt: its files where the
+# desktop looks for them; the installed program shows its splash in Xvfb and
+# its close button ends it.
 #
 # Usage (as root): installed_test.sh BUILD_DIR
 # The package is removed again afterwards unless it was installed before.
@@ -79,5 +78,5 @@ eval "$(xdotool getwindowgeometry --shell "$wid")"
 # lays it out.
 read -r _ _ _ _ _ client_y _ <<<"$(printf 'window\n' | "$build/selvaquin-drive" 2>/dev/null)"
 [ -n "${client_y:-}" ] || fail "the driver gave no window layout"
-close_ends_program $((X + 855)) $((Y + client_y + 542))
+ends_with_zero "the close button" $((X + 855)) $((Y + client_y + 542))
 [ ! -s "$work/app.err" ] || fail "the installed program complained: $(cat "$work/app.err")"

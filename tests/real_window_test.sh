@@ -1,20 +1,27 @@
 #!/bin/bash
-# The real program in a real X server (Xvfb). Without a display, or with one
-# it cannot reach, it says so in one line and exits 1. With one it shows the
-# splash; every page, picked from the menu bar with the mouse and typed into
-# with real key events, in both languages, shows in its client area exactly
-# the canvas the scenario driver draws for the same steps; the close button
-# ends it with status 0. With a whole SCALE (QT_SCALE_FACTOR) above 1 it
-# checks two pages instead: the client shows the canvas enlarged pixel for
-# pixel (each a SCALE x SCALE block), the controls at their enlarged places.
-#
-# Usage: real_window_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive [SCALE]
+# The real program in Xvfb (the Windows one under wine64): every page, picked
+# from the menu bar by mouse and by F10 and arrows, typed into, a filter type
+# clicked, shows the canvas the driver draws for the same steps (controls
+# masked); so do English and the pages again. The close button (on Windows
+# also the close box and Alt+F4) ends it with status 0. On Linux a missing
+# display is said in one line, exit 1; at SCALE 2 a canvas pixel is a block.
+# Usage: real_window_test.sh linux selvaquin selvaquin-drive [SCALE]
+#        real_window_test.sh windows selvaquin.exe selvaquin-drive.exe DRIVE_PREFIX X11_PREFIX
+#   DRIVE_PREFIX: the Wine prefix the driver runs in (any display);
+#   X11_PREFIX: one in which Wine draws on X, made when missing.
 set -u
-app=$1 drive=$2 scale=${3:-1}
+platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-} scale=1
+[ "$platform" = linux ] && scale=${4:-1}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
+title='^Selvaquin v2601\.302245$'
 
-if [ "$scale" -eq 1 ]; then
+# The driver plays the script on standard input.
+driver() {
+    if [ "$platform" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
+}
+
+if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
     for display in "-u DISPLAY" DISPLAY=:987; do
         # shellcheck disable=SC2086
         env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display "$app" >"$work/out" 2>"$work/err"
@@ -25,59 +32,106 @@ if [ "$scale" -eq 1 ]; then
     done
 fi
 
-screen_size=1280x1024
-[ "$scale" -gt 1 ] && screen_size="$((1300 * scale))x$((800 * scale))"
-start_xvfb "$screen_size"
+# The menu bar in each language, as the driver lists it.
+menus_sv=$(printf 'menus\n' | driver)
+menus_en=$(printf 'command 2102\nmenus\n' | driver)
+grep -q '^item 1130 ' <<<"$menus_sv" || fail "the driver lists no menus: $menus_sv"
+menus=$menus_sv menu_language=""
 
-# The driver command that gives its menu bar the program's language.
-menu_language=""
-# menu_of ID: "TITLE|ITEM", the popup and the text of the item of command ID.
-menu_of() {
-    printf '%smenus\n' "$menu_language" | "$drive" 2>/dev/null |
-        awk -F'"' -v id="$1" '/^popup / {title = $2} $1 == "item " id " " {print title "|" $2; exit}'
-}
-# choose TITLE ITEM: picks a menu item with the mouse, aimed by the geometry
-# the driver gives (the same fonts and style offscreen), in units of the
-# program: screen pixels / scale.
-choose() {
-    local geometry tx ty tw th ix iy iw ih
-    geometry=$(printf '%stitlerect %s\nitemrect %s\n' "$menu_language" "$1" "$2" | "$drive" 2>/dev/null)
-    read -r _ _ tx ty tw th <<<"$(grep '^titlerect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
-    read -r _ _ ix iy iw ih <<<"$(grep '^itemrect' <<<"$geometry" | sed 's/"[^"]*"/X/')"
-    [ -n "${th:-}" ] && [ -n "${ih:-}" ] || fail "the driver gave no menu geometry: $geometry"
-    xdotool mousemove --sync $((X + scale * (tx + tw / 2))) $((Y + scale * (ty + th / 2))) click 1
-    sleep 0.7
-    xdotool mousemove --sync $((X + scale * (tx + ix + iw / 2))) $((Y + scale * (ty + th + iy + ih / 2))) click 1
-    sleep 0.7
+# where ID: "TITLE|ITEM|T|I", the popup and the text of the item of command
+# ID, the popup's place in the bar and the item's among the popup's items
+# (rules not counted), both from 0.
+where() {
+    awk -F'"' -v id="$1" '
+        /^popup / {title = $2; t++; i = 0}
+        /^item / {if ($1 == "item " id " ") {print title "|" $2 "|" t - 1 "|" i; exit} i++}' <<<"$menus"
 }
 
-QT_SCALE_FACTOR=$scale "$app" >"$work/app.out" 2>"$work/app.err" &
-app_pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Selvaquin v2601\.302245$' | head -n1)
-[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245 appeared"
-place_client "$wid" "$drive"
+# start: the program started afresh and its window found; on Windows clicked
+# once (Wine gives a window keys only once it has been activated).
+start() {
+    if [ "$platform" = linux ]; then
+        QT_SCALE_FACTOR=$scale "$app" >"$work/app.out" 2>"$work/app.err" &
+        app_pid=$!
+        wait_for_window "$title"
+        place_client driver
+        bar_x=$X bar_y=$Y
+    else
+        wine64 "$app" >"$work/app.out" 2>"$work/app.err" &
+        app_pid=$!
+        wait_for_window "$title" framed
+        xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
+        sleep 0.3
+        bar_height=$(($(printf 'titlerect Svenska\n' | driver | awk '{print $NF}') + 1))
+        bar_x=$cx bar_y=$((cy - bar_height))
+    fi
+}
+if [ "$platform" = linux ]; then
+    screen_size=1280x1024
+    [ "$scale" -gt 1 ] && screen_size="$((1300 * scale))x$((800 * scale))"
+    start_xvfb "$screen_size"
+else
+    start_wine_x11 "$x11_prefix"
+fi
+start
 
-printf 'png %s\n' "$work/canvas.png" | "$drive" >/dev/null 2>&1
+# by_mouse ID: picks the item of command ID with two clicks at the places the
+# driver gives (on Windows the click opens the platform's popup, which takes
+# the arrow keys).
+by_mouse() {
+    local title item i tx ty tw th ix iy iw ih keys
+    IFS='|' read -r title item _ i <<<"$(where "$1")"
+    read -r _ _ tx ty tw th <<<"$(printf '%stitlerect %s\n' "$menu_language" "$title" | driver | sed 's/"[^"]*"/X/')"
+    [ -n "${th:-}" ] || fail "the driver gave no place for the title $title"
+    xdotool mousemove --sync $((bar_x + scale * (tx + tw / 2))) $((bar_y + scale * (ty + th / 2))) click 1
+    sleep 0.7
+    if [ "$platform" = windows ]; then
+        keys=(Down)
+        for _ in $(seq "$i"); do keys+=(Down); done
+        xdotool key --delay 100 "${keys[@]}" Return
+    else
+        read -r _ _ ix iy iw ih <<<"$(printf '%sitemrect %s\n' "$menu_language" "$item" | driver | sed 's/"[^"]*"/X/')"
+        [ -n "${ih:-}" ] || fail "the driver gave no place for the item $item"
+        xdotool mousemove --sync $((bar_x + scale * (tx + ix + iw / 2))) $((bar_y + scale * (ty + th + iy + ih / 2))) click 1
+    fi
+    sleep 0.7
+}
+
+# by_keys ID: F10 selects the first title, Right moves along the bar, Down
+# opens the menu on its first item and moves down the items, Return chooses.
+by_keys() {
+    local t i
+    IFS='|' read -r _ _ t i <<<"$(where "$1")"
+    [ -n "${i:-}" ] || fail "no menu item $1"
+    xdotool key F10
+    sleep 0.2
+    for _ in $(seq "$t"); do xdotool key Right; done
+    xdotool key Down
+    for _ in $(seq "$i"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.5
+}
+
+printf 'png %s\n' "$work/canvas.png" | driver >/dev/null
 shows "$work/canvas.png" "the start page shows the splash"
 
-# page ID STEP...: picks the item of command ID from the menu bar, plays the
-# steps ("type:TEXT", "key:NAME", "click:BUTTON TEXT") and compares the client
-# with the canvas the driver draws after all the program was given so far
-# (field texts stay between pages), its visible fields and options masked.
+# page HOW ID STEP...: picks command ID's item HOW (by_mouse, by_keys), plays
+# the steps (type:TEXT key:NAME click:BUTTON) and compares the client area
+# with the driver's canvas after all steps so far, fields and options masked.
 history=""
 page() {
-    local title item step kind x y masks=()
-    IFS='|' read -r title item <<<"$(menu_of "$1")"
-    shift
-    choose "$title" "$item"
-    xdotool windowfocus --sync "$wid" 2>/dev/null || true
+    local how=$1 id=$2 item step x y
+    IFS='|' read -r _ item _ _ <<<"$(where "$id")"
+    shift 2
+    "$how" "$id"
+    [ "$platform" = linux ] && { xdotool windowfocus --sync "$wid" 2>/dev/null || true; }
     history+="menu $item"$'\n'
     for step in "$@"; do
         case $step in
         type:*) xdotool type --delay 40 "${step#type:}" ;;
         key:*) xdotool key --delay 40 "${step#key:}" ;;
         click:*)
-            read -r _ x y _ < <(printf '%sdump\n' "$history" | "$drive" 2>/dev/null |
+            read -r _ x y _ < <(printf '%sdump\n' "$history" | driver |
                 grep "^button .* \"${step#click:}\"\$" | tail -n1)
             [ -n "${y:-}" ] || fail "$item: no button ${step#click:} to click"
             xdotool mousemove --sync $((cx + scale * (x + 7))) $((cy + scale * (y + 8))) click 1
@@ -85,37 +139,45 @@ page() {
         esac
         history+="${step%%:*} ${step#*:}"$'\n'
     done
-    printf '%spng %s\ndump\n' "$history" "$work/canvas.png" | "$drive" >"$work/dump" 2>&1 ||
+    printf '%spng %s\ndump\n' "$history" "$work/canvas.png" | driver >"$work/dump" ||
         fail "the driver could not play the steps for $item: $(tail -n2 "$work/dump")"
-    while read -r kind x y _; do
-        case $kind in
-        field) masks+=(-draw "rectangle $x,$y $((x + 99)),$((y + 24))") ;;
-        button) [ "$x" -ne 800 ] && masks+=(-draw "rectangle $x,$y $((x + 159)),$((y + 19))") ;;
-        esac
-    done <"$work/dump"
-    shows "$work/canvas.png" "$item after: $*" "${masks[@]}"
+    mapfile -t rects < <(masks "$work/dump")
+    shows "$work/canvas.png" "$item ($how) after: $*" "${rects[@]}"
 }
 
-# Enlarged: a page with a graph and a crossover with its filter-type buttons.
+hows=(by_mouse by_keys)
 if [ "$scale" -gt 1 ]; then
-    page 1017 type:1000 key:Tab type:0,1 key:Return
-    page 502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley
-    close_ends_program $((cx + scale * 855)) $((cy + scale * 542))
+    page by_mouse 1017 type:1000 key:Tab type:0,1 key:Return
+    page by_keys 502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley
+    ends_with_zero "the close button" $((cx + scale * 855)) $((cy + scale * 542))
     exit 0
 fi
+for n in "${!page_scenarios[@]}"; do
+    # shellcheck disable=SC2086
+    page "${hows[$((n % 2))]}" ${page_scenarios[$n]}
+done
 
-# One scenario per page: in Swedish typical values are typed, with TAB and
-# ENTER, and a filter type chosen on two crossovers; in English each page is
-# opened again with the values it holds and ENTER is pressed.
-# shellcheck disable=SC2086
-for scenario in "${page_scenarios[@]}"; do page $scenario; done
-
-# English from the menu: the bare page, no fields; then every page again.
-choose Svenska English
+# English from the keyboard: the bare page; then the pages again with the
+# values they hold, ENTER pressed (on Windows, where Wine is slow, three of
+# them, a filter type clicked).
+by_keys 2102
 history+="menu English"$'\n'
-menu_language="command 2102"$'\n'
-printf '%spng %s\n' "$history" "$work/canvas.png" | "$drive" >/dev/null 2>&1
+menus=$menus_en menu_language="command 2102"$'\n'
+printf '%spng %s\n' "$history" "$work/canvas.png" | driver >/dev/null
 shows "$work/canvas.png" "choosing English shows the bare page"
-for scenario in "${page_scenarios[@]}"; do page "${scenario%% *}" key:Return; done
+if [ "$platform" = linux ]; then
+    for n in "${!page_scenarios[@]}"; do page "${hows[$((n % 2))]}" "${page_scenarios[$n]%% *}" key:Return; done
+    ends_with_zero "the close button" $((cx + 855)) $((cy + 542))
+    exit 0
+fi
+page by_mouse 1035 key:Return
+page by_keys 502 key:Return click:Butterworth
+page by_mouse 1130 key:Return
 
-close_ends_program $((cx + scale * 855)) $((cy + scale * 542))
+caption=$((HEIGHT - 600 - bar_height))
+ends_with_zero "the close box" $((X + WIDTH - frame - caption / 2 - 2)) $((Y + frame + caption / 2))
+start
+xdotool key alt+F4
+ends_with_zero "Alt+F4"
+start
+ends_with_zero "the close button" $((cx + 855)) $((cy + 542))

@@ -7,7 +7,7 @@ set -u
 objdump=$1 program=$2
 # Names compared in lower case.
 system_dlls="kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll advapi32.dll msvcrt.dll
-  ole32.dll oleaut32.dll shlwapi.dll comdlg32.dll"
+  ole32.dll oleaut32.dll shlwapi.dll comdlg32.dll gdiplus.dll"
 imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 [ -n "$imports" ] || { echo "FAIL: $program imports nothing, or objdump failed"; exit 1; }
 status=0

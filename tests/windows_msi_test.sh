@@ -1,24 +1,14 @@
 #!/bin/bash
-# The x64 installer as a Windows user gets it, under wine64: installed with
-# msiexec /i ... /qn, its files in Program Files, a Start-menu shortcut to
-# the program, one entry in the list of installed programs with the name,
-# version, publisher and the program's icon; the installed program started
-# from its install folder shows its window and ends with status 0 from the
-# close box. A rebuilt package of the same version and a newer package each
-# replace what is installed, leaving one entry; an older package is refused.
-# Uninstalling with msiexec /x takes away everything that was installed.
-#
-# Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX
-#   STAGE: the folder the package was made from (selvaquin.exe, LICENSE,
-#   README.txt), for building the other versions with tools/make-msi; ICON:
-#   the program's icon; X11_PREFIX: a Wine prefix in which Wine draws on X,
-#   made when missing.
+# The x64 installer under wine64: msiexec /i /qn installs the files, a
+# Start-menu shortcut and one entry among the installed programs; the
+# installed program runs and its close box ends it; a rebuilt or newer
+# package replaces it, an older one is refused; msiexec /x takes it all away.
+# Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX (STAGE: the
+# folder the package was made from; X11_PREFIX: a Wine prefix drawing on X).
 set -u
 msi=$(realpath "$1") stage=$(realpath "$2") icon=$(realpath "$3") x11_prefix=$4
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-# shellcheck source=wine_x_common.sh source-path=SCRIPTDIR
-source "$(dirname "$0")/wine_x_common.sh"
 make_msi=$(realpath "$(dirname "$0")/../tools/make-msi")
 for tool in msiinfo wixl; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
@@ -30,8 +20,7 @@ property() {
 }
 version=$(property "$msi" ProductVersion)
 [[ $version =~ ^([0-9]+)\.([0-9]+)\.([0-9]+)$ ]] || fail "the package's version is $version"
-# Packages of the same version, and one newer and one older, made from the
-# same files the way the build makes its own.
+# Packages of the same version, one newer and one older, from the same files.
 major=${BASH_REMATCH[1]} minor=${BASH_REMATCH[2]} build=${BASH_REMATCH[3]}
 newer=$major.$minor.$((build + 1)) older=$major.$minor.$((build - 1))
 for v in "$version" "$newer" "$older"; do
@@ -45,8 +34,7 @@ start_wine_x11 "$x11_prefix"
 drive_c=$WINEPREFIX/drive_c
 folder="$drive_c/Program Files/Selvaquin"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-# The product codes of the Selvaquin entries in the list of installed
-# programs, one a line.
+# The product codes of the installed Selvaquin entries, one a line.
 installed() {
     wine64 reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' |
         awk '/^HKEY/ {key = $0} $1 == "DisplayName" && $3 == "Selvaquin" {n = split(key, p, "\\"); print p[n]}'
@@ -60,8 +48,7 @@ msiexec() {
     wine64 msiexec "$@" /qn >"$work/msiexec.log" 2>&1
 }
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
-# Whatever a failed run before left installed goes first, and whatever this
-# one leaves when it fails goes at the end.
+# What a failed run left installed goes first, and at the end.
 remove_all() {
     local code
     for code in $(installed); do msiexec /x "$code"; done
@@ -98,13 +85,14 @@ cd "$folder" || fail "no install folder"
 wine64 'C:\Program Files\Selvaquin\selvaquin.exe' >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 cd - >/dev/null || true
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window '^Selvaquin v2601\.302245$' framed
 echo "ok: the installed program shows its window"
 xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
-# The title bar is as high as the menu bar, give or take a pixel.
-close_box $(((HEIGHT - 600) / 2))
-xdotool mousemove --sync "$close_box_x" "$close_box_y" click 1
-ends_with_zero "the close box of the installed program"
+# The close box, at the right end of the title bar, which is as high as the
+# menu bar, give or take a pixel.
+caption=$(((HEIGHT - 600) / 2))
+ends_with_zero "the close box of the installed program" $((X + WIDTH - frame - caption / 2 - 2)) \
+    $((Y + frame + caption / 2))
 
 # ---- Replaced, refused ---------------------------------------------------------
 msiexec /i "$(winpath "$work/selvaquin-$version.msi")" || fail "the rebuilt package was not installed"

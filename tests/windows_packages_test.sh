@@ -1,13 +1,10 @@
 #!/bin/bash
-# What a Windows user downloads, checked without running it (the 32-bit
-# packages cannot be run here): the zip holds one folder with the program,
-# LICENSE and README.txt; the program is a stripped GUI program of the
-# package's architecture that imports only Windows system DLLs; the texts
-# have Windows line ends and the README names the version. The installer is
-# for the same architecture, installs the very same files into Program
-# Files (64-bit components in the 64-bit one), has the fixed upgrade code,
-# an installer version made of the program's version, and replaces a package
-# of the same version.
+# What a Windows user downloads, checked without running it: the zip holds a
+# folder with the program (a stripped GUI program of the architecture that
+# imports only Windows system DLLs), LICENSE and README.txt (Windows line
+# ends, the version named); the installer, for the same architecture, installs
+# the same files into Program Files, has the fixed upgrade code and a version
+# made of the program's, and replaces a package of the same version.
 #
 # Usage: windows_packages_test.sh ARCH VERSION PACKAGE.zip PACKAGE.msi OBJDUMP
 set -u

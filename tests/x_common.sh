@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the tests that run the program in an X server of their own: a
-# work directory and clean-up, fail, Xvfb, and the close button.
+# Sourced by the tests that run the real programs in Xvfb (the Windows ones
+# under wine64): clean-up, Xvfb, the Wine session, comparing the client area
+# with the driver's canvas, the program's end.
 work=$(mktemp -d)
 xvfb_pid="" app_pid="" on_exit=""
 cleanup() {
@@ -18,9 +19,10 @@ fail() {
 for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
 done
+session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
+scale=${scale:-1}
 
-# start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory as a
-# desktop session has (without one Qt warns).
+# start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory.
 start_xvfb() {
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -34,53 +36,76 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
-# One scenario per page, typical values typed with TAB and ENTER, a filter
-# type chosen on two crossovers: the page, then driver steps.
-# shellcheck disable=SC2034 # used by the scripts that source this one
-page_scenarios=(
-    "501 type:8 key:Tab type:6 key:Tab type:2500,5 key:Return"
-    "507 type:2500 key:Tab type:4 key:Return"
-    "505 type:300 key:Return"
-    "506 type:250 key:Tab type:8 key:Return"
-    "502 type:8 key:Tab type:6 key:Tab type:3000 key:Return click:Linkwitz-Riley"
-    "503 type:8 key:Tab type:6 key:Tab type:2000 key:Return click:Bessel"
-    "500 type:6,4 key:Tab type:0.5 key:Return"
-    "1001 type:8 key:Tab type:20 key:Return"
-    "1003 type:0,5 key:Tab type:10000 key:Return"
-    "1005 type:4,7 key:Tab type:2.2 key:Return"
-    "1015 type:10 key:Tab type:10 key:Return"
-    "1017 type:1000 key:Tab type:0,1 key:Return"
-    "1022 type:4700 key:Tab type:0.047 key:Return"
-    "1027 type:1000 key:Tab type:1 key:Tab type:1000 key:Tab type:0,01 key:Return"
-    "1035 type:1000 key:Tab type:0.1 key:Return"
-    "1043 type:10 key:Tab type:1 key:Return"
-    "1048 type:8 key:Tab type:1 key:Return"
-    "1130 type:100 key:Tab type:20 key:Tab type:0,8 key:Return")
+# start_wine_x11 PREFIX: Xvfb, and on it a Wine session of PREFIX (Wine
+# drawing on X, frame and title bar itself), its environment exported.
+start_wine_x11() {
+    local prefix=$1
+    start_xvfb 1280x1024
+    # A session left by an earlier test belongs to another display.
+    "$session" stop "$prefix"
+    WINE_SESSION_DISPLAY=x11 "$session" start "$prefix" >"$work/session.log" 2>&1 ||
+        fail "no Wine session: $(cat "$work/session.log")"
+    grep -q '"Graphics"="x11"' "$prefix/user.reg" ||
+        fail "Wine draws on no X server in $prefix: remove it, it is made again"
+    on_exit+="${on_exit:+; }\"$session\" stop \"$prefix\""
+    eval "$("$session" env "$prefix")"
+}
 
-scale=${scale:-1}
-# The window's client area starts at screen cx, cy (set by the caller).
-# place_client WID DRIVE: the window's inside, menu bar included, is
-# 1000 x 594 (times the scale); sets cx, cy and client_h, where the client
-# area shows the canvas from its top-left corner under the bar (as the driver
-# lays it out) and how many of its rows show.
+# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of the window of that
+# title once $app_pid has mapped it (30 s at most). FRAMED (Wine drawing the
+# frame): it is 1006 wide; frame, the frame's width; cx cy client_h, the
+# client area's corner and height (the frame takes its share of the 600).
+wait_for_window() {
+    wid=""
+    for _ in $(seq 150); do
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window showed"
+        wid=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$wid" ] && break
+        sleep 0.2
+    done
+    [ -n "$wid" ] || fail "no window titled $1 within 30 s"
+    eval "$(timeout 5 xdotool getwindowgeometry --shell "$wid")"
+    [ -z "${2:-}" ] && return
+    [ "$WIDTH" -eq 1006 ] || fail "the window is $WIDTH wide, not 1006"
+    frame=$(((WIDTH - 1000) / 2))
+    client_h=$((600 - 2 * frame))
+    cx=$((X + frame)) cy=$((Y + HEIGHT - frame - client_h))
+}
+
+# place_client DRIVER...: on Linux the window's inside, menu bar included,
+# is 1000 x 594 (times the scale); sets cx cy, where the client area shows
+# the canvas from its top-left corner under the bar (as the driver lays it
+# out), and client_h, how many of its rows show.
 place_client() {
     local client_x client_y
-    eval "$(xdotool getwindowgeometry --shell "$1")"
     [ "$WIDTH" -eq $((1000 * scale)) ] && [ "$HEIGHT" -eq $((594 * scale)) ] ||
         fail "the window's inside is ${WIDTH}x$HEIGHT, not $((1000 * scale))x$((594 * scale))"
-    read -r _ _ _ _ client_x client_y _ client_h <<<"$(printf 'window\n' | "$2" 2>/dev/null)"
+    read -r _ _ _ _ client_x client_y _ client_h <<<"$(printf 'window\n' | "$@" 2>/dev/null)"
     [ "${client_x:-}" = 0 ] && [ "${client_y:-0}" -gt 10 ] && [ $((client_y + client_h)) -eq 594 ] ||
         fail "the driver's client area is not under a menu bar: $client_x $client_y $client_h"
     cx=$X cy=$((Y + scale * client_y))
 }
 
-# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client shows the
-# driver's canvas enlarged by the scale (nearest pixel), with the close
-# button, the client's black top edge and the given control rectangles
-# (canvas pixels, enlarged alike) painted over in both, so that only what the
-# canvas shows is compared. The program may still be painting: it gets ten
-# seconds.
-# shellcheck disable=SC2154 # cx, cy and client_h are place_client's
+# The page scenarios of real_window_pages.txt, one a line.
+# shellcheck disable=SC2034 # used by the scripts that source this one
+mapfile -t page_scenarios < <(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/real_window_pages.txt")
+
+# masks DUMP: the drawing arguments that paint over the fields (and the
+# option buttons) a dump of the driver lists, in canvas pixels.
+masks() {
+    local kind x y
+    while read -r kind x y _; do
+        case $kind in
+        field) printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 99)) $((y + 24)) ;;
+        button) [ "$x" -ne 800 ] && printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 159)) $((y + 19)) ;;
+        esac
+    done <"$1"
+}
+
+# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client area at cx
+# cy shows the canvas's first client_h rows, enlarged by the scale, the close
+# button, the black top edge and the rectangles (canvas pixels) painted over
+# in both. The program gets ten seconds to paint.
 shows() {
     local canvas=$1 what=$2 arg rects=() diff=""
     shift 2
@@ -104,15 +129,15 @@ shows() {
     fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
 }
 
-# close_ends_program X Y: a click at screen X Y, where the close button is,
-# ends the program $app_pid with status 0.
-close_ends_program() {
-    xdotool mousemove --sync "$1" "$2" click 1
+# ends_with_zero HOW [X Y]: after a click at X Y, if given, $app_pid ends
+# within 5 s with status 0.
+ends_with_zero() {
+    [ $# -eq 3 ] && xdotool mousemove --sync "$2" "$3" click 1
     for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "the close button did not end the program"
+    kill -0 "$app_pid" 2>/dev/null && fail "$1 did not end the program"
     wait "$app_pid"
-    status=$?
+    local status=$?
     app_pid=""
-    [ "$status" -eq 0 ] || fail "the close button ended the program with status $status"
-    echo "ok: the close button ends the program with status 0"
+    [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
+    echo "ok: $1 ends the program with status 0"
 }

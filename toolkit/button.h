@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+namespace tk {
+
 struct ButtonStyle {
     std::uint32_t style;
     std::uint32_t exStyle;
@@ -23,7 +25,6 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
                         const char* placement, const char* frame, int commandId);
 int SetPushButtonText(Window button, const char* text);
 int SetPushButtonFont(Window control, Font font);
-int HidePushButton(Window control);  // 1 when already hidden, 0 when it was visible
 
 // Sized to its text: width = text width + 20, height = text height (at least 16).
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
@@ -33,7 +34,4 @@ int ShowOptionButton(Window button);  // 1 when it was visible, 0 when it was hi
 int CheckOptionButton(Window button);
 int IsOptionChecked(Window button);  // 1 checked, 0 not
 
-struct ControlGeometry {
-    int x, y, width, height;
-};
-ControlGeometry GetControlGeometry(Window control);
+}  // namespace tk

@@ -10,12 +10,14 @@
 
 #include "window.h"
 
-struct TkCanvas;
-struct TkFont;
-using MemoryDC = TkCanvas*;  // an off-screen 24-bit image
-using Font = TkFont*;        // null means the system font
+namespace tk {
 
-int SetDrawTarget(Window window, const char* keyword);
+struct CanvasImpl;
+struct FontImpl;
+using MemoryDC = CanvasImpl*;  // an off-screen 24-bit image
+using Font = FontImpl*;        // null means the system font
+
+int SetDrawTarget(const char* keyword);
 MemoryDC SetMemoryDC(MemoryDC dc);
 MemoryDC CreateCanvas(Window window, int width, int height, Colour fill);
 
@@ -28,7 +30,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
 // White copy at (x, y), coloured copy at (x + offset, y + offset); the offset
 // is clamped to -3..3.
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font, Colour background);
+                     Font font);
 
 int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height);
 int RepaintWindow(Window window, const char* keyword);
@@ -43,4 +45,6 @@ FontEffects FontEffectsForCode(int effect);
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face);
-Font MakePointFont(Window window, int points, int weight, int effect, int unused, const char* face);
+Font MakePointFont(Window window, int points, int weight, int effect, const char* face);
+
+}  // namespace tk

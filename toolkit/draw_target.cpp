@@ -4,25 +4,27 @@
 
 #include <cstring>
 
+namespace tk {
+
 namespace {
 
-tk::DrawTarget g_target = tk::DrawTarget::Client;
+DrawTarget g_target = DrawTarget::Client;
 MemoryDC g_memory = nullptr;
 
 }  // namespace
 
-tk::DrawTarget tk::CurrentDrawTarget() { return g_target; }
+DrawTarget CurrentDrawTarget() { return g_target; }
 
-MemoryDC tk::CurrentMemoryDC() { return g_memory; }
+MemoryDC CurrentMemoryDC() { return g_memory; }
 
-int SetDrawTarget(Window, const char* keyword) {
+int SetDrawTarget(const char* keyword) {
     if (keyword == nullptr) return 0;
     if (std::strcmp(keyword, "CLIENT") == 0)
-        g_target = tk::DrawTarget::Client;
+        g_target = DrawTarget::Client;
     else if (std::strcmp(keyword, "WINDOW") == 0)
-        g_target = tk::DrawTarget::Window;
+        g_target = DrawTarget::Window;
     else if (std::strcmp(keyword, "MEMORY") == 0)
-        g_target = tk::DrawTarget::Memory;
+        g_target = DrawTarget::Memory;
     return 0;
 }
 
@@ -31,3 +33,5 @@ MemoryDC SetMemoryDC(MemoryDC dc) {
     g_memory = dc;
     return previous;
 }
+
+}  // namespace tk

@@ -1,6 +1,6 @@
 // Single-line edit fields that forward their keys to the main window.
 //
-// Every key pressed in a field is posted to the main window as WM_COMMAND
+// Every key pressed in a field is posted to the main window as kWmCommand
 // with the key's Windows virtual-key code, except End, Home, Left and Right,
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
@@ -31,6 +31,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tk {
+
 // Edit style bits for an alignment keyword ("R", "NR", ...).
 std::uint32_t EditStyleForKeyword(const char* keyword);
 
@@ -53,3 +55,5 @@ int SetEditFieldFont(Window field, Font font);
 // context menu, in the system's language, and this does nothing.
 inline constexpr int kEditMenuEntries = 6;
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]);
+
+}  // namespace tk

@@ -1,13 +1,15 @@
 // Menu bar and popups built in code. A chosen item posts its identifier to
-// the main window as WM_COMMAND. The main window's bar also works from the
+// the main window as kWmCommand. The main window's bar also works from the
 // keyboard as on Windows: F10 or a tap of Alt selects its first title, the
 // arrow keys, Enter and Escape move, open, choose and leave.
 #pragma once
 
 #include "window.h"
 
-struct TkMenu;
-using Menu = TkMenu*;
+namespace tk {
+
+struct MenuImpl;
+using Menu = MenuImpl*;
 
 Menu CreateMenuBar();
 // Attaches the bar; the first bar makes the window taller so that the client
@@ -15,6 +17,7 @@ Menu CreateMenuBar();
 int AttachMenuBar(Window window, Menu menu);
 Menu AddMenuPopup(Menu menu, const char* title);
 int AddMenuItem(Menu popup, const char* text, unsigned commandId);
-// Inserts a separator so that it becomes entry number `position` (1-based);
-// a position past the end appends it.
-int InsertMenuSeparator(Menu popup, int position);
+// Appends a separator (a rule between entries).
+int AddMenuSeparator(Menu popup);
+
+}  // namespace tk

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <vector>
 
+namespace tk {
+
 namespace {
 
 __extension__ typedef __int128 Wide;
@@ -327,7 +329,4 @@ void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std:
     }
 }
 
-std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
-    const std::uint8_t* p = PixelAddress(image, x, y);
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
-}
+}  // namespace tk

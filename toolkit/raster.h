@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+namespace tk {
+
 struct RasterImage {
     std::uint8_t* bits;
     int width;
@@ -27,5 +29,5 @@ void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_
 void RasterFill(RasterImage& image, int x, int y, int width, int height, std::uint32_t colour);
 void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
                    std::uint32_t fill);
-// 0x00BBGGRR of one pixel; the caller keeps (x, y) inside the image.
-std::uint32_t RasterPixel(const RasterImage& image, int x, int y);
+
+}  // namespace tk

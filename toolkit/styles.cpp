@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+namespace tk {
+
 namespace {
 
 // Windows style bits, as the platform numbers them.
@@ -142,3 +144,5 @@ FontEffects FontEffectsForCode(int effect) {
         default: return {false, false, false};
     }
 }
+
+}  // namespace tk

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <system_error>
 
+namespace tk {
+
 std::string& CopyText(std::string& dest, const char* source, int n) {
     dest.clear();
     if (source == nullptr) return dest;
@@ -159,91 +161,6 @@ char32_t CodePointFromCp1252(unsigned char byte) {
 
 namespace {
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        // Every code point of Windows-1252 lies in the basic plane.
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// Decodes one UTF-8 sequence starting at text[i]. Returns the number of bytes
-// consumed (at least 1); `cp` is set only for a well-formed sequence, and
-// `valid` tells which. A malformed sequence consumes its lead byte and the
-// continuation bytes that were still acceptable, so decoding resumes at the
-// first offending byte.
-std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp, bool& valid) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    valid = false;
-    if (lead < 0x80) {
-        cp = lead;
-        valid = true;
-        return 1;
-    }
-    int extra = 0;
-    char32_t value = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        value = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        value = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-        return 1;  // stray continuation byte, overlong lead or invalid byte
-    }
-    std::size_t used = 1;
-    for (int k = 0; k < extra; ++k, ++used) {
-        if (i + used >= text.size()) return used;
-        const auto b = static_cast<unsigned char>(text[i + used]);
-        const unsigned char lo = k == 0 ? low : 0x80;
-        const unsigned char hi = k == 0 ? high : 0xBF;
-        if (b < lo || b > hi) return used;
-        value = (value << 6) | (b & 0x3F);
-    }
-    cp = value;
-    valid = true;
-    return used;
-}
-
-}  // namespace
-
-std::string Cp1252ToUtf8(std::string_view cp1252) {
-    std::string out;
-    out.reserve(cp1252.size());
-    for (char c : cp1252) AppendUtf8(out, CodePointFromCp1252(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::string Utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        bool valid = false;
-        i += DecodeUtf8(utf8, i, cp, valid);
-        if (!valid) continue;
-        int byte = Cp1252FromCodePoint(cp);
-        if (byte >= 0) out.push_back(static_cast<char>(byte));
-    }
-    return out;
-}
-
-namespace {
-
 bool IsLineBreak(char32_t c) {
     return c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f' || c == 0x85 || c == 0x2028 ||
            c == 0x2029;
@@ -262,3 +179,5 @@ std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t ro
     }
     return taken;
 }
+
+}  // namespace tk

@@ -3,7 +3,7 @@
 // Texts inside the program are 8-bit Windows-1252 strings. Source files are
 // UTF-8; a literal written as "Motstånd"_cp is converted to Windows-1252 when
 // the program is compiled, and a character with no Windows-1252 byte is a
-// compile error.
+// compile error. Everything but the literal is in namespace tk.
 #pragma once
 
 #include "window.h"
@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+namespace tk {
 
 // Copies `source` into `dest`: the whole source when n < 1, else its first n
 // characters (fewer when the source is shorter). Returns dest.
@@ -39,9 +41,6 @@ int Cp1252FromCodePoint(char32_t cp);
 // The Unicode code point of a Windows-1252 byte (unassigned bytes map to
 // the C1 control of the same value).
 char32_t CodePointFromCp1252(unsigned char byte);
-std::string Cp1252ToUtf8(std::string_view cp1252);
-// Characters with no Windows-1252 byte are dropped; so are malformed bytes.
-std::string Utf8ToCp1252(std::string_view utf8);
 
 // ---- What an edit field takes ----------------------------------------------
 
@@ -117,8 +116,10 @@ struct Storage {
 
 }  // namespace cp1252_detail
 
+}  // namespace tk
+
 // "Motstånd"_cp: the literal as a NUL-terminated Windows-1252 string.
-template <cp1252_detail::Utf8Literal S>
+template <tk::cp1252_detail::Utf8Literal S>
 constexpr const char* operator""_cp() {
-    return cp1252_detail::Storage<S>::value.data();
+    return tk::cp1252_detail::Storage<S>::value.data();
 }

@@ -2,34 +2,37 @@
 //
 // The toolkit is a thin layer of plain functions between the application and
 // the platform. Windows and controls are opaque handles; colours are 24-bit
-// values laid out 0x00BBGGRR; every window the toolkit opens is bound to the
-// application's MainWindowProc, which the application must define.
+// values laid out 0x00BBGGRR; the main window hands every message to the
+// window procedure it was opened with. Everything is in namespace tk.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 
-struct TkWindow;
-using Window = TkWindow*;        // the main window or one of its controls
+namespace tk {
+
+struct WindowImpl;
+using Window = WindowImpl*;      // the main window or one of its controls
 using Instance = std::intptr_t;  // the running program's module handle
 using Colour = std::uint32_t;    // 0x00BBGGRR
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
 
-// Messages the main window procedure receives.
-inline constexpr unsigned WM_CREATE = 1;
-inline constexpr unsigned WM_DESTROY = 2;
-inline constexpr unsigned WM_MOVE = 3;
-inline constexpr unsigned WM_SIZE = 5;
-inline constexpr unsigned WM_PAINT = 15;
-inline constexpr unsigned WM_CLOSE = 16;
-inline constexpr unsigned WM_ERASEBKGND = 20;
-inline constexpr unsigned WM_COMMAND = 273;
+// Messages the main window procedure receives, numbered as Windows numbers
+// them.
+inline constexpr unsigned kWmCreate = 1;
+inline constexpr unsigned kWmDestroy = 2;
+inline constexpr unsigned kWmMove = 3;
+inline constexpr unsigned kWmSize = 5;
+inline constexpr unsigned kWmPaint = 15;
+inline constexpr unsigned kWmClose = 16;
+inline constexpr unsigned kWmEraseBackground = 20;
+inline constexpr unsigned kWmCommand = 273;
 
-// Supplied by the application: the one window procedure of the program.
-LResult MainWindowProc(Window window, unsigned message, WParam wParam, LParam lParam);
+// The application's procedure for its main window, given to OpenMainWindow.
+using WindowProcedure = LResult (*)(Window window, unsigned message, WParam wParam, LParam lParam);
 
 // Starts the platform layer. `platform` names a platform plugin ("offscreen"
 // for headless runs) or is null for the default. `faces` are the font faces
@@ -55,11 +58,11 @@ WindowStyle WindowStyleForKeyword(const char* keyword);
 // for an empty title.
 std::string WindowClassName(const char* title, Instance instance);
 
-// Opens the main window: WM_CREATE reaches MainWindowProc before this returns,
+// Opens the main window: kWmCreate reaches `procedure` before this returns,
 // then the window is shown. `height` does not count the title bar. Returns
 // null when a window with the same class name exists already.
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
-                      const char* keyword);
+                      const char* keyword, WindowProcedure procedure);
 int CenterWindow(Window window);
 int SetWindowIcon(Window window, const char* iconName);
 int SetWindowColor(Window window, Colour colour);
@@ -67,12 +70,14 @@ int SetWindowColor(Window window, Colour colour);
 // `name` is Windows-1252. 0 on success, 1 for a null window or name.
 int SetAccessibleName(Window control, const char* name);
 
-// Posts WM_COMMAND with `id` to the window; handled first in first out, after
+// Posts kWmCommand with `id` to the window; handled first in first out, after
 // the event being handled now.
 void PostCommand(Window window, WParam id);
 // Ends the message loop with `exitCode` once control returns to it.
 void PostQuitMessage(int exitCode);
 // Runs the message loop until the quit message; returns its exit code.
 int RunMessageLoop();
-// Default handling: WM_CLOSE destroys the window (WM_DESTROY follows).
+// Default handling: kWmClose destroys the window (kWmDestroy follows).
 LResult DefaultWindowProc(Window window, unsigned message, WParam wParam, LParam lParam);
+
+}  // namespace tk

@@ -15,23 +15,65 @@
 //   menus          print the menu bar
 //   pixel X Y      print one canvas pixel
 //   png PATH       save the canvas as PNG
-//   shot PATH      save the whole window as a user sees it as PNG
+//   shot PATH      save the whole window as a user sees it as PNG (Linux)
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
-//   itemrect TEXT  print where the menu item TEXT sits in its popup
+//   itemrect TEXT  print where the menu item TEXT sits in its popup (Linux)
 //   window         print the size of the window's inside and where the
 //                  client area sits in it
-//   families       print the font families the program can draw with
+//   families       print the font families the program can draw with (Linux)
 //
-// Blank lines and lines starting with '#' are skipped. Each block of the
-// transcript is flushed as soon as its line is done, so the driver can be
-// run interactively. A bad line stops the driver with exit code 2.
+// and, for the transcripts of tests/transcripts/, what a user sees and does
+// in fewer words (one line of output each):
+//
+//   values         the texts in the result font, in drawing order, joined
+//                  by " | "
+//   where TEXT     where each visible canvas text TEXT stands ("nowhere")
+//   fields         the visible fields' texts in order, the focused one
+//                  marked with '*'
+//   fill A | B     clicks the first field, then for each field empties it
+//                  and types its text, TAB between (one text per field)
+//   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
+//   drop X TEXT    drops TEXT on the focused field X pixels from its left
+//                  ("refused" when the field takes no drop)
+//   rightclick     clicks the focused field with the right button
+//   popup          the entries of the popup menu showing, "grey" before
+//                  those that cannot act, "-" for a rule
+//   choose TEXT    chooses the entry TEXT of the popup menu showing
+//   bar            the menu bar's selected title and the highlighted item of
+//                  its open menu
+//   names          what a screen reader reads for the visible fields and
+//                  buttons (Linux)
+//   fonts          each font of the program: family, cell height, average
+//                  width and weight (the platform's faces decide; Linux)
+//   opened         the addresses handed to the browser since the last look
+//   placed         where the window's inside is on the screen, and the
+//                  screen's size (Linux)
+//   same PATH      the canvas against the PNG image at PATH (the page
+//                  snapshots): "same", or how many pixels differ, the first
+//                  of them and its colours (Linux)
+//   faces          the faces of the label and result fonts as their files
+//                  name them: family, style, revision, checksum (Linux)
+//
+// In CLIPBOARD and DROP texts \t, \n, \r and \\ stand for a TAB, a line
+// feed, a carriage return and a backslash. Blank lines and lines starting
+// with '#' are skipped. Each block of the transcript is flushed as soon as
+// its line is done, so the driver can be run interactively. A bad line stops
+// the driver with exit code 2.
+//
+// With --transcript the driver plays a transcript file: it skips the lines
+// starting with '=' (what the file expects), echoes every line it runs and
+// prints each line of output as "= " and the line, so that the file without
+// its comments and blank lines is what a correct run prints.
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/draw.h"
+#include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
+#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
+#include "tools/font_roles.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,6 +85,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+using namespace tk;
 
 namespace {
 
@@ -78,9 +122,31 @@ const char* StateName(ProbeButtonState state) {
     return "push";
 }
 
+bool g_transcript = false;
+
 void Emit(const std::string& block) {
-    std::fwrite(block.data(), 1, block.size(), stdout);
+    std::string out;
+    if (!g_transcript) {
+        out = block;
+    } else {
+        for (std::size_t at = 0; at < block.size();) {
+            const std::size_t end = block.find('\n', at);
+            const std::string_view line(block.data() + at, end - at);
+            out += (line.empty() ? "=" : "= ") + std::string(line) + "\n";
+            at = end + 1;
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const std::string& part : parts) {
+        if (!out.empty()) out += " | ";
+        out += part;
+    }
+    return out;
 }
 
 // ---- Argument parsing -------------------------------------------------------
@@ -118,7 +184,7 @@ struct Context {
 // A handler returns an empty string when it worked, else the reason it failed.
 using Handler = std::string (*)(Context&, std::string_view arg);
 
-enum class Args { None, Text };
+enum class Args { None, Text, Optional };
 
 struct Verb {
     std::string_view name;
@@ -160,7 +226,7 @@ std::string DoClick(Context&, std::string_view text) {
 
 std::string DoDump(Context&, std::string_view) {
     std::string out = "screen " + std::to_string(g_shell.currentScreen) + "\n";
-    out += "language " + std::to_string(g_shell.language) + "\n";
+    out += "language " + std::to_string(static_cast<int>(g_shell.language)) + "\n";
     std::string focus = "focus none\n";
     for (const ProbeField& field : ProbeEditFields()) {
         if (!field.visible) continue;
@@ -190,7 +256,7 @@ struct TextShape {
     int left = 0, top = 0, right = -1, bottom = -1;
 };
 
-TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
+TextShape ShapeOf(Window window, Font font, const std::string& text) {
     // Room for the widest text a page draws (a result of 299 digits), and
     // for letters reaching above their point or well below it.
     constexpr int kWidth = 3072, kHeight = 128, kX = 32, kY = 32;
@@ -198,10 +264,10 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
     MemoryDC page = SetMemoryDC(nullptr);
     if (scratch == nullptr) scratch = CreateCanvas(window, kWidth, kHeight, 0x000000);
     SetMemoryDC(scratch);
-    SetDrawTarget(window, "MEMORY");
+    SetDrawTarget("MEMORY");
     FillBox(window, 0, 0, kWidth, kHeight, 0x000000);
     DrawString(window, kX, kY, text.c_str(), 0xFFFFFF, font, 0xFFFFFF);
-    SetDrawTarget(window, "CLIENT");
+    SetDrawTarget("CLIENT");
     SetMemoryDC(page);
     const ProbeImage image = ProbeCanvasImage(scratch);
     TextShape shape;
@@ -220,7 +286,7 @@ TextShape ShapeOf(Window window, TkFont* font, const std::string& text) {
 std::string DoCells(Context& context, std::string_view) {
     const int width = CanvasWidth(g_shell.canvas), height = CanvasHeight(g_shell.canvas);
     const std::vector<CanvasDrawing> history = CanvasHistory(g_shell.canvas);
-    std::map<std::pair<TkFont*, std::string>, TextShape> shapes;
+    std::map<std::pair<Font, std::string>, TextShape> shapes;
     auto inside = [](const CanvasDrawing& box, long long x, long long y) {
         return x >= box.x && y >= box.y && x < static_cast<long long>(box.x) + box.width &&
                y < static_cast<long long>(box.y) + box.height;
@@ -314,12 +380,6 @@ std::string DoPng(Context&, std::string_view path) {
     return {};
 }
 
-std::string DoShot(Context& context, std::string_view path) {
-    if (path.empty()) return "expected a file name";
-    if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
-    return {};
-}
-
 std::string Rect(const char* verb, std::string_view text, const ProbeRect& r) {
     return std::string(verb) + " " + QuoteUtf8(text) + " " + std::to_string(r.x) + " " +
            std::to_string(r.y) + " " + std::to_string(r.width) + " " + std::to_string(r.height) +
@@ -333,14 +393,6 @@ std::string DoTitleRect(Context& context, std::string_view text) {
     return {};
 }
 
-std::string DoItemRect(Context& context, std::string_view text) {
-    ProbeRect r{};
-    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r))
-        return "no such menu item, or no place known for it";
-    Emit(Rect("itemrect", text, r));
-    return {};
-}
-
 std::string DoWindow(Context& context, std::string_view) {
     const ProbeRect inside = ProbeWindowRect(context.window);
     const ProbeRect client = ProbeClientRect(context.window);
@@ -351,6 +403,163 @@ std::string DoWindow(Context& context, std::string_view) {
     return {};
 }
 
+// ---- Verbs of the transcripts ----------------------------------------------
+
+std::vector<ProbeField> VisibleFields() {
+    std::vector<ProbeField> fields = ProbeEditFields();
+    std::erase_if(fields, [](const ProbeField& field) { return !field.visible; });
+    return fields;
+}
+
+// A text with \t, \n, \r and \\ turned into what they stand for.
+std::string Unescape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+    }
+    return out;
+}
+
+std::string DoValues(Context&, std::string_view) {
+    std::vector<std::string> values;
+    for (const CanvasText& text : VisibleCanvasTexts(g_shell.canvas))
+        if (text.font == AppFont(FontRole::Result)) values.push_back(Cp1252ToUtf8(text.text));
+    Emit(Joined(values) + "\n");
+    return {};
+}
+
+std::string DoWhere(Context&, std::string_view text) {
+    std::vector<std::string> points;
+    for (const CanvasText& shown : VisibleCanvasTexts(g_shell.canvas))
+        if (Cp1252ToUtf8(shown.text) == text)
+            points.push_back(std::to_string(shown.x) + " " + std::to_string(shown.y));
+    Emit((points.empty() ? "nowhere" : Joined(points)) + "\n");
+    return {};
+}
+
+std::string DoFields(Context&, std::string_view) {
+    std::string out;
+    for (const ProbeField& field : VisibleFields()) {
+        if (!out.empty()) out += ' ';
+        out += Quote(field.text);
+        if (field.focused) out += '*';
+    }
+    Emit(out + "\n");
+    return {};
+}
+
+// "A | B | C": the texts between the bars, a blank on either side of a bar
+// taken as part of it.
+std::string DoFill(Context&, std::string_view arg) {
+    std::vector<std::string> texts;
+    for (std::size_t at = 0;;) {
+        const std::size_t bar = arg.find('|', at);
+        std::string_view text = arg.substr(at, bar == arg.npos ? arg.npos : bar - at);
+        if (at > 0 && text.starts_with(' ')) text.remove_prefix(1);
+        if (bar != arg.npos && text.ends_with(' ')) text.remove_suffix(1);
+        texts.emplace_back(text);
+        if (bar == arg.npos) break;
+        at = bar + 1;
+    }
+    const std::vector<ProbeField> fields = VisibleFields();
+    if (fields.empty() || texts.size() != fields.size()) return "expected one text per field";
+    FocusEditField(fields.front().handle);
+    ProbeProcessEvents();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) ProbePressKey("Tab"), ProbeProcessEvents();
+        for (const ProbeField& field : VisibleFields()) {
+            if (!field.focused) continue;
+            ProbePressKey("End");
+            for (std::size_t n = 0; n < field.text.size(); ++n) ProbePressKey("Backspace");
+        }
+        ProbeTypeText(texts[i]);
+        ProbeProcessEvents();
+    }
+    return {};
+}
+
+std::string DoClipboard(Context&, std::string_view text) {
+    ProbeSetClipboard(Unescape(text));
+    return {};
+}
+
+const ProbeField* Focused(const std::vector<ProbeField>& fields) {
+    for (const ProbeField& field : fields)
+        if (field.focused) return &field;
+    return nullptr;
+}
+
+std::string DoDrop(Context&, std::string_view arg) {
+    const auto blank = arg.find(' ');
+    const std::optional<int> x = ParseInteger<int>(arg.substr(0, blank));
+    if (!x || blank == arg.npos) return "expected a place and a text";
+    const std::vector<ProbeField> fields = VisibleFields();
+    const ProbeField* field = Focused(fields);
+    if (field == nullptr) return "no field has the focus";
+    if (!ProbeDropText(field->handle, *x, Unescape(arg.substr(blank + 1)))) Emit("refused\n");
+    return {};
+}
+
+std::string DoRightClick(Context&, std::string_view) {
+    const std::vector<ProbeField> fields = VisibleFields();
+    const ProbeField* field = Focused(fields);
+    if (field == nullptr || !ProbeRightClick(field->handle)) return "no field has the focus";
+    return {};
+}
+
+std::string DoPopup(Context&, std::string_view) {
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    std::vector<std::string> entries;
+    for (const ProbeMenuEntry& entry : menu.entries) {
+        std::string shown = entry.separator ? "-" : Cp1252ToUtf8(entry.text);
+        if (!entry.separator && !entry.enabled) shown.insert(0, "grey ");
+        entries.push_back(shown);
+    }
+    Emit((menu.open ? Joined(entries) : "no menu") + "\n");
+    return {};
+}
+
+std::string DoChoose(Context&, std::string_view text) {
+    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
+    return {};
+}
+
+std::string DoBar(Context& context, std::string_view) {
+    std::string state = ProbeMenuBarSelection(context.window);
+    const ProbeShownMenu menu = ProbeShowingMenu();
+    if (menu.open) state += " > " + menu.active;
+    Emit(Cp1252ToUtf8(state) + "\n");
+    return {};
+}
+
+std::vector<std::string> g_opened;
+
+std::string DoOpened(Context&, std::string_view) {
+    Emit(Joined(g_opened) + "\n");
+    g_opened.clear();
+    return {};
+}
+
+#ifndef _WIN32
+std::string DoItemRect(Context& context, std::string_view text) {
+    ProbeRect r{};
+    if (!ProbeMenuItemRect(context.window, Utf8ToCp1252(text), r))
+        return "no such menu item, or no place known for it";
+    Emit(Rect("itemrect", text, r));
+    return {};
+}
+
+std::string DoShot(Context& context, std::string_view path) {
+    if (path.empty()) return "expected a file name";
+    if (!ProbeSaveWindowPng(context.window, std::string(path))) return "cannot write the image";
+    return {};
+}
+
 std::string DoFamilies(Context&, std::string_view) {
     std::string out;
     for (const std::string& family : ProbeFontFamilies())
@@ -358,6 +567,64 @@ std::string DoFamilies(Context&, std::string_view) {
     Emit(out + "end\n");
     return {};
 }
+
+std::string DoNames(Context&, std::string_view) {
+    std::vector<std::string> names;
+    for (const ProbeField& field : VisibleFields())
+        names.push_back(Cp1252ToUtf8(ProbeAccessibleName(field.handle)));
+    for (const ProbeButton& button : ProbeButtons())
+        if (button.visible) names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)));
+    Emit(Joined(names) + "\n");
+    return {};
+}
+
+std::string DoFonts(Context&, std::string_view) {
+    std::string out;
+    for (int role = 0; role < kFontRoleCount; ++role) {
+        const Font font = AppFont(static_cast<FontRole>(role));
+        const FontInfo info = DescribeFont(font);
+        out += std::string(FontRoleName(font)) + " " + QuoteUtf8(info.family) + " " +
+               std::to_string(info.cellHeight) + " " + std::to_string(info.averageWidth) + " " +
+               std::to_string(info.weight) + "\n";
+    }
+    Emit(out);
+    return {};
+}
+
+std::string DoPlaced(Context& context, std::string_view) {
+    const ProbeRect inside = ProbeWindowRect(context.window);
+    const ProbeRect screen = ProbeScreenRect(context.window);
+    Emit("inside at " + std::to_string(inside.x - screen.x) + " " +
+         std::to_string(inside.y - screen.y) + " on a screen of " + std::to_string(screen.width) +
+         " x " + std::to_string(screen.height) + "\n");
+    return {};
+}
+
+std::string DoSame(Context&, std::string_view path) {
+    ProbeImage want;
+    if (!ProbeReadPng(std::string(path), want)) return "cannot read the image";
+    const ProbeImage got = ProbeCanvasImage(g_shell.canvas);
+    std::size_t differing = 0, first = 0;
+    for (std::size_t i = got.pixels.size(); i-- > 0;)
+        if (want.width != got.width || got.pixels[i] != want.pixels[i]) ++differing, first = i;
+    if (differing == 0) {
+        Emit("same\n");
+    } else {
+        const std::size_t width = static_cast<std::size_t>(got.width);
+        Emit(std::to_string(differing) + " pixels differ, the first at " +
+             std::to_string(first % width) + " " + std::to_string(first / width) + ": " +
+             HexColour(got.pixels[first]) + " where the image has " +
+             HexColour(first < want.pixels.size() ? want.pixels[first] : 0) + "\n");
+    }
+    return {};
+}
+
+std::string DoFaces(Context&, std::string_view) {
+    Emit(ProbeFaceIdentity(AppFont(FontRole::Label)) + "\n" +
+         ProbeFaceIdentity(AppFont(FontRole::Result)) + "\n");
+    return {};
+}
+#endif
 
 constexpr Verb kVerbs[] = {
     {"command", Args::Text, true, DoCommand},
@@ -371,10 +638,28 @@ constexpr Verb kVerbs[] = {
     {"cells", Args::None, false, DoCells},
     {"png", Args::Text, false, DoPng},
     {"titlerect", Args::Text, false, DoTitleRect},
+    {"window", Args::None, false, DoWindow},
+    {"values", Args::None, false, DoValues},
+    {"where", Args::Text, false, DoWhere},
+    {"fields", Args::None, false, DoFields},
+    {"fill", Args::Optional, true, DoFill},
+    {"clipboard", Args::Optional, false, DoClipboard},
+    {"drop", Args::Text, true, DoDrop},
+    {"rightclick", Args::None, true, DoRightClick},
+    {"popup", Args::None, false, DoPopup},
+    {"choose", Args::Text, true, DoChoose},
+    {"bar", Args::None, false, DoBar},
+    {"opened", Args::None, false, DoOpened},
+#ifndef _WIN32
     {"itemrect", Args::Text, false, DoItemRect},
     {"shot", Args::Text, false, DoShot},
-    {"window", Args::None, false, DoWindow},
     {"families", Args::None, false, DoFamilies},
+    {"names", Args::None, false, DoNames},
+    {"fonts", Args::None, false, DoFonts},
+    {"placed", Args::None, false, DoPlaced},
+    {"same", Args::Text, false, DoSame},
+    {"faces", Args::None, false, DoFaces},
+#endif
 };
 
 // Runs one script line; returns the reason when the line is bad.
@@ -384,9 +669,10 @@ std::string RunLine(Context& context, std::string_view line) {
     for (const Verb& verb : kVerbs) {
         if (verb.name != name) continue;
         std::string_view arg;
-        if (verb.args == Args::Text) {
-            if (blank == std::string_view::npos) return "missing argument";
+        if (verb.args != Args::None && blank != std::string_view::npos) {
             arg = line.substr(blank + 1);
+        } else if (verb.args == Args::Text) {
+            return "missing argument";
         } else if (line.find_first_not_of(' ', name.size()) != std::string_view::npos) {
             return "unexpected argument";
         }
@@ -400,7 +686,10 @@ std::string RunLine(Context& context, std::string_view line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    g_transcript = argc > 1 && std::string_view(argv[1]) == "--transcript";
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
+    // The browser stands aside: what the program would open, "opened" tells.
+    ProbeRecordShellOpens(&g_opened);
     Context context{StartSelvaquin()};
     ProbeProcessEvents();
 
@@ -408,6 +697,10 @@ int main(int argc, char** argv) {
     for (int number = 1; std::getline(std::cin, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
+        if (g_transcript) {
+            if (line[0] == '=') continue;
+            std::printf("%s\n", line.c_str());
+        }
         std::string failure = RunLine(context, line);
         std::fflush(stdout);
         if (!failure.empty()) {

@@ -3,10 +3,10 @@
 // coil from the side: the former's two edges, a row of turns above and below,
 // the first turns numbered, and dimension lines carrying the values.
 
-#include "air_coil.h"
+#include "calc/electronics/air_coil.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 #include <cmath>
@@ -70,15 +70,15 @@ constexpr Wire kDimensionLines[] = {
     {700, 400, 700, 450},
 };
 
-void DrawTurns(Window window) {
+void DrawTurns(tk::Window window) {
     for (int row : {kUpperTurnsY, kLowerTurnsY}) {
         for (int i = 0; i < kTurns; ++i)
-            DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kPartGrey,
-                        kPartGrey);
+            tk::DrawEllipse(window, kTurnsX + i * kTurnSize, row, kTurnSize, kTurnSize, kLightGrey,
+                            kLightGrey);
     }
 }
 
-void DrawTurnNumbers(Window window) {
+void DrawTurnNumbers(tk::Window window) {
     int x = kTurnNumberX;
     for (const char* number : kTurnNumbers) {
         const PageText text{x, kTurnNumberY, FontRole::Label, number, nullptr};
@@ -87,9 +87,9 @@ void DrawTurnNumbers(Window window) {
     }
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
-    BeginPageDrawing(window, kModePlain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
     DrawFieldLabels(window, kFields);
@@ -131,4 +131,4 @@ AirCoilLabels AirCoilPage(const FieldInputs& in) {
             ResultLabel(length, 'n', "0.00", " mm")};
 }
 
-Screen g_airCoil{.id = command::kAirCoil, .fields = kFields, .page = Page};
+constexpr Screen kAirCoilScreen{.id = command::kAirCoil, .fields = kFields, .page = Page};

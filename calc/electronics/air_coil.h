@@ -1,7 +1,7 @@
 // Single-layer air coil (screen 1130).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -21,4 +21,4 @@ struct AirCoilLabels {
 // The value labels the page shows for what the fields (L, D, d) hold.
 AirCoilLabels AirCoilPage(const FieldInputs& in);
 
-extern Screen g_airCoil;
+extern const Screen kAirCoilScreen;

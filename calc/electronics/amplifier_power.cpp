@@ -2,10 +2,10 @@
 // resistor and a meter, with the power, the load, the current and the voltage
 // written beside them.
 
-#include "amplifier_power.h"
+#include "calc/electronics/amplifier_power.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -61,11 +61,11 @@ constexpr PageText kAmplifierName[] = {{320, 330, FontRole::Label, "AMPLIFIER", 
 int PowerDecimals(double power) { return power < 10 ? 3 : 0; }
 int CurrentDecimals(double power) { return power < 10 ? 3 : 1; }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
-        AmplifierPowerPage(in, FieldTextAsTyped(g_amplifierPower, 1));
-    BeginPageDrawing(window, kModePlain, 0.0);
+        AmplifierPowerPage(in, FieldTextAsTyped(kAmplifierPowerScreen, 1));
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
     DrawFieldLabels(window, kFields);
@@ -99,4 +99,5 @@ AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string
             InputLabel(voltageTyped, "0.00", " Volt")};
 }
 
-Screen g_amplifierPower{.id = command::kAmplifierPower, .fields = kFields, .page = Page};
+constexpr Screen kAmplifierPowerScreen{
+    .id = command::kAmplifierPower, .fields = kFields, .page = Page};

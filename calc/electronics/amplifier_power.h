@@ -1,7 +1,7 @@
 // Amplifier output power (screen 1001).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -17,4 +17,4 @@ struct AmplifierPowerLabels {
 // the voltage field's text as typed, a comma kept as a comma.
 AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string& voltageTyped);
 
-extern Screen g_amplifierPower;
+extern const Screen kAmplifierPowerScreen;

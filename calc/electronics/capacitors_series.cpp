@@ -1,10 +1,10 @@
 // Two capacitors in series: two pairs of plates in a row, the values above
 // them and the total below.
 
-#include "capacitors_series.h"
+#include "calc/electronics/capacitors_series.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -34,9 +34,9 @@ constexpr PageText kLetters[] = {
     {475, 410, FontRole::Label, "=", nullptr},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const CapacitorsSeriesLabels labels = CapacitorsSeriesPage(in);
-    BeginPageDrawing(window, kModePlain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Kondensator seriekopplad", "Capacitor in series");
     DrawFieldLabels(window, kFields);
@@ -63,4 +63,5 @@ CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " uF")};
 }
 
-Screen g_capacitorsSeries{.id = command::kCapacitorsSeries, .fields = kFields, .page = Page};
+constexpr Screen kCapacitorsSeriesScreen{
+    .id = command::kCapacitorsSeries, .fields = kFields, .page = Page};

@@ -1,7 +1,7 @@
 // Two capacitors in series (screen 1015).
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -14,4 +14,4 @@ struct CapacitorsSeriesLabels {
 // The value labels the page shows for what the fields hold.
 CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in);
 
-extern Screen g_capacitorsSeries;
+extern const Screen kCapacitorsSeriesScreen;

@@ -1,6 +1,6 @@
 // The falling response sketch shared by the RC low-pass, Zobel and Thiele
 // pages.
 
-#include "falling_response.h"
+#include "calc/electronics/falling_response.h"
 
-void DrawFallingResponse(Window window) { DrawWires(window, kFallingResponse); }
+void DrawFallingResponse(tk::Window window) { DrawWires(window, kFallingResponse); }

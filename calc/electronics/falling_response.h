@@ -4,7 +4,7 @@
 // every input; the grid moves beneath it.
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 #include "toolkit/window.h"
 
 inline constexpr Wire kFallingResponse[] = {
@@ -18,4 +18,4 @@ inline constexpr Wire kFallingResponse[] = {
 // the grid offset aims at.
 inline constexpr int kFallingMarkerX = 797;
 
-void DrawFallingResponse(Window window);
+void DrawFallingResponse(tk::Window window);

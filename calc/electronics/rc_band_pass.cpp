@@ -2,17 +2,15 @@
 // section (R2, C2), each with its own corner. The graph panel holds only the
 // band-pass sketch, no grid and no marker.
 
-#include "rc_band_pass.h"
+#include "calc/electronics/rc_band_pass.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
-#include "rc_corner.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
+#include "calc/electronics/rc_corner.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr Colour kMidGrey = 0x808080;
 
 // Focus ring R1, C1, R2, C2: the second pair in a column of its own.
 constexpr FieldPlace kFields[] = {
@@ -68,9 +66,9 @@ constexpr Wire kPassBand[] = {{740, 275, 780, 275}, {850, 275, 890, 275}};
 constexpr Wire kRightPointer[] = {{906, 280, 940, 270}};
 constexpr Wire kFall[] = {{890, 275, 900, 277}, {900, 277, 904, 280}, {904, 280, 970, 400}};
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
-    BeginPageDrawing(window, kModeGridSplit, kNoGraph);
+    BeginPageDrawing(window, BackdropMode::GridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
@@ -80,9 +78,9 @@ void Page(Window window, const FieldInputs& in) {
     DrawBoxes(window, kLowPassParts);
     DrawWires(window, kLowPassWires);
     DrawWires(window, kRise);
-    DrawWires(window, kLeftPointer, kMidGrey);
+    DrawWires(window, kLeftPointer, kPointerGrey);
     DrawWires(window, kPassBand);
-    DrawWires(window, kRightPointer, kMidGrey);
+    DrawWires(window, kRightPointer, kPointerGrey);
     DrawWires(window, kFall);
     DrawValue(window, 370, 340, labels.r1);
     DrawValue(window, 255, 197, labels.c1);
@@ -101,4 +99,4 @@ RcBandPassLabels RcBandPassPage(const FieldInputs& in) {
             RcCornerOf(in.value[2], in.value[3]).label};
 }
 
-Screen g_rcBandPass{.id = command::kRcBandPass, .fields = kFields, .page = Page};
+constexpr Screen kRcBandPassScreen{.id = command::kRcBandPass, .fields = kFields, .page = Page};

@@ -1,7 +1,7 @@
 // RC band-pass filter (screen 1027).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -12,4 +12,4 @@ struct RcBandPassLabels {
 };
 RcBandPassLabels RcBandPassPage(const FieldInputs& in);
 
-extern Screen g_rcBandPass;
+extern const Screen kRcBandPassScreen;

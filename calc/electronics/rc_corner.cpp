@@ -1,9 +1,9 @@
 // The RC corner frequency and the page of the first-order RC filters.
 
-#include "rc_corner.h"
+#include "calc/electronics/rc_corner.h"
 
-#include "app/backdrop.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -32,24 +32,26 @@ double RcCornerFrequency(double ohm, double microfarad) {
     return 1 / (product / 1000000);
 }
 
-RcCorner RcCornerOf(double ohm, double microfarad) {
-    const double hertz = RcCornerFrequency(ohm, microfarad);
+ShownFrequency FrequencyAsShown(double hertz) {
     const std::string text = Formatted(hertz, 0);
-    // An infinite corner (a zero part) reads 0 and is graphed at 0; "-inf"
-    // and "nan" keep their texts.
-    const bool infinite = !text.empty() && text[0] == 'i';
-    return {infinite ? 0.0 : hertz, ResultLabel(text, 'i', "0", kCornerSuffix)};
+    if (!text.empty() && text[0] == 'i') return {0.0, "0"};
+    return {hertz, text};
+}
+
+RcCorner RcCornerOf(double ohm, double microfarad) {
+    const ShownFrequency corner = FrequencyAsShown(RcCornerFrequency(ohm, microfarad));
+    return {corner.hertz, corner.text + kCornerSuffix};
 }
 
 RcFilterLabels RcFilterPage(const FieldInputs& in) {
     const RcCorner corner = RcCornerOf(in.value[0], in.value[1]);
     return {InputLabel(in.text[0], "0.00", " ohm"), InputLabel(in.text[1], "0.00", " uF"),
-            corner.label, static_cast<double>(FrequencyToGraphOffset(nullptr, corner.hertz))};
+            corner.label, FrequencyToGraphOffset(corner.hertz)};
 }
 
-void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
+void DrawRcFilterPage(tk::Window window, const FieldInputs& in, const RcFilterDrawing& drawing) {
     const RcFilterLabels labels = RcFilterPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
     DrawFieldLabels(window, kRcFilterFields);

@@ -3,7 +3,7 @@
 // filters draw from their own tables.
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 #include "toolkit/text.h"
 
 #include <span>
@@ -12,18 +12,25 @@
 // 1 / ((R x 6.28 x C) / 1 000 000), in this order: R in ohm, C in microfarad.
 double RcCornerFrequency(double ohm, double microfarad);
 
-struct RcCorner {
-    // The corner as graphed: 0 when its text was "inf".
+// A frequency of the RC pages as they show it, with no decimals, and as they
+// graph it: an infinite one (a part of zero) reads "0" and is graphed at
+// 0 Hz; "-inf" and "nan" keep their texts.
+struct ShownFrequency {
     double hertz;
-    // The corner with no decimals, "inf" shown as "0", then " Hz -3dB".
-    std::string label;
+    std::string text;
+};
+ShownFrequency FrequencyAsShown(double hertz);
+
+struct RcCorner {
+    double hertz;       // as graphed
+    std::string label;  // as shown, then " Hz -3dB"
 };
 RcCorner RcCornerOf(double ohm, double microfarad);
 
 // What the low-pass and high-pass pages show for what their fields hold.
 struct RcFilterLabels {
     std::string r, c, corner;
-    double graphOffset;
+    int graphOffset;
 };
 RcFilterLabels RcFilterPage(const FieldInputs& in);
 
@@ -39,7 +46,7 @@ struct RcFilterDrawing {
 };
 // Backdrop with the grid shifted to the corner, texts, schematic, response
 // sketch, values and the red marker.
-void DrawRcFilterPage(Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
+void DrawRcFilterPage(tk::Window window, const FieldInputs& in, const RcFilterDrawing& drawing);
 
 // The R and C fields of both pages.
 inline constexpr FieldPlace kRcFilterFields[] = {

@@ -1,11 +1,11 @@
 // RC high-pass filter: the capacitor in series, the resistor to ground, and a
 // response that rises from the left up to the marker.
 
-#include "rc_high_pass.h"
+#include "calc/electronics/rc_high_pass.h"
 
-#include "rc_corner.h"
+#include "calc/electronics/rc_corner.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -43,8 +43,9 @@ constexpr RcFilterDrawing kDrawing{
     {310, 310},  // C under the capacitor
 };
 
-void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
+void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
 
 }  // namespace
 
-Screen g_rcHighPass{.id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};
+constexpr Screen kRcHighPassScreen{
+    .id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};

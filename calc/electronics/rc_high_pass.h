@@ -1,6 +1,6 @@
 // RC high-pass filter (screen 1022).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
-extern Screen g_rcHighPass;
+extern const Screen kRcHighPassScreen;

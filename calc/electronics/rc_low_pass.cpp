@@ -1,12 +1,12 @@
 // RC low-pass filter: the resistor in series, the capacitor to ground, and a
 // response that falls away to the right of the marker.
 
-#include "rc_low_pass.h"
+#include "calc/electronics/rc_low_pass.h"
 
-#include "falling_response.h"
-#include "rc_corner.h"
+#include "calc/electronics/falling_response.h"
+#include "calc/electronics/rc_corner.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -37,8 +37,9 @@ constexpr RcFilterDrawing kDrawing{
     {380, 367},  // C left of the capacitor
 };
 
-void Page(Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
+void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
 
 }  // namespace
 
-Screen g_rcLowPass{.id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};
+constexpr Screen kRcLowPassScreen{
+    .id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};

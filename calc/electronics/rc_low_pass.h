@@ -1,6 +1,6 @@
 // RC low-pass filter (screen 1017).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
-extern Screen g_rcLowPass;
+extern const Screen kRcLowPassScreen;

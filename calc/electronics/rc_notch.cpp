@@ -3,11 +3,13 @@
 // all six values written beside their parts, and a notch sketch whose bottom
 // stands at the marker.
 
-#include "rc_notch.h"
+#include "calc/electronics/rc_notch.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/electronics/rc_corner.h"
+
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -59,9 +61,9 @@ constexpr Wire kSketch[] = {
 
 constexpr int kMarkerX = 795;
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcNotchLabels labels = RcNotchPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Notchfilter RC", "Notch filter RC");
     DrawFieldLabels(window, kFields);
@@ -95,23 +97,17 @@ TwinTValues TwinTNotch(double r, double c) {
 
 RcNotchLabels RcNotchPage(const FieldInputs& in) {
     const TwinTValues v = TwinTNotch(in.value[0], in.value[1]);
-    std::string f = Formatted(v.f, 0);
-    double graphed = v.f;
-    // An infinite notch frequency reads 0 and is graphed as 0; "-inf" and
-    // "nan" keep their texts.
-    if (!f.empty() && f[0] == 'i') {
-        f = "0";
-        graphed = 0.0;
-    }
+    const ShownFrequency f = FrequencyAsShown(v.f);
     RcNotchLabels labels;
     labels.r = InputLabel(in.text[0], "0.00", " ohm");
     labels.c = InputLabel(in.text[1], "0.00", " uF");
     // The derived values are shown as formatted, with no default.
     labels.r3 = ResultLabel(Formatted(v.r3, 2), 'n', nullptr, " ohm");
     labels.c23 = ResultLabel(Formatted(v.c23, 1), 'n', nullptr, " uF");
-    labels.f = ResultLabel(f, 'n', nullptr, " Hz");
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, graphed);
+    labels.f = f.text + " Hz";
+    labels.graphOffset = FrequencyToGraphOffset(f.hertz);
     return labels;
 }
 
-Screen g_rcNotch{.id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};
+constexpr Screen kRcNotchScreen{
+    .id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};

@@ -1,7 +1,7 @@
 // RC twin-T notch filter (screen 1035).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -23,4 +23,4 @@ struct RcNotchLabels {
 // The value labels the page shows for what the fields hold.
 RcNotchLabels RcNotchPage(const FieldInputs& in);
 
-extern Screen g_rcNotch;
+extern const Screen kRcNotchScreen;

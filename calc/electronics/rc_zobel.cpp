@@ -2,13 +2,13 @@
 // ground, its frequency as a bare number on the graph, computed only when
 // both inputs are positive.
 
-#include "rc_zobel.h"
+#include "calc/electronics/rc_zobel.h"
 
-#include "falling_response.h"
+#include "calc/electronics/falling_response.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -41,9 +41,9 @@ constexpr Box kParts[] = {
     {355, 420, 70, 20},  // capacitor plates
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const RcZobelLabels labels = RcZobelPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Zobelfilter RC", "Zobel filter RC");
     DrawFieldLabels(window, kFields);
@@ -71,8 +71,8 @@ RcZobelLabels RcZobelPage(const FieldInputs& in) {
     labels.r = InputLabel(in.text[0], "0.00", " ohm");
     labels.c = InputLabel(in.text[1], "0.00", " uF");
     labels.f = Formatted(f, 0);
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, f);
+    labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
 
-Screen g_rcZobel{.id = command::kRcZobel, .fields = kFields, .page = Page};
+constexpr Screen kRcZobelScreen{.id = command::kRcZobel, .fields = kFields, .page = Page};

@@ -1,7 +1,7 @@
 // RC Zobel network (screen 1043).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -16,4 +16,4 @@ struct RcZobelLabels {
 };
 RcZobelLabels RcZobelPage(const FieldInputs& in);
 
-extern Screen g_rcZobel;
+extern const Screen kRcZobelScreen;

@@ -1,10 +1,10 @@
 // Two resistors in parallel: two resistor bodies between two bus bars, the
 // values written inside the bodies and the total above them.
 
-#include "resistors_parallel.h"
+#include "calc/electronics/resistors_parallel.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -35,9 +35,9 @@ constexpr PageText kLetters[] = {
     {515, 390, FontRole::Label, "B", nullptr},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ResistorsParallelLabels labels = ResistorsParallelPage(in);
-    BeginPageDrawing(window, kModePlain, 0.0);
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
     DrawFieldLabels(window, kFields);
@@ -64,4 +64,5 @@ ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in) {
             ResultLabel(total, 'n', "0.00", " ohm")};
 }
 
-Screen g_resistorsParallel{.id = command::kResistorsParallel, .fields = kFields, .page = Page};
+constexpr Screen kResistorsParallelScreen{
+    .id = command::kResistorsParallel, .fields = kFields, .page = Page};

@@ -1,7 +1,7 @@
 // Two resistors in parallel (screen 1005).
 #pragma once
 
-#include "screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -14,4 +14,4 @@ struct ResistorsParallelLabels {
 // The value labels the page shows for what the fields hold.
 ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in);
 
-extern Screen g_resistorsParallel;
+extern const Screen kResistorsParallelScreen;

@@ -2,13 +2,13 @@
 // the coil drawn as two rows of turns, a note on how to wind it, and the
 // pair's frequency on the graph.
 
-#include "thiele.h"
+#include "calc/electronics/thiele.h"
 
-#include "falling_response.h"
+#include "calc/electronics/falling_response.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -47,22 +47,22 @@ constexpr Box kResistor = {355, 260, 100, 25};
 
 constexpr int kTurnX[] = {350, 370, 390, 410, 430, 450};
 
-void DrawTurns(Window window, int y) {
-    for (int x : kTurnX) DrawEllipse(window, x, y, 10, 10, kPartGrey, kPartGrey);
+void DrawTurns(tk::Window window, int y) {
+    for (int x : kTurnX) tk::DrawEllipse(window, x, y, 10, 10, kLightGrey, kLightGrey);
 }
 
 // Two rows of turns, a black line along the lower edge of the upper row and
 // one along the upper edge of the lower row.
-void DrawCoil(Window window) {
+void DrawCoil(tk::Window window) {
     DrawTurns(window, 363);
-    DrawLine(window, 350, 373, 460, 373, kBlack);
+    tk::DrawLine(window, 350, 373, 460, 373, kBlack);
     DrawTurns(window, 433);
-    DrawLine(window, 350, 432, 460, 432, kBlack);
+    tk::DrawLine(window, 350, 432, 460, 432, kBlack);
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ThieleLabels labels = ThielePage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
     DrawFieldLabels(window, kFields);
@@ -94,8 +94,8 @@ ThieleLabels ThielePage(const FieldInputs& in) {
     labels.r = InputLabel(in.text[0], "0.00", " ohm");
     labels.l = InputLabel(in.text[1], "0.00", " mH");
     labels.f = ResultLabel(text, 'n', nullptr, " Hz");
-    labels.graphOffset = FrequencyToGraphOffset(nullptr, f);
+    labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
 
-Screen g_thiele{.id = command::kThiele, .fields = kFields, .page = Page};
+constexpr Screen kThieleScreen{.id = command::kThiele, .fields = kFields, .page = Page};

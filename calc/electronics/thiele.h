@@ -1,7 +1,7 @@
 // Thiele RC filter (screen 1048).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -14,4 +14,4 @@ struct ThieleLabels {
 };
 ThieleLabels ThielePage(const FieldInputs& in);
 
-extern Screen g_thiele;
+extern const Screen kThieleScreen;

@@ -2,10 +2,10 @@
 // disc with a dimension line for its diameter, and the wire's section and
 // resistance from its diameter and length.
 
-#include "wire_resistance.h"
+#include "calc/electronics/wire_resistance.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -34,11 +34,11 @@ constexpr Wire kDimensionLines[] = {
     {570, 420, 780, 420},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
-        WireResistancePage(in, FieldTextAsTyped(g_wireResistance, 1));
-    BeginPageDrawing(window, kModePlain, 0.0);
+        WireResistancePage(in, FieldTextAsTyped(kWireResistanceScreen, 1));
+    BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     // On this page the Swedish TAB hint stands five pixels right of the
     // English one.
@@ -46,7 +46,7 @@ void Page(Window window, const FieldInputs& in) {
                         20);
     DrawFieldLabels(window, kFields);
     DrawTexts(window, kTexts);
-    DrawEllipse(window, 400, 270, 150, 150, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, 400, 270, 150, 150, kLightGrey, kLightGrey);
     DrawWires(window, kDimensionLines);
     DrawValue(window, 780, 330, labels.diameter);
     DrawValue(window, 450, 330, labels.section);
@@ -78,4 +78,5 @@ WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string
             InputLabel(lengthTyped, "0.00", " mm"), ResultLabel(resistance, 'n', "0.000", " ohm")};
 }
 
-Screen g_wireResistance{.id = command::kWireResistance, .fields = kFields, .page = Page};
+constexpr Screen kWireResistanceScreen{
+    .id = command::kWireResistance, .fields = kFields, .page = Page};

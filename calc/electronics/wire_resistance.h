@@ -1,7 +1,7 @@
 // Wire resistance (screen 1003).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -18,4 +18,4 @@ struct WireResistanceLabels {
 // the length field's text as typed, a comma kept as a comma.
 WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string& lengthTyped);
 
-extern Screen g_wireResistance;
+extern const Screen kWireResistanceScreen;

@@ -5,11 +5,11 @@
 // The page has one field and no focus ring: every run, TAB included,
 // recalculates and redraws.
 
-#include "baffle_step.h"
+#include "calc/loudspeaker/baffle_step.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 #include <array>
@@ -28,13 +28,7 @@ constexpr int kCurveLimit = 600;
 constexpr double kLowestStep = 10.0;
 constexpr double kHighestStep = 11500.0;
 
-constexpr Colour kWindowGrey = 0xF0F0F0;
-
 constexpr PageText kUnit[] = {{385, 45, FontRole::Label, "mm", nullptr}};
-
-// The grey of the left panel's inner top line where this page restores the
-// frame over its curve.
-constexpr Colour kRestoredInnerTop = 0x7A7A7D;
 
 // The upper line of the curve: the low level from the plot's left edge, the
 // rise through the step, the high level to the plot's right edge.
@@ -54,29 +48,29 @@ std::array<Wire, 10> StepCurve(int x0) {
 }
 
 // Two lines, the second one pixel lower.
-void DrawStepCurve(Window window, int x0) {
+void DrawStepCurve(tk::Window window, int x0) {
     for (const Wire& w : StepCurve(x0)) {
-        DrawLine(window, w.x1, w.y1, w.x2, w.y2, kBlack);
-        DrawLine(window, w.x1, w.y1 + 1, w.x2, w.y2 + 1, kBlack);
+        tk::DrawLine(window, w.x1, w.y1, w.x2, w.y2, kBlack);
+        tk::DrawLine(window, w.x1, w.y1 + 1, w.x2, w.y2 + 1, kBlack);
     }
 }
 
-void MaskOutsideThePlot(Window window) {
-    FillBox(window, 950, 200, 30, 280, kWhite);
-    FillBox(window, 974, 194, 20, 312, kWindowGrey);
-    DrawLine(window, 973, 196, 973, 505, kPartGrey);
-    FillBox(window, 177, 199, 33, 295, kWhite);
+void MaskOutsideThePlot(tk::Window window) {
+    tk::FillBox(window, 950, 200, 30, 280, kWhite);
+    tk::FillBox(window, 974, 194, 20, 312, kWindowGrey);
+    tk::DrawLine(window, 973, 196, 973, 505, kLightGrey);
+    tk::FillBox(window, 177, 199, 33, 295, kWhite);
     // The level scale again, then the left panel over whatever the curve
     // reached there.
-    DrawLevelScale(window, 0.0);
-    FillBox(window, 0, 199, 175, 295, kWindowGrey);
-    FillBox(window, 10, 199, 155, 295, 0xEAEAEA);
-    DrawLeftPanelFrame(window, kRestoredInnerTop);
+    DrawLevelScale(window, 0);
+    tk::FillBox(window, 0, 199, 175, 295, kWindowGrey);
+    tk::FillBox(window, 10, 199, 155, 295, kRepaintedPanelGrey);
+    DrawLeftPanelFrame(window, kRepaintedFrameInner);
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
-    BeginPageDrawing(window, kModeGrid, 0.0);
+    BeginPageDrawing(window, BackdropMode::Grid, 0);
     DrawTexts(window, kUnit);
     DrawHeadingAndHints(window, "Baffelsteg", "Baffelstep", TabHint::Move);
     DrawFieldLabels(window, kFields);
@@ -86,7 +80,7 @@ void Page(Window window, const FieldInputs& in) {
         DrawValue(window, view.x0 + 300, 205, view.frequency);
     }
     if (view.outOfRange)
-        DrawString(window, 500, 380, "OUT OF RANGE", kBlack, AppFont(FontRole::Label), 0);
+        tk::DrawString(window, 500, 380, "OUT OF RANGE", kBlack, AppFont(FontRole::Label), 0);
     MaskOutsideThePlot(window);
     // The first of two repaints; the run requests the second.
     EndPageDrawing(window);
@@ -102,15 +96,15 @@ double BaffleStepFrequency(double widthMm) {
 BaffleStepView BaffleStepPage(const FieldInputs& in) {
     const double fs = BaffleStepFrequency(in.value[0]);
     std::string frequency = Formatted(fs, 0);
-    AppendText(frequency, " Hz");
-    const int x0 = kCurveShift - FrequencyToGraphOffset(nullptr, fs);
+    tk::AppendText(frequency, " Hz");
+    const int x0 = kCurveShift - FrequencyToGraphOffset(fs);
     // Written as "not inside" so that a width typed as "nan" is reported too.
     const bool inRange = fs >= kLowestStep && fs <= kHighestStep;
     return {frequency, x0, x0 < kCurveLimit, !inRange};
 }
 
-Screen g_baffleStep{.id = command::kBaffleStep,
-                    .fields = kFields,
-                    .page = Page,
-                    .enterRuns = 1,
-                    .alwaysFull = true};
+constexpr Screen kBaffleStepScreen{.id = command::kBaffleStep,
+                                   .fields = kFields,
+                                   .page = Page,
+                                   .enterRuns = 1,
+                                   .alwaysFull = true};

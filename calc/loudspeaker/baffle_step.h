@@ -1,7 +1,7 @@
 // Baffle step (screen 505).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -17,4 +17,4 @@ struct BaffleStepView {
 };
 BaffleStepView BaffleStepPage(const FieldInputs& in);
 
-extern Screen g_baffleStep;
+extern const Screen kBaffleStepScreen;

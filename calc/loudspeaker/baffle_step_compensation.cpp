@@ -3,13 +3,13 @@
 // step; the grid is shifted so that the step frequency falls under the red
 // marker at x 670, 125 pixels left of the usual marker column.
 
-#include "baffle_step_compensation.h"
+#include "calc/loudspeaker/baffle_step_compensation.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
-#include "baffle_step.h"
-#include "driver_symbol.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
+#include "calc/loudspeaker/baffle_step.h"
+#include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -19,8 +19,7 @@ constexpr FieldPlace kFields[] = {
     {280, 70, "Högtalarens imp."_cp, "Speaker imp."},
 };
 
-constexpr double kMarkerLeftShift = 125.0;
-constexpr Colour kStepGrey = 0xC0C0C0;
+constexpr int kMarkerLeftShift = 125;
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "mm", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
@@ -39,21 +38,21 @@ constexpr Wire kWires[] = {
     {361, 245, 361, 325},
 };
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
-    BeginPageDrawing(window, kModeGridSplit, labels.graphOffset);
+    BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation",
                         TabHint::Move);
     DrawFieldLabels(window, kFields);
     DrawWires(window, kWires);
-    DrawEllipse(window, 410, 265, 40, 40, kPartGrey, kPartGrey);  // L1
-    FillBox(window, 355, 266, 13, 40, kPartGrey);                 // R1
+    tk::DrawEllipse(window, 410, 265, 40, 40, kLightGrey, kLightGrey);  // L1
+    tk::FillBox(window, 355, 266, 13, 40, kLightGrey);                  // R1
     DrawDriverSymbol(window, 430, 370);
     // The sketch: the flat level and the uncompensated step above it.
-    DrawLine(window, 640, 350, 974, 350, kBlack);
-    DrawLine(window, 675, 349, 965, 312, kStepGrey);
-    DrawLine(window, 965, 312, 974, 312, kStepGrey);
+    tk::DrawLine(window, 640, 350, 974, 350, kBlack);
+    tk::DrawLine(window, 675, 349, 965, 312, kStepGrey);
+    tk::DrawLine(window, 965, 312, 974, 312, kStepGrey);
     DrawMarker(window, 670, 230, 340);
     DrawValue(window, 300, 291, labels.resistor);
     DrawValue(window, 360, 385, labels.resistor);
@@ -62,7 +61,7 @@ void Page(Window window, const FieldInputs& in) {
 }
 
 // The page is shown once more after the focus has moved.
-void RepaintAgain(Window window) { RepaintWindow(window, "ERASED"); }
+void RepaintAgain(tk::Window window) { tk::RepaintWindow(window, "ERASED"); }
 
 }  // namespace
 
@@ -76,14 +75,13 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
     const double impedance = in.value[1];
     const double fs = BaffleStepFrequency(width);
     const double coil = CompensationCoil(width, impedance);
-    const double offset = static_cast<double>(FrequencyToGraphOffset(nullptr, fs));
     return {ResultLabel(Formatted(fs, 0), 'i', "0", " Hz"),
             ResultLabel(Formatted(coil, 2), 'i', nullptr, " mH"),
-            InputLabel(in.text[1], "0.0", " ohm"), offset - kMarkerLeftShift};
+            InputLabel(in.text[1], "0.0", " ohm"), FrequencyToGraphOffset(fs) - kMarkerLeftShift};
 }
 
-Screen g_baffleStepCompensation{.id = command::kBaffleStepCompensation,
-                                .fields = kFields,
-                                .page = Page,
-                                .enterRuns = 1,
-                                .afterFocus = RepaintAgain};
+constexpr Screen kBaffleStepCompensationScreen{.id = command::kBaffleStepCompensation,
+                                               .fields = kFields,
+                                               .page = Page,
+                                               .enterRuns = 1,
+                                               .afterFocus = RepaintAgain};

@@ -1,7 +1,7 @@
 // Baffle step compensation (screen 506).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -11,8 +11,8 @@ double CompensationCoil(double widthMm, double impedance);
 
 struct BaffleStepCompensationLabels {
     std::string frequency, coil, resistor;
-    double graphOffset;  // what the backdrop gets: the step 125 pixels left of x 796
+    int graphOffset;  // what the backdrop gets: the step 125 pixels left of x 796
 };
 BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in);
 
-extern Screen g_baffleStepCompensation;
+extern const Screen kBaffleStepCompensationScreen;

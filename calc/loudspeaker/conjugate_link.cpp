@@ -2,11 +2,11 @@
 // shows the network beside the driver and a fixed sketch of the impedance
 // that the network keeps flat; the grid always stands at the same place.
 
-#include "conjugate_link.h"
+#include "calc/loudspeaker/conjugate_link.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
@@ -52,9 +52,9 @@ constexpr Wire kFlatImpedance[] = {
 };
 constexpr Wire kRisingImpedance[] = {{784, 372, 955, 300}};
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const ConjugateLinkLabels labels = ConjugateLinkPage(in);
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, kConjugateGraphHertz));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Konjugatlänk"_cp, "Conjugate network");
     DrawFieldLabels(window, kFields);
@@ -64,7 +64,7 @@ void Page(Window window, const FieldInputs& in) {
     DrawWires(window, kDriverWires);
     DrawDriverSymbol(window, 540, 350);
     DrawWires(window, kFlatImpedance);
-    DrawWires(window, kRisingImpedance, kPartGrey);
+    DrawWires(window, kRisingImpedance, kLightGrey);
     DrawValue(window, 411, 320, labels.r1);
     DrawValue(window, 435, 425, labels.c1);
 }
@@ -85,5 +85,5 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in) {
     return {ResultLabel(r1, 'n', "0.00", " ohm"), ResultLabel(c1, 'n', "0.00", " uF")};
 }
 
-Screen g_conjugateLink{
+constexpr Screen kConjugateLinkScreen{
     .id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};

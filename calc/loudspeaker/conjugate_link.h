@@ -2,7 +2,7 @@
 // cancels the rise of its impedance caused by the voice-coil inductance.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -19,4 +19,4 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in);
 // The grid of this page is always shifted to this frequency.
 inline constexpr double kConjugateGraphHertz = 1300.0;
 
-extern Screen g_conjugateLink;
+extern const Screen kConjugateLinkScreen;

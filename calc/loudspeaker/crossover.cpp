@@ -1,10 +1,10 @@
 // The two-way crossover pages' shared computation and drawing.
 
-#include "crossover.h"
+#include "calc/loudspeaker/crossover.h"
 
-#include "app/backdrop.h"
-#include "app/graph.h"
-#include "driver_symbol.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/graph.h"
+#include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/button.h"
 #include "toolkit/text.h"
 
@@ -27,15 +27,15 @@ constexpr int kPlateHeight = 5;
 std::array<bool, kMaxOptions> CheckedButtons(const Screen& screen) {
     std::array<bool, kMaxOptions> checked{};
     for (std::size_t i = 0; i < screen.options.size() && i < checked.size(); ++i)
-        checked[i] = IsOptionChecked(screen.optionHandles[i]) == 1;
+        checked[i] = tk::IsOptionChecked(ControlsOf(screen).options[i]) == 1;
     return checked;
 }
 
 // Grey plate, white gap (which cuts the wire), grey plate.
-void DrawCapacitor(Window window, Point top) {
-    FillBox(window, top.x, top.y, kPlateWidth, kPlateHeight, kPartGrey);
-    FillBox(window, top.x, top.y + kPlateHeight, kPlateWidth, kPlateHeight, kWhite);
-    FillBox(window, top.x, top.y + 2 * kPlateHeight, kPlateWidth, kPlateHeight, kPartGrey);
+void DrawCapacitor(tk::Window window, Point top) {
+    tk::FillBox(window, top.x, top.y, kPlateWidth, kPlateHeight, kLightGrey);
+    tk::FillBox(window, top.x, top.y + kPlateHeight, kPlateWidth, kPlateHeight, kWhite);
+    tk::FillBox(window, top.x, top.y + 2 * kPlateHeight, kPlateWidth, kPlateHeight, kLightGrey);
 }
 
 }  // namespace
@@ -79,16 +79,16 @@ CrossoverLabels CrossoverPageLabels(const CrossoverNetwork& network, const Field
                                         : ResultLabel(text, 'i', "0.00", " uF"));
     }
     labels.frequency = in.text[2];
-    AppendText(labels.frequency, " Hz");
+    tk::AppendText(labels.frequency, " Hz");
     return labels;
 }
 
-void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwork& network,
+void RunCrossoverPage(tk::Window window, const Screen& screen, const CrossoverNetwork& network,
                       const CrossoverDrawing& drawing, const FieldInputs& in) {
     const std::array<bool, kMaxOptions> checked = CheckedButtons(screen);
     const CrossoverLabels labels = CrossoverPageLabels(network, in, checked);
 
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[2]));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(in.value[2]));
     DrawTexts(window, kUnits);
     if (drawing.lettersFirst) DrawTexts(window, drawing.letters);
     DrawHeadingAndHints(window, drawing.headingSv, drawing.headingEn);
@@ -98,7 +98,7 @@ void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwor
 
     DrawWires(window, drawing.wires);
     for (const Point& c : drawing.coils)
-        DrawEllipse(window, c.x, c.y, kCoilSize, kCoilSize, kPartGrey, kPartGrey);
+        tk::DrawEllipse(window, c.x, c.y, kCoilSize, kCoilSize, kLightGrey, kLightGrey);
     for (const Point& c : drawing.capacitors) DrawCapacitor(window, c);
     DrawDriverSymbol(window, 380, 370);
     DrawTweeterSymbol(window, 580, 375);

@@ -3,7 +3,7 @@
 // the page drawing (circuit frame, components, drivers, response sketch, marker).
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <array>
 #include <span>
@@ -81,5 +81,5 @@ struct CrossoverDrawing {
 // The page procedure of a crossover screen: reads its buttons, computes,
 // draws the backdrop with the grid shifted to the crossover frequency, then
 // the page.
-void RunCrossoverPage(Window window, const Screen& screen, const CrossoverNetwork& network,
+void RunCrossoverPage(tk::Window window, const Screen& screen, const CrossoverNetwork& network,
                       const CrossoverDrawing& drawing, const FieldInputs& in);

@@ -1,9 +1,9 @@
 // Two-way crossover, 12 dB: second-order slopes, coils Z x kL / f and
 // capacitors kC / (Z x f) with one pair of coefficients per alignment.
 
-#include "crossover_12db.h"
+#include "calc/loudspeaker/crossover_12db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 
@@ -57,17 +57,13 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover12dB, kCrossover12dB, kDrawing, in);
+void Page(tk::Window window, const FieldInputs& in) {
+    RunCrossoverPage(window, kCrossover12dBScreen, kCrossover12dB, kDrawing, in);
 }
 
 }  // namespace
 
 const CrossoverNetwork kCrossover12dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover12dB, in, checked);
-}
-
-Screen g_crossover12dB{
+constexpr Screen kCrossover12dBScreen{
     .id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

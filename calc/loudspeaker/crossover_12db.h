@@ -3,16 +3,10 @@
 // tweeter.
 #pragma once
 
-#include "crossover.h"
-
-#include <span>
+#include "calc/loudspeaker/crossover.h"
 
 // Components L1, C1, C2, L2; alignments Butterworth, Bessel, Linkwitz-Riley, each
 // with the coil coefficient kL first and the capacitor coefficient kC second.
 extern const CrossoverNetwork kCrossover12dB;
 
-// The value labels (L1, C1, C2, L2) and the frequency label for what the
-// fields hold and which buttons are checked.
-CrossoverLabels Crossover12dBPage(const FieldInputs& in, std::span<const bool> checked);
-
-extern Screen g_crossover12dB;
+extern const Screen kCrossover12dBScreen;

@@ -1,9 +1,9 @@
 // Two-way crossover, 18 dB: third-order slopes, one coefficient per component and
 // alignment.
 
-#include "crossover_18db.h"
+#include "calc/loudspeaker/crossover_18db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 
@@ -59,17 +59,13 @@ constexpr CrossoverDrawing kDrawing{
     795,
 };
 
-void Page(Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover18dB, kCrossover18dB, kDrawing, in);
+void Page(tk::Window window, const FieldInputs& in) {
+    RunCrossoverPage(window, kCrossover18dBScreen, kCrossover18dB, kDrawing, in);
 }
 
 }  // namespace
 
 const CrossoverNetwork kCrossover18dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover18dB, in, checked);
-}
-
-Screen g_crossover18dB{
+constexpr Screen kCrossover18dBScreen{
     .id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

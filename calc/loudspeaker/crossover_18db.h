@@ -3,16 +3,10 @@
 // capacitor C3 for the tweeter.
 #pragma once
 
-#include "crossover.h"
-
-#include <span>
+#include "calc/loudspeaker/crossover.h"
 
 // Components L1, C1, L2, C2, L3, C3, each with its own coefficient (same index);
 // alignments Butterworth and Bessel.
 extern const CrossoverNetwork kCrossover18dB;
 
-// The value labels (L1, C1, L2, C2, L3, C3) and the frequency label for what
-// the fields hold and which buttons are checked.
-CrossoverLabels Crossover18dBPage(const FieldInputs& in, std::span<const bool> checked);
-
-extern Screen g_crossover18dB;
+extern const Screen kCrossover18dBScreen;

@@ -1,9 +1,9 @@
 // Two-way crossover, 6 dB: first-order slopes, L1 = Zb / (2 pi f) and
 // C1 = 1 / (2 pi Zt f), with 2 pi taken as 6.28 and 1 / (2 pi) as 0.159.
 
-#include "crossover_6db.h"
+#include "calc/loudspeaker/crossover_6db.h"
 
-#include "app/commands.h"
+#include "calc/common/commands.h"
 
 namespace {
 
@@ -58,17 +58,13 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(Window window, const FieldInputs& in) {
-    RunCrossoverPage(window, g_crossover6dB, kCrossover6dB, kDrawing, in);
+void Page(tk::Window window, const FieldInputs& in) {
+    RunCrossoverPage(window, kCrossover6dBScreen, kCrossover6dB, kDrawing, in);
 }
 
 }  // namespace
 
 const CrossoverNetwork kCrossover6dB{kComponents, kAlignments};
 
-CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> checked) {
-    return CrossoverPageLabels(kCrossover6dB, in, checked);
-}
-
-Screen g_crossover6dB{
+constexpr Screen kCrossover6dBScreen{
     .id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

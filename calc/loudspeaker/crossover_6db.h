@@ -2,15 +2,9 @@
 // driver and a series capacitor before the tweeter.
 #pragma once
 
-#include "crossover.h"
-
-#include <span>
+#include "calc/loudspeaker/crossover.h"
 
 // Components L1, C1; one alignment, "Butterworth".
 extern const CrossoverNetwork kCrossover6dB;
 
-// The value labels (L1, C1) and the frequency label for what the fields hold
-// and whether the "Butterworth" button is checked.
-CrossoverLabels Crossover6dBPage(const FieldInputs& in, std::span<const bool> checked);
-
-extern Screen g_crossover6dB;
+extern const Screen kCrossover6dBScreen;

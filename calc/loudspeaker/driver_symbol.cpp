@@ -1,8 +1,8 @@
 // The driver symbols as line tables relative to their anchor.
 
-#include "driver_symbol.h"
+#include "calc/loudspeaker/driver_symbol.h"
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 namespace {
 
@@ -33,23 +33,24 @@ constexpr Wire kTweeter[] = {
     {20, -15, 20, 55}, {20, 55, 15, 55}, {15, 55, 15, -15},
 };
 
-void DrawShifted(Window window, std::span<const Wire> wires, int x, int y) {
-    for (const Wire& w : wires) DrawLine(window, x + w.x1, y + w.y1, x + w.x2, y + w.y2, kBlack);
+void DrawShifted(tk::Window window, std::span<const Wire> wires, int x, int y) {
+    for (const Wire& w : wires)
+        tk::DrawLine(window, x + w.x1, y + w.y1, x + w.x2, y + w.y2, kBlack);
 }
 
 // Nine vertical lines side by side.
-void DrawBar(Window window, int x, int top, int bottom) {
-    for (int i = 0; i < 9; ++i) DrawLine(window, x + i, top, x + i, bottom, kBlack);
+void DrawBar(tk::Window window, int x, int top, int bottom) {
+    for (int i = 0; i < 9; ++i) tk::DrawLine(window, x + i, top, x + i, bottom, kBlack);
 }
 
 }  // namespace
 
-void DrawDriverSymbol(Window window, int x, int y) {
+void DrawDriverSymbol(tk::Window window, int x, int y) {
     DrawShifted(window, kDriver, x, y);
     DrawBar(window, x + 3, y - 4, y + 55);
 }
 
-void DrawTweeterSymbol(Window window, int x, int y) {
+void DrawTweeterSymbol(tk::Window window, int x, int y) {
     DrawShifted(window, kTweeter, x, y);
     DrawBar(window, x + 3, y - 5, y + 45);
 }

@@ -7,7 +7,7 @@
 // The cone driver whose magnet box has its top-left corner at (x, y): the
 // 15 x 50 box, a black bar of nine lines, the double cone lines and the
 // diaphragm, 40 pixels right of the box.
-void DrawDriverSymbol(Window window, int x, int y);
+void DrawDriverSymbol(tk::Window window, int x, int y);
 // The dome tweeter whose bracket opens at (x, y): two short arms, a bar of
 // nine lines and the narrow diaphragm.
-void DrawTweeterSymbol(Window window, int x, int y);
+void DrawTweeterSymbol(tk::Window window, int x, int y);

@@ -2,11 +2,11 @@
 // it there, and the dip on the graph grows deeper the smaller R1 is, through
 // a table of thresholds.
 
-#include "notch_filter.h"
+#include "calc/loudspeaker/notch_filter.h"
 
-#include "app/backdrop.h"
-#include "app/commands.h"
-#include "app/graph.h"
+#include "calc/common/backdrop.h"
+#include "calc/common/commands.h"
+#include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
@@ -67,7 +67,7 @@ constexpr Box kResistor[] = {{384, 390, 12, 50}};
 
 // The dip under the marker column: flat shoulders, and two flanks down to
 // 350 + depth that spread by the width term.
-void DrawDip(Window window, int depth, int width) {
+void DrawDip(tk::Window window, int depth, int width) {
     const Wire dip[] = {
         {643, 350, 782 - width, 350},
         {782 - width, 350, 797, 350 + depth},
@@ -77,9 +77,9 @@ void DrawDip(Window window, int depth, int width) {
     DrawWires(window, dip);
 }
 
-void Page(Window window, const FieldInputs& in) {
+void Page(tk::Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
-    BeginPageDrawing(window, kModeGridSplit, FrequencyToGraphOffset(window, in.value[0]));
+    BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(in.value[0]));
     DrawTexts(window, kFixedTexts);
     // This page's TAB hint in English is the short one.
     DrawHeadingAndHints(window, "Notch-filter", "Notch filter", TabHint::Move);
@@ -88,7 +88,7 @@ void Page(Window window, const FieldInputs& in) {
     DrawWires(window, kWires);
     DrawBoxes(window, kCapacitorGap, kWhite);
     DrawBoxes(window, kCapacitorPlates);
-    DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kPartGrey, kPartGrey);
+    tk::DrawEllipse(window, kCoil.x, kCoil.y, kCoil.width, kCoil.height, kLightGrey, kLightGrey);
     DrawBoxes(window, kResistor);
     DrawDriverSymbol(window, 540, 350);
     DrawDip(window, labels.depth, labels.width);
@@ -137,4 +137,5 @@ NotchFilterLabels NotchFilterPage(const FieldInputs& in) {
     return labels;
 }
 
-Screen g_notchFilter{.id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};
+constexpr Screen kNotchFilterScreen{
+    .id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};

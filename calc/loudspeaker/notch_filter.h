@@ -2,7 +2,7 @@
 // takes a response peak down at one frequency.
 #pragma once
 
-#include "calc/electronics/screen.h"
+#include "calc/common/screen.h"
 
 #include <string>
 
@@ -25,4 +25,4 @@ struct NotchFilterLabels {
 // The value labels and the dip's shape for what the fields (f, R1) hold.
 NotchFilterLabels NotchFilterPage(const FieldInputs& in);
 
-extern Screen g_notchFilter;
+extern const Screen kNotchFilterScreen;

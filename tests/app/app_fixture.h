@@ -1,22 +1,13 @@
 // The application running on the offscreen platform, shared by the tests of
-// one test program. Started on first use; its window is never closed.
+// one test program: started on first use, its window never closed.
 #pragma once
 
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "calc/common/shell.h"
 #include "toolkit/testing/probe.h"
 #include "toolkit/window.h"
 
-#include <vector>
-
-// The main window of the running application (started on first call, with
-// the first paint done so the splash is gone).
-Window TheApp();
+// The main window, the first paint done so the splash is gone.
+tk::Window TheApp();
 // Posts a command to the main window and handles everything that follows.
-void Command(WParam id);
-// Every command delivered to the main window procedure, oldest first; tests
-// clear it before they act.
-std::vector<WParam>& DeliveredCommands();
-// The delivered commands that are not a control's notification (a code in
-// the upper half: a field telling of its focus or its text, on Windows).
-std::vector<WParam> DeliveredIds();
+void Command(tk::WParam id);

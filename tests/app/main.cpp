@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tk;
+
 Window TheApp() {
     static const Window window = [] {
         const Window w = StartSelvaquin();
@@ -14,20 +16,6 @@ Window TheApp() {
 void Command(WParam id) {
     PostCommand(TheApp(), id);
     ProbeProcessEvents();
-}
-
-std::vector<WParam>& DeliveredCommands() {
-    static std::vector<WParam> commands;
-    static const bool hooked = (ProbeRecordCommands(&commands), true);
-    (void)hooked;
-    return commands;
-}
-
-std::vector<WParam> DeliveredIds() {
-    std::vector<WParam> ids;
-    for (WParam id : DeliveredCommands())
-        if (id <= 0xFFFF) ids.push_back(id);
-    return ids;
 }
 
 int main(int argc, char** argv) {

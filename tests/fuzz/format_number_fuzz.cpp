@@ -1,17 +1,11 @@
 // Fuzz target: FormatNumber on every double and any number of decimals, in a
-// locale with a decimal comma.
-//
-// The input is read in 8-byte pieces (the last one padded with zeros), bytes
-// 8..11 also as the number of decimals. Each piece is a double by its bits and
-// a 56-bit multiple of a power of two (which gives exact halves, runs of nines
-// and large integers far more often); each double is formatted with the
-// fuzzed number of decimals and with -1 to 9.
-//
-// FormatNumber must return the destination; leave it untouched for negative
-// decimals; give "nan", "inf" or "-inf"; and else exactly glibc's "%.*f" with
-// min(decimals, 8) decimals in the classic locale (so well formed and at most
-// 319 characters), but that an exact half in the last decimal rounds away
-// from zero where glibc rounds to even.
+// locale with a decimal comma. The input's 8-byte pieces (bytes 8..11 also the
+// number of decimals) are doubles by their bits and 56-bit multiples of a
+// power of two (exact halves, runs of nines, large integers), each formatted
+// with the fuzzed decimals and with -1 to 9. FormatNumber must return the
+// destination, leave it untouched for negative decimals, give "nan", "inf" or
+// "-inf", and else exactly glibc's "%.*f" with min(decimals, 8) decimals in
+// the classic locale, but that an exact half rounds away from zero.
 
 #include "toolkit/text.h"
 
@@ -24,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+using namespace tk;
 
 namespace {
 

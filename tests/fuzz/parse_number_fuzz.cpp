@@ -9,6 +9,7 @@
 #include "toolkit/text.h"
 
 #include <locale.h>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -16,75 +17,35 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
+
+using namespace tk;
 
 namespace {
 
-// The corpus depends on this table: keep its order and length.
-const std::string kPieces[] = {
-    "0",
-    "1",
-    "2",
-    "3",
-    "4",
-    "5",
-    "6",
-    "7",
-    "8",
-    "9",
-    ".",
-    ",",
-    "+",
-    "-",
-    " ",
-    "\t",
-    "\n",
-    "\v\f\r",
-    "e",
-    "E",
-    "e+",
-    "e-",
-    "0x",
-    "0X",
-    "x",
-    "p",
-    "P",
-    "p-",
-    "a",
-    "F",
-    "nan",
-    "NAN",
-    "nan(",
-    ")",
-    "(",
-    "_",
-    "inf",
-    "INF",
-    "infinity",
-    "INFINITY",
-    "infinit",
-    "\xA0",
-    "\x80",
-    "\xC3\xA5",
-    "\xFF",
-    "'",
-    std::string(40, '0'),
-    std::string(400, '9'),
-    "1" + std::string(800, '0'),
-    std::string(25, '1'),
-    "4940656458412465441765687928682213723651",  // digits of the smallest subnormal
-    "2.2250738585072011e-308",
-    "1.7976931348623157e308",
-    "1e-324",
-    "2.4703282292062327e-324",
-    "0x1.fffffffffffff",
-    "0x1p-1074",
-    "0x.8p-1073",
-    "9007199254740993",
-    "e99999999999999999999",
-    "00000000000000000000000000000000001",
-    "5e-1",
-    "1.00000000000000011102230246251565404236316680908203125",
-};
+// The pieces a byte selects: the corpus depends on their order and number.
+std::vector<std::string> MakePieces() {
+    std::vector<std::string> pieces;
+    auto add = [&](std::string_view joined) {  // the pieces between bars
+        for (std::size_t at = 0, bar = 0; at <= joined.size(); at = bar + 1) {
+            bar = std::min(joined.find('|', at), joined.size());
+            pieces.emplace_back(joined.substr(at, bar - at));
+        }
+    };
+    add("0|1|2|3|4|5|6|7|8|9|.|,|+|-| "
+        "|\t|\n|\v\f\r|e|E|e+|e-|0x|0X|x|p|P|p-|a|F|nan|NAN|nan(|)|(|_|"
+        "inf|INF|infinity|INFINITY|infinit|\xA0|\x80|\xC3\xA5|\xFF|'");
+    pieces.insert(pieces.end(), {std::string(40, '0'), std::string(400, '9'),
+                                 "1" + std::string(800, '0'), std::string(25, '1')});
+    // The digits of the smallest subnormal, then the edges of a double.
+    add("4940656458412465441765687928682213723651|2.2250738585072011e-308|"
+        "1.7976931348623157e308|1e-324|2.4703282292062327e-324|0x1.fffffffffffff|0x1p-1074|"
+        "0x.8p-1073|9007199254740993|e99999999999999999999|00000000000000000000000000000000001|"
+        "5e-1|1.00000000000000011102230246251565404236316680908203125");
+    return pieces;
+}
+const std::vector<std::string> kPieces = MakePieces();
 
 locale_t FirstLocale(std::initializer_list<const char*> names) {
     for (const char* name : names)

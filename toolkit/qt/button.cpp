@@ -10,6 +10,8 @@
 #include <cstring>
 #include <utility>
 
+namespace tk {
+
 namespace {
 
 constexpr std::uint32_t kChildVisible = 0x50000000;  // WS_CHILD | WS_VISIBLE
@@ -24,14 +26,14 @@ QWidget* Host(Window parent) {
 }
 
 void Post(int commandId) {
-    if (tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(commandId));
+    if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
 }
 
 // A round option button: a click always checks it (a second click does not
 // clear it) and clears the other round option buttons that are visible.
 class RoundButton : public QRadioButton {
 public:
-    RoundButton(TkWindow* handle, const QString& text, QWidget* parent)
+    RoundButton(WindowImpl* handle, const QString& text, QWidget* parent)
         : QRadioButton(text, parent), handle_(handle) {
         setAutoExclusive(false);
         setFocusPolicy(Qt::NoFocus);
@@ -43,14 +45,14 @@ protected:
 
 private:
     void Clicked() {
-        for (Window other : tk::Controls()) {
-            if (other == handle_ || other->kind != TkKind::OptionButton) continue;
+        for (Window other : Controls()) {
+            if (other == handle_ || other->kind != ControlKind::OptionButton) continue;
             auto* radio = dynamic_cast<RoundButton*>(other->widget);
             if (radio != nullptr && !radio->isHidden()) radio->setChecked(false);
         }
         Post(handle_->commandId);
     }
-    TkWindow* handle_;
+    WindowImpl* handle_;
 };
 
 Qt::Alignment AlignmentFor(std::uint32_t bits) {
@@ -69,13 +71,13 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     QWidget* host = Host(parent);
     if (host == nullptr) return nullptr;
     ButtonStyle style = PushButtonStyle(placement, frame);
-    auto* handle = new TkWindow{TkKind::PushButton};
-    auto* button = new QPushButton(tk::ToQString(text ? text : ""), host);
+    auto* handle = new WindowImpl{ControlKind::PushButton};
+    auto* button = new QPushButton(ToQString(text ? text : ""), host);
     handle->widget = button;
     handle->commandId = commandId;
     button->setGeometry(x, y, width, height);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setFont(tk::QtFont(tk::DefaultGuiFont()));
+    button->setFont(QtFont(DefaultGuiFont()));
     button->setDefault((style.style & BS_DEFPUSHBUTTON) != 0);
     button->setFlat(false);
     Qt::Alignment align = AlignmentFor(style.style);
@@ -92,34 +94,32 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
         button->show();
     else
         button->hide();
-    tk::Controls().push_back(handle);
+    Controls().push_back(handle);
     return handle;
 }
 
 int SetPushButtonText(Window button, const char* text) {
     if (button == nullptr || text == nullptr) return 1;
-    if (TkPending* p = button->pending.get()) {
-        p->text = tk::ToQString(text);
+    if (Pending* p = button->pending.get()) {
+        p->text = ToQString(text);
         return 0;
     }
     if (button->widget == nullptr) return 1;
     auto* b = qobject_cast<QAbstractButton*>(button->widget);
     if (b == nullptr) return 1;
-    b->setText(tk::ToQString(text));
+    b->setText(ToQString(text));
     return 0;
 }
 
-int SetPushButtonFont(Window control, Font font) { return tk::SetControlFont(control, font); }
-
-int HidePushButton(Window control) { return tk::HideControl(control); }
+int SetPushButtonFont(Window control, Font font) { return SetControlFont(control, font); }
 
 namespace {
 
 void MakeOptionButton(Window handle) {
-    const TkPending& p = *handle->pending;
+    const Pending& p = *handle->pending;
     // Sized by the parent's own font to the label it was made with, not by
     // the font it gets later.
-    QSize extent = tk::TextExtent(tk::SystemFont(), p.sizingText);
+    QSize extent = TextExtent(SystemFont(), p.sizingText);
     int width = extent.width() + 20;
     int height = std::max(extent.height(), 16);
     const int commandId = handle->commandId;
@@ -139,7 +139,7 @@ void MakeOptionButton(Window handle) {
     }
     handle->widget = button;
     button->setGeometry(p.geometry.x(), p.geometry.y(), width, height);
-    if (p.hasFont) button->setFont(tk::QtFont(p.font));
+    if (p.hasFont) button->setFont(QtFont(p.font));
     if (p.checked) button->setChecked(true);
     if (!p.accessibleName.isEmpty()) button->setAccessibleName(p.accessibleName);
     button->setVisible(p.visible);
@@ -151,27 +151,27 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
                           int commandId) {
     QWidget* host = Host(parent);
     if (host == nullptr) return nullptr;
-    QString label = tk::ToQString(text ? text : "");
+    QString label = ToQString(text ? text : "");
     std::uint32_t style = OptionButtonStyle(kind);
-    auto* handle = new TkWindow{TkKind::OptionButton};
+    auto* handle = new WindowImpl{ControlKind::OptionButton};
     handle->commandId = commandId;
-    TkPending pending;
+    Pending pending;
     pending.host = host;
     pending.geometry = QRect(x, y, 0, 0);
     pending.style = style;
     pending.text = label;
     pending.sizingText = label;
     pending.visible = style != 0;
-    return tk::AddControl(handle, std::move(pending), MakeOptionButton);
+    return AddControl(handle, std::move(pending), MakeOptionButton);
 }
 
-int HideOptionButton(Window button) { return tk::HideControl(button); }
+int HideOptionButton(Window button) { return HideControl(button); }
 
-int ShowOptionButton(Window button) { return tk::ShowControl(button); }
+int ShowOptionButton(Window button) { return ShowControl(button); }
 
 int CheckOptionButton(Window button) {
     if (button == nullptr) return 0;
-    if (TkPending* p = button->pending.get()) {
+    if (Pending* p = button->pending.get()) {
         if (p->style == kRadio || p->style == kCheckBox) p->checked = true;
         return 0;
     }
@@ -189,9 +189,4 @@ int IsOptionChecked(Window button) {
     return b && b->isChecked() ? 1 : 0;
 }
 
-ControlGeometry GetControlGeometry(Window control) {
-    QWidget* widget = tk::Widget(control);
-    if (widget == nullptr) return {0, 0, 0, 0};
-    QRect r = widget->geometry();
-    return {r.x(), r.y(), r.width(), r.height()};
-}
+}  // namespace tk

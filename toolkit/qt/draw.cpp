@@ -1,6 +1,7 @@
 // Canvas, drawing target, primitives and fonts.
 
 #include "toolkit/draw_target.h"
+#include "toolkit/observer.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/raster.h"
 #include "toolkit/text.h"
@@ -24,32 +25,34 @@
 #include <utility>
 #include <vector>
 
+namespace tk {
+
 namespace {
 
 QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // The image drawing goes to now, or null.
-TkCanvas* TargetCanvas(Window window) {
-    if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory) return tk::CurrentMemoryDC();
+CanvasImpl* TargetCanvas(Window window) {
+    if (CurrentDrawTarget() == DrawTarget::Memory) return CurrentMemoryDC();
     if (window == nullptr) return nullptr;
-    Window main = window->kind == TkKind::Main ? window : tk::MainWindow();
+    Window main = window->kind == ControlKind::Main ? window : MainWindow();
     return main ? main->clientImage : nullptr;
 }
 
 // Drawing straight onto the window shows at once, as on a screen DC.
 void AfterDrawing(Window window) {
-    if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory || window == nullptr) return;
-    Window main = window->kind == TkKind::Main ? window : tk::MainWindow();
+    if (CurrentDrawTarget() == DrawTarget::Memory || window == nullptr) return;
+    Window main = window->kind == ControlKind::Main ? window : MainWindow();
     if (main && main->client && !main->inPaint) main->client->update();
 }
 
-RasterImage Raster(TkCanvas* canvas) {
+RasterImage Raster(CanvasImpl* canvas) {
     QImage& img = canvas->image;
     return RasterImage{img.bits(), img.width(), img.height(), static_cast<int>(img.bytesPerLine())};
 }
 
-void RecordText(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    canvas->texts.Drawn(canvas->image.width(), canvas->image.height(), x, y, font, colour, text);
+void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    if (g_observer != nullptr) g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
 // Glyphs are rendered hinted and without smoothing, as GDI draws a font of
@@ -73,7 +76,7 @@ struct TextShape {
 };
 
 TextShape RenderShape(const QFont& qfont, const char* text) {
-    const QString qtext = tk::ToQString(text);
+    const QString qtext = ToQString(text);
     const QFontMetrics metrics(qfont);
     TextShape shape;
     shape.width = metrics.horizontalAdvance(qtext);
@@ -119,9 +122,8 @@ TextShape RenderShape(const QFont& qfont, const char* text) {
 
 // Shapes by font and text. Fonts live as long as the process, so the handle
 // names the font. Value labels change with every input: past a bound the
-// cache starts afresh. Kept shapes make a page's run four times as fast:
-// 2.2 ms of CPU for one run of each of the eighteen pages against 9.0 ms, an
-// ENTER on the twin-T page 1.0 ms against 3.0 ms.
+// cache starts afresh. Kept shapes make a page's run several times as fast
+// (bench/README.md).
 const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
     constexpr std::size_t kMaxShapes = 1024;
     static auto* shapes = new std::map<std::pair<Font, std::string>, TextShape>;
@@ -132,13 +134,13 @@ const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
     return shapes->emplace(std::move(key), RenderShape(qfont, text)).first->second;
 }
 
-void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, Font font,
+void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
-    const QFont& qfont = tk::QtFont(font);
+    const QFont& qfont = QtFont(font);
     const int escapement = font ? font->escapement : 0;
     if (escapement != 0) {
         // Turned text: drawn directly, turned about its point.
-        const QString qtext = tk::ToQString(text);
+        const QString qtext = ToQString(text);
         const QFontMetrics metrics(qfont);
         QPainter painter(&canvas->image);
         painter.setFont(qfont);
@@ -151,7 +153,7 @@ void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, 
         painter.drawText(0, metrics.ascent(), qtext);
         return;
     }
-    const TextShape& shape = ShapeOf(font ? font : tk::SystemFont(), qfont, text);
+    const TextShape& shape = ShapeOf(font ? font : SystemFont(), qfont, text);
     RasterImage r = Raster(canvas);
     if (background != 0) RasterFill(r, x, y, shape.width, shape.height, background);
     const uchar rgb[3] = {uchar(colour & 0xFF), uchar((colour >> 8) & 0xFF),
@@ -185,7 +187,7 @@ void PaintText(TkCanvas* canvas, int x, int y, const char* text, Colour colour, 
 // would otherwise work out every stand-in fontconfig knows for the missing
 // face each time a size of it is loaded.
 QStringList Families(const QString& face) {
-    const QString dejaVu = QString::fromLatin1(tk::kStandInFace);
+    const QString dejaVu = QString::fromLatin1(kStandInFace);
     const QString sans = QStringLiteral("Sans Serif");
     // The installed families are listed once; asking about one family at a
     // time would have fontconfig resolve it as an alias each time.
@@ -203,7 +205,7 @@ QStringList Families(const QString& face) {
 
 QFont BaseFont(const char* face, int weight, int effect) {
     QFont f;
-    f.setFamilies(Families(tk::ToQString(face ? face : "")));
+    f.setFamilies(Families(ToQString(face ? face : "")));
     // The face holds every Windows-1252 character, so no other face is
     // merged in for missing ones (and none is looked up).
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
@@ -220,7 +222,7 @@ QFont BaseFont(const char* face, int weight, int effect) {
     // its regular cut, as GDI narrows Verdana, and never by picking the
     // condensed cut that only some machines have: the pages then look the
     // same wherever fonts-dejavu-core is installed.
-    if (f.families().value(0) == QLatin1String(tk::kStandInFace)) {
+    if (f.families().value(0) == QLatin1String(kStandInFace)) {
         QString style = w >= 600 ? QStringLiteral("Bold") : QString();
         if (italic)
             style += style.isEmpty() ? QStringLiteral("Oblique") : QStringLiteral(" Oblique");
@@ -269,8 +271,8 @@ MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
     QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) return nullptr;
-    auto* canvas = new TkCanvas{std::move(image), {}};
-    tk::Retain(canvas);
+    auto* canvas = new CanvasImpl{std::move(image)};
+    Retain(canvas);
     RasterImage r = Raster(canvas);
     RasterFill(r, 0, 0, width, height, fill);
     SetMemoryDC(canvas);
@@ -278,7 +280,7 @@ MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
 }
 
 int DrawLine(Window window, int x1, int y1, int x2, int y2, Colour colour) {
-    TkCanvas* canvas = TargetCanvas(window);
+    CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterLine(r, x1, y1, x2, y2, colour);
@@ -287,17 +289,17 @@ int DrawLine(Window window, int x1, int y1, int x2, int y2, Colour colour) {
 }
 
 int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
-    TkCanvas* canvas = TargetCanvas(window);
+    CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterFill(r, x, y, width, height, colour);
-    canvas->texts.Covered(x, y, width, height);
+    if (g_observer != nullptr) g_observer->BoxFilled(canvas, x, y, width, height);
     AfterDrawing(window);
     return 0;
 }
 
 int DrawEllipse(Window window, int x, int y, int width, int height, Colour outline, Colour fill) {
-    TkCanvas* canvas = TargetCanvas(window);
+    CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr) return 0;
     RasterImage r = Raster(canvas);
     RasterEllipse(r, x, y, width, height, outline, fill);
@@ -307,29 +309,29 @@ int DrawEllipse(Window window, int x, int y, int width, int height, Colour outli
 
 int DrawString(Window window, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
-    TkCanvas* canvas = TargetCanvas(window);
+    CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr || text == nullptr) return 0;
     PaintText(canvas, x, y, text, colour, font, background);
-    RecordText(canvas, x, y, font, colour, text);
+    TellTextDrawn(canvas, x, y, font, colour, text);
     AfterDrawing(window);
     return 0;
 }
 
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font, Colour) {
-    TkCanvas* canvas = TargetCanvas(window);
+                     Font font) {
+    CanvasImpl* canvas = TargetCanvas(window);
     if (canvas == nullptr || text == nullptr) return 0;
     offset = std::clamp(offset, -3, 3);
     PaintText(canvas, x, y, text, 0xFFFFFF, font, 0);
-    RecordText(canvas, x, y, font, 0xFFFFFF, text);
+    TellTextDrawn(canvas, x, y, font, 0xFFFFFF, text);
     PaintText(canvas, x + offset, y + offset, text, colour, font, 0);
-    RecordText(canvas, x + offset, y + offset, font, colour, text);
+    TellTextDrawn(canvas, x + offset, y + offset, font, colour, text);
     AfterDrawing(window);
     return 0;
 }
 
 int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height) {
-    TkCanvas* target = TargetCanvas(window);
+    CanvasImpl* target = TargetCanvas(window);
     if (target == nullptr || source == nullptr || width <= 0 || height <= 0) return 1;
     if (target == source) return 0;
     if (target->image.format() == source->image.format() && source->image.depth() % 8 == 0) {
@@ -362,7 +364,7 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
 int RepaintWindow(Window window, const char* keyword) {
     if (window == nullptr || keyword == nullptr) return 1;
     if (std::strcmp(keyword, "ERASED") != 0 && std::strcmp(keyword, "UNERASED") != 0) return 1;
-    Window main = window->kind == TkKind::Main ? window : tk::MainWindow();
+    Window main = window->kind == ControlKind::Main ? window : MainWindow();
     if (main == nullptr || main->client == nullptr) return 1;
     main->client->update();
     return 0;
@@ -370,8 +372,8 @@ int RepaintWindow(Window window, const char* keyword) {
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int,
               const char* face) {
-    auto* font = new TkFont;
-    tk::Retain(font);
+    auto* font = new FontImpl;
+    Retain(font);
     font->requestedHeight = height;
     font->requestedWidth = width;
     font->escapement = escapement;
@@ -381,14 +383,12 @@ Font MakeFont(int height, int width, int escapement, int weight, int effect, int
     return font;
 }
 
-Font MakePointFont(Window, int points, int weight, int effect, int, const char* face) {
+Font MakePointFont(Window, int points, int weight, int effect, const char* face) {
     double dpi = 96.0;
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInchY();
     int height = -static_cast<int>(std::lround(points * dpi / 72.0));
     return MakeFont(height, 0, 0, weight, effect, 0, face);
 }
-
-namespace tk {
 
 const QFont& QtFont(Font font) {
     if (font == nullptr) font = SystemFont();
@@ -411,7 +411,7 @@ Font DefaultGuiFont() {
 }
 
 QSize TextExtent(Font font, const QString& text) {
-    QFontMetrics metrics(tk::QtFont(font));
+    QFontMetrics metrics(QtFont(font));
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 

@@ -19,6 +19,8 @@
 #include <string>
 #include <utility>
 
+namespace tk {
+
 namespace {
 
 constexpr std::uint32_t ES_CENTER = 0x0001;
@@ -48,8 +50,8 @@ public:
     FieldRules(QLineEdit* field, bool digitsOnly) : QValidator(field), digitsOnly_(digitsOnly) {}
     State validate(QString& text, int& pos) const override {
         const auto* field = static_cast<const QLineEdit*>(parent());
-        const QString kept = tk::ToQString(FieldInput(
-            CodePoints(text), digitsOnly_, static_cast<std::size_t>(field->maxLength())));
+        const QString kept = ToQString(FieldInput(CodePoints(text), digitsOnly_,
+                                                  static_cast<std::size_t>(field->maxLength())));
         if (kept != text) {
             text = kept;
             pos = std::min(pos, static_cast<int>(kept.size()));
@@ -89,7 +91,7 @@ private:
 
 class EditField : public QLineEdit {
 public:
-    EditField(TkWindow* handle, QWidget* parent) : QLineEdit(parent), handle_(handle) {
+    EditField(WindowImpl* handle, QWidget* parent) : QLineEdit(parent), handle_(handle) {
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setDragEnabled(false);
         setAcceptDrops(true);
@@ -120,14 +122,13 @@ protected:
             QLineEdit::keyPressEvent(e);
             return;
         }
-        int vk = tk::VirtualKeyCode(*e);
-        if (vk > 0 && vk <= 255 && tk::MainWindow() != nullptr)
-            PostCommand(tk::MainWindow(), WParam(vk));
+        int vk = VirtualKeyCode(*e);
+        if (vk > 0 && vk <= 255 && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
 
         // What the key does in the field besides.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
             key == Qt::Key_Enter) {
-            tk::KeyPending() = 1;
+            KeyPending() = 1;
             return;
         }
         if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
@@ -216,7 +217,7 @@ private:
     QString Taken(const QString& text, qsizetype replaced) const {
         const qsizetype stays = this->text().size() - replaced;
         const qsizetype room = std::max<qsizetype>(0, maxLength() - stays);
-        return tk::ToQString(
+        return ToQString(
             FieldInput(CodePoints(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
     }
 
@@ -278,7 +279,7 @@ private:
         undoText_ = now;
     }
 
-    TkWindow* handle_;
+    WindowImpl* handle_;
     QString undoText_;
     bool canUndo_ = false;
 };
@@ -288,7 +289,7 @@ private:
 namespace {
 
 void MakeEditField(Window handle) {
-    const TkPending& p = *handle->pending;
+    const Pending& p = *handle->pending;
     auto* field = new EditField(handle, p.host);
     handle->widget = field;
     Qt::Alignment align = Qt::AlignLeft;
@@ -298,7 +299,7 @@ void MakeEditField(Window handle) {
     field->setGeometry(p.geometry);
     // A limit of 0 means as much as the platform allows.
     field->setMaxLength(p.maxChars > 0 ? p.maxChars : 32767);
-    if (p.hasFont) field->setFont(tk::QtFont(p.font));
+    if (p.hasFont) field->setFont(QtFont(p.font));
     if (!p.accessibleName.isEmpty()) field->setAccessibleName(p.accessibleName);
     field->setVisible(p.visible);
 }
@@ -311,42 +312,42 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     QWidget* host = parent->client ? parent->client : parent->widget;
     if (host == nullptr) return nullptr;
     std::uint32_t style = EditStyleForKeyword(keyword);
-    auto* handle = new TkWindow{TkKind::Edit};
+    auto* handle = new WindowImpl{ControlKind::Edit};
     handle->commandId = 1;
     handle->digitsOnly = (style & ES_NUMBER) != 0;
-    TkPending pending;
+    Pending pending;
     pending.host = host;
     pending.geometry = QRect(x, y, width, height);
     pending.style = style;
     pending.maxChars = maxChars;
-    return tk::AddControl(handle, std::move(pending), MakeEditField);
+    return AddControl(handle, std::move(pending), MakeEditField);
 }
 
-int HideEditField(Window field) { return tk::HideControl(field); }
+int HideEditField(Window field) { return HideControl(field); }
 
-int ShowEditField(Window field) { return tk::ShowControl(field); }
+int ShowEditField(Window field) { return ShowControl(field); }
 
 void FocusEditField(Window field) {
     if (field == nullptr) return;
-    if (field->pending && tk::Offscreen(*field->pending)) {
+    if (field->pending && Offscreen(*field->pending)) {
         // Remembered for when the window is shown, as the platform
         // remembers the focus it was asked for in a window not yet shown.
         if (QWidget* focus = field->pending->host->window()->focusWidget()) focus->clearFocus();
-        tk::FocusRequest() = field;
+        FocusRequest() = field;
         return;
     }
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr) return;
-    tk::FocusRequest() = nullptr;
+    FocusRequest() = nullptr;
     widget->setFocus(Qt::OtherFocusReason);
 }
 
 int PassFocus(Window from, Window to) {
-    if (tk::KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
+    if (KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
     QWidget* top = from->widget->window();
     if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
-    if (QWidget* next = tk::Widget(to)) next->setFocus(Qt::OtherFocusReason);
-    tk::KeyPending() = 0;
+    if (QWidget* next = Widget(to)) next->setFocus(Qt::OtherFocusReason);
+    KeyPending() = 0;
     return 0;
 }
 
@@ -358,24 +359,22 @@ void GetEditFieldText(Window field, std::string& buffer) {
     }
     if (field->widget == nullptr) return;
     auto* edit = static_cast<QLineEdit*>(field->widget);
-    buffer = tk::FromQString(edit->text());
+    buffer = FromQString(edit->text());
     if (buffer.size() > static_cast<std::size_t>(edit->maxLength()))
         buffer.resize(static_cast<std::size_t>(edit->maxLength()));
 }
 
-int SetEditFieldFont(Window field, Font font) { return tk::SetControlFont(field, font); }
-
-namespace tk {
+int SetEditFieldFont(Window field, Font font) { return SetControlFont(field, font); }
 
 int& KeyPending() {
     static int pending = 0;
     return pending;
 }
 
-}  // namespace tk
-
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]) {
     if (texts == nullptr) return;
     for (int i = 0; i < kEditMenuEntries; ++i)
-        if (texts[i] != nullptr) g_menuTexts[i] = tk::ToQString(texts[i]);
+        if (texts[i] != nullptr) g_menuTexts[i] = ToQString(texts[i]);
 }
+
+}  // namespace tk

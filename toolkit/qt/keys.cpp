@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+namespace tk {
+
 namespace {
 
 struct KeyRow {
@@ -104,8 +106,6 @@ int KeypadCode(int key) {
 }
 
 }  // namespace
-
-namespace tk {
 
 int VirtualKeyCode(const QKeyEvent& event) {
     int key = event.key();

@@ -20,6 +20,8 @@
 
 #include <algorithm>
 
+namespace tk {
+
 namespace {
 
 // The menu bar from the keyboard, as Windows has it, whatever the widget
@@ -95,7 +97,7 @@ protected:
 
 private:
     static QMenuBar* Bar() {
-        Window main = tk::MainWindow();
+        Window main = MainWindow();
         auto* frame = main ? qobject_cast<QMainWindow*>(main->widget) : nullptr;
         return frame ? frame->menuBar() : nullptr;
     }
@@ -228,7 +230,7 @@ private:
 };
 
 // A handle lives as long as the Qt object behind it.
-Menu Wrap(QObject* object, TkMenu* menu) {
+Menu Wrap(QObject* object, MenuImpl* menu) {
     QObject::connect(object, &QObject::destroyed, [menu] { delete menu; });
     return menu;
 }
@@ -237,7 +239,7 @@ Menu Wrap(QObject* object, TkMenu* menu) {
 
 Menu CreateMenuBar() {
     auto* bar = new QMenuBar;
-    auto* menu = new TkMenu;
+    auto* menu = new MenuImpl;
     menu->bar = bar;
     return Wrap(bar, menu);
 }
@@ -272,7 +274,7 @@ int AttachMenuBar(Window window, Menu menu) {
 
 Menu AddMenuPopup(Menu menu, const char* title) {
     if (menu == nullptr) return nullptr;
-    QString text = tk::ToQString(title ? title : "");
+    QString text = ToQString(title ? title : "");
     QMenu* popup = nullptr;
     if (!menu->bar.isNull())
         popup = menu->bar->addMenu(text);
@@ -281,29 +283,25 @@ Menu AddMenuPopup(Menu menu, const char* title) {
     if (popup == nullptr) return nullptr;
     // Every separator shows where it is put, also one at the end.
     popup->setSeparatorsCollapsible(false);
-    auto* handle = new TkMenu;
+    auto* handle = new MenuImpl;
     handle->popup = popup;
     return Wrap(popup, handle);
 }
 
 int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
     if (popup == nullptr || popup->popup.isNull()) return 1;
-    QAction* action = popup->popup->addAction(tk::ToQString(text ? text : ""));
+    QAction* action = popup->popup->addAction(ToQString(text ? text : ""));
     action->setData(commandId);
     QObject::connect(action, &QAction::triggered, action, [commandId] {
-        if (tk::MainWindow() != nullptr) PostCommand(tk::MainWindow(), WParam(commandId));
+        if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
     });
     return 0;
 }
 
-int InsertMenuSeparator(Menu popup, int position) {
+int AddMenuSeparator(Menu popup) {
     if (popup == nullptr || popup->popup.isNull()) return 1;
-    QMenu* menu = popup->popup;
-    const QList<QAction*> entries = menu->actions();
-    if (position >= 1 && position - 1 < entries.size()) {
-        menu->insertSeparator(entries[position - 1]);
-    } else {
-        menu->addSeparator();
-    }
+    popup->popup->addSeparator();
     return 0;
 }
+
+}  // namespace tk

@@ -15,6 +15,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+namespace tk {
+
 namespace {
 
 // Qt's messages while the platform starts: kept back, so that a failure to
@@ -65,10 +67,9 @@ std::string XmlText(std::string_view text) {
 // Every font fontconfig holds costs time over and over while the window is
 // made: Qt enters each into its font database, and each face it loads (every
 // size counts) and each stand-in it looks for the menus is matched against
-// all of them. With the 407 faces of a desktop (DejaVu, Noto, Liberation and
-// the URW fonts) this saves 3 to 5 ms of a 38 ms start to the first paint and
-// 1.3 MB of peak memory; with DejaVu alone nothing measurable. It also gives
-// the menu bar DejaVu Sans wherever the program runs.
+// all of them; on a machine with hundreds of fonts the start is faster
+// (bench/README.md). It also gives the menu bar DejaVu Sans wherever the
+// program runs.
 void LoadFonts(const std::vector<std::string>& families) {
     // The rules and font directories, no fonts yet (the XML takes most of
     // the time here). Then every font is turned away unless it belongs to one
@@ -109,7 +110,7 @@ int InitToolkit(int& argc, char** argv, const char* platform,
     // The same look under every desktop, so pages match pixel for pixel.
     QApplication::setDesktopSettingsAware(false);
     // Before the platform starts, which looks fonts up.
-    std::vector<std::string> families{tk::kStandInFace, tk::kSystemFace, tk::kGuiFace};
+    std::vector<std::string> families{kStandInFace, kSystemFace, kGuiFace};
     for (const char* face : faces)
         if (face != nullptr && face[0] != '\0') families.emplace_back(face);
     LoadFonts(families);
@@ -129,15 +130,13 @@ void OpenWithShell(Window window, const char* target, int show) {
     (void)window;
     (void)show;
     if (target == nullptr) return;
-    QDesktopServices::openUrl(QUrl(tk::ToQString(target)));
+    QDesktopServices::openUrl(QUrl(ToQString(target)));
 }
 
 QEvent::Type CommandEvent::eventType() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
-
-namespace tk {
 
 QString ToQString(std::string_view cp1252) {
     QString out;
@@ -148,8 +147,6 @@ QString ToQString(std::string_view cp1252) {
     }
     return out;
 }
-
-bool IsCp1252Char(QChar c) { return Cp1252FromCodePoint(c.unicode()) >= 0 && !c.isSurrogate(); }
 
 std::string FromQString(const QString& text) {
     std::string out;
@@ -176,8 +173,8 @@ std::vector<Window>& Controls() {
     return *controls;
 }
 
-Window AddControl(TkWindow* control, TkPending pending, void (*make)(TkWindow*)) {
-    control->pending = std::make_unique<TkPending>(std::move(pending));
+Window AddControl(WindowImpl* control, Pending pending, void (*make)(WindowImpl*)) {
+    control->pending = std::make_unique<Pending>(std::move(pending));
     control->make = make;
     Controls().push_back(control);
     if (!Offscreen(*control->pending)) Widget(control);
@@ -193,14 +190,14 @@ QWidget* Widget(Window control) {
     return control->widget;
 }
 
-bool Offscreen(const TkPending& pending) {
+bool Offscreen(const Pending& pending) {
     return pending.host == nullptr || !pending.host->isVisible();
 }
 
 int HideControl(Window control) {
     if (control == nullptr) return 1;
     bool wasHidden = true;
-    if (TkPending* p = control->pending.get()) {
+    if (Pending* p = control->pending.get()) {
         wasHidden = !p->visible;
         p->visible = false;
     } else if (control->widget != nullptr) {
@@ -213,7 +210,7 @@ int HideControl(Window control) {
 int ShowControl(Window control) {
     if (control == nullptr) return 0;
     bool wasVisible = false;
-    if (TkPending* p = control->pending.get()) {
+    if (Pending* p = control->pending.get()) {
         wasVisible = p->visible;
         p->visible = true;
         if (!Offscreen(*p)) Widget(control);
@@ -226,7 +223,7 @@ int ShowControl(Window control) {
 
 int SetControlFont(Window control, Font font) {
     if (control == nullptr) return 0;
-    if (TkPending* p = control->pending.get()) {
+    if (Pending* p = control->pending.get()) {
         p->font = font;
         p->hasFont = true;
     } else if (control->widget != nullptr) {
@@ -250,24 +247,14 @@ void MakeShownControls() {
         field->widget->setFocus(Qt::OtherFocusReason);
 }
 
-void Retain(TkCanvas* canvas) {
-    static auto* canvases = new std::vector<TkCanvas*>;
+void Retain(CanvasImpl* canvas) {
+    static auto* canvases = new std::vector<CanvasImpl*>;
     canvases->push_back(canvas);
 }
 
-void Retain(TkFont* font) {
-    static auto* fonts = new std::vector<TkFont*>;
+void Retain(FontImpl* font) {
+    static auto* fonts = new std::vector<FontImpl*>;
     fonts->push_back(font);
-}
-
-int& PendingCommands() {
-    static int pending = 0;
-    return pending;
-}
-
-std::vector<WParam>*& CommandSink() {
-    static std::vector<WParam>* sink = nullptr;
-    return sink;
 }
 
 }  // namespace tk

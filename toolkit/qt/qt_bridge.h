@@ -3,7 +3,6 @@
 #pragma once
 
 #include "toolkit/button.h"
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -26,17 +25,17 @@ class QMenuBar;
 class QMenu;
 class QKeyEvent;
 
-enum class TkKind { Main, Edit, PushButton, OptionButton };
+namespace tk {
+
+enum class ControlKind { Main, Edit, PushButton, OptionButton };
 
 // What an edit field or option button has been told before its widget was
 // made. Such a control gets its widget the first time it is shown in a
 // window that is on the screen, or when something needs the widget itself
-// (tk::Widget): a page's controls made and hidden while the main window is
-// being created cost nothing until the page is first opened. That saves 3 to
-// 5 ms of a 38 ms start to the first paint (half of it the sizing of fonts
-// only the pages use) and 0.7 MB of peak memory; a page's run takes as long
-// either way.
-struct TkPending {
+// (Widget): a page's controls made and hidden while the main window is
+// being created cost nothing until the page is first opened, which shortens
+// the start (bench/README.md).
+struct Pending {
     QWidget* host = nullptr;
     QRect geometry;           // option buttons: only the position counts
     std::uint32_t style = 0;  // edit style bits, or the option button kind
@@ -50,27 +49,27 @@ struct TkPending {
     bool checked = false;
 };
 
-struct TkWindow {
-    TkKind kind;
+struct WindowImpl {
+    ControlKind kind;
     QWidget* widget = nullptr;  // the control, or the top-level window
     QWidget* client = nullptr;  // top-level window only: the client area
     MemoryDC clientImage = nullptr;
     int commandId = 0;
     bool digitsOnly = false;  // edit fields made with an "N.." keyword
     bool inPaint = false;
-    std::unique_ptr<TkPending> pending = nullptr;  // set while the widget is not made
-    void (*make)(TkWindow*) = nullptr;             // makes the widget from `pending`
+    std::unique_ptr<Pending> pending = nullptr;  // set while the widget is not made
+    void (*make)(WindowImpl*) = nullptr;         // makes the widget from `pending`
+    WindowProcedure procedure = nullptr;         // the main window's
 };
 
-struct TkCanvas {
+struct CanvasImpl {
     QImage image;  // Format_RGB888, 24-bit colour
-    CanvasTextList texts;
 };
 
 // A font as it was asked for. The Qt font is sized to the request the first
-// time it is needed (tk::QtFont): sizing loads the face at several sizes,
+// time it is needed (QtFont): sizing loads the face at several sizes,
 // and fonts that only later pages use need not hold up the start.
-struct TkFont {
+struct FontImpl {
     int requestedHeight = 0;
     int requestedWidth = 0;
     int escapement = 0;
@@ -81,7 +80,7 @@ struct TkFont {
     QFont font;  // valid once `sized`
 };
 
-struct TkMenu {
+struct MenuImpl {
     QPointer<QMenuBar> bar;  // set for a menu bar
     QPointer<QMenu> popup;   // set for a popup
 };
@@ -94,14 +93,10 @@ public:
     WParam id;
 };
 
-namespace tk {
-
 // Windows-1252 <-> QString, at the Qt boundary only.
 QString ToQString(std::string_view cp1252);
 // Characters with no Windows-1252 byte are dropped.
 std::string FromQString(const QString& text);
-// True when the character can be held in a Windows-1252 text.
-bool IsCp1252Char(QChar c);
 
 // The one main window, once opened.
 Window MainWindow();
@@ -111,12 +106,12 @@ void SetMainWindow(Window window);
 std::vector<Window>& Controls();
 // Enters a control whose widget `make` builds from `pending`: at once when
 // the window is on the screen, else when it is first shown or needed.
-Window AddControl(TkWindow* control, TkPending pending, void (*make)(TkWindow*));
+Window AddControl(WindowImpl* control, Pending pending, void (*make)(WindowImpl*));
 // The widget of a control, made now if it was still pending; null for a
 // null handle.
 QWidget* Widget(Window control);
 // True while a pending control's window is not on the screen.
-bool Offscreen(const TkPending& pending);
+bool Offscreen(const Pending& pending);
 // Hiding, showing and setting the font, alike for every kind of control,
 // made or pending: HideControl returns 1 when the control was hidden already
 // (or is null), ShowControl 1 when it was visible already.
@@ -131,12 +126,8 @@ void MakeShownControls();
 // its window not on the screen.
 Window& FocusRequest();
 // Canvases and fonts live until the process ends; nothing frees them.
-void Retain(TkCanvas* canvas);
-void Retain(TkFont* font);
-
-// Commands posted and not yet handled.
-int& PendingCommands();
-std::vector<WParam>*& CommandSink();
+void Retain(CanvasImpl* canvas);
+void Retain(FontImpl* font);
 
 // The key-pending flag of the edit fields: 1 after a TAB or ENTER was typed
 // in a field, until PassFocus uses it.

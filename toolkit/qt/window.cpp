@@ -1,5 +1,6 @@
 // The top-level window, message delivery and the message loop.
 
+#include "toolkit/observer.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -22,6 +23,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+namespace tk {
 
 namespace {
 
@@ -63,7 +66,7 @@ std::set<std::string>& RegisteredClasses() {
 // The client area: shows the client image, which the paint handler fills.
 class ClientArea : public QWidget {
 public:
-    ClientArea(TkWindow* handle, QWidget* parent) : QWidget(parent), handle_(handle) {
+    ClientArea(WindowImpl* handle, QWidget* parent) : QWidget(parent), handle_(handle) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -71,7 +74,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         handle_->inPaint = true;
-        MainWindowProc(handle_, WM_PAINT, 0, 0);
+        handle_->procedure(handle_, kWmPaint, 0, 0);
         handle_->inPaint = false;
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -120,7 +123,7 @@ private:
         return scaled_;
     }
 
-    TkWindow* handle_;
+    WindowImpl* handle_;
     QImage scaled_;
     qint64 sourceKey_ = 0;
     qreal scaledRatio_ = 0;
@@ -128,38 +131,37 @@ private:
 
 class MainFrame : public QMainWindow {
 public:
-    explicit MainFrame(TkWindow* handle) : handle_(handle) {}
+    explicit MainFrame(WindowImpl* handle) : handle_(handle) {}
 
 protected:
     bool event(QEvent* e) override {
         if (e->type() == CommandEvent::eventType()) {
             WParam id = static_cast<CommandEvent*>(e)->id;
-            --tk::PendingCommands();
-            if (auto* sink = tk::CommandSink()) sink->push_back(id);
-            MainWindowProc(handle_, WM_COMMAND, id, 0);
+            if (g_observer != nullptr) g_observer->CommandDelivered(id);
+            handle_->procedure(handle_, kWmCommand, id, 0);
             return true;
         }
         return QMainWindow::event(e);
     }
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
-        MainWindowProc(handle_, WM_CLOSE, 0, 0);
+        handle_->procedure(handle_, kWmClose, 0, 0);
     }
     void moveEvent(QMoveEvent* e) override {
         QMainWindow::moveEvent(e);
-        MainWindowProc(handle_, WM_MOVE, 0, 0);
+        handle_->procedure(handle_, kWmMove, 0, 0);
     }
     // TAB never walks the controls: the fields decide where the focus goes.
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    TkWindow* handle_;
+    WindowImpl* handle_;
 };
 
-// An XPM file is C source: its quoted strings are the image. They are read
-// straight into an image in 0.16 ms. Qt's own reader, even when told the
-// format, first goes through the image format plugins: 0.84 ms, which would
-// add 0.7 ms to a 38 ms start.
+// An XPM file is C source: its quoted strings are the image, read here
+// straight into an image. Qt's own reader, even when told the format, first
+// goes through the image format plugins, several times slower
+// (bench/README.md).
 QImage ImageFromXpm(const QByteArray& source) {
     std::vector<QByteArray> lines;
     for (qsizetype i = 0; i < source.size(); ++i) {
@@ -201,15 +203,17 @@ QIcon IconFromFile(const QString& path) {
 }  // namespace
 
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
-                      const char* keyword) {
+                      const char* keyword, WindowProcedure procedure) {
+    if (procedure == nullptr) return nullptr;
     std::string className = WindowClassName(title, instance);
     if (!RegisteredClasses().insert(className).second) return nullptr;
 
     WindowStyle style = WindowStyleForKeyword(keyword);
-    auto* handle = new TkWindow{TkKind::Main};
+    auto* handle = new WindowImpl{ControlKind::Main};
+    handle->procedure = procedure;
     auto* frame = new MainFrame(handle);
     frame->setWindowFlags(FlagsFor(style));
-    frame->setWindowTitle(tk::ToQString(title ? title : ""));
+    frame->setWindowTitle(ToQString(title ? title : ""));
     auto* client = new ClientArea(handle, frame);
     int clientWidth = width > 2 * kFrame ? width - 2 * kFrame : 1;
     int clientHeight = height > 2 * kFrame ? height - 2 * kFrame : 1;
@@ -219,17 +223,17 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     frame->move(x, y);
     handle->widget = frame;
     handle->client = client;
-    if (tk::MainWindow() == nullptr) tk::SetMainWindow(handle);
+    if (MainWindow() == nullptr) SetMainWindow(handle);
 
     // The client image the paint handler copies the canvas into.
-    auto* image = new TkCanvas{QImage(clientWidth, clientHeight, QImage::Format_RGB888), {}};
-    tk::Retain(image);
+    auto* image = new CanvasImpl{QImage(clientWidth, clientHeight, QImage::Format_RGB888)};
+    Retain(image);
     image->image.fill(QColor(0xF0, 0xF0, 0xF0));
     handle->clientImage = image;
 
-    MainWindowProc(handle, WM_CREATE, 0, 0);
+    handle->procedure(handle, kWmCreate, 0, 0);
     frame->adjustSize();
-    tk::MakeShownControls();
+    MakeShownControls();
     frame->show();
     frame->activateWindow();
     SetWindowColor(handle, 0xF0F0F0);
@@ -255,8 +259,7 @@ int SetWindowIcon(Window window, const char* iconName) {
     QIcon icon;
     if (iconName != nullptr) {
         for (const char* ext : {"", ".xpm", ".png", ".svg", ".ico"}) {
-            QString path =
-                QStringLiteral(":/icons/") + tk::ToQString(iconName) + QLatin1String(ext);
+            QString path = QStringLiteral(":/icons/") + ToQString(iconName) + QLatin1String(ext);
             if (QFile::exists(path)) {
                 icon = IconFromFile(path);
                 break;
@@ -281,7 +284,7 @@ int SetWindowColor(Window window, Colour colour) {
 
 int SetAccessibleName(Window control, const char* name) {
     if (control == nullptr || name == nullptr) return 1;
-    const QString text = tk::ToQString(name);
+    const QString text = ToQString(name);
     if (control->pending) {
         control->pending->accessibleName = text;
         return 0;
@@ -295,7 +298,7 @@ int SetAccessibleName(Window control, const char* name) {
 
 void PostCommand(Window window, WParam id) {
     if (window == nullptr || window->widget == nullptr) return;
-    ++tk::PendingCommands();
+    if (g_observer != nullptr) g_observer->CommandPosted(id);
     QCoreApplication::postEvent(window->widget, new CommandEvent(id));
 }
 
@@ -304,9 +307,11 @@ void PostQuitMessage(int exitCode) { QCoreApplication::exit(exitCode); }
 int RunMessageLoop() { return QApplication::exec(); }
 
 LResult DefaultWindowProc(Window window, unsigned message, WParam wParam, LParam lParam) {
-    if (message == WM_CLOSE && window != nullptr && window->widget != nullptr) {
-        MainWindowProc(window, WM_DESTROY, wParam, lParam);
+    if (message == kWmClose && window != nullptr && window->widget != nullptr) {
+        window->procedure(window, kWmDestroy, wParam, lParam);
         window->widget->hide();
     }
     return 0;
 }
+
+}  // namespace tk

@@ -4,6 +4,8 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
+namespace tk {
+
 namespace {
 
 HMENU ControlId(int commandId) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)); }
@@ -13,7 +15,7 @@ HMENU ControlId(int commandId) { return reinterpret_cast<HMENU>(static_cast<INT_
 Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
                         const char* placement, const char* frame, int commandId) {
     const ButtonStyle style = PushButtonStyle(placement, frame);
-    tk::Pending button;
+    Pending button;
     button.className = "BUTTON";
     button.text = text ? text : "";
     button.style = style.style & ~WS_VISIBLE;  // shown whatever the style
@@ -22,11 +24,11 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button.y = y;
     button.width = width;
     button.height = height;
-    button.parent = tk::Hwnd(parent);
+    button.parent = Hwnd(parent);
     button.id = ControlId(commandId);
     button.module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(button.parent, GWLP_HINSTANCE));
     button.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return tk::AddControl(tk::ControlKind::PushButton, std::move(button));
+    return AddControl(ControlKind::PushButton, std::move(button));
 }
 
 int SetPushButtonText(Window button, const char* text) {
@@ -39,16 +41,14 @@ int SetPushButtonText(Window button, const char* text) {
 }
 
 int SetPushButtonFont(Window control, Font font) {
-    tk::SetControlFont(control, tk::Hfont(font));
+    SetControlFont(control, Hfont(font));
     return 0;
 }
-
-int HidePushButton(Window control) { return tk::ShowControl(control, SW_HIDE) ? 0 : 1; }
 
 Window CreateOptionButton(Window parent, int x, int y, const char* kind, const char* text,
                           int commandId) {
     const DWORD style = OptionButtonStyle(kind);
-    tk::Pending button;
+    Pending button;
     button.className = "BUTTON";
     button.text = text ? text : "";
     button.style = style & ~WS_VISIBLE;
@@ -57,33 +57,26 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     button.y = y;
     button.sizeToText = true;  // its text's width and 20, its height but at least 16
     button.sizingText = button.text;
-    button.parent = tk::Hwnd(parent);
+    button.parent = Hwnd(parent);
     button.id = ControlId(commandId);
-    return tk::AddControl(tk::ControlKind::OptionButton, std::move(button));
+    return AddControl(ControlKind::OptionButton, std::move(button));
 }
 
-int HideOptionButton(Window button) { return HidePushButton(button); }
+int HideOptionButton(Window button) { return ShowControl(button, SW_HIDE) ? 0 : 1; }
 
-int ShowOptionButton(Window button) { return tk::ShowControl(button, SW_SHOWNORMAL) ? 1 : 0; }
+int ShowOptionButton(Window button) { return ShowControl(button, SW_SHOWNORMAL) ? 1 : 0; }
 
 int CheckOptionButton(Window button) {
     if (button != nullptr && button->pending)
         button->pending->checked = true;
     else
-        SendMessageA(tk::Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(Hwnd(button), BM_SETCHECK, BST_CHECKED, 0);
     return 0;
 }
 
 int IsOptionChecked(Window button) {
     if (button != nullptr && button->pending) return button->pending->checked ? 1 : 0;
-    return static_cast<int>(SendMessageA(tk::Hwnd(button), BM_GETCHECK, 0, 0));
+    return static_cast<int>(SendMessageA(Hwnd(button), BM_GETCHECK, 0, 0));
 }
 
-ControlGeometry GetControlGeometry(Window control) {
-    HWND hwnd = tk::Hwnd(control);
-    RECT r{};
-    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {0, 0, 0, 0};
-    // In the parent's client coordinates.
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+}  // namespace tk

@@ -3,9 +3,12 @@
 #include "toolkit/win32/win32_bridge.h"
 
 #include "toolkit/draw_target.h"
+#include "toolkit/observer.h"
 
 #include <algorithm>
 #include <cstring>
+
+namespace tk {
 
 namespace {
 
@@ -17,13 +20,12 @@ constexpr BYTE kFontQuality = NONANTIALIASED_QUALITY;
 // call: the window's own, released afterwards, or the current memory DC.
 class TargetDC {
 public:
-    explicit TargetDC(Window window) : window_(tk::Hwnd(window)) {
-        if (tk::CurrentDrawTarget() == tk::DrawTarget::Memory) {
-            canvas_ = tk::CurrentMemoryDC();
+    explicit TargetDC(Window window) : window_(Hwnd(window)) {
+        if (CurrentDrawTarget() == DrawTarget::Memory) {
+            canvas_ = CurrentMemoryDC();
             dc_ = canvas_ ? canvas_->dc : nullptr;
         } else if (window_ != nullptr) {
-            dc_ = tk::CurrentDrawTarget() == tk::DrawTarget::Window ? GetWindowDC(window_)
-                                                                    : GetDC(window_);
+            dc_ = CurrentDrawTarget() == DrawTarget::Window ? GetWindowDC(window_) : GetDC(window_);
             release_ = dc_ != nullptr;
         }
     }
@@ -35,12 +37,12 @@ public:
 
     HDC dc() const { return dc_; }
     // The canvas drawn into, or null for the window.
-    TkCanvas* canvas() const { return canvas_; }
+    CanvasImpl* canvas() const { return canvas_; }
 
 private:
     HWND window_;
     HDC dc_ = nullptr;
-    TkCanvas* canvas_ = nullptr;
+    CanvasImpl* canvas_ = nullptr;
     bool release_ = false;
 };
 
@@ -48,16 +50,14 @@ private:
 // paint handler would; the screens ask for their repaint after drawing. A
 // call with nothing to draw into (the memory target before there is a
 // canvas, as in the pages' first run at start-up) draws nothing and marks
-// nothing: under Wine each bracket costs about half a millisecond, and the
-// first run of the eighteen pages would wait for over a hundred of them.
-// Nor is anything marked on a window that is not on the screen (the main
-// window until its creation is done): showing it repaints it whole. The
-// thirty brackets of the backdrop drawn at start-up and the pages'
-// eighteen repaints held the window back by 7 ms (77 to 70 ms to the
-// window on the screen, under Wine on a quiet machine).
+// nothing: under Wine each bracket is a trip to the server, and the first
+// run of the eighteen pages would wait for over a hundred of them. Nor is
+// anything marked on a window that is not on the screen (the main window
+// until its creation is done): showing it repaints it whole
+// (bench/README.md).
 class PaintBracket {
 public:
-    explicit PaintBracket(Window window) : window_(tk::Hwnd(window)) {
+    explicit PaintBracket(Window window) : window_(Hwnd(window)) {
         if (window_ != nullptr && !IsWindowVisible(window_)) window_ = nullptr;
         if (window_ != nullptr) BeginPaint(window_, &paint_);
     }
@@ -92,9 +92,10 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-void Record(TkCanvas* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    if (canvas != nullptr)
-        canvas->texts.Drawn(canvas->width, canvas->height, x, y, font, colour, text);
+// Texts drawn on a canvas, not on the window itself, are told.
+void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
+    if (canvas != nullptr && g_observer != nullptr)
+        g_observer->TextDrawn(canvas, x, y, font, colour, text);
 }
 
 HFONT CreateFontWith(int height, int width, int escapement, int weight, int effect,
@@ -114,7 +115,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
     void* bits = nullptr;
     {
         TargetDC reference(window);
-        const BITMAPINFO info = tk::TopDownBitmap(width, height);
+        const BITMAPINFO info = TopDownBitmap(width, height);
         if (width > 0 && height > 0)
             bitmap = CreateDIBSection(reference.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         dc = CreateCompatibleDC(reference.dc());
@@ -124,7 +125,7 @@ MemoryDC CreateCanvas(Window window, int width, int height, Colour fill) {
         if (bitmap != nullptr) DeleteObject(bitmap);
         return nullptr;
     }
-    auto* canvas = new TkCanvas;
+    auto* canvas = new CanvasImpl;
     canvas->dc = dc;
     canvas->bitmap = bitmap;
     canvas->bits = static_cast<std::uint8_t*>(bits);
@@ -158,7 +159,8 @@ int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
     RECT box{x, y, x + width, y + height};
     FillRect(target.dc(), &box, brush);
     DeleteObject(brush);
-    if (TkCanvas* canvas = target.canvas()) canvas->texts.Covered(x, y, width, height);
+    if (CanvasImpl* canvas = target.canvas(); canvas != nullptr && g_observer != nullptr)
+        g_observer->BoxFilled(canvas, x, y, width, height);
     return 0;
 }
 
@@ -179,7 +181,7 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     if (dc == nullptr || text == nullptr) return 0;
     PaintBracket bracket(window);
     SetTextColor(dc, colour);
-    SelectObject(dc, font ? tk::Hfont(font) : GetStockObject(SYSTEM_FONT));
+    SelectObject(dc, font ? Hfont(font) : GetStockObject(SYSTEM_FONT));
     // Black cannot be asked for as a background: 0 means transparent.
     if (background != 0)
         SetBkColor(dc, background);
@@ -188,19 +190,18 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
     TextOutA(dc, x, y, text, lstrlenA(text));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    Record(target.canvas(), x, y, font, colour, text);
+    TellTextDrawn(target.canvas(), x, y, font, colour, text);
     return 0;
 }
 
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font, Colour background) {
+                     Font font) {
     TargetDC target(window);
     HDC dc = target.dc();
     if (dc == nullptr || text == nullptr) return 0;
     PaintBracket bracket(window);
     offset = std::clamp(offset, -3, 3);
-    if (font != nullptr) SelectObject(dc, tk::Hfont(font));
-    SetBkColor(dc, background);
+    if (font != nullptr) SelectObject(dc, Hfont(font));
     SetBkMode(dc, TRANSPARENT);
     const int length = lstrlenA(text);
     SetTextColor(dc, 0xFFFFFF);
@@ -209,8 +210,8 @@ int DrawRaisedString(Window window, int x, int y, int offset, const char* text, 
     TextOutA(dc, x + offset, y + offset, text, length);
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, OPAQUE);
-    Record(target.canvas(), x, y, font, 0xFFFFFF, text);
-    Record(target.canvas(), x + offset, y + offset, font, colour, text);
+    TellTextDrawn(target.canvas(), x, y, font, 0xFFFFFF, text);
+    TellTextDrawn(target.canvas(), x + offset, y + offset, font, colour, text);
     return 0;
 }
 
@@ -232,22 +233,24 @@ int RepaintWindow(Window window, const char* keyword) {
     else
         return 1;
     // A window not on the screen yet is repainted whole when it is shown.
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (!IsWindowVisible(hwnd)) return 0;
     return InvalidateRect(hwnd, nullptr, erase) ? 0 : 1;
 }
 
 Font MakeFont(int height, int width, int escapement, int weight, int effect, int pitchAndFamily,
               const char* face) {
-    return tk::FromHfont(
+    return FromHfont(
         CreateFontWith(height, width, escapement, weight, effect, pitchAndFamily, face));
 }
 
-Font MakePointFont(Window window, int points, int weight, int effect, int, const char* face) {
-    HWND hwnd = tk::Hwnd(window);
+Font MakePointFont(Window window, int points, int weight, int effect, const char* face) {
+    HWND hwnd = Hwnd(window);
     HDC dc = GetDC(hwnd);
     // The character height without internal leading, rounded to a pixel.
     const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     ReleaseDC(hwnd, dc);
-    return tk::FromHfont(CreateFontWith(height, 0, 0, weight, effect, FF_SWISS, face));
+    return FromHfont(CreateFontWith(height, 0, 0, weight, effect, FF_SWISS, face));
 }
+
+}  // namespace tk

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tk {
+
 namespace {
 
 // The "EDIT" class's own procedure, taken from the last field made; every
@@ -25,7 +27,7 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
             if (!clipboard) return 0;
         }
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {
-        tk::KeyPending() = 1;
+        KeyPending() = 1;
         return 0;
     }
     return g_editProc != nullptr ? CallWindowProcA(g_editProc, field, message, wParam, lParam) : 0;
@@ -44,7 +46,7 @@ void Subclass(HWND field) {
 
 Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
                        int maxChars) {
-    tk::Pending field;
+    Pending field;
     field.className = "EDIT";
     field.style = EditStyleForKeyword(keyword) | WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP |
                   ES_NOHIDESEL | ES_AUTOHSCROLL;
@@ -53,33 +55,32 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     field.y = y;
     field.width = width;
     field.height = height;
-    field.parent = tk::Hwnd(parent);
+    field.parent = Hwnd(parent);
     field.id = reinterpret_cast<HMENU>(1);  // every field has control identifier 1
     field.module = ModuleOf(field.parent);
     field.textLimit = std::max(maxChars, 0);
     field.made = Subclass;
-    return tk::AddControl(tk::ControlKind::Edit, std::move(field));
+    return AddControl(ControlKind::Edit, std::move(field));
 }
 
-int HideEditField(Window field) { return tk::ShowControl(field, SW_HIDE) ? 0 : 1; }
+int HideEditField(Window field) { return ShowControl(field, SW_HIDE) ? 0 : 1; }
 
-int ShowEditField(Window field) { return tk::ShowControl(field, SW_SHOW) ? 1 : 0; }
+int ShowEditField(Window field) { return ShowControl(field, SW_SHOW) ? 1 : 0; }
 
 void FocusEditField(Window field) {
     // A field of a window that is not shown yet (the pages' first run at
     // start-up) is not given the focus: showing the window activates it, and
     // an activated window takes the focus itself. Under Wine each of those
-    // calls would cost half a millisecond, and the field need not be made.
+    // calls would be a trip to the server, and the field need not be made.
     if (field != nullptr && !IsWindowVisible(field->parent)) return;
-    SetFocus(tk::Hwnd(field));
+    SetFocus(Hwnd(field));
 }
 
 int PassFocus(Window from, Window to) {
     // A field not made yet cannot have the focus.
-    if (tk::KeyPending() == 1 && from != nullptr && from->hwnd != nullptr &&
-        GetFocus() == from->hwnd) {
-        SetFocus(tk::Hwnd(to));
-        tk::KeyPending() = 0;
+    if (KeyPending() == 1 && from != nullptr && from->hwnd != nullptr && GetFocus() == from->hwnd) {
+        SetFocus(Hwnd(to));
+        KeyPending() = 0;
     }
     return 0;
 }
@@ -104,7 +105,7 @@ void GetEditFieldText(Window field, std::string& buffer) {
 }
 
 int SetEditFieldFont(Window field, Font font) {
-    tk::SetControlFont(field, tk::Hfont(font));
+    SetControlFont(field, Hfont(font));
     return 0;
 }
 
@@ -112,3 +113,5 @@ void SetEditMenuTexts(const char* const*) {
     // The fields' context menu is the platform's own, in the system's
     // language: nothing to set.
 }
+
+}  // namespace tk

@@ -2,10 +2,12 @@
 
 #include "toolkit/win32/win32_bridge.h"
 
-Menu CreateMenuBar() { return tk::FromHmenu(CreateMenu()); }
+namespace tk {
+
+Menu CreateMenuBar() { return FromHmenu(CreateMenu()); }
 
 int AttachMenuBar(Window window, Menu menu) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (hwnd == nullptr) return 1;
     if (GetMenu(hwnd) == nullptr) {
         // The first bar: the window grows by its height, so that the client
@@ -18,26 +20,23 @@ int AttachMenuBar(Window window, Menu menu) {
     // The bar that is replaced goes, with its popups, as on Linux: every
     // change of language makes a new one.
     HMENU replaced = GetMenu(hwnd);
-    if (!SetMenu(hwnd, tk::Hmenu(menu))) return 1;
-    if (replaced != nullptr && replaced != tk::Hmenu(menu)) DestroyMenu(replaced);
+    if (!SetMenu(hwnd, Hmenu(menu))) return 1;
+    if (replaced != nullptr && replaced != Hmenu(menu)) DestroyMenu(replaced);
     return 0;
 }
 
 Menu AddMenuPopup(Menu menu, const char* title) {
     HMENU popup = CreateMenu();
-    AppendMenuA(tk::Hmenu(menu), MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title ? title : "");
-    return tk::FromHmenu(popup);
+    AppendMenuA(Hmenu(menu), MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title ? title : "");
+    return FromHmenu(popup);
 }
 
 int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
-    return AppendMenuA(tk::Hmenu(popup), MF_STRING, commandId, text ? text : "") ? 0 : 1;
+    return AppendMenuA(Hmenu(popup), MF_STRING, commandId, text ? text : "") ? 0 : 1;
 }
 
-int InsertMenuSeparator(Menu popup, int position) {
-    // Before the entry at index position - 1, so that the separator becomes
-    // entry number `position`; past the end it is appended.
-    return InsertMenuA(tk::Hmenu(popup), static_cast<UINT>(position - 1),
-                       MF_BYPOSITION | MF_SEPARATOR, 0, nullptr)
-               ? 0
-               : 1;
+int AddMenuSeparator(Menu popup) {
+    return AppendMenuA(Hmenu(popup), MF_SEPARATOR, 0, nullptr) ? 0 : 1;
 }
+
+}  // namespace tk

@@ -1,25 +1,17 @@
 // Inside the toolkit: the Windows objects behind the handles. Never included
 // outside toolkit/.
 //
-// A Window is a TkWindow, which holds the HWND (made on demand for a
+// A Window is a WindowImpl, which holds the HWND (made on demand for a
 // control), a Font is the HFONT and a Menu the HMENU; a MemoryDC is a
-// TkCanvas, which holds the memory device context with its bitmap and the
-// list of texts drawn on it.
+// CanvasImpl, which holds the memory device context with its bitmap.
 #pragma once
 
-// The toolkit's own PostQuitMessage (window.h) and the platform's have the
-// same name and arguments; the toolkit's is declared under another name here
-// and defined in quit.cpp, which does not include <windows.h>.
-#define PostQuitMessage TkDeclaredElsewhere_PostQuitMessage
-#include "toolkit/window.h"
-#undef PostQuitMessage
 #include "toolkit/button.h"
-#include "toolkit/canvas_texts.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/window.h"
 
-// After the toolkit's headers: <windows.h> defines the WM_ names as macros.
 #include <windows.h>
 
 #include <cstdint>
@@ -34,12 +26,11 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 // What a control is made with, kept while it has no window. A control made
 // while it cannot be seen (hidden, or the main window not shown yet) gets
 // its window the first time it is shown in a window on the screen, or when
-// something needs the window itself (tk::Hwnd). The pages' first run makes
-// 48 fields and buttons inside the main window's creation and hides them
-// at once; under Wine each CreateWindowExA costs 1.5 to 2 ms of server
-// trips, and leaving them pending brings the window on the screen 80 ms
-// sooner (158 to 77 ms on a quiet machine, a bare Win32 window 60 ms). A
-// page's first opening makes its controls instead.
+// something needs the window itself (Hwnd). The pages' first run makes
+// 48 fields and buttons inside the main window's creation and hides them at
+// once; under Wine each window made costs trips to the server, and leaving
+// them pending brings the window on the screen much sooner (bench/README.md).
+// A page's first opening makes its controls instead.
 struct Pending {
     const char* className = "";
     std::string text;
@@ -58,26 +49,22 @@ struct Pending {
     void (*made)(HWND) = nullptr;  // edit fields: subclassed
 };
 
-}  // namespace tk
-
 // The main window or a control.
-struct TkWindow {
-    tk::ControlKind kind = tk::ControlKind::Main;
+struct WindowImpl {
+    ControlKind kind = ControlKind::Main;
     HWND hwnd = nullptr;  // null while pending
     HWND parent = nullptr;
-    std::unique_ptr<tk::Pending> pending;  // set until the window is made
+    std::unique_ptr<Pending> pending;     // set until the window is made
+    WindowProcedure procedure = nullptr;  // the main window's
 };
 
-struct TkCanvas {
+struct CanvasImpl {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
     std::uint8_t* bits = nullptr;  // 32 bits a pixel, blue green red unused, top row first
     int width = 0;
     int height = 0;
-    CanvasTextList texts;
 };
-
-namespace tk {
 
 // The header of a device-independent bitmap whose pixels can be read back:
 // 32 bits a pixel (blue, green, red, unused), top row first.
@@ -123,10 +110,5 @@ void SetControlFont(Window control, HFONT font);
 // The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
 // field, until PassFocus uses it.
 int& KeyPending();
-
-// Called with every WM_COMMAND the main window procedure is given; null
-// when nobody listens.
-using CommandListener = void (*)(WPARAM id);
-CommandListener& CommandHook();
 
 }  // namespace tk

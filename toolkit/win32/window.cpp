@@ -1,5 +1,6 @@
 // The top-level window, message delivery and the message loop.
 
+#include "toolkit/observer.h"
 #include "toolkit/win32/win32_bridge.h"
 
 #include <commctrl.h>
@@ -10,29 +11,29 @@
 #include <cstdio>
 #include <string>
 
+namespace tk {
+
 namespace {
 
-TkWindow g_mainWindow;
+WindowImpl g_mainWindow;
 
 // The window procedure the class is registered with: the application's
-// MainWindowProc takes the toolkit's handle and types. The class has one
-// window, the main window.
+// procedure takes the toolkit's handle and types. The class has one window,
+// the main window.
 LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message == WM_COMMAND) {
-        if (tk::CommandListener listener = tk::CommandHook()) listener(wParam);
-    }
-    return MainWindowProc(&g_mainWindow, message, wParam, lParam);
+    if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
+    return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
 }
 
 // A new control goes below the others: one made after controls made later
 // than it is put in the place it would have had, which decides what shows
 // where controls overlap and the order a screen reader goes through them.
-void KeepCreationOrder(TkWindow* control) {
+void KeepCreationOrder(WindowImpl* control) {
     HWND above = HWND_TOP;
     bool found = false;
-    for (Window other : tk::Controls()) {
+    for (Window other : Controls()) {
         if (other == control) {
             found = true;
         } else if (other->hwnd != nullptr) {
@@ -47,8 +48,8 @@ void KeepCreationOrder(TkWindow* control) {
 }
 
 // Makes a pending control's window from what it was told.
-void Make(TkWindow* control) {
-    const tk::Pending p = std::move(*control->pending);
+void Make(WindowImpl* control) {
+    const Pending p = std::move(*control->pending);
     control->pending.reset();
     int width = p.width, height = p.height;
     if (p.sizeToText) {
@@ -83,7 +84,7 @@ void Make(TkWindow* control) {
     if (p.made != nullptr) p.made(hwnd);
 }
 
-bool OnScreen(const tk::Pending& p) { return IsWindowVisible(p.parent) != FALSE; }
+bool OnScreen(const Pending& p) { return IsWindowVisible(p.parent) != FALSE; }
 
 // Standard input and output carry bytes as they are: the C runtime's text
 // mode would turn every "\n" written into "\r\n".
@@ -105,7 +106,8 @@ int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) {
 }
 
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
-                      const char* keyword) {
+                      const char* keyword, WindowProcedure procedure) {
+    if (procedure == nullptr) return nullptr;
     InitCommonControls();
     HINSTANCE module =
         instance != 0 ? reinterpret_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
@@ -120,13 +122,14 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExA(&windowClass) == 0) return nullptr;
+    g_mainWindow.procedure = procedure;
 
     // The height does not count the title bar; the width includes the frame.
     HWND window = CreateWindowExA(style.exStyle, className.c_str(), title ? title : "", style.style,
                                   x, y, width, height + GetSystemMetrics(SM_CYCAPTION), nullptr,
                                   nullptr, module, nullptr);
     if (window == nullptr) return nullptr;
-    tk::MakeShownControls();
+    MakeShownControls();
     ShowWindow(window, SW_SHOWNORMAL);
     SetWindowColor(&g_mainWindow, GetSysColor(COLOR_BTNFACE));
     return &g_mainWindow;
@@ -134,17 +137,17 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
 
 int CenterWindow(Window window) {
     RECT r{};
-    if (!GetWindowRect(tk::Hwnd(window), &r)) return 0;
+    if (!GetWindowRect(Hwnd(window), &r)) return 0;
     // Half a title bar above the true centre.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2;
     const int y =
         (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
-    SetWindowPos(tk::Hwnd(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(Hwnd(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return 0;
 }
 
 int SetWindowIcon(Window window, const char* iconName) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (hwnd == nullptr) return 0;
     auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
     HICON icon = iconName != nullptr ? LoadIconA(module, iconName) : nullptr;
@@ -153,7 +156,7 @@ int SetWindowIcon(Window window, const char* iconName) {
 }
 
 int SetWindowColor(Window window, Colour colour) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     if (hwnd == nullptr || GetFocus() != hwnd) return 0;
     SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND,
                      reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)));
@@ -167,7 +170,10 @@ int SetAccessibleName(Window control, const char* name) {
     return control == nullptr || name == nullptr ? 1 : 0;
 }
 
-void PostCommand(Window window, WParam id) { PostMessageA(tk::Hwnd(window), WM_COMMAND, id, 0); }
+void PostCommand(Window window, WParam id) {
+    if (PostMessageA(Hwnd(window), WM_COMMAND, id, 0) && g_observer != nullptr)
+        g_observer->CommandPosted(id);
+}
 
 int RunMessageLoop() {
     // TranslateMessage before DispatchMessageA: the character message of a
@@ -181,12 +187,10 @@ int RunMessageLoop() {
 }
 
 LResult DefaultWindowProc(Window window, unsigned message, WParam wParam, LParam lParam) {
-    return DefWindowProcA(tk::Hwnd(window), message, wParam, lParam);
+    return DefWindowProcA(Hwnd(window), message, wParam, lParam);
 }
 
-namespace tk {
-
-void PostPlatformQuit(int exitCode) { ::PostQuitMessage(exitCode); }
+void PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 
 HWND MainWindow() { return g_mainWindow.hwnd; }
 
@@ -203,7 +207,7 @@ std::vector<Window>& Controls() {
 }
 
 Window AddControl(ControlKind kind, Pending pending) {
-    auto* control = new TkWindow;
+    auto* control = new WindowImpl;
     control->kind = kind;
     control->parent = pending.parent;
     control->pending = std::make_unique<Pending>(std::move(pending));
@@ -240,11 +244,6 @@ void SetControlFont(Window control, HFONT font) {
 int& KeyPending() {
     static int pending = 0;
     return pending;
-}
-
-CommandListener& CommandHook() {
-    static CommandListener listener = nullptr;
-    return listener;
 }
 
 }  // namespace tk

@@ -2,6 +2,9 @@
 
 #include "toolkit/testing/probe.h"
 
+#include "toolkit/testing/keys.h"
+#include "toolkit/testing/watch.h"
+
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -24,17 +27,17 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QUrl>
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
-#include <map>
 #include <utility>
+
+namespace tk {
 
 namespace {
 
@@ -45,7 +48,7 @@ QMenuBar* CurrentBar(Window window) {
 }
 
 QWidget* FocusedWidget() {
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     if (main == nullptr || main->widget == nullptr) return nullptr;
     QWidget* focus = main->widget->focusWidget();
     if (focus == nullptr || focus->isHidden()) return nullptr;
@@ -64,82 +67,45 @@ void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
 QWidget* KeyTarget() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;
     if (QWidget* focus = FocusedWidget()) return focus;
-    Window main = tk::MainWindow();
+    Window main = MainWindow();
     return main ? main->widget : nullptr;
 }
 
-struct NamedKey {
-    const char* name;
-    int key;
-    const char* text;
-};
-constexpr NamedKey kNamedKeys[] = {
-    {"Tab", Qt::Key_Tab, "\t"},
-    {"Return", Qt::Key_Return, "\r"},
-    {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},
-    {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},
-    {"Up", Qt::Key_Up, ""},
-    {"Down", Qt::Key_Down, ""},
-    {"Insert", Qt::Key_Insert, ""},
-    {"PageUp", Qt::Key_PageUp, ""},
-    {"PageDown", Qt::Key_PageDown, ""},
-    {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Menu", Qt::Key_Menu, ""},
-    {"Alt", Qt::Key_Alt, ""},
-    {"Shift", Qt::Key_Shift, ""},
-    {"Ctrl", Qt::Key_Control, ""},
-};
-
-constexpr std::pair<const char*, Qt::KeyboardModifier> kModifiers[] = {
-    {"Shift+", Qt::ShiftModifier}, {"Ctrl+", Qt::ControlModifier}, {"Alt+", Qt::AltModifier}};
+// The Qt keys of kKeyNames, in its order.
+constexpr int kQtKeys[] = {Qt::Key_Tab,    Qt::Key_Return,   Qt::Key_Enter,  Qt::Key_Backspace,
+                           Qt::Key_Delete, Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
+                           Qt::Key_End,    Qt::Key_Up,       Qt::Key_Down,   Qt::Key_Insert,
+                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Escape, Qt::Key_Menu,
+                           Qt::Key_Alt,    Qt::Key_Shift,    Qt::Key_Control};
+static_assert(std::size(kQtKeys) == std::size(kKeyNames));
 
 // A key name as the platform would report it: Qt key, modifiers held, text.
-struct KeyPress {
+struct QtKey {
     int key = 0;
     Qt::KeyboardModifiers modifiers;
     QString text;
 };
 
-bool ParseKey(std::string name, KeyPress& out) {
-    for (bool more = true; more;) {
-        more = false;
-        for (const auto& [prefix, modifier] : kModifiers) {
-            const std::size_t n = std::strlen(prefix);
-            if (name.size() > n && name.compare(0, n, prefix) == 0 && !(out.modifiers & modifier)) {
-                out.modifiers |= modifier;
-                name.erase(0, n);
-                more = true;
-            }
-        }
-    }
-    for (const NamedKey& k : kNamedKeys) {
-        if (name == k.name) {
-            out.key = k.key;
-            out.text = QString::fromLatin1(k.text);
-            return true;
-        }
-    }
-    if (name.size() >= 2 && name[0] == 'F') {
-        const int n = std::atoi(name.c_str() + 1);
-        if (n < 1 || n > 12 || name != "F" + std::to_string(n)) return false;
-        out.key = Qt::Key_F1 + (n - 1);
-        return true;
-    }
-    if (name.size() != 1 ||
-        !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
-        return false;
-    const char c = name[0];
-    out.key = c;
-    if (out.modifiers & Qt::ControlModifier) {
-        if (c >= 'A' && c <= 'Z') out.text = QChar(char16_t(c - 'A' + 1));
-    } else {
-        out.text =
-            QChar(char16_t(out.modifiers & Qt::ShiftModifier ? c : QChar::toLower(char32_t(c))));
-    }
+bool ParseKey(const std::string& name, QtKey& out) {
+    KeyPress k;
+    if (!ParseKeyName(name, k)) return false;
+    if (k.shift) out.modifiers |= Qt::ShiftModifier;
+    if (k.control) out.modifiers |= Qt::ControlModifier;
+    if (k.alt) out.modifiers |= Qt::AltModifier;
+    const bool typing = k.key >= kFirstFunctionKey + 12;  // a letter or digit
+    out.key = k.key < kFirstFunctionKey ? kQtKeys[k.key]
+              : typing                  ? k.key
+                                        : Qt::Key_F1 + (k.key - kFirstFunctionKey);
+    if (!typing)
+        out.text = QString::fromLatin1(&k.character, k.character != 0 ? 1 : 0);
+    else if (!k.control)
+        out.text = QChar(char16_t(k.shift ? k.key : k.character));
+    else if (k.key >= 'A')
+        out.text = QChar(char16_t(k.key - 'A' + 1));
+    // As the platform reports them: the keypad's Enter, and a TAB with Shift
+    // as a back TAB.
+    if (out.key == Qt::Key_Enter) out.modifiers |= Qt::KeypadModifier;
+    if (out.key == Qt::Key_Tab && k.shift) out.key = Qt::Key_Backtab;
     return true;
 }
 
@@ -154,16 +120,10 @@ int KeyForChar(char32_t c) {
 }  // namespace
 
 FontInfo DescribeFont(Font font) {
-    const QFont& f = tk::QtFont(font);
+    const QFont& f = QtFont(font);
     QFontMetrics metrics(f);
-    QFontInfo info(f);
-    return FontInfo{tk::FromQString(info.family()),
-                    metrics.height(),
-                    metrics.averageCharWidth(),
-                    f.weight(),
-                    f.italic(),
-                    f.underline(),
-                    f.strikeOut()};
+    return FontInfo{FromQString(QFontInfo(f).family()), metrics.height(),
+                    metrics.averageCharWidth(), f.weight()};
 }
 
 long CanvasPixel(MemoryDC dc, int x, int y) {
@@ -181,34 +141,21 @@ int SaveCanvasPng(MemoryDC dc, const char* path) {
     return dc->image.save(QString::fromLocal8Bit(path), "PNG") ? 0 : 1;
 }
 
-MemoryDC ClientImage(Window window) {
-    Window main = window && window->kind == TkKind::Main ? window : tk::MainWindow();
-    return main ? main->clientImage : nullptr;
+ProbeRect GetControlGeometry(Window control) {
+    QWidget* widget = Widget(control);
+    if (widget == nullptr) return {0, 0, 0, 0};
+    QRect r = widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
-
-std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
-    return dc ? dc->texts.Texts() : std::vector<CanvasText>{};
-}
-
-std::vector<CanvasDrawing> CanvasHistory(MemoryDC dc) {
-    if (dc == nullptr) return {};
-    return std::vector<CanvasDrawing>(dc->texts.History().begin(), dc->texts.History().end());
-}
-
-int EditFieldControlId(Window field) { return field ? field->commandId : 0; }
-
-int KeyPendingFlag() { return tk::KeyPending(); }
 
 void ProbeProcessEvents() {
     for (int round = 0; round < 1000; ++round) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (tk::PendingCommands() <= 0 && round >= 2) break;
+        if (PendingCommands() <= 0 && round >= 2) break;
     }
 }
-
-void ProbeRecordCommands(std::vector<WParam>* sink) { tk::CommandSink() = sink; }
 
 namespace {
 
@@ -250,15 +197,15 @@ long ProbeMemoryInUse() {
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     QWidget* focus = FocusedWidget();
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::Edit) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::Edit) continue;
+        if (const Pending* p = w->pending.get()) {
             fields.push_back(
                 ProbeField{w, p->geometry.x(), p->geometry.y(), {}, p->visible, false});
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(w->widget);
-        fields.push_back(ProbeField{w, edit->x(), edit->y(), tk::FromQString(edit->text()),
+        fields.push_back(ProbeField{w, edit->x(), edit->y(), FromQString(edit->text()),
                                     !edit->isHidden(), edit == focus});
     }
     return fields;
@@ -266,25 +213,25 @@ std::vector<ProbeField> ProbeEditFields() {
 
 std::vector<ProbeButton> ProbeButtons() {
     std::vector<ProbeButton> buttons;
-    for (Window w : tk::Controls()) {
-        if (w->kind != TkKind::PushButton && w->kind != TkKind::OptionButton) continue;
-        if (const TkPending* p = w->pending.get()) {
+    for (Window w : Controls()) {
+        if (w->kind != ControlKind::PushButton && w->kind != ControlKind::OptionButton) continue;
+        if (const Pending* p = w->pending.get()) {
             const bool checkable =
                 p->style == OptionButtonStyle("ROUND") || p->style == OptionButtonStyle("SQUARE");
             ProbeButtonState state = !checkable   ? ProbeButtonState::Push
                                      : p->checked ? ProbeButtonState::Checked
                                                   : ProbeButtonState::Unchecked;
             buttons.push_back(ProbeButton{w, p->geometry.x(), p->geometry.y(), state,
-                                          tk::FromQString(p->text), p->visible});
+                                          FromQString(p->text), p->visible});
             continue;
         }
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr) continue;
         ProbeButtonState state = ProbeButtonState::Push;
-        if (w->kind == TkKind::OptionButton && b->isCheckable())
+        if (w->kind == ControlKind::OptionButton && b->isCheckable())
             state = b->isChecked() ? ProbeButtonState::Checked : ProbeButtonState::Unchecked;
         buttons.push_back(
-            ProbeButton{w, b->x(), b->y(), state, tk::FromQString(b->text()), !b->isHidden()});
+            ProbeButton{w, b->x(), b->y(), state, FromQString(b->text()), !b->isHidden()});
     }
     return buttons;
 }
@@ -296,13 +243,13 @@ std::vector<ProbePopup> ProbeMenuBar(Window window) {
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
-        ProbePopup popup{tk::FromQString(title->text()), {}};
+        ProbePopup popup{FromQString(title->text()), {}};
         for (QAction* entry : menu->actions()) {
             if (entry->isSeparator())
                 popup.entries.push_back({true, 0, {}});
             else
                 popup.entries.push_back(
-                    {false, entry->data().toUInt(), tk::FromQString(entry->text())});
+                    {false, entry->data().toUInt(), FromQString(entry->text())});
         }
         popups.push_back(std::move(popup));
     }
@@ -314,7 +261,7 @@ namespace {
 QAction* FindItem(Window window, const std::string& text, QMenu** owner) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return nullptr;
-    QString wanted = tk::ToQString(text);
+    QString wanted = ToQString(text);
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (menu == nullptr) continue;
@@ -358,10 +305,9 @@ ProbeShownMenu ProbeShowingMenu() {
             shown.entries.push_back({true, 0, {}, true});
         else
             shown.entries.push_back({false, entry->data().toUInt(),
-                                     tk::FromQString(Shown(entry->text())), entry->isEnabled()});
+                                     FromQString(Shown(entry->text())), entry->isEnabled()});
     }
-    if (QAction* active = menu->activeAction())
-        shown.active = tk::FromQString(Shown(active->text()));
+    if (QAction* active = menu->activeAction()) shown.active = FromQString(Shown(active->text()));
     return shown;
 }
 
@@ -369,7 +315,7 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return false;
     for (QAction* entry : menu->actions()) {
-        if (entry->isSeparator() || Shown(entry->text()) != tk::ToQString(cp1252Text)) continue;
+        if (entry->isSeparator() || Shown(entry->text()) != ToQString(cp1252Text)) continue;
         if (!entry->isEnabled()) return false;
         // As a click does: the menu closes, then the entry acts.
         menu->hide();
@@ -379,15 +325,14 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
     return false;
 }
 
-std::string ProbeMenuBarSelection(Window window, bool* barHasKeys) {
+std::string ProbeMenuBarSelection(Window window) {
     QMenuBar* bar = CurrentBar(window);
-    if (barHasKeys != nullptr) *barHasKeys = bar != nullptr && bar->window()->focusWidget() == bar;
     QAction* active = bar ? bar->activeAction() : nullptr;
-    return active ? tk::FromQString(active->text()) : std::string();
+    return active ? FromQString(active->text()) : std::string();
 }
 
 bool ProbeRightClick(Window field) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global = widget->mapToGlobal(at);
@@ -404,7 +349,7 @@ bool ProbeRightClick(Window field) {
 }
 
 bool ProbeDropText(Window field, int x, const std::string& utf8) {
-    QWidget* widget = tk::Widget(field);
+    QWidget* widget = Widget(field);
     if (widget == nullptr || widget->isHidden()) return false;
     QMimeData data;
     data.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
@@ -419,19 +364,10 @@ bool ProbeDropText(Window field, int x, const std::string& utf8) {
 }
 
 std::string ProbeAccessibleName(Window control) {
-    QWidget* widget = tk::Widget(control);
+    QWidget* widget = Widget(control);
     if (widget == nullptr) return {};
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? tk::FromQString(accessible->text(QAccessible::Name)) : std::string();
-}
-
-bool ProbeSetTextAccessibly(Window control, const std::string& utf8) {
-    QWidget* widget = tk::Widget(control);
-    QAccessibleInterface* accessible =
-        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-    if (accessible == nullptr || accessible->editableTextInterface() == nullptr) return false;
-    accessible->setText(QAccessible::Value, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-    return true;
+    return accessible ? FromQString(accessible->text(QAccessible::Name)) : std::string();
 }
 
 bool ProbeTypeText(const std::string& utf8) {
@@ -450,13 +386,8 @@ bool ProbeTypeText(const std::string& utf8) {
     return true;
 }
 
-bool ProbeIsKeyName(const std::string& name) {
-    KeyPress parsed;
-    return ParseKey(name, parsed);
-}
-
 bool ProbePressKey(const std::string& name) {
-    KeyPress k;
+    QtKey k;
     if (!ParseKey(name, k) || KeyTarget() == nullptr) return false;
     // The modifiers go down first and come up last, each as a key of its own,
     // every event to wherever the keys go at that moment.
@@ -491,8 +422,8 @@ bool ProbePressKey(const std::string& name) {
 }
 
 bool ProbeClickButton(const std::string& cp1252Text) {
-    QString wanted = tk::ToQString(cp1252Text);
-    for (Window w : tk::Controls()) {
+    QString wanted = ToQString(cp1252Text);
+    for (Window w : Controls()) {
         auto* b = qobject_cast<QAbstractButton*>(w->widget);
         if (b == nullptr || b->isHidden() || b->text() != wanted) continue;
         QPointF centre(b->width() / 2.0, b->height() / 2.0);
@@ -519,6 +450,12 @@ ProbeRect ProbeClientRect(Window window) {
     return {origin.x(), origin.y(), window->client->width(), window->client->height()};
 }
 
+ProbeRect ProbeScreenRect(Window window) {
+    QScreen* screen = window && window->widget ? window->widget->screen() : nullptr;
+    const QRect r = screen ? screen->geometry() : QRect();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 ProbeRect ProbeWindowRect(Window window) {
     if (window == nullptr || window->widget == nullptr) return {0, 0, 0, 0};
     const QRect r = window->widget->geometry();
@@ -533,7 +470,7 @@ bool ProbeSaveWindowPng(Window window, const std::string& path) {
 bool ProbeMenuTitleRect(Window window, const std::string& cp1252Title, ProbeRect& out) {
     QMenuBar* bar = CurrentBar(window);
     if (bar == nullptr) return false;
-    QString wanted = tk::ToQString(cp1252Title);
+    QString wanted = ToQString(cp1252Title);
     for (QAction* title : bar->actions()) {
         if (title->text() != wanted) continue;
         QRect r = bar->actionGeometry(title);
@@ -586,23 +523,6 @@ ProbeImage ProbeCanvasImage(MemoryDC canvas) {
     return canvas == nullptr ? ProbeImage{} : FromRgb888(canvas->image);
 }
 
-bool ProbeWritePng(const std::string& path, const ProbeImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-        return false;
-    QImage out(image.width, image.height, QImage::Format_RGB888);
-    for (int y = 0; y < image.height; ++y) {
-        uchar* row = out.scanLine(y);
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t c = image.pixels[static_cast<std::size_t>(y) * image.width + x];
-            row[3 * x] = uchar(c & 0xFF);
-            row[3 * x + 1] = uchar((c >> 8) & 0xFF);
-            row[3 * x + 2] = uchar((c >> 16) & 0xFF);
-        }
-    }
-    return out.save(QString::fromStdString(path), "PNG");
-}
-
 std::vector<std::string> ProbeFontFamilies() {
     std::vector<std::string> families;
     for (const QString& family : QFontDatabase::families())
@@ -611,7 +531,7 @@ std::vector<std::string> ProbeFontFamilies() {
 }
 
 std::string ProbeFaceIdentity(Font font) {
-    const QRawFont raw = QRawFont::fromFont(tk::QtFont(font));
+    const QRawFont raw = QRawFont::fromFont(QtFont(font));
     if (!raw.isValid()) return "no face";
     // The 'head' table: the font revision (16.16 fixed) at byte 4 and the
     // checksum adjustment, which makes the whole file sum to a constant, at
@@ -626,7 +546,9 @@ std::string ProbeFaceIdentity(Font font) {
     if (head.size() >= 12)
         std::snprintf(numbers, sizeof numbers, "%.4g 0x%08X", word(4) / 65536.0,
                       static_cast<unsigned>(word(8)));
-    return tk::FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
+    return FromQString(raw.familyName() + ' ' + raw.styleName()) + ' ' + numbers;
 }
+
+}  // namespace tk
 
 #include "probe.moc"

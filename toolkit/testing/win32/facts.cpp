@@ -4,7 +4,10 @@
 
 #include "toolkit/testing/win32/facts.h"
 
+#include <cstdio>
 #include <cstring>
+
+namespace tk {
 
 namespace {
 
@@ -27,7 +30,7 @@ struct GroupIconDirectory {
 }  // namespace
 
 ProbeWindowFacts ProbeDescribeWindow(Window window) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     ProbeWindowFacts facts;
     char className[256] = {};
     GetClassNameA(hwnd, className, sizeof className);
@@ -44,20 +47,8 @@ ProbeWindowFacts ProbeDescribeWindow(Window window) {
     facts.controlId = GetDlgCtrlID(hwnd);
     if (lstrcmpiA(className, "Edit") == 0)
         facts.textLimit = static_cast<long>(SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
-    facts.font = tk::FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    facts.font = FromHfont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     return facts;
-}
-
-bool ProbeHasWindow(Window control) { return control != nullptr && control->hwnd != nullptr; }
-
-std::vector<Window> ProbeStackedControls(Window window) {
-    std::vector<Window> stacked;
-    for (HWND child = GetWindow(tk::Hwnd(window), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        for (Window control : tk::Controls())
-            if (control->hwnd == child) stacked.push_back(control);
-    }
-    return stacked;
 }
 
 ProbeMetrics ProbeSystemMetrics() {
@@ -75,42 +66,33 @@ ProbeMetrics ProbeSystemMetrics() {
 
 std::vector<Menu> ProbeMenuBarAndPopups(Window window) {
     std::vector<Menu> menus;
-    HMENU bar = GetMenu(tk::Hwnd(window));
+    HMENU bar = GetMenu(Hwnd(window));
     if (bar == nullptr) return menus;
-    menus.push_back(tk::FromHmenu(bar));
+    menus.push_back(FromHmenu(bar));
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
-        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(tk::FromHmenu(popup));
+        if (HMENU popup = GetSubMenu(bar, i)) menus.push_back(FromHmenu(popup));
     }
     return menus;
 }
 
-bool ProbeMenuExists(Menu menu) { return IsMenu(tk::Hmenu(menu)) != FALSE; }
+bool ProbeMenuExists(Menu menu) { return IsMenu(Hmenu(menu)) != FALSE; }
 
-ProbeFontRequest ProbeDescribeFontRequest(Font font) {
+std::string ProbeDescribeFontRequest(Font font) {
     LOGFONTA f{};
-    GetObjectA(tk::Hfont(font), sizeof f, &f);
-    return {static_cast<int>(f.lfHeight),
-            static_cast<int>(f.lfWidth),
-            static_cast<int>(f.lfEscapement),
-            static_cast<int>(f.lfOrientation),
-            static_cast<int>(f.lfWeight),
-            f.lfItalic != 0,
-            f.lfUnderline != 0,
-            f.lfStrikeOut != 0,
-            f.lfCharSet,
-            f.lfOutPrecision,
-            f.lfClipPrecision,
-            f.lfQuality,
-            f.lfPitchAndFamily,
-            f.lfFaceName};
+    GetObjectA(Hfont(font), sizeof f, &f);
+    char text[160];
+    std::snprintf(text, sizeof text, "%ld %ld %ld %ld %ld %d %d %d %d %d %d %s", f.lfHeight,
+                  f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight, f.lfItalic, f.lfUnderline,
+                  f.lfStrikeOut, f.lfCharSet, f.lfQuality, f.lfPitchAndFamily, f.lfFaceName);
+    return text;
 }
 
 Font ProbeDefaultGuiFont() {
-    return tk::FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return FromHfont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) {
-    HWND hwnd = tk::Hwnd(window);
+    HWND hwnd = Hwnd(window);
     HDC dc = GetWindowDC(hwnd);
     SIZE size{};
     GetTextExtentPoint32A(dc, cp1252Text.c_str(), static_cast<int>(cp1252Text.size()), &size);
@@ -119,33 +101,31 @@ ProbeRect ProbeTextExtentInWindow(Window window, const std::string& cp1252Text) 
 }
 
 ProbeIcon ProbeClassIcon(Window window) {
-    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(tk::Hwnd(window), GCLP_HICON));
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(Hwnd(window), GCLP_HICON));
     ICONINFO info{};
-    if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
-    BITMAP colourBitmap{};
-    GetObjectA(info.hbmColor, sizeof colourBitmap, &colourBitmap);
-    ProbeIcon out;
-    out.width = colourBitmap.bmWidth;
-    out.height = colourBitmap.bmHeight;
-    // Both bitmaps read as 32 bits a pixel, top row first.
-    BITMAPINFO request = tk::TopDownBitmap(out.width, out.height);
-    const auto count = static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height);
-    std::vector<std::uint32_t> colour(count), mask(count);
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(out.height), colour.data(), &request,
-              DIB_RGB_COLORS);
-    BITMAPINFO maskRequest = request;
-    GetDIBits(dc, info.hbmMask, 0, static_cast<UINT>(out.height), mask.data(), &maskRequest,
-              DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t c = colour[i];  // 0x00RRGGBB in memory order blue, green, red
+    BITMAP size{};
+    if (icon == nullptr || !GetIconInfo(icon, &info) ||
+        !GetObjectA(info.hbmColor, sizeof size, &size))
+        return {};
+    ProbeIcon out{size.bmWidth, size.bmHeight, {}};
+    // Each bitmap read as 32 bits a pixel (blue, green, red, unused), top row
+    // first.
+    auto read = [&out](HBITMAP bitmap) {
+        std::vector<std::uint32_t> bits(static_cast<std::size_t>(out.width) * out.height);
+        BITMAPINFO request = TopDownBitmap(out.width, out.height);
+        HDC dc = GetDC(nullptr);
+        GetDIBits(dc, bitmap, 0, static_cast<UINT>(out.height), bits.data(), &request,
+                  DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        DeleteObject(bitmap);
+        return bits;
+    };
+    const std::vector<std::uint32_t> colour = read(info.hbmColor), mask = read(info.hbmMask);
+    for (std::size_t i = 0; i < colour.size(); ++i) {
+        const std::uint32_t c = colour[i];
         out.pixels.push_back((mask[i] & 0xFFFFFF) != 0
                                  ? -1L
-                                 : long((c >> 16) & 0xFF) | long((c >> 8) & 0xFF) << 8 |
-                                       long(c & 0xFF) << 16);
+                                 : long(c >> 16 & 0xFF) | long(c & 0xFF00) | long(c & 0xFF) << 16);
     }
     return out;
 }
@@ -162,14 +142,4 @@ ProbeIconEntry ProbeIconResource(const char* name) {
             first.colours, first.bitsPerPixel, group->count};
 }
 
-std::string ProbeInterfaceLanguage() {
-    char name[16] = {};
-    const LCID language = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
-    if (GetLocaleInfoA(language, LOCALE_SISO639LANGNAME, name, sizeof name) == 0) return {};
-    return name;
-}
-
-bool ProbeUnderWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
+}  // namespace tk

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+
 struct ProbeWindowFacts {
     std::string className;
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
@@ -23,12 +25,6 @@ struct ProbeWindowFacts {
     Font font = nullptr;  // the font the control draws with
 };
 ProbeWindowFacts ProbeDescribeWindow(Window window);
-
-// Whether a control has its window yet: one made while it could not be
-// seen gets it when first shown or needed.
-bool ProbeHasWindow(Window control);
-// The controls of a window that have their windows, topmost first.
-std::vector<Window> ProbeStackedControls(Window window);
 
 struct ProbeMetrics {
     int screenWidth, screenHeight;
@@ -43,14 +39,10 @@ std::vector<Menu> ProbeMenuBarAndPopups(Window window);
 // Whether a menu handle still names a menu.
 bool ProbeMenuExists(Menu menu);
 
-// The font as it was asked for (its LOGFONT).
-struct ProbeFontRequest {
-    int height, width, escapement, orientation, weight;
-    bool italic, underline, strikeOut;
-    int charSet, outPrecision, clipPrecision, quality, pitchAndFamily;
-    std::string face;
-};
-ProbeFontRequest ProbeDescribeFontRequest(Font font);
+// The font as it was asked for, its LOGFONT: height, width, escapement,
+// orientation, weight, italic, underline, strike-out, character set,
+// quality, pitch and family, face.
+std::string ProbeDescribeFontRequest(Font font);
 // The platform's default font for controls.
 Font ProbeDefaultGuiFont();
 // Width and height of a text in the font a window's own device context has.
@@ -70,9 +62,4 @@ struct ProbeIconEntry {
 };
 ProbeIconEntry ProbeIconResource(const char* name);
 
-// The primary language of the user interface Windows shows (the one its own
-// menus and dialogs are in): "en" for English, "sv" for Swedish and so on.
-std::string ProbeInterfaceLanguage();
-// Whether the programs run under Wine, whose Windows API falls short of
-// Windows' in places.
-bool ProbeUnderWine();
+}  // namespace tk

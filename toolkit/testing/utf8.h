@@ -1,0 +1,16 @@
+// Windows-1252 <-> UTF-8, for the driver's transcripts and the tests: the
+// program itself hands its texts to the platform in other ways.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+std::string Cp1252ToUtf8(std::string_view cp1252);
+// Characters with no Windows-1252 byte are dropped; so are malformed bytes.
+std::string Utf8ToCp1252(std::string_view utf8);
+// The code points of a UTF-8 text; malformed bytes are skipped.
+std::u32string CodePoints(std::string_view utf8);
+
+}  // namespace tk
