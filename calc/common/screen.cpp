@@ -27,7 +27,8 @@ int OptionCount(const Screen& screen) {
 }
 
 // The controls of every screen that has run, in the order of their first
-// runs (the init pass). A deque: entries stay where they are as it grows.
+// runs (the init pass), one entry a screen. A deque: entries stay where they
+// are as it grows.
 std::deque<std::pair<int, ScreenControls>> g_controls;
 
 // Made once, in the init pass, and hidden at once.

@@ -167,7 +167,8 @@ Window MainWindow() { return g_mainWindow; }
 void SetMainWindow(Window window) { g_mainWindow = window; }
 
 // Kept for the life of the process (never destroyed, so what they hold
-// stays reachable to the very end).
+// stays reachable to the very end). Bounded by what the program makes: each
+// page makes its controls once, in the init pass.
 std::vector<Window>& Controls() {
     static auto* controls = new std::vector<Window>;
     return *controls;
@@ -247,6 +248,7 @@ void MakeShownControls() {
         field->widget->setFocus(Qt::OtherFocusReason);
 }
 
+// The program makes its canvases and fonts once, at start.
 void Retain(CanvasImpl* canvas) {
     static auto* canvases = new std::vector<CanvasImpl*>;
     canvases->push_back(canvas);

@@ -58,6 +58,7 @@ Qt::WindowFlags FlagsFor(const WindowStyle& s) {
     return flags;
 }
 
+// The classes of the main windows opened: one.
 std::set<std::string>& RegisteredClasses() {
     static std::set<std::string> classes;
     return classes;

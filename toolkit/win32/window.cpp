@@ -200,7 +200,8 @@ HWND Hwnd(Window window) {
     return window->hwnd;
 }
 
-// Kept for the life of the process, as the windows are.
+// Kept for the life of the process, as the windows are: each page makes its
+// controls once, in the init pass.
 std::vector<Window>& Controls() {
     static auto* controls = new std::vector<Window>;
     return *controls;
