@@ -51,6 +51,9 @@ char32_t CodePointFromCp1252(unsigned char byte);
 // digits for a digits-only field, and at most `room` characters: the
 // field's limit less the characters that stay.
 std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room);
+// The same over UTF-16, read only as far as the rules go: a long paste is
+// not converted whole.
+std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room);
 
 namespace cp1252_detail {
 

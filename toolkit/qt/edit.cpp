@@ -37,9 +37,9 @@ QString g_menuTexts[kEditMenuEntries] = {QStringLiteral("&Undo"),   QStringLiter
                                          QStringLiteral("&Copy"),   QStringLiteral("&Paste"),
                                          QStringLiteral("&Delete"), QStringLiteral("Select &All")};
 
-std::u32string CodePoints(const QString& text) {
-    const QList<uint> ucs4 = text.toUcs4();
-    return std::u32string(ucs4.begin(), ucs4.end());
+// The text as it is held, not copied.
+std::u16string_view Units(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 // The last word on a field's text, whatever put it there (typing and the
@@ -50,8 +50,8 @@ public:
     FieldRules(QLineEdit* field, bool digitsOnly) : QValidator(field), digitsOnly_(digitsOnly) {}
     State validate(QString& text, int& pos) const override {
         const auto* field = static_cast<const QLineEdit*>(parent());
-        const QString kept = ToQString(FieldInput(CodePoints(text), digitsOnly_,
-                                                  static_cast<std::size_t>(field->maxLength())));
+        const QString kept = ToQString(
+            FieldInput(Units(text), digitsOnly_, static_cast<std::size_t>(field->maxLength())));
         if (kept != text) {
             text = kept;
             pos = std::min(pos, static_cast<int>(kept.size()));
@@ -218,7 +218,7 @@ private:
         const qsizetype stays = this->text().size() - replaced;
         const qsizetype room = std::max<qsizetype>(0, maxLength() - stays);
         return ToQString(
-            FieldInput(CodePoints(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
+            FieldInput(Units(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
     }
 
     // Typed, pasted or dropped text, in place of the selection.
