@@ -194,6 +194,8 @@ long ProbeMemoryInUse() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
+long ProbeClipboardPasteCost() { return 0; }
+
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     QWidget* focus = FocusedWidget();
