@@ -166,10 +166,9 @@ bool IsLineBreak(char32_t c) {
            c == 0x2029;
 }
 
-// The rules over UTF-32 or UTF-16 units, each a character: a surrogate is
-// one Windows-1252 lacks, as is the character a pair of them makes.
-template <typename Units>
-std::string Take(Units text, bool digitsOnly, std::size_t room) {
+}  // namespace
+
+std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room) {
     std::string taken;
     for (char32_t c : text) {
         if (taken.size() >= room || IsLineBreak(c)) break;
@@ -179,16 +178,6 @@ std::string Take(Units text, bool digitsOnly, std::size_t room) {
         if (byte >= 0) taken.push_back(static_cast<char>(byte));
     }
     return taken;
-}
-
-}  // namespace
-
-std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room) {
-    return Take(text, digitsOnly, room);
-}
-
-std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room) {
-    return Take(text, digitsOnly, room);
 }
 
 }  // namespace tk
