@@ -107,7 +107,17 @@ protected:
             return true;
         }
         if (e->type() == QEvent::KeyPress) {
-            keyPressEvent(static_cast<QKeyEvent*>(e));
+            // The commands earlier keys forwarded are handled first, as on
+            // Windows, where posted messages come before later input: a key
+            // typed right after TAB goes where the TAB moved the focus.
+            QWidget* before = window()->focusWidget();
+            if (MainWindow() != nullptr)
+                QCoreApplication::sendPostedEvents(MainWindow()->widget, CommandEvent::eventType());
+            QWidget* focus = window()->focusWidget();
+            if (focus == before)
+                keyPressEvent(static_cast<QKeyEvent*>(e));
+            else if (focus != nullptr)
+                QCoreApplication::sendEvent(focus, e);
             return true;
         }
         return QLineEdit::event(e);
