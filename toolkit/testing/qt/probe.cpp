@@ -50,9 +50,7 @@ QMenuBar* CurrentBar(Window window) {
 QWidget* FocusedWidget() {
     Window main = MainWindow();
     if (main == nullptr || main->widget == nullptr) return nullptr;
-    QWidget* focus = main->widget->focusWidget();
-    if (focus == nullptr || focus->isHidden()) return nullptr;
-    return focus;
+    return main->widget->focusWidget();  // hidden or not: the keys go there
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
