@@ -630,7 +630,10 @@ bool ProbeTypeText(const std::string& utf8) {
     if (GetFocus() == nullptr) return false;
     for (char32_t c : CodePoints(utf8)) {
         if (c == '\n') c = '\r';
-        // Each character from where the keys go at that moment.
+        // Each character from where the keys go at that moment, after what
+        // the ones before posted: the platform's queue hands posted messages
+        // out before later input.
+        ProbeProcessEvents();
         KeyStrokes keys;
         const UINT vk = KeyForChar(c);
         if (vk != 0) keys.Down(vk);
