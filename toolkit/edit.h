@@ -5,9 +5,10 @@
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
 // clipboard shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Shift+Insert, Ctrl+Insert)
-// still edit; Ctrl+Z or Alt+Backspace undoes the last change (one level, a
-// second undo redoes it). Alt combinations type nothing. A right click, the
-// Menu key or Shift+F10 opens the field's context menu.
+// still edit; Ctrl+A selects the whole text; Ctrl+Z or Alt+Backspace undoes
+// the last change (one level, a second undo redoes it). Alt combinations
+// type nothing. A right click, the Menu key or Shift+F10 opens the field's
+// context menu.
 //
 // Whatever way text comes in (typed, pasted, the X primary selection under
 // the middle button, dropped, the context menu), the field takes what

@@ -28,7 +28,7 @@ constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
 // Characters a field acts on instead of inserting them.
-constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
+constexpr char16_t kSelectAll = 1, kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
 // The texts of the context menu's entries; English until the application
 // sets its own.
@@ -214,6 +214,7 @@ private:
 
     void Control(char16_t c) {
         switch (c) {
+            case kSelectAll: selectAll(); break;
             case kBackspace: Edit([this] { backspace(); }); break;
             case kCopy: copy(); break;
             case kCut: Edit([this] { cut(); }); break;

@@ -69,6 +69,11 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {
         KeyPending() = 1;
         return 0;
+    } else if (message == WM_CHAR && wParam == 1) {
+        // Ctrl+A selects all, as current Windows has it (Wine's control
+        // ignores it).
+        SendMessageA(field, EM_SETSEL, 0, -1);
+        return 0;
     } else if (message == WM_PASTE) {
         Paste(field);
         return 0;
