@@ -10,12 +10,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace tk {
 
 namespace {
 
 WindowImpl g_mainWindow;
+// The field that had the focus when the window last went inactive.
+HWND g_focusBefore = nullptr;
 
 // The window procedure the class is registered with: the application's
 // procedure takes the toolkit's handle and types. The class has one window,
@@ -24,6 +27,20 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
+    // As in a dialog, the field that had the focus when the window was
+    // minimised (the platform then gives the focus to the window) or another
+    // window taken to gets it back with the window.
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus)) g_focusBefore = focus;
+    } else if (message == WM_SETFOCUS) {
+        const auto from = reinterpret_cast<HWND>(wParam);
+        HWND field = IsChild(hwnd, from) ? from : std::exchange(g_focusBefore, nullptr);
+        if (field != nullptr && IsWindowVisible(field)) {
+            SetFocus(field);
+            return 0;
+        }
+    }
     return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
 }
 

@@ -183,6 +183,15 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
 
 void ProbeIgnoreWindowCommands(Window) {}
 
+void ProbeMinimiseAndRestore(Window window) {
+    if (window == nullptr || window->widget == nullptr) return;
+    window->widget->showMinimized();
+    ProbeProcessEvents();
+    window->widget->showNormal();
+    window->widget->activateWindow();
+    ProbeProcessEvents();
+}
+
 long ProbeMemoryInUse() {
     long pages = 0, resident = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {

@@ -482,6 +482,13 @@ void ProbeIgnoreWindowCommands(Window window) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IgnoreWindowCommands)));
 }
 
+void ProbeMinimiseAndRestore(Window window) {
+    for (WPARAM command : {SC_MINIMIZE, SC_RESTORE}) {
+        SendMessageA(Hwnd(window), WM_SYSCOMMAND, command, 0);
+        ProbeProcessEvents();
+    }
+}
+
 long ProbeMemoryInUse() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
