@@ -1,0 +1,30 @@
+// ENTER and TAB hide no field or filter type that shows before and after
+// them: hidden and shown again, the fields went blank at every ENTER.
+
+#include "tests/app/app_fixture.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+
+int g_hides = 0;
+
+LRESULT CALLBACK CountHides(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->message == WM_SHOWWINDOW && m->wParam == FALSE) ++g_hides;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(Win32Controls, EnterAndTabHideNoControlThatStaysShown) {
+    for (tk::WParam page : {1017, 502}) {  // the low-pass page, the 12 dB crossover's filter types
+        Command(page);
+        HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountHides, nullptr, GetCurrentThreadId());
+        g_hides = 0;
+        for (tk::WParam key : {13, 9, 13}) Command(key);
+        UnhookWindowsHookEx(hook);
+        EXPECT_EQ(g_hides, 0) << page;
+    }
+}
+
+}  // namespace
