@@ -20,6 +20,31 @@ WindowImpl g_mainWindow;
 // The field that had the focus when the window last went inactive.
 HWND g_focusBefore = nullptr;
 
+// An option button has no background of its own, as on Linux: it is
+// painted in the colour of the page under its top-left corner, and its text
+// is drawn without a box.
+LRESULT PageColourBrush(HWND control, HDC dc) {
+    static HBRUSH brush = nullptr;
+    static COLORREF brushColour = CLR_INVALID;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, g_mainWindow.hwnd, reinterpret_cast<POINT*>(&r), 2);
+    const MemoryDC page = ShownCanvas();
+    COLORREF colour = GetSysColor(COLOR_BTNFACE);
+    if (page != nullptr && r.left >= 0 && r.top >= 0 && r.left < page->width &&
+        r.top < page->height) {
+        const std::uint8_t* p = page->bits + (std::size_t(r.top) * page->width + r.left) * 4;
+        colour = RGB(p[2], p[1], p[0]);
+    }
+    if (colour != brushColour) {
+        if (brush != nullptr) DeleteObject(brush);
+        brush = CreateSolidBrush(colour);
+        brushColour = colour;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
 // The window procedure the class is registered with: the application's
 // procedure takes the toolkit's handle and types. The class has one window,
 // the main window.
@@ -41,6 +66,8 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
     }
+    if (message == WM_CTLCOLORSTATIC)
+        return PageColourBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
 }
 
