@@ -66,6 +66,14 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
     }
+    if (message == WM_GETMINMAXINFO) {
+        // Maximised, the window keeps its size and only moves: the page has
+        // one size, and the rest of a larger window would stay unpainted.
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxSize = {r.right - r.left, r.bottom - r.top};
+        return 0;
+    }
     if (message == WM_CTLCOLORSTATIC)
         return PageColourBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     return g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);

@@ -1,6 +1,7 @@
-// The controls as they show: ENTER and TAB hide no field or filter type
-// that shows before and after them (hidden and shown again, the fields went
-// blank at every ENTER); the filter types have no box of their own.
+// The window and its controls as they show: ENTER and TAB hide no field or
+// filter type that shows before and after them (hidden and shown again, the
+// fields went blank at every ENTER); the filter types have no box of their
+// own; maximised, the window keeps its size (the rest stayed unpainted).
 
 #include "tests/app/app_fixture.h"
 
@@ -46,6 +47,18 @@ TEST(Win32Controls, FilterTypesShowThePanelUnderThem) {
         DeleteDC(dc);
     }
     EXPECT_EQ(buttons, 3);
+}
+
+TEST(Win32Window, MaximisedKeepsItsSize) {
+    TheApp();
+    HWND window = FindWindowA(kProgramTitle, nullptr);
+    RECT before{}, maximised{};
+    GetWindowRect(window, &before);
+    SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    GetWindowRect(window, &maximised);
+    SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(maximised.right - maximised.left == before.right - before.left &&
+                maximised.bottom - maximised.top == before.bottom - before.top);
 }
 
 }  // namespace
