@@ -49,16 +49,22 @@ TEST(Win32Controls, FilterTypesShowThePanelUnderThem) {
     EXPECT_EQ(buttons, 3);
 }
 
-TEST(Win32Window, MaximisedKeepsItsSize) {
+TEST(Win32Window, MaximisedKeepsItsSizeAndStaysOnASmallWorkArea) {
     TheApp();
     HWND window = FindWindowA(kProgramTitle, nullptr);
-    RECT before{}, maximised{};
+    RECT before{}, maximised{}, work{}, small{100, 50, 900, 500}, placed{};
     GetWindowRect(window, &before);
     SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     GetWindowRect(window, &maximised);
     SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_TRUE(maximised.right - maximised.left == before.right - before.left &&
                 maximised.bottom - maximised.top == before.bottom - before.top);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &small, 0);
+    tk::CenterWindow(TheApp());
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &placed);
+    EXPECT_TRUE(placed.left == 100 && placed.top == 50) << placed.left << " " << placed.top;
 }
 
 }  // namespace

@@ -194,7 +194,11 @@ int CenterWindow(Window window) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2;
     const int y =
         (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
-    SetWindowPos(Hwnd(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(Hwnd(window), nullptr, KeepOnWorkArea(x, r.right - r.left, work.left, work.right),
+                 KeepOnWorkArea(y, r.bottom - r.top, work.top, work.bottom), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     return 0;
 }
 
