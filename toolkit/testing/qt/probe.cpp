@@ -333,9 +333,15 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
 }
 
 std::string ProbeMenuBarSelection(Window window) {
+    // The title that shows marked: in the highlight colour by its left edge.
     QMenuBar* bar = CurrentBar(window);
-    QAction* active = bar ? bar->activeAction() : nullptr;
-    return active ? FromQString(active->text()) : std::string();
+    const QImage shown = bar ? bar->grab().toImage() : QImage();
+    for (QAction* title : bar ? bar->actions() : QList<QAction*>()) {
+        const QRect r = bar->actionGeometry(title);
+        if (shown.pixelColor(r.left() + 2, r.center().y()) == bar->palette().highlight().color())
+            return FromQString(title->text());
+    }
+    return {};
 }
 
 bool ProbeRightClick(Window field) {
