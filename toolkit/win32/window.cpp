@@ -194,7 +194,8 @@ int CenterWindow(Window window) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2;
     const int y =
         (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
-    RECT work{};
+    // The work area is the screen less the taskbar.
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(Hwnd(window), nullptr, KeepOnWorkArea(x, r.right - r.left, work.left, work.right),
                  KeepOnWorkArea(y, r.bottom - r.top, work.top, work.bottom), 0, 0,
