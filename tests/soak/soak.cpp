@@ -151,15 +151,17 @@ struct Soak {
         ProbeProcessEvents();
         std::string fault;
         const int screen = g_shell.currentScreen;
-        if (std::ranges::none_of(AllScreens(), [&](const Screen* e) { return e->id == screen; }))
+        if (std::none_of(AllScreens().begin(), AllScreens().end(),
+                         [&](const Screen* e) { return e->id == screen; }))
             fault = "screen " + std::to_string(screen);
         for (const ProbeField& f : ProbeEditFields())
             if (f.text.size() > 12 ||
-                std::ranges::any_of(f.text, [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+                std::any_of(f.text.begin(), f.text.end(),
+                            [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
                 fault = "a field holds \"" + f.text + "\"";
         const ProbeRect inside = ProbeWindowRect(app), client = ProbeClientRect(app);
-#ifdef _WIN32
-        const int height = client.height;  // the frame takes 6 rows of the 600
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
+        const int height = client.height;  // the frame takes 6 rows of the 600, the bar none
 #else
         const int height = inside.height;
 #endif
@@ -168,7 +170,8 @@ struct Soak {
             client.y + client.height != inside.y + inside.height)
             fault = "canvas or client resized";
         if (std::ssize(browser) != homePage ||
-            std::ranges::any_of(browser, [](auto& a) { return a != kHomePageAddress; }))
+            std::any_of(browser.begin(), browser.end(),
+                        [](auto& a) { return a != kHomePageAddress; }))
             fault = "home page opened " + std::to_string(browser.size()) + " times for " +
                     std::to_string(homePage) + " commands";
         if (!fault.empty())
