@@ -88,10 +88,11 @@ ScreenControls& ControlsOf(const Screen& screen) {
     return g_controls.emplace_back(screen.id, ScreenControls{}).second;
 }
 
-void HideAllControls() {
+void HideAllControls(const ScreenControls* keep) {
     // Controls not made yet (the first screens of the init pass) are null
     // and skipped. The close button is not a screen's control.
     for (const auto& [id, controls] : g_controls) {
+        if (&controls == keep) continue;
         for (tk::Window field : controls.fields)
             if (field != nullptr) tk::HideEditField(field);
         for (tk::Window option : controls.options)
@@ -104,7 +105,9 @@ int RunScreen(tk::Window window, const Screen& screen) {
     ScreenControls& controls = ControlsOf(screen);
     const bool fullRun = screen.alwaysFull || !g_shell.recalc;
     if (fullRun) {
-        HideAllControls();
+        // The screen's own controls stay: hidden and shown again, they would
+        // go blank on the screen for a moment at each ENTER.
+        HideAllControls(&controls);
         if (g_shell.initPass) MakeControls(window, screen, controls);
         for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(controls.options[i]);
         for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(controls.fields[i]);

@@ -28,7 +28,7 @@ constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
 // Characters a field acts on instead of inserting them.
-constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
+constexpr char16_t kSelectAll = 1, kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
 // The texts of the context menu's entries; English until the application
 // sets its own.
@@ -107,7 +107,17 @@ protected:
             return true;
         }
         if (e->type() == QEvent::KeyPress) {
-            keyPressEvent(static_cast<QKeyEvent*>(e));
+            // The commands earlier keys forwarded are handled first, as on
+            // Windows, where posted messages come before later input: a key
+            // typed right after TAB goes where the TAB moved the focus.
+            QWidget* before = window()->focusWidget();
+            if (MainWindow() != nullptr)
+                QCoreApplication::sendPostedEvents(MainWindow()->widget, CommandEvent::eventType());
+            QWidget* focus = window()->focusWidget();
+            if (focus == before)
+                keyPressEvent(static_cast<QKeyEvent*>(e));
+            else if (focus != nullptr)
+                QCoreApplication::sendEvent(focus, e);
             return true;
         }
         return QLineEdit::event(e);
@@ -204,6 +214,7 @@ private:
 
     void Control(char16_t c) {
         switch (c) {
+            case kSelectAll: selectAll(); break;
             case kBackspace: Edit([this] { backspace(); }); break;
             case kCopy: copy(); break;
             case kCut: Edit([this] { cut(); }); break;

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -229,6 +231,22 @@ private:
     QPointer<QWidget> returnTo_;
 };
 
+// The style marks a title only while its menu is open. A title selected
+// from the keyboard, or under the pointer, is marked too, as on Windows: a
+// user sees that the bar has the keys.
+class TitleMarks : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* title = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuBarItem || title == nullptr || !(title->state & State_Selected))
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionMenuItem marked = *title;
+        marked.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &marked, painter, widget);
+    }
+};
+
 // A handle lives as long as the Qt object behind it.
 Menu Wrap(QObject* object, MenuImpl* menu) {
     QObject::connect(object, &QObject::destroyed, [menu] { delete menu; });
@@ -239,6 +257,8 @@ Menu Wrap(QObject* object, MenuImpl* menu) {
 
 Menu CreateMenuBar() {
     auto* bar = new QMenuBar;
+    static auto* marks = new TitleMarks;
+    bar->setStyle(marks);
     auto* menu = new MenuImpl;
     menu->bar = bar;
     return Wrap(bar, menu);

@@ -201,9 +201,12 @@ int HideControl(Window control) {
     if (Pending* p = control->pending.get()) {
         wasHidden = !p->visible;
         p->visible = false;
-    } else if (control->widget != nullptr) {
-        wasHidden = control->widget->isHidden();
-        control->widget->hide();
+    } else if (QWidget* widget = control->widget) {
+        wasHidden = widget->isHidden();
+        // A hidden control keeps no keyboard focus, as on Windows: keys then
+        // go to the window, which ignores them.
+        if (widget->window()->focusWidget() == widget) widget->clearFocus();
+        widget->hide();
     }
     return wasHidden ? 1 : 0;
 }

@@ -251,7 +251,9 @@ int CenterWindow(Window window) {
     int caption = w->geometry().top() - outer.top();
     int x = (area.width() - outer.width()) / 2;
     int y = (area.height() - (outer.height() + caption)) / 2;
-    w->move(area.left() + x, area.top() + y);
+    const QRect work = screen->availableGeometry();
+    w->move(KeepOnWorkArea(area.left() + x, outer.width(), work.left(), work.right() + 1),
+            KeepOnWorkArea(area.top() + y, outer.height(), work.top(), work.bottom() + 1));
     return 0;
 }
 

@@ -144,6 +144,9 @@ long ProbeClipboardPasteCost();
 // From now on the window ignores the commands of the window's own menu on
 // Windows (move, size, minimise, close), which belong to the desktop.
 void ProbeIgnoreWindowCommands(Window window);
+// Minimises the window and restores it, as the title bar's button and the
+// taskbar do; the window is active again after.
+void ProbeMinimiseAndRestore(Window window);
 // In screen coordinates: the client area, and the inside of the main window
 // (menu bar and client area, without the window manager's frame).
 ProbeRect ProbeClientRect(Window window);

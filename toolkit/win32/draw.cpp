@@ -219,7 +219,13 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
     TargetDC target(window);
     if (target.dc() == nullptr || source == nullptr) return 1;
     PaintBracket bracket(window);
+    ShownCanvas() = source;
     return BitBlt(target.dc(), x, y, width, height, source->dc, 0, 0, SRCCOPY) ? 0 : 1;
+}
+
+MemoryDC& ShownCanvas() {
+    static MemoryDC canvas = nullptr;
+    return canvas;
 }
 
 int RepaintWindow(Window window, const char* keyword) {

@@ -482,6 +482,13 @@ void ProbeIgnoreWindowCommands(Window window) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IgnoreWindowCommands)));
 }
 
+void ProbeMinimiseAndRestore(Window window) {
+    for (WPARAM command : {SC_MINIMIZE, SC_RESTORE}) {
+        SendMessageA(Hwnd(window), WM_SYSCOMMAND, command, 0);
+        ProbeProcessEvents();
+    }
+}
+
 long ProbeMemoryInUse() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
@@ -639,7 +646,10 @@ bool ProbeTypeText(const std::string& utf8) {
     if (GetFocus() == nullptr) return false;
     for (char32_t c : CodePoints(utf8)) {
         if (c == '\n') c = '\r';
-        // Each character from where the keys go at that moment.
+        // Each character from where the keys go at that moment, after what
+        // the ones before posted: the platform's queue hands posted messages
+        // out before later input.
+        ProbeProcessEvents();
         KeyStrokes keys;
         const UINT vk = KeyForChar(c);
         if (vk != 0) keys.Down(vk);

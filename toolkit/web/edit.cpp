@@ -1,0 +1,289 @@
+// Edit fields in the browser: <input> elements that forward their keys to
+// the main window. The page holds the text, caret and selection; every
+// change the browser would make (typing, Backspace, cut, paste, drop, undo)
+// comes here first and is made here, through FieldInput, so that the field
+// takes the same text whatever way it comes in. What an input method
+// composed is held to the same rules once the composition ends.
+
+#include "toolkit/text.h"
+#include "toolkit/web/web_bridge.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace tk {
+
+namespace {
+
+constexpr std::uint32_t ES_CENTER = 0x0001;
+constexpr std::uint32_t ES_RIGHT = 0x0002;
+constexpr std::uint32_t ES_NUMBER = 0x2000;
+
+// What the page's beforeinput events ask for (library.js).
+enum InputKind { kNothing = 0, kInsert = 1, kDeleteBack = 2, kDeleteSelection = 3, kUndo = 4 };
+
+Window FieldOf(int id) {
+    const auto& controls = Controls();
+    if (id < 1 || id > static_cast<int>(controls.size())) return nullptr;
+    Window control = controls[static_cast<std::size_t>(id - 1)];
+    return control->kind == ControlKind::Edit ? control : nullptr;
+}
+
+void SetText(Window field, const std::string& text, int caret) {
+    web_field_set(field->id, ToUtf8(text).c_str(), caret, caret);
+}
+
+// A change the user made: the text before it is kept for one undo.
+void Change(Window field, const std::string& before, const std::string& after, int caret) {
+    if (after == before) return;
+    field->undoText = before;
+    field->canUndo = true;
+    SetText(field, after, caret);
+}
+
+void Delete(Window field, bool back) {
+    int start = 0, end = 0;
+    const std::string text = FieldText(field, &start, &end);
+    if (start == end && back && start > 0) --start;
+    if (start == end) return;
+    Change(field, text, text.substr(0, start) + text.substr(end), start);
+}
+
+}  // namespace
+
+std::vector<Window>& Controls() {
+    static std::vector<Window> controls;
+    return controls;
+}
+
+int& KeyPending() {
+    static int pending = 0;
+    return pending;
+}
+
+namespace {
+
+// While the window is being made, the page is not laid out yet: a focus
+// moved there would make the browser lay it out again and again (the init
+// pass moves it on every page), so it is kept until the window shows.
+bool g_holding = false;
+Window g_focusRequest = nullptr;
+
+void Focus(Window field) {
+    if (g_holding) {
+        g_focusRequest = field;
+    } else if (field == nullptr || field->visible) {
+        if (field != nullptr) UpdateElements();
+        web_focus(field != nullptr ? field->id : 0);
+    }
+}
+
+}  // namespace
+
+void HoldFocus(bool hold) {
+    g_holding = hold;
+    if (!hold && g_focusRequest != nullptr && g_focusRequest->visible) Focus(g_focusRequest);
+    g_focusRequest = nullptr;
+}
+
+Window FocusedField() {
+    Window field = g_holding ? g_focusRequest : FieldOf(web_focused());
+    return field != nullptr && field->visible ? field : nullptr;
+}
+
+namespace {
+
+// The field's text as the page holds it, in UTF-8.
+std::string FieldUtf8(Window field, int& start, int& end) {
+    static std::vector<char> buffer(64);
+    if (!field->made) return start = end = 0, "";  // nothing can have been typed in yet
+    for (;;) {
+        const int size = static_cast<int>(buffer.size());
+        const int needed = web_field_value(field->id, buffer.data(), size, &start, &end);
+        if (needed <= size) return buffer.data();
+        buffer.resize(static_cast<std::size_t>(needed));
+    }
+}
+
+}  // namespace
+
+std::string FieldText(Window field, int* start, int* end) {
+    int s = 0, e = 0;
+    std::string text = FromUtf8(FieldUtf8(field, s, e).c_str());
+    const int length = static_cast<int>(text.size());
+    s = std::clamp(s, 0, length), e = std::clamp(e, 0, length);
+    if (start != nullptr) *start = std::min(s, e);
+    if (end != nullptr) *end = std::max(s, e);
+    return text;
+}
+
+void PutFieldText(Window field, std::u16string_view text) {
+    int start = 0, end = 0;
+    const std::string before = FieldText(field, &start, &end);
+    const std::size_t stays = before.size() - static_cast<std::size_t>(end - start);
+    const std::size_t limit = static_cast<std::size_t>(field->maxChars);
+    const std::string taken =
+        FieldInput(text, field->digitsOnly, stays < limit ? limit - stays : 0);
+    if (taken.empty()) return;
+    Change(field, before, before.substr(0, start) + taken + before.substr(end),
+           start + static_cast<int>(taken.size()));
+}
+
+// One level, as a Windows edit field has: the text before the last change,
+// and a second time the change again.
+void UndoField(Window field) {
+    if (!field->canUndo) return;
+    std::string now = FieldText(field);
+    SetText(field, field->undoText, static_cast<int>(field->undoText.size()));
+    field->undoText = std::move(now);
+}
+
+// As the Windows field: End, Home, Left and Right move the caret (the
+// browser does it); every other key is forwarded; TAB and ENTER insert
+// nothing and raise the key-pending flag. What the browser does with the
+// rest (typing, Backspace, the clipboard, Ctrl+A, the context menu) comes
+// back through beforeinput; keys that would act on the field otherwise are
+// kept from it.
+bool FieldKey(Window field, int vk, int modifiers) {
+    if (vk == 35 || vk == 36 || vk == 37 || vk == 39 || vk == 229) return false;
+    if (vk > 0 && vk <= 255 && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
+    const bool alt = (modifiers & kAlt) != 0, ctrl = (modifiers & (kCtrl | kMeta)) != 0;
+    if (vk == 9 || vk == 13) {
+        KeyPending() = 1;
+        return true;
+    }
+    if (alt && !ctrl) {  // Alt combinations type nothing; Alt+Backspace undoes
+        if (vk == 8) UndoField(field);
+        return true;
+    }
+    if (ctrl && !alt && vk == 'Z') {
+        UndoField(field);
+        return true;
+    }
+    // Delete, Insert, Escape, the Up and Down arrows, Page Up and Page Down.
+    return vk == 46 || (vk == 45 && modifiers == 0) || vk == 27 || vk == 38 || vk == 40 ||
+           vk == 33 || vk == 34;
+}
+
+Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
+                       int maxChars) {
+    if (parent == nullptr) return nullptr;
+    const std::uint32_t style = EditStyleForKeyword(keyword);
+    auto* field = new WindowImpl{.kind = ControlKind::Edit};
+    Controls().push_back(field);
+    field->id = static_cast<int>(Controls().size());
+    field->x = x, field->y = y, field->width = width, field->height = height;
+    field->digitsOnly = (style & ES_NUMBER) != 0;
+    field->maxChars = maxChars > 0 ? maxChars : 32767;
+    field->style = style;
+    return field;
+}
+
+void MakeElement(Window c) {
+    if (c->made) return;
+    c->made = true;
+    web_make_control(c->id, c->kind == ControlKind::Edit ? 1 : 2, c->x, c->y, c->width, c->height);
+    if (c->kind == ControlKind::Edit)
+        web_field_setup(c->id, c->maxChars,
+                        c->style & ES_RIGHT    ? 2
+                        : c->style & ES_CENTER ? 1
+                                               : 0,
+                        c->css.c_str());
+    if (!c->name.empty()) web_set_name(c->id, c->name.c_str());
+    c->shown = true;
+}
+
+void UpdateElements() {
+    for (Window c : Controls()) {
+        if (c->visible) MakeElement(c);
+        if (c->made && c->shown != c->visible) web_set_visible(c->id, c->shown = c->visible);
+        if (c->made && c->visible && !c->faceDrawn && c->kind != ControlKind::Edit) DrawFace(c);
+    }
+}
+
+namespace {
+
+int SetVisible(Window control, bool visible) {
+    if (control == nullptr) return 1;
+    const bool was = control->visible;
+    control->visible = visible;
+    return was == visible ? 1 : 0;
+}
+
+}  // namespace
+
+int HideEditField(Window field) { return SetVisible(field, false) == 1 ? 1 : 0; }
+int ShowEditField(Window field) { return SetVisible(field, true) == 1 ? 1 : 0; }
+int HideOptionButton(Window button) { return SetVisible(button, false) == 1 ? 1 : 0; }
+int ShowOptionButton(Window button) { return SetVisible(button, true) == 1 ? 1 : 0; }
+
+void FocusEditField(Window field) {
+    if (field != nullptr) Focus(field);
+}
+
+// The flag stays up until a call moves the focus: a page passes it round its
+// ring of fields, and only the field that has the focus passes it on.
+int PassFocus(Window from, Window to) {
+    if (KeyPending() != 1 || from == nullptr || !from->visible || FocusedField() != from) return 0;
+    if (to != nullptr) Focus(to);
+    KeyPending() = 0;
+    return 0;
+}
+
+void GetEditFieldText(Window field, std::string& buffer) {
+    if (field == nullptr) return;
+    buffer = FieldText(field);
+    if (buffer.size() > static_cast<std::size_t>(field->maxChars))
+        buffer.resize(static_cast<std::size_t>(field->maxChars));
+}
+
+// The font as CSS: a negative height is the character's height (the em), a
+// positive one the whole cell's; the face's own name first, DejaVu Sans
+// where the machine lacks it.
+int SetEditFieldFont(Window field, Font font) {
+    if (field == nullptr || field->kind != ControlKind::Edit || font == nullptr) return 0;
+    const int size = font->height < 0 ? -font->height : std::max(1, font->height * 6 / 7);
+    std::string css = std::to_string(font->weight) + " " + std::to_string(size) + "px \"" +
+                      ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
+    field->css = css;
+    if (field->made) web_field_setup(field->id, field->maxChars, -1, css.c_str());
+    return 0;
+}
+
+// The fields have the browser's own context menu, in the browser's language.
+void SetEditMenuTexts(const char* const[kEditMenuEntries]) {}
+
+}  // namespace tk
+
+using namespace tk;
+
+extern "C" {
+
+// A change the browser is about to make to field `id` (InputKind; the text
+// to insert): made here instead.
+EMSCRIPTEN_KEEPALIVE void web_field_input(int id, int kind, const char* utf8) {
+    if (Window field = FieldOf(id)) {
+        if (kind == kInsert) PutFieldText(field, Utf16(utf8));
+        if (kind == kDeleteBack || kind == kDeleteSelection) Delete(field, kind == kDeleteBack);
+        if (kind == kUndo) UndoField(field);
+    }
+    HandlePending();
+}
+
+// The field's text changed in a way beforeinput could not stop (an input
+// method's composition): the whole text is held to the field's rules.
+EMSCRIPTEN_KEEPALIVE void web_field_changed(int id) {
+    if (Window field = FieldOf(id)) {
+        int start = 0, end = 0;
+        const std::string text = FieldUtf8(field, start, end);
+        const std::string kept = FieldInput(Utf16(text.c_str()), field->digitsOnly,
+                                            static_cast<std::size_t>(field->maxChars));
+        if (ToUtf8(kept) != text)
+            SetText(field, kept, std::clamp(end, 0, static_cast<int>(kept.size())));
+    }
+    HandlePending();
+}
+
+}  // extern "C"

@@ -1,0 +1,222 @@
+// The page's side of the toolkit (toolkit/web/*.cpp, web_bridge.h): the
+// elements it makes, what the C++ asks of them, and every event handed to
+// the C++ (its exported web_* functions), which acts and answers whether the
+// browser must not. Linked in with --js-library.
+mergeInto(LibraryManager.library, {
+  $Page: {
+    controls: [],  // by id
+    titles: [],    // the menu bar's titles, and their menus' items
+    items: [],
+    element: function (tag, role, text) {
+      const e = document.createElement(tag);
+      if (role) e.setAttribute('role', role);
+      if (text !== undefined) e.textContent = text;
+      return e;
+    },
+    // Whole device pixels for each canvas pixel: the page is zoomed so
+    // that a CSS pixel is floor(devicePixelRatio) device pixels.
+    fit: function () {
+      const ratio = window.devicePixelRatio || 1;
+      document.getElementById('window').style.zoom = Math.max(1, Math.floor(ratio + 1e-3)) / ratio;
+    },
+  },
+
+  web_start__deps: ['$Page'],
+  web_start: function () {
+    const modifiers = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) |
+                             (e.metaKey ? 8 : 0);
+    addEventListener('keydown', (e) => {
+      if (!e.isComposing && Module._web_key(e.keyCode, modifiers(e))) e.preventDefault();
+    }, true);
+    addEventListener('keyup', (e) => { if (Module._web_key_up(e.keyCode)) e.preventDefault(); },
+                     true);
+    addEventListener('mousedown', (e) => {
+      if (!Page.bar.contains(e.target)) Module._web_menu_mouse(4, -1, -1);
+    }, true);
+    Page.bar = document.getElementById('bar');
+    Page.bar.addEventListener('mousedown', (e) => e.preventDefault());  // the field keeps the keys
+    Page.client = document.getElementById('client');
+    Page.canvas = document.getElementById('canvas');
+    Page.texts = document.getElementById('texts');
+    Page.fit();
+    addEventListener('resize', () => Page.fit());
+  },
+
+  // Rows top..top+rows-1 of the client image (RGBA bytes) onto the <canvas>.
+  web_show__deps: ['$Page'],
+  web_show: function (rgba, width, height, top, rows) {
+    if (Page.canvas.width !== width || Page.canvas.height !== height)
+      Object.assign(Page.canvas, { width, height });
+    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
+                                width, height);
+    Page.canvas.getContext('2d').putImageData(image, 0, 0, 0, top, width, rows);
+    if (Module.firstPaint === undefined) Module.firstPaint = performance.now();
+  },
+
+  // The texts the page shows, one a line, for assistive technology: a
+  // polite live region, each text a paragraph, changed ones replaced.
+  web_page_texts__deps: ['$Page'],
+  web_page_texts: function (lines) {
+    const texts = UTF8ToString(lines).split('\n').slice(0, -1);
+    const shown = Page.texts.children;
+    texts.forEach((text, i) => {
+      const p = shown[i] || Page.texts.appendChild(Page.element('p'));
+      if (p.textContent !== text) p.textContent = text;
+    });
+    while (shown.length > texts.length) shown[texts.length].remove();
+  },
+
+  // Kind 1 a field (<input>), 2 a button whose face the C++ draws.
+  web_make_control__deps: ['$Page'],
+  web_make_control: function (id, kind, x, y, width, height) {
+    const e = Page.element(kind === 1 ? 'input' : 'button');
+    Object.assign(e.style, { left: x + 'px', top: y + 'px', width: width + 'px',
+                             height: height + 'px' });
+    e.webId = id;
+    if (kind === 1) {
+      Object.assign(e, { type: 'text', autocomplete: 'off', spellcheck: false });
+      e.setAttribute('autocorrect', 'off');
+      e.setAttribute('autocapitalize', 'off');
+      e.addEventListener('beforeinput', (event) => {
+        const type = event.inputType;
+        if (event.isComposing || type === 'insertCompositionText') return;
+        event.preventDefault();
+        const what = type.startsWith('insert') ? 1 : type.endsWith('Backward') ? 2
+                   : type.startsWith('delete') ? 3 : type === 'historyUndo' ? 4 : 0;
+        const data = event.data !== null ? event.data
+                   : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
+        Module.ccall('web_field_input', null, ['number', 'number', 'string'], [id, what, data]);
+      });
+      e.addEventListener('input', (event) => event.isComposing || Module._web_field_changed(id));
+      e.addEventListener('compositionend', () => Module._web_field_changed(id));
+    } else {
+      e.tabIndex = -1;
+      e.appendChild(Page.element('canvas'));
+      e.addEventListener('mousedown', (event) => event.preventDefault());
+      e.addEventListener('click', () => Module._web_click(id));
+    }
+    Page.controls[id] = e;
+    Page.client.appendChild(e);
+  },
+
+  // A button's face (RGBA); `checked` -1 for a push button, else an option
+  // button's state.
+  web_control_face__deps: ['$Page'],
+  web_control_face: function (id, rgba, width, height, checked) {
+    const e = Page.controls[id], canvas = e.firstChild;
+    Object.assign(canvas, { width, height });
+    Object.assign(e.style, { width: width + 'px', height: height + 'px' });
+    canvas.getContext('2d').putImageData(
+      new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height),
+      0, 0);
+    if (checked >= 0) {
+      e.setAttribute('role', 'radio');
+      e.setAttribute('aria-checked', checked ? 'true' : 'false');
+    }
+  },
+
+  web_set_visible__deps: ['$Page'],
+  web_set_visible: function (id, visible) {
+    const e = Page.controls[id];
+    if (!visible && document.activeElement === e) e.blur();
+    e.style.display = visible ? '' : 'none';
+  },
+
+  web_set_name__deps: ['$Page'],
+  web_set_name: function (id, name) {
+    Page.controls[id].setAttribute('aria-label', UTF8ToString(name));
+  },
+
+  // Alignment 0 left, 1 centre, 2 right, -1 as it was; a CSS font or "".
+  web_field_setup__deps: ['$Page'],
+  web_field_setup: function (id, maxChars, alignment, font) {
+    const e = Page.controls[id];
+    e.maxLength = maxChars;
+    if (alignment >= 0) e.style.textAlign = ['left', 'center', 'right'][alignment];
+    if (UTF8ToString(font)) e.style.font = UTF8ToString(font);
+  },
+
+  // The text into `buffer` when it fits (the bytes it needs, returned), the
+  // selection into *start and *end.
+  web_field_value__deps: ['$Page'],
+  web_field_value: function (id, buffer, size, start, end) {
+    const e = Page.controls[id], needed = lengthBytesUTF8(e.value) + 1;
+    if (needed <= size) stringToUTF8(e.value, buffer, size);
+    HEAP32[start >> 2] = e.selectionStart;
+    HEAP32[end >> 2] = e.selectionEnd;
+    return needed;
+  },
+
+  web_field_set__deps: ['$Page'],
+  web_field_set: function (id, text, start, end) {
+    const e = Page.controls[id];
+    e.value = UTF8ToString(text);
+    e.setSelectionRange(start, end);
+  },
+
+  // 0: the keyboard to nothing.
+  web_focus__deps: ['$Page'],
+  web_focus: function (id) {
+    if (id > 0) Page.controls[id].focus({ preventScroll: true });
+    else if (document.activeElement) document.activeElement.blur();
+  },
+
+  web_focused: function () {
+    return (document.activeElement && document.activeElement.webId) || 0;
+  },
+
+  // Lines "T<title>", "I<item>" and "-" (a rule), the menus in order.
+  web_menu_bar__deps: ['$Page'],
+  web_menu_bar: function (description) {
+    Page.bar.replaceChildren();
+    Page.titles = [];
+    Page.items = [];
+    let menu;
+    for (const line of UTF8ToString(description).split('\n')) {
+      const t = Page.titles.length - 1, i = menu ? menu.childElementCount : 0;
+      if (line[0] === 'T') {
+        const slot = Page.bar.appendChild(Page.element('div', 'none'));
+        const title = slot.appendChild(Page.element('div', 'menuitem', line.slice(1)));
+        const n = Page.titles.push(title) - 1;
+        title.tabIndex = -1;
+        title.setAttribute('aria-haspopup', 'menu');
+        title.addEventListener('mousedown', () => Module._web_menu_mouse(0, n, -1));
+        title.addEventListener('mouseenter', () => Module._web_menu_mouse(1, n, -1));
+        menu = slot.appendChild(Page.element('div', 'menu'));
+        menu.setAttribute('aria-label', line.slice(1));
+        menu.hidden = true;
+        Page.items.push([]);
+      } else if (line[0] === '-') {
+        Page.items[t].push(menu.appendChild(Page.element('div', 'separator')));
+      } else if (line[0] === 'I') {
+        const item = menu.appendChild(Page.element('div', 'menuitem', line.slice(1)));
+        item.tabIndex = -1;
+        item.addEventListener('mouseenter', () => Module._web_menu_mouse(2, t, i));
+        item.addEventListener('mouseup', () => Module._web_menu_mouse(3, t, i));
+        Page.items[t].push(item);
+      }
+    }
+  },
+
+  // The selected title (-1 none), its menu open or not, the highlighted
+  // item; with `focus` the keyboard goes to what is highlighted.
+  web_menu_state__deps: ['$Page'],
+  web_menu_state: function (title, open, item, focus) {
+    Page.titles.forEach((t, n) => {
+      t.classList.toggle('on', n === title);
+      t.setAttribute('aria-expanded', n === title && open ? 'true' : 'false');
+      t.nextSibling.hidden = !(n === title && open);
+      Page.items[n].forEach((e, i) => e.classList.toggle('on', n === title && i === item));
+    });
+    if (focus && title >= 0) (open && item >= 0 ? Page.items[title][item] : Page.titles[title]).focus();
+  },
+
+  web_open: function (address) {
+    window.open(UTF8ToString(address), '_blank', 'noopener');
+  },
+
+  // The program ended (CLOSE): it starts again at its start page.
+  web_quit: function () {
+    (Module.onQuit || (() => location.reload()))();
+  },
+});

@@ -1,0 +1,211 @@
+// The menu bar in the browser: elements with menubar, menuitem, menu and
+// separator roles (library.js makes them), worked by the mouse and, as on
+// Windows, from the keyboard: F10 or a tap of Alt selects the first title,
+// Left and Right move along the bar, Down, Up or Enter open a menu, the
+// arrows move in it over the rules, Enter chooses, Escape closes the menu
+// and then leaves the bar; F10 or Alt leave it too, and the keyboard goes
+// back to the field that had it.
+
+#include "toolkit/web/web_bridge.h"
+
+#include <emscripten.h>
+
+namespace tk {
+
+MenuBarState g_menuState;
+Menu g_menuBar = nullptr;
+
+namespace {
+
+Window g_return = nullptr;  // the field that had the keyboard before the bar
+
+int Titles() { return g_menuBar ? static_cast<int>(g_menuBar->popups.size()) : 0; }
+
+const std::vector<MenuEntry>& Entries(int title) { return g_menuBar->popups[title]->entries; }
+
+void Render() {
+    web_menu_state(g_menuState.title, g_menuState.open, g_menuState.item, g_menuState.keys);
+}
+
+// The next item from `item` on in `step`s, over the rules, round the ends;
+// -1 in a menu of rules only.
+int NextItem(int title, int item, int step) {
+    const int count = static_cast<int>(Entries(title).size());
+    for (int i = 1; i <= count; ++i) {
+        const int at = ((item + step * i) % count + count) % count;
+        if (!Entries(title)[at].separator) return at;
+    }
+    return -1;
+}
+
+void Open(int title) {
+    g_menuState.title = title;
+    g_menuState.open = true;
+    g_menuState.item = NextItem(title, -1, 1);
+}
+
+void Describe() {
+    std::string description;
+    for (const Menu popup : g_menuBar->popups) {
+        description += "T" + ToUtf8(popup->title) + "\n";
+        for (const MenuEntry& entry : popup->entries)
+            description += entry.separator ? std::string("-\n") : "I" + ToUtf8(entry.text) + "\n";
+    }
+    web_menu_bar(description.c_str());
+    Render();
+}
+
+// After a change to the bar that shows, the page's elements follow.
+void Changed(Menu menu) {
+    if (g_menuBar == nullptr) return;
+    for (const Menu popup : g_menuBar->popups)
+        if (popup == menu) return Describe();
+    if (menu == g_menuBar) Describe();
+}
+
+void Take(bool keys) {
+    if (g_menuState.title < 0) g_return = FocusedField();
+    g_menuState.keys = keys;
+}
+
+}  // namespace
+
+void LeaveMenuBar() {
+    if (g_menuState.title < 0 && !g_menuState.keys) return;
+    const bool keys = g_menuState.keys;
+    g_menuState = MenuBarState{};
+    Render();
+    if (keys) web_focus(g_return != nullptr && g_return->visible ? g_return->id : 0);
+    g_return = nullptr;
+}
+
+void ChooseMenuItem(int title, int item) {
+    if (title < 0 || title >= Titles() || item < 0 ||
+        item >= static_cast<int>(Entries(title).size()) || Entries(title)[item].separator)
+        return;
+    const unsigned id = Entries(title)[item].id;
+    LeaveMenuBar();
+    if (MainWindow() != nullptr) PostCommand(MainWindow(), id);
+}
+
+bool MenuKey(int vk, int modifiers) {
+    const int titles = Titles();
+    if (titles == 0) return false;
+    if (g_menuState.title < 0) {
+        if (vk != 121 || modifiers != 0) return false;  // F10
+        Take(true);
+        g_menuState.title = 0;
+        Render();
+        return true;
+    }
+    g_menuState.keys = true;
+    const int title = g_menuState.title;
+    switch (vk) {
+        case 121:  // F10, and Alt
+            LeaveMenuBar();
+            return true;
+        case 37:  // Left
+        case 39:  // Right
+            g_menuState.title = (title + (vk == 39 ? 1 : titles - 1)) % titles;
+            if (g_menuState.open) Open(g_menuState.title);
+            break;
+        case 38:  // Up
+        case 40:  // Down
+            if (!g_menuState.open)
+                Open(title);
+            else
+                g_menuState.item = NextItem(title, g_menuState.item, vk == 40 ? 1 : -1);
+            break;
+        case 13:  // Enter
+        case 32:  // Space
+            if (!g_menuState.open) {
+                Open(title);
+            } else {
+                ChooseMenuItem(title, g_menuState.item);
+                return true;
+            }
+            break;
+        case 27:  // Escape
+            if (!g_menuState.open) {
+                LeaveMenuBar();
+                return true;
+            }
+            g_menuState.open = false;
+            g_menuState.item = -1;
+            break;
+        default: break;  // every other key goes nowhere while the bar has them
+    }
+    Render();
+    return true;
+}
+
+Menu CreateMenuBar() { return new MenuImpl; }
+
+int AttachMenuBar(Window window, Menu menu) {
+    if (window == nullptr || menu == nullptr) return 1;
+    LeaveMenuBar();
+    g_menuBar = menu;
+    Describe();
+    return 0;
+}
+
+Menu AddMenuPopup(Menu menu, const char* title) {
+    if (menu == nullptr) return nullptr;
+    auto* popup = new MenuImpl;
+    popup->title = title ? title : "";
+    menu->popups.push_back(popup);
+    Changed(menu);
+    return popup;
+}
+
+int AddMenuItem(Menu popup, const char* text, unsigned commandId) {
+    if (popup == nullptr || text == nullptr) return 1;
+    popup->entries.push_back({false, commandId, text});
+    Changed(popup);
+    return 0;
+}
+
+int AddMenuSeparator(Menu popup) {
+    if (popup == nullptr) return 1;
+    popup->entries.push_back({true, 0, ""});
+    Changed(popup);
+    return 0;
+}
+
+}  // namespace tk
+
+using namespace tk;
+
+extern "C" {
+
+// The mouse on the bar: 0 pressed on title `title`, 1 over a title, 2 over
+// item `item` of the open menu, 3 released on it, 4 pressed anywhere off
+// the bar.
+EMSCRIPTEN_KEEPALIVE void web_menu_mouse(int what, int title, int item) {
+    if (title >= Titles() || (what != 4 && title < 0)) return;
+    const bool open = g_menuState.open;
+    if (what == 0 && open && g_menuState.title == title) {
+        LeaveMenuBar();
+    } else if (what == 0) {
+        Take(g_menuState.keys);
+        g_menuState.title = title;
+        g_menuState.open = true;
+        g_menuState.item = -1;
+        Render();
+    } else if (what == 1 && open && title != g_menuState.title) {
+        g_menuState.title = title;
+        g_menuState.item = -1;
+        Render();
+    } else if (what == 2 && open && title == g_menuState.title && item >= 0 &&
+               item < static_cast<int>(Entries(title).size()) && !Entries(title)[item].separator) {
+        g_menuState.item = item;
+        Render();
+    } else if (what == 3 && open) {
+        ChooseMenuItem(title, item);
+    } else if (what == 4) {
+        LeaveMenuBar();
+    }
+    HandlePending();
+}
+
+}  // extern "C"

@@ -1,0 +1,168 @@
+// Inside the toolkit: what the handles hold in the browser, and the page
+// functions of library.js the C++ calls. Never included outside toolkit/.
+//
+// The page is the DOM the toolkit makes (index.html holds its frame): the
+// client area is a <canvas> showing the main window's client image, the
+// fields are <input> elements over it, each button a <button> whose face
+// the toolkit draws, the menu bar elements with menubar and menuitem roles.
+// Controls are numbered from 1 in the order they are made; the page knows
+// them by that number. The page hands every event to the functions exported
+// below (web_...), which end by handling the commands posted meanwhile and
+// painting, so that a command is handled before the next event.
+#pragma once
+
+#include "toolkit/button.h"
+#include "toolkit/draw.h"
+#include "toolkit/edit.h"
+#include "toolkit/menu.h"
+#include "toolkit/window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+struct GlyphFace;
+
+enum class ControlKind { Main, Edit, PushButton, OptionButton };
+
+struct WindowImpl {
+    ControlKind kind;
+    int id = 0;  // the page's number for it; 0 for the main window
+    int x = 0, y = 0, width = 0, height = 0;
+    bool visible = true;
+    // The page's element is made when the control first shows: a page's
+    // controls made and hidden in the init pass cost the start nothing.
+    bool made = false, shown = false, faceDrawn = false;
+    std::string name;  // the accessible name, UTF-8
+    std::string css;   // edit fields: the font
+    std::string text;  // buttons: the label, Windows-1252
+    int commandId = 0;
+    std::uint32_t style = 0;  // buttons: style bits; option buttons: the kind's
+    bool checked = false;     // option buttons
+    Font font = nullptr;      // buttons: the label's
+    // Edit fields.
+    int maxChars = 0;
+    bool digitsOnly = false;
+    std::string undoText;  // the text before the last change
+    bool canUndo = false;
+    // The main window.
+    WindowProcedure procedure = nullptr;
+    MemoryDC clientImage = nullptr;  // what the page's <canvas> shows
+};
+
+// A text drawn on a canvas that still shows (no box filled over its point
+// since): what the page offers assistive technology to read.
+struct ShownText {
+    int x, y;
+    std::string text;
+};
+
+struct CanvasImpl {
+    int width, height;
+    std::unique_ptr<std::uint8_t[]> rgb;  // R, G, B per pixel, row by row
+    std::vector<ShownText> texts;
+};
+
+struct FontImpl {
+    int height, width, escapement, weight, effect;
+    std::string face;
+    const GlyphFace* glyphs = nullptr;  // found on first use
+};
+
+struct MenuEntry {
+    bool separator;
+    unsigned id;
+    std::string text;  // Windows-1252
+};
+
+struct MenuImpl {
+    std::string title;               // popups
+    std::vector<MenuEntry> entries;  // popups
+    std::vector<MenuImpl*> popups;   // the bar
+};
+
+// The one main window, once opened.
+Window MainWindow();
+// Every control made, in creation order (control n has id n).
+std::vector<Window>& Controls();
+// Handles the posted commands, brings the page's elements up to date, paints
+// when a repaint was asked for, and acts on a quit.
+void HandlePending();
+// Makes a control's element now; then keeps it as the control is (shown or
+// hidden, the face of a button).
+void MakeElement(Window control);
+void UpdateElements();
+// Draws a button's face on its element.
+void DrawFace(Window button);
+// The glyph images of a font (null: the system font).
+const GlyphFace& GlyphsOf(Font font);
+// The page's Windows-1252 texts in UTF-8 and back (a character Windows-1252
+// lacks is dropped).
+std::string ToUtf8(const std::string& cp1252);
+std::u32string CodePoints(const char* utf8);
+std::u16string Utf16(const char* utf8);
+std::string FromUtf8(const char* utf8);
+
+// Keeps focus moves in the toolkit from now (true) until the window shows
+// (false), when the last one is made.
+void HoldFocus(bool hold);
+// The edit field with the keyboard focus, or null.
+Window FocusedField();
+// The edit fields' key-pending flag: 1 after TAB or ENTER until PassFocus.
+int& KeyPending();
+// A field's text and selection (start, end) as the page holds them.
+std::string FieldText(Window field, int* start = nullptr, int* end = nullptr);
+// Puts `text` in place of the field's selection by the field's rules
+// (FieldInput), as typing, pasting and dropping do; one level of undo.
+void PutFieldText(Window field, std::u16string_view text);
+// A key in the focused field: forwarded as a command and acted on as a
+// Windows field does; true when the browser must not act on it.
+bool FieldKey(Window field, int vk, int modifiers);
+// Ctrl+Z: the text before the last change, and again the change.
+void UndoField(Window field);
+// The menu bar's answer to a key: true when the bar took it.
+bool MenuKey(int vk, int modifiers);
+// Leaves the menu bar (the keyboard back where it was), if it has it.
+void LeaveMenuBar();
+// The menu bar's state: the selected title (-1 none), whether its menu is
+// open, its highlighted item (-1 none), whether the bar has the keyboard.
+struct MenuBarState {
+    int title = -1;
+    bool open = false;
+    int item = -1;
+    bool keys = false;
+};
+extern MenuBarState g_menuState;
+// The bar attached to the main window, or null.
+extern Menu g_menuBar;
+// Chooses item `item` of popup `title`: closes the bar, posts its command.
+void ChooseMenuItem(int title, int item);
+
+// Key modifiers as the page passes them.
+inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
+
+}  // namespace tk
+
+// The page's side (library.js). Texts are UTF-8.
+extern "C" {
+void web_start();
+void web_show(const std::uint8_t* rgba, int width, int height, int top, int rows);
+void web_page_texts(const char* lines);
+void web_make_control(int id, int kind, int x, int y, int width, int height);
+void web_control_face(int id, const std::uint8_t* rgba, int width, int height, int checked);
+void web_set_visible(int id, int visible);
+void web_set_name(int id, const char* name);
+void web_field_setup(int id, int maxChars, int alignment, const char* font);
+int web_field_value(int id, char* buffer, int size, int* start, int* end);
+void web_field_set(int id, const char* text, int start, int end);
+void web_focus(int id);
+int web_focused();
+void web_menu_bar(const char* description);
+void web_menu_state(int title, int open, int item, int focus);
+void web_open(const char* address);
+void web_quit();
+}

@@ -1,0 +1,255 @@
+// The main window in the browser: its client image on the page's <canvas>,
+// the posted commands handled in order after the event that posted them,
+// the keys, and the quit.
+
+#include "toolkit/observer.h"
+#include "toolkit/text.h"
+#include "toolkit/web/web_bridge.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <string_view>
+
+namespace tk {
+
+namespace {
+
+constexpr int kFrame = 3;  // the window's edge, left out of the client area
+
+Window g_main = nullptr;
+std::deque<WParam> g_commands;
+bool g_repaint = false;
+bool g_handling = false;
+bool g_quit = false;
+std::unique_ptr<std::uint8_t[]> g_shown;  // the client image the page shows
+std::unique_ptr<std::uint8_t[]> g_rgba;   // the same as the page takes it
+std::string g_shownTexts;
+bool g_altAlone = false;  // Alt went down and nothing else since
+
+// The texts of the client image in reading order, top to bottom and left to
+// right; the second copy of a raised text is left out.
+std::string PageTexts(const CanvasImpl& image) {
+    std::vector<ShownText> texts;
+    for (const ShownText& t : image.texts) {
+        const bool copy = std::any_of(texts.begin(), texts.end(), [&](const ShownText& o) {
+            return o.text == t.text && std::abs(o.x - t.x) <= 3 && std::abs(o.y - t.y) <= 3;
+        });
+        if (!copy && !t.text.empty()) texts.push_back(t);
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const ShownText& a, const ShownText& b) {
+        return a.y / 10 != b.y / 10 ? a.y < b.y : a.x < b.x;
+    });
+    std::string lines;
+    for (const ShownText& t : texts) lines += ToUtf8(t.text) + "\n";
+    return lines;
+}
+
+// Shows the rows of the client image that changed since the page last
+// showed it, as RGBA bytes the page takes as they are.
+void Show() {
+    const CanvasImpl& image = *g_main->clientImage;
+    const std::size_t row = static_cast<std::size_t>(image.width) * 3;
+    const bool first = g_shown == nullptr;
+    if (first) {
+        g_shown.reset(new std::uint8_t[row * image.height]);
+        g_rgba.reset(new std::uint8_t[row / 3 * 4 * image.height]);
+    }
+    int top = image.height, bottom = -1;
+    for (int y = 0; y < image.height; ++y)
+        if (first || std::memcmp(&image.rgb[y * row], &g_shown[y * row], row) != 0)
+            top = std::min(top, y), bottom = y;
+    if (bottom >= top) {
+        const std::size_t from = top * row, to = (bottom + 1) * row;
+        std::memcpy(&g_shown[from], &image.rgb[from], to - from);
+        for (std::size_t i = from, j = from / 3 * 4; i < to; i += 3, j += 4) {
+            g_rgba[j] = image.rgb[i], g_rgba[j + 1] = image.rgb[i + 1];
+            g_rgba[j + 2] = image.rgb[i + 2], g_rgba[j + 3] = 255;
+        }
+        web_show(g_rgba.get(), image.width, image.height, top, bottom - top + 1);
+    }
+    std::string texts = PageTexts(image);
+    if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
+}
+
+}  // namespace
+
+Window MainWindow() { return g_main; }
+
+void HandlePending() {
+    if (g_handling || g_main == nullptr) return;
+    g_handling = true;
+    while (!g_commands.empty()) {
+        const WParam id = g_commands.front();
+        g_commands.pop_front();
+        if (g_observer != nullptr) g_observer->CommandDelivered(id);
+        g_main->procedure(g_main, kWmCommand, id, 0);
+    }
+    UpdateElements();
+    if (g_repaint) {
+        g_repaint = false;
+        g_main->procedure(g_main, kWmPaint, 0, 0);
+        Show();
+    }
+    g_handling = false;
+    if (g_quit) web_quit();
+}
+
+int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) { return 0; }
+
+// The window's frame and title bar are the browser's: the page shows the
+// menu bar and the client area, width less the frame by height less it.
+Window OpenMainWindow(Instance, const char*, int x, int y, int width, int height, const char*,
+                      WindowProcedure procedure) {
+    if (g_main != nullptr || procedure == nullptr) return nullptr;
+    web_start();
+    g_main = new WindowImpl{.kind = ControlKind::Main};
+    g_main->procedure = procedure;
+    g_main->x = x;
+    g_main->y = y;
+    g_main->width = std::max(1, width - 2 * kFrame);
+    g_main->height = std::max(1, height - 2 * kFrame);
+    const MemoryDC current = SetMemoryDC(nullptr);
+    g_main->clientImage = CreateCanvas(g_main, g_main->width, g_main->height, 0xF0F0F0);
+    SetMemoryDC(current);
+    HoldFocus(true);
+    procedure(g_main, kWmCreate, 0, 0);
+    HoldFocus(false);
+    g_repaint = true;
+    HandlePending();
+    return g_main;
+}
+
+int CenterWindow(Window) { return 0; }
+int SetWindowIcon(Window, const char*) { return 0; }  // the page's icons are the site's
+int SetWindowColor(Window, Colour) { return 0; }
+
+int SetAccessibleName(Window control, const char* name) {
+    if (control == nullptr || name == nullptr) return 1;
+    control->name = ToUtf8(name);
+    if (control->made) web_set_name(control->id, control->name.c_str());
+    return 0;
+}
+
+void PostCommand(Window, WParam id) {
+    if (g_observer != nullptr) g_observer->CommandPosted(id);
+    g_commands.push_back(id);
+}
+
+// A page cannot close the tab it was opened in: the program ends as it does
+// on the desktop, and starts again at its start page (library.js).
+void PostQuitMessage(int) { g_quit = true; }
+
+// The browser runs the events; the program waits for them with nothing on
+// its stack.
+int RunMessageLoop() {
+    HandlePending();
+    return 0;
+}
+
+LResult DefaultWindowProc(Window window, unsigned message, WParam, LParam) {
+    if (message == kWmClose && window != nullptr) window->procedure(window, kWmDestroy, 0, 0);
+    return 0;
+}
+
+int RepaintWindow(Window window, const char* keyword) {
+    if (window == nullptr || keyword == nullptr) return 1;
+    if (std::string_view(keyword) != "ERASED" && std::string_view(keyword) != "UNERASED") return 1;
+    g_repaint = true;
+    return 0;
+}
+
+void OpenWithShell(Window, const char* target, int) {
+    if (target != nullptr) web_open(ToUtf8(target).c_str());
+}
+
+std::string ToUtf8(const std::string& cp1252) {
+    std::string out;
+    for (const char c : cp1252) {
+        const char32_t cp = CodePointFromCp1252(static_cast<unsigned char>(c));
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The page's strings are well-formed UTF-8.
+std::u32string CodePoints(const char* utf8) {
+    std::u32string out;
+    for (auto* p = reinterpret_cast<const unsigned char*>(utf8); p != nullptr && *p != 0;) {
+        const int extra = *p < 0x80 ? 0 : *p < 0xE0 ? 1 : *p < 0xF0 ? 2 : 3;
+        char32_t cp = *p++ & (0x7F >> (extra == 0 ? 0 : extra + 1));
+        for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i) cp = cp << 6 | (*p++ & 0x3F);
+        out.push_back(cp);
+    }
+    return out;
+}
+
+// The same text in UTF-16, as the field's rules read it.
+std::u16string Utf16(const char* utf8) {
+    std::u16string out;
+    for (const char32_t cp : CodePoints(utf8)) {
+        if (cp < 0x10000) {
+            out.push_back(static_cast<char16_t>(cp));
+        } else {
+            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        }
+    }
+    return out;
+}
+
+std::string FromUtf8(const char* utf8) {
+    std::string out;
+    for (const char32_t cp : CodePoints(utf8))
+        if (const int byte = Cp1252FromCodePoint(cp); byte >= 0) out += static_cast<char>(byte);
+    return out;
+}
+
+}  // namespace tk
+
+using namespace tk;
+
+extern "C" {
+
+// A key went down (Windows virtual-key code, kShift | kCtrl | kAlt | kMeta):
+// the menu bar's when it has the keyboard or the key is F10, else the
+// focused field's. 1 when the browser must not act on it.
+EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
+    int taken = 0;
+    const bool alt = vk == 18;
+    if (!alt && g_altAlone && (modifiers & kAlt)) g_altAlone = false;
+    if (alt) {
+        g_altAlone = (modifiers & ~kAlt) == 0;
+        taken = 1;
+    } else if (MenuKey(vk, modifiers)) {
+        taken = 1;
+    } else if (Window field = FocusedField()) {
+        taken = FieldKey(field, vk, modifiers) ? 1 : 0;
+    } else if (vk == 9) {
+        taken = 1;  // no TAB round the page's elements: the program's TAB is a field's
+    }
+    HandlePending();
+    return taken;
+}
+
+// A key went up: a tap of Alt alone takes the menu bar or leaves it.
+EMSCRIPTEN_KEEPALIVE int web_key_up(int vk) {
+    const bool tap = vk == 18 && g_altAlone;
+    g_altAlone = false;
+    if (tap) MenuKey(121, 0);  // as F10
+    HandlePending();
+    return tap ? 1 : 0;
+}
+
+}  // extern "C"
