@@ -51,3 +51,7 @@ shows "$work/canvas.png" "the page shows from its top-left corner under the menu
 xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
 ends_with_zero "the window manager's close (Alt+F4)"
 [ ! -s "$work/app.err" ] || fail "the program complained: $(cat "$work/app.err")"
+# At a scale factor of 2 (2000 x 1188) it is too large for the screen: its frame stays at the top left.
+QT_SCALE_FACTOR=2 "$app" >/dev/null 2>&1 & app_pid=$!
+wait_for_window '^Selvaquin v2601\.302245$'
+[ "$(xwininfo -id "$wid" -frame | grep -c 'upper-left [XY]: *0$')" -eq 2 ] || fail "at a scale factor of 2 the frame is at $(xwininfo -id "$wid" -frame | grep upper-left | tr -s ' ')"

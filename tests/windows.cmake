@@ -43,7 +43,7 @@ add_test(NAME real_window
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh windows
           $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
           ${x11_prefix})
-set_tests_properties(real_window PROPERTIES RESOURCE_LOCK wine_x11 TIMEOUT 900)
+set_tests_properties(real_window PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 900)
 
 # The installer: install, start, newer and older packages, uninstall.
 add_test(NAME msi_installs_and_uninstalls

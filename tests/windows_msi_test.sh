@@ -1,8 +1,9 @@
 #!/bin/bash
 # The x64 installer under wine64: msiexec /i /qn installs the files, a
-# Start-menu shortcut and one entry among the installed programs; the
-# installed program runs and its close box ends it; a rebuilt or newer
-# package replaces it, an older one is refused; msiexec /x takes it all away.
+# Start-menu shortcut and one entry among the installed programs, with its
+# size; the installed program runs and its close box ends it; a rebuilt or
+# newer package replaces it, an older one is refused; msiexec /x takes it all
+# away.
 # Usage: windows_msi_test.sh PACKAGE.msi STAGE ICON X11_PREFIX (STAGE: the
 # folder the package was made from; X11_PREFIX: a Wine prefix drawing on X).
 set -u
@@ -72,13 +73,16 @@ codes=$(installed)
 [ "$(entry "$codes" DisplayVersion)" = "$version" ] || fail "the entry's version is $(entry "$codes" DisplayVersion)"
 [ "$(entry "$codes" Publisher)" = Tulke ] || fail "the entry's publisher is $(entry "$codes" Publisher)"
 [ "$(entry "$codes" Comments)" = "Selvaquin v2601.302245" ] || fail "the entry says $(entry "$codes" Comments)"
+# The entry's size: the installed files' in KB, rounded up.
+kb=$((($(cat "$folder/selvaquin.exe" "$folder/LICENSE" "$folder/README.txt" | wc -c) + 1023) / 1024))
+[ "$(($(entry "$codes" EstimatedSize)))" -eq "$kb" ] || fail "the entry's size is $(entry "$codes" EstimatedSize), not $kb KB"
 # The icon of the entry is the program's, kept by Windows Installer.
 product_icon=$(wine64 reg query 'HKLM\Software\Classes\Installer\Products' /s /v ProductIcon 2>/dev/null |
     tr -d '\r' | awk '$1 == "ProductIcon" {$1 = ""; $2 = ""; sub(/^ +/, ""); print}')
 [ -n "$product_icon" ] || fail "the entry has no icon"
 icon_file=$drive_c/$(sed -e 's/^[Cc]:\\//' -e 's/\\/\//g' <<<"$product_icon")
 cmp -s "$icon_file" "$icon" || fail "the entry's icon $product_icon is not the program's icon"
-echo "ok: installed: the program, its texts, a Start-menu shortcut, one entry (version $version, icon)"
+echo "ok: installed: the program, its texts, a Start-menu shortcut, one entry (version $version, icon, $kb KB)"
 
 # ---- The installed program, started from its install folder ----------------
 cd "$folder" || fail "no install folder"

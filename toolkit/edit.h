@@ -5,9 +5,10 @@
 // which move the caret. The TAB and ENTER characters insert nothing and raise
 // the key-pending flag that PassFocus uses. Typing, Backspace and the
 // clipboard shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Shift+Insert, Ctrl+Insert)
-// still edit; Ctrl+Z or Alt+Backspace undoes the last change (one level, a
-// second undo redoes it). Alt combinations type nothing. A right click, the
-// Menu key or Shift+F10 opens the field's context menu.
+// still edit; Ctrl+A selects the whole text; Ctrl+Z or Alt+Backspace undoes
+// the last change (one level, a second undo redoes it). Alt combinations
+// type nothing. A right click, the Menu key or Shift+F10 opens the field's
+// context menu.
 //
 // Whatever way text comes in (typed, pasted, the X primary selection under
 // the middle button, dropped, the context menu), the field takes what
@@ -15,14 +16,14 @@
 // Windows-1252 only, digits only for "N.." fields, within the field's limit.
 // A focus move leaves a field's caret and selection as they were.
 //
-// On Windows the field is the platform's own edit control and takes text as
-// it does: a character Windows-1252 lacks becomes '?' or a look-alike; a
-// paste brings its first line, control characters and all; a digits-only
-// field refuses typed characters only; nothing can be dropped on it; a text
-// set from outside (by a screen reader) comes in whole, past the limit. F10
-// and keys pressed with Alt come as system keys and are not forwarded. The
-// context menu is the platform's, in the system's language (the Menu key
-// opens it where the platform does so: Wine does not).
+// On Windows the field is the platform's own edit control. A paste goes
+// through FieldInput as above, in place of the selection; typing stays the
+// platform's: a character Windows-1252 lacks becomes '?' or a look-alike,
+// and a digits-only field refuses other characters. Nothing can be dropped
+// on it; a text set from outside (by a screen reader) comes in whole, past
+// the limit. F10 and keys pressed with Alt come as system keys and are not
+// forwarded. The context menu is the platform's, in the system's language
+// (the Menu key opens it where the platform does so: Wine does not).
 #pragma once
 
 #include "draw.h"

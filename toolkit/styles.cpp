@@ -7,6 +7,7 @@
 #include "toolkit/edit.h"
 #include "toolkit/window.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -95,6 +96,10 @@ WindowStyle WindowStyleForKeyword(const char* keyword) {
         }
     }
     return s;
+}
+
+int KeepOnWorkArea(int wanted, int size, int start, int end) {
+    return std::max(std::min(wanted, end - size), start);
 }
 
 std::string WindowClassName(const char* title, Instance instance) {

@@ -38,7 +38,7 @@ bool IsLineBreak(char32_t c) {
 
 }  // namespace
 
-std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room) {
+std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room) {
     std::string taken;
     for (char32_t c : text) {
         if (taken.size() >= room || IsLineBreak(c)) break;

@@ -49,8 +49,11 @@ char32_t CodePointFromCp1252(unsigned char byte);
 // to its first line break (CR, LF, VT, FF, NEL, LS or PS), without control
 // characters (TAB included) and characters Windows-1252 lacks, only the
 // digits for a digits-only field, and at most `room` characters: the
-// field's limit less the characters that stay.
-std::string FieldInput(std::u32string_view text, bool digitsOnly, std::size_t room);
+// field's limit less the characters that stay. The text is UTF-16, as the
+// platforms hold it, read only as far as the rules go (a long paste is not
+// converted); a surrogate is a character Windows-1252 lacks, as is the
+// character a pair of them makes.
+std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room);
 
 namespace cp1252_detail {
 

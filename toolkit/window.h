@@ -57,6 +57,11 @@ WindowStyle WindowStyleForKeyword(const char* keyword);
 // Class name registered for a title: the title itself, or "Class<instance>"
 // for an empty title.
 std::string WindowClassName(const char* title, Instance instance);
+// Where a window `size` long along one axis goes when it is wanted at
+// `wanted` on a work area from `start` to `end`: there when it fits; else
+// moved onto the work area, its start (the title bar and the menu bar, the
+// left edge) kept on it first.
+int KeepOnWorkArea(int wanted, int size, int start, int end);
 
 // Opens the main window: kWmCreate reaches `procedure` before this returns,
 // then the window is shown. `height` does not count the title bar. Returns

@@ -50,6 +50,7 @@
 //                  (the browser announces them in a live region instead)
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide; Linux)
+//   minimise       minimises the window and restores it (the taskbar)
 //   opened         the addresses handed to the browser since the last look
 //   placed         where the window's inside is on the screen, and the
 //                  screen's size (Linux)
@@ -577,6 +578,11 @@ std::string DoOpened(Context&, std::string_view) {
     return {};
 }
 
+std::string DoMinimise(Context& context, std::string_view) {
+    ProbeMinimiseAndRestore(context.window);
+    return {};
+}
+
 #ifndef _WIN32
 std::string DoItemRect(Context& context, std::string_view text) {
     ProbeRect r{};
@@ -675,6 +681,7 @@ constexpr Verb kVerbs[] = {
     {"choose", Args::Text, true, DoChoose},
     {"bar", Args::None, false, DoBar},
     {"opened", Args::None, false, DoOpened},
+    {"minimise", Args::None, true, DoMinimise},
 #ifndef _WIN32
     {"itemrect", Args::Text, false, DoItemRect},
     {"shot", Args::Text, false, DoShot},

@@ -27,7 +27,8 @@ int OptionCount(const Screen& screen) {
 }
 
 // The controls of every screen that has run, in the order of their first
-// runs (the init pass). A deque: entries stay where they are as it grows.
+// runs (the init pass), one entry a screen. A deque: entries stay where they
+// are as it grows.
 std::deque<std::pair<int, ScreenControls>> g_controls;
 
 // Made once, in the init pass, and hidden at once.
@@ -87,10 +88,11 @@ ScreenControls& ControlsOf(const Screen& screen) {
     return g_controls.emplace_back(screen.id, ScreenControls{}).second;
 }
 
-void HideAllControls() {
+void HideAllControls(const ScreenControls* keep) {
     // Controls not made yet (the first screens of the init pass) are null
     // and skipped. The close button is not a screen's control.
     for (const auto& [id, controls] : g_controls) {
+        if (&controls == keep) continue;
         for (tk::Window field : controls.fields)
             if (field != nullptr) tk::HideEditField(field);
         for (tk::Window option : controls.options)
@@ -103,7 +105,9 @@ int RunScreen(tk::Window window, const Screen& screen) {
     ScreenControls& controls = ControlsOf(screen);
     const bool fullRun = screen.alwaysFull || !g_shell.recalc;
     if (fullRun) {
-        HideAllControls();
+        // The screen's own controls stay: hidden and shown again, they would
+        // go blank on the screen for a moment at each ENTER.
+        HideAllControls(&controls);
         if (g_shell.initPass) MakeControls(window, screen, controls);
         for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(controls.options[i]);
         for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(controls.fields[i]);

@@ -72,8 +72,8 @@ struct ScreenControls {
 ScreenControls& ControlsOf(const Screen& screen);
 
 // Hides every input field and option button of every screen that has made
-// its controls, not the close button.
-void HideAllControls();
+// its controls, but those of `keep`; not the close button.
+void HideAllControls(const ScreenControls* keep = nullptr);
 
 // One run of a screen procedure. Always returns 0.
 int RunScreen(tk::Window window, const Screen& screen);

@@ -41,13 +41,18 @@ TEST(FieldInput, FirstLineWithoutControlsInWindows1252UpToTheRoomLeft) {
         {U"1\u00852", false, 12, "1"},
         {U"1\f2", false, 12, "1"},
         {U"a\x01\x1F\x7F\x81\u200Bb", false, 12, "ab"},  // controls, gaps, zero width
-        {U"\U0001F600x", false, 12, "x"},
-        {U"1234567890123", false, 12, "123456789012"},  // the limit
-        {U"ab\u03A9cd", false, 3, "abc"},               // room counts what is taken
+        {U"\U0001F600x\xD800y", false, 12, "xy"},        // a lone surrogate is dropped too
+        {U"1234567890123", false, 12, "123456789012"},   // the limit
+        {U"ab\u03A9cd", false, 3, "abc"},                // room counts what is taken
         {U"12", false, 0, ""},
         {U"1a,2.3\u0665 45", true, 12, "12345"},  // digits-only fields
         {U"", false, 12, ""}};
-    for (auto [text, digits, room, taken] : cases)
-        EXPECT_EQ(FieldInput(text, digits, room), taken)
-            << Cp1252ToUtf8(std::string(taken)) << " room " << room;
+    for (auto [text, digits, room, taken] : cases) {
+        std::u16string units;  // the same text in UTF-16
+        for (char32_t c : text)
+            c < 0x10000
+                ? units.append(1, char16_t(c))
+                : units.append({char16_t(0xD7C0 + (c >> 10)), char16_t(0xDC00 | (c & 0x3FF))});
+        EXPECT_EQ(FieldInput(units, digits, room), taken) << "room " << room;
+    }
 }

@@ -122,9 +122,10 @@ TextShape RenderShape(const QFont& qfont, const char* text) {
 }
 
 // Shapes by font and text. Fonts live as long as the process, so the handle
-// names the font. Value labels change with every input: past a bound the
-// cache starts afresh. Kept shapes make a page's run several times as fast
-// (bench/README.md).
+// names the font. Value labels change with every input, so the cache is
+// bounded: at 1024 shapes (a page draws under a hundred texts; a shape is a
+// bitmap of one line of text, a few hundred bytes) it starts afresh. Kept
+// shapes make a page's run several times as fast (bench/README.md).
 const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
     constexpr std::size_t kMaxShapes = 1024;
     static auto* shapes = new std::map<std::pair<Font, std::string>, TextShape>;
@@ -191,7 +192,8 @@ QStringList Families(const QString& face) {
     const QString dejaVu = QString::fromLatin1(kStandInFace);
     const QString sans = QStringLiteral("Sans Serif");
     // The installed families are listed once; asking about one family at a
-    // time would have fontconfig resolve it as an alias each time.
+    // time would have fontconfig resolve it as an alias each time. One entry
+    // a face the program names: a handful.
     static auto* missing = new QHash<QString, bool>;
     auto known = missing->constFind(face);
     if (known == missing->constEnd()) {

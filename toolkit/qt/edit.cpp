@@ -28,7 +28,7 @@ constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
 
 // Characters a field acts on instead of inserting them.
-constexpr char16_t kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
+constexpr char16_t kSelectAll = 1, kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
 // The texts of the context menu's entries; English until the application
 // sets its own.
@@ -37,9 +37,9 @@ QString g_menuTexts[kEditMenuEntries] = {QStringLiteral("&Undo"),   QStringLiter
                                          QStringLiteral("&Copy"),   QStringLiteral("&Paste"),
                                          QStringLiteral("&Delete"), QStringLiteral("Select &All")};
 
-std::u32string CodePoints(const QString& text) {
-    const QList<uint> ucs4 = text.toUcs4();
-    return std::u32string(ucs4.begin(), ucs4.end());
+// The text as it is held, not copied.
+std::u16string_view Units(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 // The last word on a field's text, whatever put it there (typing and the
@@ -50,8 +50,8 @@ public:
     FieldRules(QLineEdit* field, bool digitsOnly) : QValidator(field), digitsOnly_(digitsOnly) {}
     State validate(QString& text, int& pos) const override {
         const auto* field = static_cast<const QLineEdit*>(parent());
-        const QString kept = ToQString(FieldInput(CodePoints(text), digitsOnly_,
-                                                  static_cast<std::size_t>(field->maxLength())));
+        const QString kept = ToQString(
+            FieldInput(Units(text), digitsOnly_, static_cast<std::size_t>(field->maxLength())));
         if (kept != text) {
             text = kept;
             pos = std::min(pos, static_cast<int>(kept.size()));
@@ -107,7 +107,17 @@ protected:
             return true;
         }
         if (e->type() == QEvent::KeyPress) {
-            keyPressEvent(static_cast<QKeyEvent*>(e));
+            // The commands earlier keys forwarded are handled first, as on
+            // Windows, where posted messages come before later input: a key
+            // typed right after TAB goes where the TAB moved the focus.
+            QWidget* before = window()->focusWidget();
+            if (MainWindow() != nullptr)
+                QCoreApplication::sendPostedEvents(MainWindow()->widget, CommandEvent::eventType());
+            QWidget* focus = window()->focusWidget();
+            if (focus == before)
+                keyPressEvent(static_cast<QKeyEvent*>(e));
+            else if (focus != nullptr)
+                QCoreApplication::sendEvent(focus, e);
             return true;
         }
         return QLineEdit::event(e);
@@ -204,6 +214,7 @@ private:
 
     void Control(char16_t c) {
         switch (c) {
+            case kSelectAll: selectAll(); break;
             case kBackspace: Edit([this] { backspace(); }); break;
             case kCopy: copy(); break;
             case kCut: Edit([this] { cut(); }); break;
@@ -218,7 +229,7 @@ private:
         const qsizetype stays = this->text().size() - replaced;
         const qsizetype room = std::max<qsizetype>(0, maxLength() - stays);
         return ToQString(
-            FieldInput(CodePoints(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
+            FieldInput(Units(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
     }
 
     // Typed, pasted or dropped text, in place of the selection.

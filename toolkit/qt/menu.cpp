@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -229,6 +231,22 @@ private:
     QPointer<QWidget> returnTo_;
 };
 
+// The style marks a title only while its menu is open. A title selected
+// from the keyboard, or under the pointer, is marked too, as on Windows: a
+// user sees that the bar has the keys.
+class TitleMarks : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* title = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuBarItem || title == nullptr || !(title->state & State_Selected))
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionMenuItem marked = *title;
+        marked.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &marked, painter, widget);
+    }
+};
+
 // A handle lives as long as the Qt object behind it.
 Menu Wrap(QObject* object, MenuImpl* menu) {
     QObject::connect(object, &QObject::destroyed, [menu] { delete menu; });
@@ -239,6 +257,8 @@ Menu Wrap(QObject* object, MenuImpl* menu) {
 
 Menu CreateMenuBar() {
     auto* bar = new QMenuBar;
+    static auto* marks = new TitleMarks;
+    bar->setStyle(marks);
     auto* menu = new MenuImpl;
     menu->bar = bar;
     return Wrap(bar, menu);
@@ -253,6 +273,11 @@ int AttachMenuBar(Window window, Menu menu) {
     // under the bar. A replaced bar goes away with the frame's own clean-up.
     const bool first = frame->menuWidget() == nullptr;
     frame->setMenuBar(menu->bar);
+    // The new bar shows at once: left to the event loop to show, it would be
+    // missing while the window lays itself out and paints, and the window
+    // would shrink by the bar's 19 rows and grow back at every change of
+    // language.
+    menu->bar->show();
     if (first && window->client != nullptr) {
         const int height = std::max(1, window->client->height() - menu->bar->sizeHint().height());
         window->client->setFixedHeight(height);

@@ -167,7 +167,8 @@ Window MainWindow() { return g_mainWindow; }
 void SetMainWindow(Window window) { g_mainWindow = window; }
 
 // Kept for the life of the process (never destroyed, so what they hold
-// stays reachable to the very end).
+// stays reachable to the very end). Bounded by what the program makes: each
+// page makes its controls once, in the init pass.
 std::vector<Window>& Controls() {
     static auto* controls = new std::vector<Window>;
     return *controls;
@@ -200,9 +201,12 @@ int HideControl(Window control) {
     if (Pending* p = control->pending.get()) {
         wasHidden = !p->visible;
         p->visible = false;
-    } else if (control->widget != nullptr) {
-        wasHidden = control->widget->isHidden();
-        control->widget->hide();
+    } else if (QWidget* widget = control->widget) {
+        wasHidden = widget->isHidden();
+        // A hidden control keeps no keyboard focus, as on Windows: keys then
+        // go to the window, which ignores them.
+        if (widget->window()->focusWidget() == widget) widget->clearFocus();
+        widget->hide();
     }
     return wasHidden ? 1 : 0;
 }
@@ -247,6 +251,7 @@ void MakeShownControls() {
         field->widget->setFocus(Qt::OtherFocusReason);
 }
 
+// The program makes its canvases and fonts once, at start.
 void Retain(CanvasImpl* canvas) {
     static auto* canvases = new std::vector<CanvasImpl*>;
     canvases->push_back(canvas);

@@ -60,6 +60,7 @@ Qt::WindowFlags FlagsFor(const WindowStyle& s) {
     return flags;
 }
 
+// The classes of the main windows opened: one.
 std::set<std::string>& RegisteredClasses() {
     static std::set<std::string> classes;
     return classes;
@@ -356,7 +357,9 @@ int CenterWindow(Window window) {
     int caption = w->geometry().top() - outer.top();
     int x = (area.width() - outer.width()) / 2;
     int y = (area.height() - (outer.height() + caption)) / 2;
-    w->move(area.left() + x, area.top() + y);
+    const QRect work = screen->availableGeometry();
+    w->move(KeepOnWorkArea(area.left() + x, outer.width(), work.left(), work.right() + 1),
+            KeepOnWorkArea(area.top() + y, outer.height(), work.top(), work.bottom() + 1));
     return 0;
 }
 

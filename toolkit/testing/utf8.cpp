@@ -8,20 +8,6 @@ namespace tk {
 
 namespace {
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        // Every code point of Windows-1252 lies in the basic plane.
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 constexpr char32_t kMalformed = ~char32_t{0};
 
 // The code point of the UTF-8 sequence at text[i], or kMalformed (overlong,
@@ -51,11 +37,21 @@ char32_t Decode(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
-std::string Cp1252ToUtf8(std::string_view cp1252) {
+std::string Utf8(std::u32string_view text) {
     std::string out;
-    out.reserve(cp1252.size());
-    for (char c : cp1252) AppendUtf8(out, CodePointFromCp1252(static_cast<unsigned char>(c)));
+    for (char32_t cp : text) {
+        const int extra = cp < 0x80 ? 0 : cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+        out.push_back(static_cast<char>(extra == 0 ? cp : 0xFF << (7 - extra) | cp >> 6 * extra));
+        for (int k = extra - 1; k >= 0; --k)
+            out.push_back(static_cast<char>(0x80 | (cp >> 6 * k & 0x3F)));
+    }
     return out;
+}
+
+std::string Cp1252ToUtf8(std::string_view cp1252) {
+    std::u32string text;
+    for (char c : cp1252) text.push_back(CodePointFromCp1252(static_cast<unsigned char>(c)));
+    return Utf8(text);
 }
 
 std::u32string CodePoints(std::string_view utf8) {

@@ -8,6 +8,8 @@
 namespace tk {
 
 std::string Cp1252ToUtf8(std::string_view cp1252);
+// Any code point as its bytes (a surrogate as three).
+std::string Utf8(std::u32string_view text);
 // Characters with no Windows-1252 byte are dropped; so are malformed bytes.
 std::string Utf8ToCp1252(std::string_view utf8);
 // The code points of a UTF-8 text; malformed bytes are skipped.

@@ -119,7 +119,7 @@ std::string FieldText(Window field, int* start, int* end) {
     return text;
 }
 
-void PutFieldText(Window field, const std::u32string& text) {
+void PutFieldText(Window field, std::u16string_view text) {
     int start = 0, end = 0;
     const std::string before = FieldText(field, &start, &end);
     const std::size_t stays = before.size() - static_cast<std::size_t>(end - start);
@@ -265,7 +265,7 @@ extern "C" {
 // to insert): made here instead.
 EMSCRIPTEN_KEEPALIVE void web_field_input(int id, int kind, const char* utf8) {
     if (Window field = FieldOf(id)) {
-        if (kind == kInsert) PutFieldText(field, CodePoints(utf8));
+        if (kind == kInsert) PutFieldText(field, Utf16(utf8));
         if (kind == kDeleteBack || kind == kDeleteSelection) Delete(field, kind == kDeleteBack);
         if (kind == kUndo) UndoField(field);
     }
@@ -278,7 +278,7 @@ EMSCRIPTEN_KEEPALIVE void web_field_changed(int id) {
     if (Window field = FieldOf(id)) {
         int start = 0, end = 0;
         const std::string text = FieldUtf8(field, start, end);
-        const std::string kept = FieldInput(CodePoints(text.c_str()), field->digitsOnly,
+        const std::string kept = FieldInput(Utf16(text.c_str()), field->digitsOnly,
                                             static_cast<std::size_t>(field->maxChars));
         if (ToUtf8(kept) != text)
             SetText(field, kept, std::clamp(end, 0, static_cast<int>(kept.size())));

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
@@ -97,6 +98,7 @@ const GlyphFace& GlyphsOf(Font font);
 // lacks is dropped).
 std::string ToUtf8(const std::string& cp1252);
 std::u32string CodePoints(const char* utf8);
+std::u16string Utf16(const char* utf8);
 std::string FromUtf8(const char* utf8);
 
 // Keeps focus moves in the toolkit from now (true) until the window shows
@@ -110,7 +112,7 @@ int& KeyPending();
 std::string FieldText(Window field, int* start = nullptr, int* end = nullptr);
 // Puts `text` in place of the field's selection by the field's rules
 // (FieldInput), as typing, pasting and dropping do; one level of undo.
-void PutFieldText(Window field, const std::u32string& text);
+void PutFieldText(Window field, std::u16string_view text);
 // A key in the focused field: forwarded as a command and acted on as a
 // Windows field does; true when the browser must not act on it.
 bool FieldKey(Window field, int vk, int modifiers);

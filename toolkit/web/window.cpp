@@ -183,6 +183,20 @@ std::u32string CodePoints(const char* utf8) {
     return out;
 }
 
+// The same text in UTF-16, as the field's rules read it.
+std::u16string Utf16(const char* utf8) {
+    std::u16string out;
+    for (const char32_t cp : CodePoints(utf8)) {
+        if (cp < 0x10000) {
+            out.push_back(static_cast<char16_t>(cp));
+        } else {
+            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        }
+    }
+    return out;
+}
+
 std::string FromUtf8(const char* utf8) {
     std::string out;
     for (const char32_t cp : CodePoints(utf8))

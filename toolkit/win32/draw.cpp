@@ -229,7 +229,13 @@ int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int heig
                     bottom = std::min(height, source->height);
     if (left < right && top < bottom)
         target.texts().Copied(source->texts, left, top, right, bottom, x, y);
+    ShownCanvas() = source;
     return BitBlt(target.dc(), x, y, width, height, source->dc, 0, 0, SRCCOPY) ? 0 : 1;
+}
+
+MemoryDC& ShownCanvas() {
+    static MemoryDC canvas = nullptr;
+    return canvas;
 }
 
 int RepaintWindow(Window window, const char* keyword) {

@@ -1,9 +1,11 @@
 // Single-line edit fields that forward their keys to the main window.
 
+#include "toolkit/text.h"
 #include "toolkit/win32/win32_bridge.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace tk {
 
@@ -12,6 +14,37 @@ namespace {
 // The "EDIT" class's own procedure, taken from the last field made; every
 // field is of that class.
 WNDPROC g_editProc = nullptr;
+
+// The clipboard's text, in UTF-16 as the platform keeps it.
+std::u16string ClipboardText(HWND owner) {
+    std::u16string text;
+    if (!OpenClipboard(owner)) return text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* p =
+            data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+        text = p;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A paste, by whatever way it comes (Ctrl+V, Shift+Insert, the context
+// menu), puts in place of the selection what typing would: FieldInput's part
+// of the clipboard's text.
+void Paste(HWND field) {
+    DWORD start = 0, end = 0;
+    SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto limit = static_cast<std::size_t>(SendMessageA(field, EM_GETLIMITTEXT, 0, 0));
+    const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(field), 0));
+    const std::size_t stays = length - std::min<std::size_t>(end - start, length);
+    const bool digitsOnly = (GetWindowLongPtrA(field, GWL_STYLE) & ES_NUMBER) != 0;
+    const std::string taken =
+        FieldInput(ClipboardText(field), digitsOnly, limit > stays ? limit - stays : 0);
+    if (!taken.empty())
+        SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
+}
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT) {
@@ -23,13 +56,24 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
             // After the key-down's character, which TranslateMessage queued
             // first.
             PostMessageA(GetParent(field), WM_COMMAND, wParam, 0);
-            // Shift+Insert and Ctrl+Insert still paste and copy.
-            const bool clipboard =
-                wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
-            if (!clipboard) return 0;
+            // Shift+Insert pastes (Wine's control would not filter it: it
+            // pastes without WM_PASTE) and Ctrl+Insert copies.
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
+                Paste(field);
+                return 0;
+            }
+            if (wParam != VK_INSERT || GetKeyState(VK_CONTROL) >= 0) return 0;
         }
     } else if (message == WM_CHAR && (wParam == '\t' || wParam == '\r')) {
         KeyPending() = 1;
+        return 0;
+    } else if (message == WM_CHAR && wParam == 1) {
+        // Ctrl+A selects all, as current Windows has it (Wine's control
+        // ignores it).
+        SendMessageA(field, EM_SETSEL, 0, -1);
+        return 0;
+    } else if (message == WM_PASTE) {
+        Paste(field);
         return 0;
     }
     return g_editProc != nullptr ? CallWindowProcA(g_editProc, field, message, wParam, lParam) : 0;

@@ -124,6 +124,9 @@ bool ShowControl(Window control, int command);
 // Gives a control its font (WM_SETFONT), now or when it is made.
 void SetControlFont(Window control, HFONT font);
 
+// The canvas last copied into the main window: the page under the controls.
+MemoryDC& ShownCanvas();
+
 // The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
 // field, until PassFocus uses it.
 int& KeyPending();

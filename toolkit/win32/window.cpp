@@ -10,16 +10,41 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace tk {
 
 namespace {
 
 WindowImpl g_mainWindow;
+// The field that had the focus when the window last went inactive.
+HWND g_focusBefore = nullptr;
 
-// The window procedure the class is registered with: the application's
-// procedure takes the toolkit's handle and types. The class has one window,
-// the main window.
+// An option button has no background of its own, as on Linux: it is
+// painted in the colour of the page under its top-left corner, and its text
+// is drawn without a box.
+LRESULT PageColourBrush(HWND control, HDC dc) {
+    static HBRUSH brush = nullptr;
+    static COLORREF brushColour = CLR_INVALID;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, g_mainWindow.hwnd, reinterpret_cast<POINT*>(&r), 2);
+    const MemoryDC page = ShownCanvas();
+    COLORREF colour = GetSysColor(COLOR_BTNFACE);
+    if (page != nullptr && r.left >= 0 && r.top >= 0 && r.left < page->width &&
+        r.top < page->height) {
+        const std::uint8_t* p = page->bits + (std::size_t(r.top) * page->width + r.left) * 4;
+        colour = RGB(p[2], p[1], p[0]);
+    }
+    if (colour != brushColour) {
+        if (brush != nullptr) DeleteObject(brush);
+        brush = CreateSolidBrush(colour);
+        brushColour = colour;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
 // A screen reader hears the lines of the page whose texts changed as the
 // focused field's description, without the focus moving; the other fields
 // lose theirs. Nothing is said when no text changed (a TAB).
@@ -39,12 +64,39 @@ void Announce() {
     NotifyWinEvent(EVENT_OBJECT_REORDER, g_mainWindow.hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
+// The window procedure the class is registered with: the application's
+// procedure takes the toolkit's handle and types. The class has one window,
+// the main window.
 LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_GETOBJECT)
         if (const LRESULT object = AccessibleObject(hwnd, wParam, lParam, true)) return object;
     if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
+    // As in a dialog, the field that had the focus when the window was
+    // minimised (the platform then gives the focus to the window) or another
+    // window taken to gets it back with the window.
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus)) g_focusBefore = focus;
+    } else if (message == WM_SETFOCUS) {
+        const auto from = reinterpret_cast<HWND>(wParam);
+        HWND field = IsChild(hwnd, from) ? from : std::exchange(g_focusBefore, nullptr);
+        if (field != nullptr && IsWindowVisible(field)) {
+            SetFocus(field);
+            return 0;
+        }
+    }
+    if (message == WM_GETMINMAXINFO) {
+        // Maximised, the window keeps its size and only moves: the page has
+        // one size, and the rest of a larger window would stay unpainted.
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxSize = {r.right - r.left, r.bottom - r.top};
+        return 0;
+    }
+    if (message == WM_CTLCOLORSTATIC)
+        return PageColourBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     const LRESULT result = g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
     if (message == WM_COMMAND || message == WM_PAINT) Announce();
     return result;
@@ -172,7 +224,12 @@ int CenterWindow(Window window) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - r.right + r.left) / 2;
     const int y =
         (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top + GetSystemMetrics(SM_CYCAPTION))) / 2;
-    SetWindowPos(Hwnd(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // The work area is the screen less the taskbar.
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(Hwnd(window), nullptr, KeepOnWorkArea(x, r.right - r.left, work.left, work.right),
+                 KeepOnWorkArea(y, r.bottom - r.top, work.top, work.bottom), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     return 0;
 }
 
@@ -250,7 +307,8 @@ HWND Hwnd(Window window) {
     return window->hwnd;
 }
 
-// Kept for the life of the process, as the windows are.
+// Kept for the life of the process, as the windows are: each page makes its
+// controls once, in the init pass.
 std::vector<Window>& Controls() {
     static auto* controls = new std::vector<Window>;
     return *controls;

@@ -50,9 +50,7 @@ QMenuBar* CurrentBar(Window window) {
 QWidget* FocusedWidget() {
     Window main = MainWindow();
     if (main == nullptr || main->widget == nullptr) return nullptr;
-    QWidget* focus = main->widget->focusWidget();
-    if (focus == nullptr || focus->isHidden()) return nullptr;
-    return focus;
+    return main->widget->focusWidget();  // hidden or not: the keys go there
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -185,6 +183,15 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
 
 void ProbeIgnoreWindowCommands(Window) {}
 
+void ProbeMinimiseAndRestore(Window window) {
+    if (window == nullptr || window->widget == nullptr) return;
+    window->widget->showMinimized();
+    ProbeProcessEvents();
+    window->widget->showNormal();
+    window->widget->activateWindow();
+    ProbeProcessEvents();
+}
+
 long ProbeMemoryInUse() {
     long pages = 0, resident = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -193,6 +200,8 @@ long ProbeMemoryInUse() {
     }
     return resident * sysconf(_SC_PAGESIZE);
 }
+
+long ProbeClipboardPasteCost() { return 0; }
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
@@ -326,9 +335,15 @@ bool ProbeChooseShownItem(const std::string& cp1252Text) {
 }
 
 std::string ProbeMenuBarSelection(Window window) {
+    // The title that shows marked: in the highlight colour by its left edge.
     QMenuBar* bar = CurrentBar(window);
-    QAction* active = bar ? bar->activeAction() : nullptr;
-    return active ? FromQString(active->text()) : std::string();
+    const QImage shown = bar ? bar->grab().toImage() : QImage();
+    for (QAction* title : bar ? bar->actions() : QList<QAction*>()) {
+        const QRect r = bar->actionGeometry(title);
+        if (shown.pixelColor(r.left() + 2, r.center().y()) == bar->palette().highlight().color())
+            return FromQString(title->text());
+    }
+    return {};
 }
 
 bool ProbeRightClick(Window field) {

@@ -133,7 +133,11 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
 
 // The WASM memory the program has taken: the top of its heap.
 long ProbeMemoryInUse() { return reinterpret_cast<long>(sbrk(0)); }
+long ProbeClipboardPasteCost() { return 0; }  // the probe's clipboard is a string of its own
 void ProbeIgnoreWindowCommands(Window) {}
+// A tab hidden and shown again, or the browser's window left and come back
+// to, keeps the element that had the focus: nothing to hand back.
+void ProbeMinimiseAndRestore(Window) {}
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
@@ -223,7 +227,8 @@ std::string ProbeAccessibleName(Window control) {
 bool ProbeTypeText(const std::string& utf8) {
     for (const char32_t c : CodePoints(utf8.c_str())) {
         const char32_t upper = c >= 'a' && c <= 'z' ? c - 32 : c;
-        const bool key = (upper >= 'A' && upper <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
+        const bool key = (upper >= 'A' && upper <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ||
+                         c == '\t';  // a TAB in the text is the TAB key
         if (web_key(key ? static_cast<int>(upper) : 0, 0) != 0 || FocusedField() == nullptr)
             continue;
         std::string one;  // the character in UTF-8
