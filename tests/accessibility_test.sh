@@ -1,8 +1,6 @@
 #!/bin/bash
-# The real program's accessibility tree in Xvfb, on an accessibility bus of
-# its own, read as a screen reader reads it (tests/accessibility_tree.py).
-#
-# Usage: accessibility_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive
+# accessibility_test.sh SELVAQUIN DRIVER: the real program's accessibility tree in Xvfb on a bus
+# of its own, read as a screen reader reads it (accessibility_tree.py).
 set -u
 if [ -z "${SELVAQUIN_OWN_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null && [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||

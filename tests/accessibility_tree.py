@@ -1,18 +1,12 @@
 #!/usr/bin/python3
 """The real program's accessibility tree as a screen reader reads it (AT-SPI).
 
-  accessibility_tree.py DRIVER PAGES READY
+  accessibility_tree.py DRIVER PAGES READY   (READY: made once the reader listens)
 
-READY is a file made once the reader listens, for the program to start then.
-
-The window and its menu bar with every item; then, for each page scenario of
-PAGES in Swedish and in English: the page chosen through its menu item's
-action, the visible fields and buttons named as the driver's "names" says,
-the scenario's keys typed (xdotool) and buttons pressed through their action,
-the page's texts in the client area's order as the driver's "read" says, and
-an accessible-description change announcing what its "said" says. The
-driver's texts are pinned by the transcripts and, against the canvas, by the
-page snapshots.
+The window, its menu bar, and for each page scenario of PAGES in Swedish and English the
+fields and buttons named, the texts in reading order and the description change after the
+scenario's keys, each as the driver's "names", "read" and "said" give them (pinned by the
+transcripts and, against the canvas, by the page snapshots).
 """
 
 import subprocess
@@ -68,11 +62,7 @@ def driver(script):
                           check=True).stdout.splitlines()
 
 
-def on_description(event):
-    said.append(event.source.get_description())
-
-
-listener = Atspi.EventListener.new(on_description)
+listener = Atspi.EventListener.new(lambda event: said.append(event.source.get_description()))
 listener.register("object:property-change:accessible-description")
 # Listening before the program starts: it learns of the listeners as it
 # joins the bus, and of those added later only some time after.
@@ -105,10 +95,13 @@ def choose(name):
     item.do_action(0)
 
 
+def showing(pick):
+    """The client area's children showing whose role pick takes."""
+    return [c for c in children(client) if pick(c.get_role()) and c.get_state_set().contains(Atspi.StateType.SHOWING)]
+
+
 def shown(pick):
-    """The names of the client area's children showing whose role pick takes."""
-    return [c.get_name() for c in children(client)
-            if pick(c.get_role()) and c.get_state_set().contains(Atspi.StateType.SHOWING)]
+    return [c.get_name() for c in showing(pick)]
 
 
 def controls():
@@ -135,8 +128,7 @@ for language, switch in (("sv", ""), ("en", "command 2102\n")):
         choose(items[page])
         wait_for(f"page {page} ({language}): fields and buttons", controls, names)
         # The keys go to the first field, wherever the page before left the focus.
-        fields = [c for c in children(client) if c.get_role() == Atspi.Role.TEXT
-                  and c.get_state_set().contains(Atspi.StateType.SHOWING)]
+        fields = showing(lambda r: r == Atspi.Role.TEXT)
         first = fields[0]
         first.grab_focus()
         wait_for(f"page {page} ({language}): the first field focused",
@@ -145,9 +137,7 @@ for language, switch in (("sv", ""), ("en", "command 2102\n")):
         for step in steps:
             kind, text = step.split(":", 1)
             if kind == "click":
-                box = next(c for c in children(client) if c.get_name() == text and
-                           c.get_state_set().contains(Atspi.StateType.SHOWING)).get_extents(
-                    Atspi.CoordType.SCREEN)
+                box = next(c for c in showing(lambda r: True) if c.get_name() == text).get_extents(Atspi.CoordType.SCREEN)
                 subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + 8), str(box.y + box.height // 2),
                                 "click", "1"], check=True)
             else:

@@ -26,11 +26,8 @@ result=$({ awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "
 case $name in window.*) ;; *)
     read=$(sed -n 2p <<<"$result" | sed 's/ | /\n/g' | sort -u)
     shown=$(sed -n 's/^text [-0-9]* [-0-9]* [^ ]* [^ ]* "\(.*\)"$/\1/p' <<<"$result" | grep . | sort -u)
-    if [ "$read" != "$shown" ]; then
-        echo "FAIL: $name: a screen reader is given other texts than the canvas shows:"
-        diff <(echo "$shown") <(echo "$read")
-        exit 1
-    fi
+    [ "$read" = "$shown" ] || { echo "FAIL: $name: a screen reader is given other texts than the canvas shows:"
+        diff <(echo "$shown") <(echo "$read"); exit 1; }
     result=$(head -1 <<<"$result") ;;
 esac
 case $name in window.*)
