@@ -141,6 +141,8 @@ long ProbeMemoryInUse();
 // The bytes that putting a text on the clipboard and reading it back, as a paste of one's own
 // text does, leave in use: about 1 KiB under Wine, nothing on Windows and Linux.
 long ProbeClipboardPasteCost();
+// A number that changes whenever the clipboard's contents do (Windows; 0 elsewhere).
+unsigned long ProbeClipboardNumber();
 // From now on the window ignores the commands of the window's own menu on
 // Windows (move, size, minimise, close), which belong to the desktop.
 void ProbeIgnoreWindowCommands(Window window);

@@ -506,6 +506,8 @@ long ProbeClipboardPasteCost() {  // measured on a thousand bare pairs
     return std::max(0L, ProbeMemoryInUse() - before) / 1000;
 }
 
+unsigned long ProbeClipboardNumber() { return GetClipboardSequenceNumber(); }
+
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     HWND focus = GetFocus();
