@@ -21,6 +21,9 @@ public:
     // window's procedure is given it.
     virtual void CommandPosted(WParam id) = 0;
     virtual void CommandDelivered(WParam id) = 0;
+    // A field read the clipboard's text for a paste (on Windows, where the
+    // field reads it itself), with the clipboard's number at that moment.
+    virtual void ClipboardRead(unsigned long number) = 0;
 
 protected:
     ~Observer() = default;

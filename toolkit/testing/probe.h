@@ -141,8 +141,9 @@ long ProbeMemoryInUse();
 // The bytes that putting a text on the clipboard and reading it back, as a paste of one's own
 // text does, leave in use: about 1 KiB under Wine, nothing on Windows and Linux.
 long ProbeClipboardPasteCost();
-// A number that changes whenever the clipboard's contents do (Windows; 0 elsewhere).
-unsigned long ProbeClipboardNumber();
+// How many clipboard texts the fields have read for pastes, a text read again not
+// counted (Windows; 0 where the fields are handed the text).
+long ProbeClipboardTextsRead();
 // From now on the window ignores the commands of the window's own menu on
 // Windows (move, size, minimise, close), which belong to the desktop.
 void ProbeIgnoreWindowCommands(Window window);

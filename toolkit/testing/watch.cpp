@@ -60,9 +60,16 @@ public:
     }
     void CommandPosted(WParam) override { ++pending; }
     void CommandDelivered(WParam) override { --pending; }
+    void ClipboardRead(unsigned long number) override {
+        newTexts += !read || number != lastRead;
+        read = true, lastRead = number;
+    }
 
     std::map<MemoryDC, Drawn> canvases;
     int pending = 0;
+    long newTexts = 0;  // clipboard texts read, each counted once
+    bool read = false;
+    unsigned long lastRead = 0;
 };
 
 // Made once and kept to the very end, as the canvases it watches are.
@@ -76,6 +83,8 @@ Watcher& TheWatcher() {
 }  // namespace
 
 int PendingCommands() { return TheWatcher().pending; }
+
+long ProbeClipboardTextsRead() { return TheWatcher().newTexts; }
 
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc != nullptr ? TheWatcher().canvases[dc].texts : std::vector<CanvasText>{};

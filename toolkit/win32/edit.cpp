@@ -1,5 +1,6 @@
 // Single-line edit fields that forward their keys to the main window.
 
+#include "toolkit/observer.h"
 #include "toolkit/text.h"
 #include "toolkit/win32/win32_bridge.h"
 
@@ -20,6 +21,7 @@ std::u16string ClipboardText(HWND owner) {
     std::u16string text;
     if (!OpenClipboard(owner)) return text;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (g_observer != nullptr) g_observer->ClipboardRead(GetClipboardSequenceNumber());
     if (const auto* p =
             data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
         text = p;

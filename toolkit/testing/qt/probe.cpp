@@ -202,7 +202,6 @@ long ProbeMemoryInUse() {
 }
 
 long ProbeClipboardPasteCost() { return 0; }
-unsigned long ProbeClipboardNumber() { return 0; }
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;

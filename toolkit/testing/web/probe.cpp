@@ -134,7 +134,6 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
 // The WASM memory the program has taken: the top of its heap.
 long ProbeMemoryInUse() { return reinterpret_cast<long>(sbrk(0)); }
 long ProbeClipboardPasteCost() { return 0; }  // the probe's clipboard is a string of its own
-unsigned long ProbeClipboardNumber() { return 0; }
 void ProbeIgnoreWindowCommands(Window) {}
 // A tab hidden and shown again, or the browser's window left and come back
 // to, keeps the element that had the focus: nothing to hand back.

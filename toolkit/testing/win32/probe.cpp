@@ -506,8 +506,6 @@ long ProbeClipboardPasteCost() {  // measured on a thousand bare pairs
     return std::max(0L, ProbeMemoryInUse() - before) / 1000;
 }
 
-unsigned long ProbeClipboardNumber() { return GetClipboardSequenceNumber(); }
-
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     HWND focus = GetFocus();
