@@ -22,8 +22,8 @@ public:
     virtual void CommandPosted(WParam id) = 0;
     virtual void CommandDelivered(WParam id) = 0;
     // A field read the clipboard's text for a paste (on Windows, where the
-    // field reads it itself), with the clipboard's number at that moment.
-    virtual void ClipboardRead(unsigned long number) = 0;
+    // field reads it itself).
+    virtual void ClipboardRead() = 0;
 
 protected:
     ~Observer() = default;

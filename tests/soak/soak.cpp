@@ -64,8 +64,9 @@ struct Soak {
     std::mt19937 random;
     std::vector<WParam> ids = std::vector<WParam>(0x10000);
     std::size_t next = 0;
+    // Since the last check: the home page's commands, what the program asked the browser to open.
     int homePage = 0;
-    std::vector<std::string> browser;  // what the program asked the browser to open
+    std::vector<std::string> browser;
 
     Soak(Window window, unsigned start) : app(window), random(start) {
         std::iota(ids.begin(), ids.end(), WParam(0));
@@ -179,6 +180,7 @@ struct Soak {
         if (browser != std::vector<std::string>(homePage, kHomePageAddress))
             fault = "home page opened " + std::to_string(browser.size()) + " times";
         if (!fault.empty()) std::printf("soak: %s\n", fault.c_str());
+        browser.clear(), homePage = 0;
         return fault.empty();
     }
 };
@@ -192,9 +194,9 @@ int main(int argc, char** argv) {
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Soak soak(StartSelvaquin(), unsigned(start));
     ProbeProcessEvents();
-    const long pasteCost = ProbeClipboardPasteCost(), before = Memory();
+    const long readCost = ProbeClipboardReadCost(), before = Memory();
     soak.WarmUp();
-    const long reference = Memory(), read = ProbeClipboardTextsRead();
+    const long reference = Memory(), read = ProbeClipboardReads();
     bool ok = reference - before <= kWarmUpLimit;
     std::printf("soak: the warm-up took %ld KiB (at most %ld)\n", (reference - before) / 1024,
                 kWarmUpLimit / 1024);
@@ -204,10 +206,11 @@ int main(int argc, char** argv) {
         if (ok &&
             ((i <= actions && i % 1000 == 0) || (i >= actions && soak.next == soak.ids.size()))) {
             ProbeSetClipboard("1"), ProbeProcessEvents();  // a long paste's text is not ours
-            const long pastes = ProbeClipboardTextsRead() - read;
-            const long grown = Memory() - reference - pastes * pasteCost;
-            std::printf("soak: %ld KiB more at action %ld (%ld pastes at %ld bytes come off)\n",
-                        grown / 1024, i, pastes, pasteCost);
+            const long reads = ProbeClipboardReads() - read;
+            const long grown = Memory() - reference - reads * readCost;
+            std::printf(
+                "soak: %ld KiB more at action %ld (%ld clipboard reads at %ld bytes come off)\n",
+                grown / 1024, i, reads, readCost);
             ok = grown < 1 << 20;
         }
         if (!ok)

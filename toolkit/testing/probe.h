@@ -138,12 +138,13 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink);
 // The bytes of this process's memory in use: the resident set on Linux, the
 // working set on Windows.
 long ProbeMemoryInUse();
-// The bytes that putting a text on the clipboard and reading it back, as a paste of one's own
-// text does, leave in use: about 1 KiB under Wine, nothing on Windows and Linux.
-long ProbeClipboardPasteCost();
-// How many clipboard texts the fields have read for pastes, a text read again not
-// counted (Windows; 0 where the fields are handed the text).
-long ProbeClipboardTextsRead();
+// The bytes each read of the clipboard's text leaves in use: 1 KiB under Wine 8, whose
+// GetClipboardData keeps the buffer it allocates first when it hands back a text the program
+// put there itself; nothing on Windows and Linux.
+long ProbeClipboardReadCost();
+// How many times the fields have read the clipboard's text for pastes (Windows; 0 where the
+// fields are handed the text).
+long ProbeClipboardReads();
 // From now on the window ignores the commands of the window's own menu on
 // Windows (move, size, minimise, close), which belong to the desktop.
 void ProbeIgnoreWindowCommands(Window window);

@@ -60,16 +60,11 @@ public:
     }
     void CommandPosted(WParam) override { ++pending; }
     void CommandDelivered(WParam) override { --pending; }
-    void ClipboardRead(unsigned long number) override {
-        newTexts += !read || number != lastRead;
-        read = true, lastRead = number;
-    }
+    void ClipboardRead() override { ++clipboardReads; }
 
     std::map<MemoryDC, Drawn> canvases;
     int pending = 0;
-    long newTexts = 0;  // clipboard texts read, each counted once
-    bool read = false;
-    unsigned long lastRead = 0;
+    long clipboardReads = 0;
 };
 
 // Made once and kept to the very end, as the canvases it watches are.
@@ -84,7 +79,7 @@ Watcher& TheWatcher() {
 
 int PendingCommands() { return TheWatcher().pending; }
 
-long ProbeClipboardTextsRead() { return TheWatcher().newTexts; }
+long ProbeClipboardReads() { return TheWatcher().clipboardReads; }
 
 std::vector<CanvasText> VisibleCanvasTexts(MemoryDC dc) {
     return dc != nullptr ? TheWatcher().canvases[dc].texts : std::vector<CanvasText>{};

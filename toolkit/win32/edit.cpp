@@ -21,7 +21,7 @@ std::u16string ClipboardText(HWND owner) {
     std::u16string text;
     if (!OpenClipboard(owner)) return text;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (g_observer != nullptr) g_observer->ClipboardRead(GetClipboardSequenceNumber());
+    if (g_observer != nullptr) g_observer->ClipboardRead();
     if (const auto* p =
             data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
         text = p;

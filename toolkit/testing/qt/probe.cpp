@@ -201,7 +201,7 @@ long ProbeMemoryInUse() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-long ProbeClipboardPasteCost() { return 0; }
+long ProbeClipboardReadCost() { return 0; }
 
 std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;

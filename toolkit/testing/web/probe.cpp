@@ -133,7 +133,7 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink) {
 
 // The WASM memory the program has taken: the top of its heap.
 long ProbeMemoryInUse() { return reinterpret_cast<long>(sbrk(0)); }
-long ProbeClipboardPasteCost() { return 0; }  // the probe's clipboard is a string of its own
+long ProbeClipboardReadCost() { return 0; }  // the probe's clipboard is a string of its own
 void ProbeIgnoreWindowCommands(Window) {}
 // A tab hidden and shown again, or the browser's window left and come back
 // to, keeps the element that had the focus: nothing to hand back.
