@@ -138,9 +138,10 @@ void ProbeRecordShellOpens(std::vector<std::string>* sink);
 // The bytes of this process's memory in use: the resident set on Linux, the
 // working set on Windows.
 long ProbeMemoryInUse();
-// The bytes each read of the clipboard's text leaves in use: 1 KiB under Wine 8, whose
-// GetClipboardData keeps the buffer it allocates first when it hands back a text the program
-// put there itself; nothing on Windows and Linux.
+// The bytes each read of the clipboard's text leaves in use while a window of the program owns
+// the clipboard (the probe's texts, a field's copy): 1 KiB under Wine 8, whose GetClipboardData
+// then hands back the text it holds and never frees the buffer it allocated first; nothing on
+// Windows and Linux.
 long ProbeClipboardReadCost();
 // How many times the fields have read the clipboard's text for pastes (Windows; 0 where the
 // fields are handed the text).
