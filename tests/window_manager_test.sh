@@ -47,8 +47,11 @@ cy=$(($(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p') + client
 printf 'png %s\n' "$work/canvas.png" | "$drive" >/dev/null 2>&1
 shows "$work/canvas.png" "the page shows from its top-left corner under the menu bar"
 
-# The window manager's close, as the title bar's close box does it.
-xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
+# The window manager's close, as the title bar's close box does it. The manager closes the window
+# that has the focus, which on a busy machine can come a moment after the window is marked active.
+xdotool windowactivate --sync "$wid"
+for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$wid" ] && break; sleep 0.1; done
+xdotool key --clearmodifiers alt+F4
 ends_with_zero "the window manager's close (Alt+F4)"
 [ ! -s "$work/app.err" ] || fail "the program complained: $(cat "$work/app.err")"
 # At a scale factor of 2 (2000 x 1188) it is too large for the screen: its frame stays at the top left.
