@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -352,6 +354,15 @@ int CenterWindow(Window window) {
     QWidget* w = window->widget;
     QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return 0;
+    // The frame a window manager draws round the window (its title bar
+    // included) is known once the manager has taken the window and shown
+    // it: the window is centred and kept on the work area with it. Without
+    // a window manager the window shows at once, frameless.
+    if (QWindow* shown = w->windowHandle(); shown != nullptr && w->isVisible()) {
+        const QDeadlineTimer deadline(2000);
+        while (!shown->isExposed() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     QRect area = screen->geometry();
     QRect outer = w->frameGeometry();
     int caption = w->geometry().top() - outer.top();
