@@ -73,15 +73,20 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_GETOBJECT)
         if (const LRESULT object = AccessibleObject(hwnd, wParam, lParam, true)) return object;
     if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
-    // As in a dialog, the field that had the focus when the window was
-    // minimised (the platform then gives the focus to the window) or another
-    // window taken to gets it back with the window.
+    // As in a dialog, the field that had the focus when the window went
+    // inactive (minimised, or another window taken to) gets it back when the
+    // window is active again. A minimised window's fields cannot take the
+    // focus: the field waits until the window is restored, which activates
+    // it without moving the focus when the window already holds it.
     if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd, focus)) g_focusBefore = focus;
-    } else if (message == WM_SETFOCUS) {
+    } else if ((message == WM_SETFOCUS || (message == WM_ACTIVATE && HIWORD(wParam) == 0)) &&
+               !IsIconic(hwnd)) {
         const auto from = reinterpret_cast<HWND>(wParam);
-        HWND field = IsChild(hwnd, from) ? from : std::exchange(g_focusBefore, nullptr);
+        HWND field = message == WM_SETFOCUS && IsChild(hwnd, from)
+                         ? from
+                         : std::exchange(g_focusBefore, nullptr);
         if (field != nullptr && IsWindowVisible(field)) {
             SetFocus(field);
             return 0;
