@@ -16,11 +16,6 @@ platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-} scale=1
 source "$(dirname "$0")/x_common.sh"
 title='^Selvaquin v2601\.302245$'
 
-# The driver plays the script on standard input.
-driver() {
-    if [ "$platform" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
-}
-
 if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
     for display in "-u DISPLAY" DISPLAY=:987; do
         # shellcheck disable=SC2086

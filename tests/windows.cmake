@@ -45,6 +45,13 @@ add_test(NAME real_window
           ${x11_prefix})
 set_tests_properties(real_window PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 900)
 
+# The real program under a window manager, Wine leaving the frame to it.
+add_test(NAME window_manager
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/window_manager_test.sh windows
+          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
+          ${x11_prefix})
+set_tests_properties(window_manager PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 300)
+
 # The installer: install, start, newer and older packages, uninstall.
 add_test(NAME msi_installs_and_uninstalls
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_msi_test.sh ${SELVAQUIN_MSI} ${SELVAQUIN_PACKAGE_STAGE}

@@ -22,8 +22,10 @@ done
 session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
 scale=${scale:-1}
 
-# start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory.
+# start_xvfb WxH: Xvfb as DISPLAY (in place of one started before), with a
+# private runtime directory.
 start_xvfb() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid"
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
@@ -31,13 +33,14 @@ start_xvfb() {
     exec 3>&-
     [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     DISPLAY=":$(head -n1 "$work/display")"
-    mkdir -m 700 "$work/runtime"
+    mkdir -p -m 700 "$work/runtime"
     export DISPLAY XDG_RUNTIME_DIR=$work/runtime
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
-# start_wine_x11 PREFIX: Xvfb, and on it a Wine session of PREFIX (Wine
-# drawing on X, frame and title bar itself), its environment exported.
+# start_wine_x11 PREFIX [MANAGED]: Xvfb, and on it a Wine session of PREFIX
+# (Wine drawing on X, frame and title bar itself; with MANAGED Y, leaving
+# them to a window manager), its environment exported.
 start_wine_x11() {
     local prefix=$1
     start_xvfb 1280x1024
@@ -49,6 +52,14 @@ start_wine_x11() {
         fail "Wine draws on no X server in $prefix: remove it, it is made again"
     on_exit+="${on_exit:+; }\"$session\" stop \"$prefix\""
     eval "$("$session" env "$prefix")"
+    wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "${2:-N}" /f >/dev/null 2>&1 ||
+        fail "could not tell Wine whether a window manager frames its windows"
+}
+
+# driver: the driver (the Windows one under Wine in $drive_prefix) plays the
+# script on standard input.
+driver() {
+    if [ "$platform" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
 }
 
 # wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of the window of that
