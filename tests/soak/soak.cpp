@@ -193,6 +193,8 @@ int main(int argc, char** argv) {
         (std::string(argv[i]) == "--start" ? start : actions) = std::atol(argv[i + 1]);
     if (InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     Soak soak(StartSelvaquin(), unsigned(start));
+    // Without a display Wine's X11 driver makes no window.
+    if (ProbeMenuBar(soak.app).size() < 2) return std::puts("soak: the program made no window"), 1;
     ProbeProcessEvents();
     const long readCost = ProbeClipboardReadCost(), before = Memory();
     soak.WarmUp();

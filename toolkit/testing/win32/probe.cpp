@@ -17,6 +17,7 @@
 #include "toolkit/text.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -25,6 +26,18 @@
 namespace tk {
 
 namespace {
+
+// A program the tests run ends at once when it faults, saying where, the
+// fault its status: Wine would start its debugger and wait for someone to
+// look, and the test would wait too.
+LONG WINAPI EndOnFault(EXCEPTION_POINTERS* fault) {
+    std::fprintf(stderr, "fault %#lx at %p\n", fault->ExceptionRecord->ExceptionCode,
+                 fault->ExceptionRecord->ExceptionAddress);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), fault->ExceptionRecord->ExceptionCode);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+[[maybe_unused]] const auto g_endOnFault = SetUnhandledExceptionFilter(EndOnFault);
 
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
