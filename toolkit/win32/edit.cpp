@@ -31,6 +31,12 @@ std::u16string ClipboardText(HWND owner) {
     return text;
 }
 
+// A small tilde (Windows-1252 0x98) goes into a field as a tilde: Wine lays
+// out the field's text with OpenType positioning that crashes on a small
+// tilde at its start or after a digit in DejaVu Sans, the face it stands in
+// for Verdana. A number has no use for either.
+constexpr char kSmallTilde = '\x98';
+
 // A paste, by whatever way it comes (Ctrl+V, Shift+Insert, the context
 // menu), puts in place of the selection what typing would: FieldInput's part
 // of the clipboard's text.
@@ -42,8 +48,9 @@ void Paste(HWND field) {
     const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(field), 0));
     const std::size_t stays = length - std::min<std::size_t>(end - start, length);
     const bool digitsOnly = (GetWindowLongPtrA(field, GWL_STYLE) & ES_NUMBER) != 0;
-    const std::string taken =
+    std::string taken =
         FieldInput(ClipboardText(field), digitsOnly, limit > stays ? limit - stays : 0);
+    std::replace(taken.begin(), taken.end(), kSmallTilde, '~');
     if (!taken.empty())
         SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
 }
@@ -77,6 +84,8 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
     } else if (message == WM_PASTE) {
         Paste(field);
         return 0;
+    } else if (message == WM_CHAR && wParam == static_cast<unsigned char>(kSmallTilde)) {
+        wParam = '~';
     }
     return g_editProc != nullptr ? CallWindowProcA(g_editProc, field, message, wParam, lParam) : 0;
 }
