@@ -32,13 +32,16 @@ target_link_libraries(selvaquin_core PUBLIC selvaquin_toolkit)
 add_executable(selvaquin app/main.cpp)
 target_link_libraries(selvaquin PRIVATE selvaquin_core selvaquin_toolkit)
 target_link_options(selvaquin PRIVATE ${web_link_options} -sFILESYSTEM=0)
+target_link_options(selvaquin PRIVATE
+  "SHELL:--extern-post-js ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/offline.js")
 set_property(TARGET selvaquin APPEND PROPERTY LINK_DEPENDS
-  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js)
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/offline.js)
 
 # The site, and its zip.
 set(site_dir ${CMAKE_CURRENT_BINARY_DIR}/site)
 set(site_zip ${CMAKE_CURRENT_BINARY_DIR}/selvaquin-${PROJECT_VERSION}-web.zip)
 file(GLOB site_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.css
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.webmanifest ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/sw.js
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.txt)
 add_custom_command(OUTPUT ${site_zip}
