@@ -66,16 +66,12 @@ set_tests_properties(number_sweep PROPERTIES PASS_REGULAR_EXPRESSION "digest 9C7
 
 # The site in Debian's Chromium, headless (tests/web/run.mjs; its packages
 # come with `npm ci` in tests/web, which tools/install-deps runs): real key
-# presses and clicks, the site offline after one visit, the canvas at a
-# device scale factor of 2.
+# presses and clicks, the site offline after one visit, the page at every
+# size and scale, a host that caches and a second build, a phone by touch.
 set(web_run ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/run.mjs ${CMAKE_CURRENT_BINARY_DIR})
-foreach(transcript real-input offline scale-2)
-  set(scale)
-  if(transcript STREQUAL scale-2)
-    set(scale --scale 2)
-  endif()
+foreach(transcript real-input offline sizes host phone)
   add_test(NAME web_${transcript}
-    COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt ${scale})
+    COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt)
 endforeach()
 
 # The scenario driver in the browser (tests/web/run.mjs plays the transcripts
