@@ -15,7 +15,7 @@
 // does, with real key and mouse events:
 //
 //   visit [phone] [caching] [strict]  a first visit in a fresh profile (without
-//                      one, a visit in a 1000 x 620 window starts the run): on
+//                      it or screen, one in a 1000 x 620 window starts): on
 //                      a phone, by touch; from a host that lets browsers keep
 //                      its files ten minutes; one that allows nothing inline
 //   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM
@@ -153,7 +153,7 @@ async function playPage(file) {
     await page.goto(address);
     await start();
   }
-  if (!script[0].startsWith('visit ')) await visit([]);
+  if (!/^(visit|screen) /.test(script[0])) await visit([]);
   const out = [];
   const emit = (text) => out.push(...text.split('\n').map((l) => '= ' + l));
   for (const line of script) {
@@ -287,7 +287,7 @@ async function shown(page) {
   const shot = await page.screenshot({ clip: box, type: 'png' });
   await hide('');
   return page.evaluate(async (png) => {
-    const image = await createImageBitmap(new Blob([new Uint8Array(png)]));
+    const image = await createImageBitmap(new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]));
     const paper = new OffscreenCanvas(image.width, image.height).getContext('2d');
     paper.drawImage(image, 0, 0);
     const screen = new Uint32Array(paper.getImageData(0, 0, image.width, image.height).data.buffer);
@@ -297,11 +297,11 @@ async function shown(page) {
     let off = 0;  // device pixels of none of the colours of the canvas pixels about them
     for (let y = r; y < image.height - r; ++y)  // smoothed, the edges may take in the page's
       for (let x = r, near; x < image.width - r; ++x, off += near ? 0 : 1) {
+        const u = Math.floor(x / k), v = Math.floor(y / k), pixel = screen[y * image.width + x];
         near = false;
-        const [u, v] = [Math.floor(x / k), Math.floor(y / k)];
-        for (let j = Math.max(v - r, 0); j <= Math.min(v + r, height - 1); ++j)
+        for (let j = Math.max(v - r, 0); j <= Math.min(v + r, height - 1) && !near; ++j)
           for (let i = Math.max(u - r, 0); i <= Math.min(u + r, width - 1); ++i)
-            near ||= screen[y * image.width + x] === want[j * width + i];
+            near ||= pixel === want[j * width + i];
       }
     const text = `${image.width} device pixels wide, ` +
       (!whole ? (off ? 'smoothed' : 'not smoothed') : off ? `${off} device pixels off`
@@ -309,7 +309,7 @@ async function shown(page) {
     const root = document.documentElement;
     return root.scrollWidth > root.clientWidth || root.scrollHeight > root.clientHeight
       ? `${text}, scrolls` : text;
-  }, [...shot]);
+  }, shot.toString('base64'));
 }
 
 if (mode === 'page') for (const file of files) await playPage(file);
