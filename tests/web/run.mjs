@@ -14,47 +14,34 @@
 // comments and blank lines. The verbs of a page transcript act as a user
 // does, with real key and mouse events:
 //
-//   visit [phone] [caching] [strict]  a first visit in a fresh profile (without
-//                      it or screen, one in a 1000 x 620 window starts): on
-//                      a phone, by touch; from a host that lets browsers keep
-//                      its files ten minutes; one that allows nothing inline
-//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM
-//   key KEY            a key pressed (Tab, Enter, F10, ArrowDown, Control+V ...)
-//   type TEXT          typed (on a phone, on its on-screen keyboard)
-//   click NAME         the field or button of that name clicked (tapped)
-//   click X Y, point X Y  clicked there; the pointer moved there to rest
-//   passed             the Alt combinations the page left to the browser
-//   clipboard TEXT     put on the clipboard;  close NAME  the button clicked,
-//                      the page started again
-//   compose TEXT       TEXT composed by an input method and committed
-//   drop TEXT          TEXT dragged from elsewhere and dropped on the focused
-//                      field, near its right end
-//   fields             the visible fields' texts, the focused one marked '*'
-//   read               what the page gives a screen reader to read, " | ",
-//                      after its language
-//   bar                the selected menu title and the item highlighted
-//   tree               the accessibility tree's page (its title), menus,
-//                      fields and buttons
-//   opened             the addresses opened in new tabs, and their opener
-//   offline            the network cut, the page reloaded
-//   reload             the page reloaded, and the update it set off done
-//   upload half|all    a second build put up: its service worker alone, or all
-//   build              which build the page runs;  get PATH  the status answered
-//   installable        what keeps the browser from offering to install the site
-//   stored             what the site keeps: cookies, storage, databases, caches
-//   same NAME          the page's canvas against tests/snapshots/NAME.png
-//   screen W H S...    for each device scale S, a visit in a window W x H CSS
-//                      pixels, and what it shows:
-//   shown              the canvas on the screen: how many device pixels wide,
-//                      each canvas pixel a whole block of them or smoothed;
-//                      whether the page scrolls
-// Any failure of the page (an error in the console, an issue Chromium flags)
-// fails the run.
+//   visit [phone] [caching] [strict]  a first visit, fresh profile (else one in a
+//       1000 x 620 window starts): a phone by touch; a host that lets browsers cache
+//       ten minutes, one that allows nothing inline
+//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM;  key KEY  a key pressed
+//   type TEXT  typed (on a phone's on-screen keyboard);  clipboard TEXT  put there
+//   click NAME | X Y  the field or button of that name, or there, clicked (tapped);
+//       point X Y  the pointer moved there to rest;  close NAME  the button clicked,
+//       the page started again;  passed  the Alt keys the page left to the browser
+//   compose TEXT  composed by an input method;  drop TEXT  dragged from elsewhere and
+//       dropped on the focused field, near its right end
+//   fields  the visible fields' texts, the focused one marked '*';  read  the page's
+//       language: what it gives a screen reader, " | ";  bar  the selected menu title
+//       and item;  tree  the accessibility tree's page (title), menus, fields, buttons
+//   opened  the addresses opened in new tabs, and their opener;  offline  the network
+//       cut, the page reloaded;  reload  reloaded, the update it sets off done
+//   upload half|all  a second build put up (its service worker alone, or all);  build
+//       which build the page runs;  get PATH  the status the host answers
+//   installable  what keeps the browser from offering to install the site;  stored
+//       what the site keeps: cookies, storage, databases, caches
+//   same NAME  the page's canvas against tests/snapshots/NAME.png
+//   screen W H S...  at each device scale S a visit, W x H CSS pixels: shown
+//   shown  the canvas on the screen: device pixels wide, each canvas pixel a whole
+//       block of them or smoothed; whether the page scrolls
+// An error in the console or an issue Chromium flags fails the run.
 import { chromium } from 'playwright-core';
 import { spawnSync } from 'node:child_process';
-import { cpSync, existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
 
 const here = new URL('.', import.meta.url).pathname;
@@ -67,6 +54,7 @@ const driverPage = index.replace(/<script[\s\S]*<\/script>/,
   '<script src="/drive-setup.js"></script>');
 // The host: the site's folder for each file, and the headers it adds.
 const host = { site: () => site, headers: {} };
+const strict = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' data:";
 const server = await serveSite((name) => host.site(name), 0, (name) =>
   name === '/drive.html' ? Buffer.from(driverPage)
   : name === '/drive-setup.js' ? readFileSync(join(here, 'drive-setup.js'))
@@ -83,8 +71,7 @@ async function watch(page) {
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
   const session = await page.context().newCDPSession(page);
-  session.on('Audits.issueAdded', ({ issue }) =>
-    errors.push(`issue ${issue.code} ${JSON.stringify(issue.details).slice(0, 200)}`));
+  session.on('Audits.issueAdded', (e) => errors.push(JSON.stringify(e.issue).slice(0, 300)));
   await session.send('Audits.enable');
   return session;
 }
@@ -112,12 +99,9 @@ async function drive(script, args, images = [], program = 'selvaquin-drive') {
   return result;
 }
 
-// A second build: the program's script differs, and it says so.
-let second;
-function secondBuild() {
-  const dir = mkdtempSync(join(tmpdir(), 'selvaquin-'));
-  writeFileSync(join(dir, 'selvaquin.js'), `${readFileSync(join(site, 'selvaquin.js'))}\nvar siteBuild = 2;`);
+function secondBuild(dir = join(build, 'second')) {  // BUILD/second: its script says so
   cpSync(join(site, 'selvaquin.wasm'), join(dir, 'selvaquin.wasm'));
+  writeFileSync(join(dir, 'selvaquin.js'), `${readFileSync(join(site, 'selvaquin.js'))}\nvar siteBuild = 2;`);
   spawnSync(process.execPath, [join(here, '../../tools/web-site.mjs'), join(here, '../..'), dir,
     join(dir, 'site'), join(here, '../snapshots/start.png')]);
   return join(dir, 'site');
@@ -128,23 +112,20 @@ async function playPage(file) {
   let context, page, cdp, phone, opened;
   const start = async () => page.waitForFunction(() => window.Module && Module.firstPaint);
   const press = (selector) => (phone ? page.tap(selector) : page.click(selector));
-  async function visit(options, window = { viewport: { width: 1000, height: 620 } }) {
+  async function visit(options, device = { viewport: { width: 1000, height: 620 } }) {
     await context?.close();
     phone = options.includes('phone');
-    host.site = () => site;
-    host.headers = { ...(options.includes('caching') ? { 'Cache-Control': 'max-age=600' } : {}),
-      ...(options.includes('strict') ? { 'Content-Security-Policy': "default-src 'self'; " +
-          "script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' data:" } : {}) };
+    host.headers = { ...(options.includes('caching') && { 'Cache-Control': 'max-age=600' }),
+      ...(options.includes('strict') && { 'Content-Security-Policy': strict }) };
     context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
       ...(phone ? { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
-                    hasTouch: true } : window) });
+                    hasTouch: true } : device) });
     page = await context.newPage();
     cdp = await watch(page);
     opened = [];
     context.on('page', (tab) => opened.push(tab.waitForLoadState().then(async () => {
       const line = `${tab.url()} ${await tab.evaluate(() => window.opener) === null ? 'alone' : 'opener'}`;
-      await tab.close();
-      return line;
+      return tab.close().then(() => line);
     })));
     if (!options.includes('caching'))  // (routing turns the browser's HTTP cache off)
       await context.route(/^(?!http:\/\/127\.0\.0\.1)/, (route) => route.fulfill({ body: 'caught' }));
@@ -167,12 +148,8 @@ async function playPage(file) {
       await press(`#bar [role=menu]:not([hidden]) [role=menuitem]:text-is("${item}")`);
       if (!phone) await page.mouse.move(990, 610);  // off the menus, which follow the pointer
     } else if (verb === 'key') await page.keyboard.press(arg);
-    else if (verb === 'type' && phone)  // as an on-screen keyboard types: no key codes
-      for (const text of arg) {
-        await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229 });
-        await page.keyboard.insertText(text);
-      }
-    else if (verb === 'type') await page.keyboard.type(arg);
+    else if (verb === 'type')  // an on-screen keyboard's characters come with no key codes
+      await (phone ? page.keyboard.insertText(arg) : page.keyboard.type(arg));
     else if (verb === 'click' && /^\d+ \d+$/.test(arg)) await page.mouse.click(x, y);
     else if (verb === 'click') await press(`#client [aria-label="${arg}"]`);
     else if (verb === 'point') await page.mouse.move(x, y);
@@ -184,12 +161,10 @@ async function playPage(file) {
       await cdp.send('Input.imeSetComposition', { text: arg, selectionStart: 1, selectionEnd: 1 });
       await cdp.send('Input.insertText', { text: arg });
     } else if (verb === 'drop') {
-      const box = await page.locator('input:focus').boundingBox();
-      const data = { items: [{ mimeType: 'text/plain', data: arg.replaceAll('\\n', '\n') }],
-                     dragOperationsMask: 1 };
+      const box = await page.locator('input:focus').boundingBox(), x = box.x + box.width - 4;
+      const data = { items: [{ mimeType: 'text/plain', data: arg.replaceAll('\\n', '\n') }], dragOperationsMask: 1 };
       for (const type of ['dragEnter', 'dragOver', 'drop'])
-        await cdp.send('Input.dispatchDragEvent',
-                       { type, x: box.x + box.width - 4, y: box.y + box.height / 2, data });
+        await cdp.send('Input.dispatchDragEvent', { type, x, y: box.y + box.height / 2, data });
     }
     else if (verb === 'clipboard') await page.evaluate((t) => navigator.clipboard.writeText(t),
                                                        arg.replaceAll('\\n', '\n').replaceAll('\\t', '\t'));
@@ -200,7 +175,7 @@ async function playPage(file) {
       [...document.querySelectorAll('#texts p')].map((p) => p.textContent).join(' | ')));
     else if (verb === 'bar') emit(await page.evaluate(() =>
       [...document.querySelectorAll('#bar .on')].map((e) => e.textContent).join(' > ')));
-    else if (verb === 'tree') emit(await tree(page));
+    else if (verb === 'tree') emit(await tree(cdp));
     else if (verb === 'opened') {
       await page.waitForTimeout(500);
       emit((await Promise.all(opened.splice(0))).join(' | '));
@@ -210,14 +185,13 @@ async function playPage(file) {
       await context.setOffline(verb === 'offline');
       await page.reload();
       await start();
-      if (verb === 'reload') await page.evaluate(async () => {  // the browser's update check
-        const registration = await navigator.serviceWorker.ready;  // (a second or two later)
-        if (!registration.installing)
-          await new Promise((done) => { registration.onupdatefound = done; setTimeout(done, 5000); });
-        while (registration.installing) await new Promise((done) => setTimeout(done, 20));
+      if (verb === 'reload') await page.evaluate(async () => {  // the browser's update check (a
+        const r = await navigator.serviceWorker.ready;  // second or two later) and its install
+        for (let t = 0, seen = false; (seen ||= Boolean(r.installing)) ? r.installing : t < 5000; t += 20)
+          await new Promise((d) => setTimeout(d, 20));
       });
     } else if (verb === 'upload') {
-      second ??= secondBuild();
+      const second = host.second ??= secondBuild();
       host.site = (name) => (arg === 'all' || name === '/sw.js' ? second : site);
     } else if (verb === 'build') emit(String(await page.evaluate(() => window.siteBuild ?? 1)));
     else if (verb === 'get') emit(String((await fetch(address + arg.slice(1))).status));
@@ -230,11 +204,10 @@ async function playPage(file) {
         `session, ${(await indexedDB.databases()).length} databases, ` +
         `${(await caches.keys()).length} caches`));
     else if (verb === 'same') emit(await same(page, arg));
-    else if (verb === 'screen')
-      for (const scale of words.slice(2).map(Number)) {
-        await visit([], { viewport: { width: x, height: y }, deviceScaleFactor: scale });
-        emit(`${scale}: ${await shown(page)}`);
-      }
+    else if (verb === 'screen') for (const scale of words.slice(2).map(Number)) {
+      await visit([], { viewport: { width: x, height: y }, deviceScaleFactor: scale });
+      emit(`${scale}: ${await shown(page)}`);
+    }
     else if (verb === 'shown') emit(await shown(page));
     else throw new Error(`unknown verb: ${line}`);
   }
@@ -245,8 +218,7 @@ async function playPage(file) {
 // The accessibility tree as Chromium gives it to a screen reader: the
 // menu bar and its titles, the fields and buttons with their names, the
 // live region.
-async function tree(page) {
-  const session = await page.context().newCDPSession(page);
+async function tree(session) {
   const { nodes } = await session.send('Accessibility.getFullAXTree');
   const shown = [];
   for (const node of nodes) {
@@ -275,16 +247,13 @@ async function same(page, name) {
   }, [...readFileSync(join(here, `../snapshots/${name}.png`))]);
 }
 
-// The canvas on the screen, the controls over it hidden: how many device
-// pixels wide; each canvas pixel one block of whole device pixels of its
-// colour, or resampled smoothly (device pixels of colours between those of
-// the canvas pixels about them); whether the page scrolls.
+// The canvas on the screen (verb shown), the controls over it hidden.
 async function shown(page) {
   const box = await page.locator('#canvas').boundingBox();
   const hide = (how) => page.evaluate((how) => document.querySelectorAll('#client > :not(canvas)')
     .forEach((e) => { e.style.opacity = how; }), how);  // the focus kept
   await hide('0');
-  const shot = await page.screenshot({ clip: box, type: 'png' });
+  const shot = (await page.screenshot({ clip: box, type: 'png' })).toString('base64');
   await hide('');
   return page.evaluate(async (png) => {
     const image = await createImageBitmap(new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]));
@@ -299,17 +268,14 @@ async function shown(page) {
       for (let x = r, near; x < image.width - r; ++x, off += near ? 0 : 1) {
         const u = Math.floor(x / k), v = Math.floor(y / k), pixel = screen[y * image.width + x];
         near = false;
-        for (let j = Math.max(v - r, 0); j <= Math.min(v + r, height - 1) && !near; ++j)
-          for (let i = Math.max(u - r, 0); i <= Math.min(u + r, width - 1); ++i)
-            near ||= pixel === want[j * width + i];
+        for (let j = v - r; j <= v + r; ++j)
+          for (let i = u - r; i <= u + r; ++i) near ||= pixel === want[j * width + i];
       }
-    const text = `${image.width} device pixels wide, ` +
-      (!whole ? (off ? 'smoothed' : 'not smoothed') : off ? `${off} device pixels off`
-       : `every pixel a ${k} x ${k} block`);
-    const root = document.documentElement;
-    return root.scrollWidth > root.clientWidth || root.scrollHeight > root.clientHeight
-      ? `${text}, scrolls` : text;
-  }, shot.toString('base64'));
+    const root = document.documentElement, scrolls = root.scrollWidth > root.clientWidth ||
+      root.scrollHeight > root.clientHeight ? ', scrolls' : '';
+    return `${image.width} device pixels wide, ${!whole ? (off ? 'smoothed' : 'not smoothed')
+      : off ? `${off} device pixels off` : `every pixel a ${k} x ${k} block`}${scrolls}`;
+  }, shot);
 }
 
 if (mode === 'page') for (const file of files) await playPage(file);
