@@ -102,5 +102,6 @@ void BuildMenuBar(tk::Window window) {
                 tk::AddMenuItem(menu, InLanguage(row.sv, row.en), unsigned(row.command));
         }
     }
+    tk::SetWindowLanguage(window, InLanguage("sv", "en"));
     tk::AttachMenuBar(window, bar);
 }

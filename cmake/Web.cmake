@@ -32,13 +32,16 @@ target_link_libraries(selvaquin_core PUBLIC selvaquin_toolkit)
 add_executable(selvaquin app/main.cpp)
 target_link_libraries(selvaquin PRIVATE selvaquin_core selvaquin_toolkit)
 target_link_options(selvaquin PRIVATE ${web_link_options} -sFILESYSTEM=0)
+target_link_options(selvaquin PRIVATE
+  "SHELL:--extern-post-js ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/offline.js")
 set_property(TARGET selvaquin APPEND PROPERTY LINK_DEPENDS
-  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js)
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/offline.js)
 
 # The site, and its zip.
 set(site_dir ${CMAKE_CURRENT_BINARY_DIR}/site)
 set(site_zip ${CMAKE_CURRENT_BINARY_DIR}/selvaquin-${PROJECT_VERSION}-web.zip)
 file(GLOB site_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.css
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.webmanifest ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/sw.js
   ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/*.txt)
 add_custom_command(OUTPUT ${site_zip}
@@ -63,16 +66,12 @@ set_tests_properties(number_sweep PROPERTIES PASS_REGULAR_EXPRESSION "digest 9C7
 
 # The site in Debian's Chromium, headless (tests/web/run.mjs; its packages
 # come with `npm ci` in tests/web, which tools/install-deps runs): real key
-# presses and clicks, the site offline after one visit, the canvas at a
-# device scale factor of 2.
+# presses and clicks, the site offline after one visit, the page at every
+# size and scale, a host that caches and a second build, a phone by touch.
 set(web_run ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/run.mjs ${CMAKE_CURRENT_BINARY_DIR})
-foreach(transcript real-input offline scale-2)
-  set(scale)
-  if(transcript STREQUAL scale-2)
-    set(scale --scale 2)
-  endif()
+foreach(transcript real-input offline sizes host phone)
   add_test(NAME web_${transcript}
-    COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt ${scale})
+    COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt)
 endforeach()
 
 # The scenario driver in the browser (tests/web/run.mjs plays the transcripts

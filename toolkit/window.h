@@ -74,6 +74,10 @@ int SetWindowColor(Window window, Colour colour);
 // The name assistive technology (a screen reader) gives a window or control;
 // `name` is Windows-1252. 0 on success, 1 for a null window or name.
 int SetAccessibleName(Window control, const char* name);
+// The language the window's texts are in, as a language tag ("sv", "en"):
+// the one a screen reader speaks them in, where the platform tells it. 0 on
+// success, 1 for a null window or language.
+int SetWindowLanguage(Window window, const char* language);
 
 // Posts kWmCommand with `id` to the window; handled first in first out, after
 // the event being handled now.

@@ -1,7 +1,8 @@
 // web-site SOURCE BUILD SITE FIRST_PAGE: lays out the browser program's site
-// in SITE: index.html showing the PNG image FIRST_PAGE until the program
-// draws (its start page, tests/snapshots/start.png), the manifest, the service worker (its cache named after the
-// files it keeps), selvaquin.js and .wasm from BUILD, the icons made from
+// in SITE: index.html and its style sheet, which shows the PNG image
+// FIRST_PAGE until the program draws (its start page,
+// tests/snapshots/start.png), the manifest, the service worker (its cache
+// named after a hash of the files it keeps), selvaquin.js and .wasm from BUILD, the icons made from
 // the program's 32 x 32 XPM icon (scaled by whole pixels, so they stay
 // sharp), and the licences: the program's and DejaVu's, whose glyphs the
 // program draws its texts with.
@@ -14,9 +15,9 @@ const [source, build, site, firstPage] = process.argv.slice(2);
 const web = join(source, 'toolkit', 'web');
 rmSync(site, { recursive: true, force: true });
 mkdirSync(site, { recursive: true });
-for (const file of ['manifest.webmanifest', 'LICENSE-DejaVu.txt'])
+for (const file of ['index.html', 'manifest.webmanifest', 'LICENSE-DejaVu.txt'])
   copyFileSync(join(web, file), join(site, file));
-writeFileSync(join(site, 'index.html'), readFileSync(join(web, 'index.html'), 'utf8').replace(
+writeFileSync(join(site, 'selvaquin.css'), readFileSync(join(web, 'selvaquin.css'), 'utf8').replace(
   '@FIRST_PAGE@', `data:image/png;base64,${readFileSync(firstPage).toString('base64')}`));
 copyFileSync(join(source, 'LICENSE'), join(site, 'LICENSE.txt'));
 for (const file of ['selvaquin.js', 'selvaquin.wasm']) copyFileSync(join(build, file), join(site, file));
@@ -55,8 +56,11 @@ function png(scale) {
 }
 for (const size of [32, 192, 512]) writeFileSync(join(site, `icon-${size}.png`), png(size / width));
 
+// The files the service worker keeps, and the hash of them all, in this
+// order, that it checks what it fetched against.
+const kept = ['index.html', 'selvaquin.css', 'selvaquin.js', 'selvaquin.wasm',
+              'manifest.webmanifest', 'icon-32.png', 'icon-192.png', 'icon-512.png'];
 const hash = createHash('sha256');
-for (const file of ['index.html', 'selvaquin.js', 'selvaquin.wasm', 'manifest.webmanifest'])
-  hash.update(readFileSync(join(site, file)));
+for (const file of kept) hash.update(readFileSync(join(site, file)));
 writeFileSync(join(site, 'sw.js'), readFileSync(join(web, 'sw.js'), 'utf8')
-  .replace('@SITE_VERSION@', hash.digest('hex').slice(0, 16)));
+  .replace('@BUILD@', hash.digest('hex').slice(0, 16)).replace('@FILES@', JSON.stringify(kept)));

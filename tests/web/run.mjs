@@ -1,7 +1,7 @@
 // The browser program in Debian's Chromium, headless, driven through the
 // DevTools protocol (playwright-core, tests/web/package-lock.json):
 //
-//   run.mjs BUILD page FILE [--scale N]  a transcript of real input on the site
+//   run.mjs BUILD page FILE...          transcripts of real input on the site
 //   run.mjs BUILD drive FILE...          transcripts through the driver built
 //                                        for the browser (tools/selvaquin_drive.cpp)
 //   run.mjs BUILD snapshots [LINUX]      each block of tests/snapshots/cases.txt
@@ -14,54 +14,66 @@
 // comments and blank lines. The verbs of a page transcript act as a user
 // does, with real key and mouse events:
 //
-//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM
-//   key KEY            a key pressed (Tab, Enter, F10, ArrowDown, Control+V ...)
-//   type TEXT          typed;  click NAME  the button of that name clicked
-//   clipboard TEXT     put on the clipboard;  close NAME  the button clicked,
-//                      the page started again
-//   compose TEXT       TEXT composed by an input method and committed
-//   drop TEXT          TEXT dragged from elsewhere and dropped on the focused
-//                      field, near its right end
-//   fields             the visible fields' texts, the focused one marked '*'
-//   read               what the page gives a screen reader to read, " | "
-//   bar                the selected menu title and the item highlighted
-//   tree               the accessibility tree's menus, fields and buttons
-//   opened             the addresses opened in new tabs, and their opener
-//   offline            the network cut, the page reloaded
-//   installable        what keeps the browser from offering to install the site
-//   stored             what the site keeps: cookies, storage, databases, caches
-//   same NAME          the page's canvas against tests/snapshots/NAME.png
-//   crisp              each canvas pixel one block of whole device pixels
-// Any failure of the page (an error in the console) fails the run.
+//   visit [phone] [caching] [strict]  a first visit, fresh profile (else one in a
+//       1000 x 620 window starts): a phone by touch; a host that lets browsers cache
+//       ten minutes, one that allows nothing inline
+//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM;  key KEY  a key pressed
+//   type TEXT  typed (on a phone's on-screen keyboard);  clipboard TEXT  put there
+//   click NAME | X Y  the field or button of that name, or there, clicked (tapped);
+//       point X Y  the pointer moved there to rest;  close NAME  the button clicked,
+//       the page started again;  passed  the Alt keys the page left to the browser
+//   compose TEXT  composed by an input method;  drop TEXT  dragged from elsewhere and
+//       dropped on the focused field, near its right end
+//   fields  the visible fields' texts, the focused one marked '*';  read  the page's
+//       language: what it gives a screen reader, " | ";  bar  the selected menu title
+//       and item;  tree  the accessibility tree's page (title), menus, fields, buttons
+//   opened  the addresses opened in new tabs, and their opener;  offline  the network
+//       cut, the page reloaded;  reload  reloaded, the update it sets off done
+//   upload half|all  a second build put up (its service worker alone, or all);  build
+//       which build the page runs;  get PATH  the status the host answers
+//   installable  what keeps the browser from offering to install the site;  stored
+//       what the site keeps: cookies, storage, databases, caches
+//   same NAME  the page's canvas against tests/snapshots/NAME.png
+//   screen W H S...  at each device scale S a visit, W x H CSS pixels: shown
+//   shown  the canvas on the screen: device pixels wide, each canvas pixel a whole
+//       block of them or smoothed; whether the page scrolls
+// An error in the console or an issue Chromium flags fails the run.
 import { chromium } from 'playwright-core';
 import { spawnSync } from 'node:child_process';
-import { existsSync, readFileSync } from 'node:fs';
+import { cpSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 
 const here = new URL('.', import.meta.url).pathname;
 const { serveSite } = createRequire(import.meta.url)(join(here, '../../tools/serve-web'));
-const [build, mode, ...rest] = process.argv.slice(2);
-const scale = rest.includes('--scale') ? Number(rest[rest.indexOf('--scale') + 1]) : 1;
-const files = rest.filter((a, i) => !a.startsWith('--') && rest[i - 1] !== '--scale');
+const [build, mode, ...files] = process.argv.slice(2);
 const site = join(build, 'site');
 const index = readFileSync(join(site, 'index.html'), 'utf8');
 // The driver's page: the site's, the driver in place of the program.
 const driverPage = index.replace(/<script[\s\S]*<\/script>/,
   '<script src="/drive-setup.js"></script>');
-const server = await serveSite(site, 0, (name) =>
+// The host: the site's folder for each file, and the headers it adds.
+const host = { site: () => site, headers: {} };
+const strict = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' data:";
+const server = await serveSite((name) => host.site(name), 0, (name) =>
   name === '/drive.html' ? Buffer.from(driverPage)
   : name === '/drive-setup.js' ? readFileSync(join(here, 'drive-setup.js'))
   : name.startsWith('/snapshots/') ? readFileSync(join(here, '..', name))
-  : /^\/selvaquin-(drive|soak)\./.test(name) ? readFileSync(join(build, name)) : null);
+  : /^\/selvaquin-(drive|soak)\./.test(name) ? readFileSync(join(build, name)) : null,
+  () => host.headers);
 const address = `http://127.0.0.1:${server.address().port}/`;
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update'] });
 
 let failed = false, errors = [];
-function watch(page) {
+// Errors, and what Chromium's issues panel would flag.
+async function watch(page) {
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+  const session = await page.context().newCDPSession(page);
+  session.on('Audits.issueAdded', (e) => errors.push(JSON.stringify(e.issue).slice(0, 300)));
+  await session.send('Audits.enable');
+  return session;
 }
 function lines(text) { return text.split('\n').filter((l) => l.trim() && !l.startsWith('#')); }
 function compare(name, want, got) {
@@ -77,7 +89,7 @@ function compare(name, want, got) {
 // The driver in a fresh page: the script on its standard input, its lines out.
 async function drive(script, args, images = [], program = 'selvaquin-drive') {
   const page = await browser.newPage({ viewport: { width: 1000, height: 620 } });
-  watch(page);
+  await watch(page);
   await page.addInitScript((input) => { window.driveInput = input; },
                            { script, args, images, program });
   await page.goto(address + 'drive.html');
@@ -87,81 +99,116 @@ async function drive(script, args, images = [], program = 'selvaquin-drive') {
   return result;
 }
 
+function secondBuild(dir = join(build, 'second')) {  // BUILD/second: its script says so
+  cpSync(join(site, 'selvaquin.wasm'), join(dir, 'selvaquin.wasm'));
+  writeFileSync(join(dir, 'selvaquin.js'), `${readFileSync(join(site, 'selvaquin.js'))}\nvar siteBuild = 2;`);
+  spawnSync(process.execPath, [join(here, '../../tools/web-site.mjs'), join(here, '../..'), dir,
+    join(dir, 'site'), join(here, '../snapshots/start.png')]);
+  return join(dir, 'site');
+}
+
 async function playPage(file) {
-  const context = await browser.newContext({ viewport: { width: 1000, height: 620 },
-    deviceScaleFactor: scale, permissions: ['clipboard-read', 'clipboard-write'] });
-  const page = await context.newPage();
-  watch(page);
-  const opened = [];
-  context.on('page', (tab) => opened.push(tab.waitForLoadState().then(async () => {
-    const line = `${tab.url()} ${await tab.evaluate(() => window.opener) === null ? 'alone' : 'opener'}`;
-    await tab.close();
-    return line;
-  })));
-  await context.route(/^(?!http:\/\/127\.0\.0\.1)/, (route) => route.fulfill({ body: 'caught' }));
+  const script = lines(readFileSync(file, 'utf8')).filter((l) => !l.startsWith('='));
+  let context, page, cdp, phone, opened;
   const start = async () => page.waitForFunction(() => window.Module && Module.firstPaint);
-  await page.goto(address);
-  await start();
+  const press = (selector) => (phone ? page.tap(selector) : page.click(selector));
+  async function visit(options, device = { viewport: { width: 1000, height: 620 } }) {
+    await context?.close();
+    phone = options.includes('phone');
+    host.headers = { ...(options.includes('caching') && { 'Cache-Control': 'max-age=600' }),
+      ...(options.includes('strict') && { 'Content-Security-Policy': strict }) };
+    context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
+      ...(phone ? { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
+                    hasTouch: true } : device) });
+    page = await context.newPage();
+    cdp = await watch(page);
+    opened = [];
+    context.on('page', (tab) => opened.push(tab.waitForLoadState().then(async () => {
+      const line = `${tab.url()} ${await tab.evaluate(() => window.opener) === null ? 'alone' : 'opener'}`;
+      return tab.close().then(() => line);
+    })));
+    if (!options.includes('caching'))  // (routing turns the browser's HTTP cache off)
+      await context.route(/^(?!http:\/\/127\.0\.0\.1)/, (route) => route.fulfill({ body: 'caught' }));
+    await page.addInitScript(() => addEventListener('keydown', (e) => e.altKey && e.key !== 'Alt' &&
+      !e.defaultPrevented && (window.passed ??= []).push(`Alt+${e.key}`)));
+    await page.goto(address);
+    await start();
+  }
+  if (!/^(visit|screen) /.test(script[0])) await visit([]);
   const out = [];
   const emit = (text) => out.push(...text.split('\n').map((l) => '= ' + l));
-  for (const line of lines(readFileSync(file, 'utf8')).filter((l) => !l.startsWith('='))) {
+  for (const line of script) {
     out.push(line);
     const [verb, ...words] = line.split(' ');
-    const arg = words.join(' ');
-    if (verb === 'menu') {
+    const arg = words.join(' '), [x, y] = words.map(Number);
+    if (verb === 'visit') await visit(words);
+    else if (verb === 'menu') {
       const [title, item] = arg.split(' > ');
-      await page.click(`#bar [role=menuitem]:text-is("${title}")`);
-      await page.click(`#bar [role=menu]:not([hidden]) [role=menuitem]:text-is("${item}")`);
-      await page.mouse.move(990, 610);  // off the menus, which follow the pointer
+      await press(`#bar [role=menuitem]:text-is("${title}")`);
+      await press(`#bar [role=menu]:not([hidden]) [role=menuitem]:text-is("${item}")`);
+      if (!phone) await page.mouse.move(990, 610);  // off the menus, which follow the pointer
     } else if (verb === 'key') await page.keyboard.press(arg);
-    else if (verb === 'type') await page.keyboard.type(arg);
-    else if (verb === 'click') await page.click(`#client [aria-label="${arg}"]`);
+    else if (verb === 'type')  // an on-screen keyboard's characters come with no key codes
+      await (phone ? page.keyboard.insertText(arg) : page.keyboard.type(arg));
+    else if (verb === 'click' && /^\d+ \d+$/.test(arg)) await page.mouse.click(x, y);
+    else if (verb === 'click') await press(`#client [aria-label="${arg}"]`);
+    else if (verb === 'point') await page.mouse.move(x, y);
+    else if (verb === 'passed') emit(await page.evaluate(() => (window.passed ?? []).splice(0).join(' ')));
     else if (verb === 'close') {
       await Promise.all([page.waitForEvent('load'), page.click(`#client [aria-label="${arg}"]`)]);
       await start();
     } else if (verb === 'compose') {
-      const session = await context.newCDPSession(page);
-      await session.send('Input.imeSetComposition', { text: arg, selectionStart: 1, selectionEnd: 1 });
-      await session.send('Input.insertText', { text: arg });
+      await cdp.send('Input.imeSetComposition', { text: arg, selectionStart: 1, selectionEnd: 1 });
+      await cdp.send('Input.insertText', { text: arg });
     } else if (verb === 'drop') {
-      const session = await context.newCDPSession(page);
-      const box = await page.locator('input:focus').boundingBox();
-      const data = { items: [{ mimeType: 'text/plain', data: arg.replaceAll('\\n', '\n') }],
-                     dragOperationsMask: 1 };
+      const box = await page.locator('input:focus').boundingBox(), x = box.x + box.width - 4;
+      const data = { items: [{ mimeType: 'text/plain', data: arg.replaceAll('\\n', '\n') }], dragOperationsMask: 1 };
       for (const type of ['dragEnter', 'dragOver', 'drop'])
-        await session.send('Input.dispatchDragEvent',
-                           { type, x: box.x + box.width - 4, y: box.y + box.height / 2, data });
+        await cdp.send('Input.dispatchDragEvent', { type, x, y: box.y + box.height / 2, data });
     }
     else if (verb === 'clipboard') await page.evaluate((t) => navigator.clipboard.writeText(t),
                                                        arg.replaceAll('\\n', '\n').replaceAll('\\t', '\t'));
     else if (verb === 'fields') emit(await page.evaluate(() =>
       [...document.querySelectorAll('#client input')].filter((e) => e.style.display !== 'none')
         .map((e) => JSON.stringify(e.value) + (e === document.activeElement ? '*' : '')).join(' ')));
-    else if (verb === 'read') emit(await page.evaluate(() =>
+    else if (verb === 'read') emit(await page.evaluate(() => `${document.documentElement.lang}: ` +
       [...document.querySelectorAll('#texts p')].map((p) => p.textContent).join(' | ')));
     else if (verb === 'bar') emit(await page.evaluate(() =>
       [...document.querySelectorAll('#bar .on')].map((e) => e.textContent).join(' > ')));
-    else if (verb === 'tree') emit(await tree(page));
+    else if (verb === 'tree') emit(await tree(cdp));
     else if (verb === 'opened') {
       await page.waitForTimeout(500);
       emit((await Promise.all(opened.splice(0))).join(' | '));
     }
-    else if (verb === 'offline') {
+    else if (verb === 'offline' || verb === 'reload') {
       await page.evaluate(() => navigator.serviceWorker.ready);
-      await context.setOffline(true);
+      await context.setOffline(verb === 'offline');
       await page.reload();
       await start();
-    } else if (verb === 'installable') {
-      const { installabilityErrors: errors } = await (await context.newCDPSession(page))
-        .send('Page.getInstallabilityErrors');  // the test's private profile aside
+      if (verb === 'reload') await page.evaluate(async () => {  // the browser's update check (a
+        const r = await navigator.serviceWorker.ready;  // second or two later) and its install
+        for (let t = 0, seen = false; (seen ||= Boolean(r.installing)) ? r.installing : t < 5000; t += 20)
+          await new Promise((d) => setTimeout(d, 20));
+      });
+    } else if (verb === 'upload') {
+      const second = host.second ??= secondBuild();
+      host.site = (name) => (arg === 'all' || name === '/sw.js' ? second : site);
+    } else if (verb === 'build') emit(String(await page.evaluate(() => window.siteBuild ?? 1)));
+    else if (verb === 'get') emit(String((await fetch(address + arg.slice(1))).status));
+    else if (verb === 'installable') {
+      const { installabilityErrors: errors } = await cdp.send('Page.getInstallabilityErrors');
       emit(errors.map((e) => e.errorId).filter((e) => e !== 'in-incognito').join(' ') ||
-           'installable');
+           'installable');  // the test's private profile aside
     } else if (verb === 'stored') emit(`${(await context.cookies()).length} cookies, ` +
       await page.evaluate(async () => `${localStorage.length} local, ${sessionStorage.length} ` +
         `session, ${(await indexedDB.databases()).length} databases, ` +
         `${(await caches.keys()).length} caches`));
     else if (verb === 'same') emit(await same(page, arg));
-    else if (verb === 'crisp') emit(await crisp(page));
+    else if (verb === 'screen') for (const scale of words.slice(2).map(Number)) {
+      await visit([], { viewport: { width: x, height: y }, deviceScaleFactor: scale });
+      emit(`${scale}: ${await shown(page)}`);
+    }
+    else if (verb === 'shown') emit(await shown(page));
     else throw new Error(`unknown verb: ${line}`);
   }
   compare(basename(file), lines(readFileSync(file, 'utf8')), out);
@@ -171,14 +218,13 @@ async function playPage(file) {
 // The accessibility tree as Chromium gives it to a screen reader: the
 // menu bar and its titles, the fields and buttons with their names, the
 // live region.
-async function tree(page) {
-  const session = await page.context().newCDPSession(page);
+async function tree(session) {
   const { nodes } = await session.send('Accessibility.getFullAXTree');
   const shown = [];
   for (const node of nodes) {
     const role = node.role?.value, name = node.name?.value ?? '';
     const live = node.properties?.find((p) => p.name === 'live')?.value.value;
-    if (['menubar', 'menu', 'textbox', 'button', 'radio'].includes(role) ||
+    if (['RootWebArea', 'menubar', 'menu', 'textbox', 'button', 'radio'].includes(role) ||
         (role === 'menuitem' && name) || (live && role !== 'paragraph' && role !== 'StaticText'))
       shown.push(`${role} "${name}"${live ? ` live ${live}` : ''}`);
   }
@@ -186,8 +232,8 @@ async function tree(page) {
 }
 
 async function same(page, name) {
-  return page.evaluate(async (name) => {
-    const image = await createImageBitmap(await (await fetch(`/snapshots/${name}.png`)).blob(),
+  return page.evaluate(async (png) => {  // read here: the page may be offline
+    const image = await createImageBitmap(new Blob([new Uint8Array(png)]),
                                           { colorSpaceConversion: 'none' });
     const paper = new OffscreenCanvas(image.width, image.height).getContext('2d');
     paper.drawImage(image, 0, 0);
@@ -198,32 +244,38 @@ async function same(page, name) {
     for (let i = 0; i < got.length; i += 4)
       for (let k = 0; k < 3; ++k) differ += got[i + k] !== (i < 4000 ? 0 : want[i + k]) ? 1 : 0;
     return differ ? `${differ} channels differ` : 'same';
-  }, name);
+  }, [...readFileSync(join(here, `../snapshots/${name}.png`))]);
 }
 
-// The canvas on the screen, the controls over it hidden: each of its pixels
-// one square of device pixels of its colour.
-async function crisp(page) {
+// The canvas on the screen (verb shown), the controls over it hidden.
+async function shown(page) {
   const box = await page.locator('#canvas').boundingBox();
-  await page.addStyleTag({ content: '#client > :not(canvas) { visibility: hidden }' });
-  const shot = await page.screenshot({ clip: box, type: 'png' });
-  return page.evaluate(async ({ png, ratio }) => {
-    const image = await createImageBitmap(new Blob([new Uint8Array(png)]));
+  const hide = (how) => page.evaluate((how) => document.querySelectorAll('#client > :not(canvas)')
+    .forEach((e) => { e.style.opacity = how; }), how);  // the focus kept
+  await hide('0');
+  const shot = (await page.screenshot({ clip: box, type: 'png' })).toString('base64');
+  await hide('');
+  return page.evaluate(async (png) => {
+    const image = await createImageBitmap(new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]));
     const paper = new OffscreenCanvas(image.width, image.height).getContext('2d');
     paper.drawImage(image, 0, 0);
-    const screen = paper.getImageData(0, 0, image.width, image.height).data;
-    const canvas = document.getElementById('canvas');
-    const want = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    const k = Math.floor(ratio);
-    if (image.width !== canvas.width * k) return `shown ${image.width} wide, not ${canvas.width * k}`;
-    let differ = 0;
-    for (let y = 0; y < image.height; ++y)
-      for (let x = 0; x < image.width; ++x) {
-        const i = 4 * (y * image.width + x), j = 4 * (Math.floor(y / k) * canvas.width + Math.floor(x / k));
-        for (let c = 0; c < 3; ++c) differ += screen[i + c] !== want[j + c] ? 1 : 0;
+    const screen = new Uint32Array(paper.getImageData(0, 0, image.width, image.height).data.buffer);
+    const canvas = document.getElementById('canvas'), { width, height } = canvas;
+    const want = new Uint32Array(canvas.getContext('2d').getImageData(0, 0, width, height).data.buffer);
+    const k = image.width / width, whole = Math.abs(k - Math.round(k)) < 1e-3, r = whole ? 0 : 1;
+    let off = 0;  // device pixels of none of the colours of the canvas pixels about them
+    for (let y = r; y < image.height - r; ++y)  // smoothed, the edges may take in the page's
+      for (let x = r, near; x < image.width - r; ++x, off += near ? 0 : 1) {
+        const u = Math.floor(x / k), v = Math.floor(y / k), pixel = screen[y * image.width + x];
+        near = false;
+        for (let j = v - r; j <= v + r; ++j)
+          for (let i = u - r; i <= u + r; ++i) near ||= pixel === want[j * width + i];
       }
-    return differ ? `${differ} device pixel channels off` : `every pixel a ${k} x ${k} block`;
-  }, { png: [...shot], ratio: scale });
+    const root = document.documentElement, scrolls = root.scrollWidth > root.clientWidth ||
+      root.scrollHeight > root.clientHeight ? ', scrolls' : '';
+    return `${image.width} device pixels wide, ${!whole ? (off ? 'smoothed' : 'not smoothed')
+      : off ? `${off} device pixels off` : `every pixel a ${k} x ${k} block`}${scrolls}`;
+  }, shot);
 }
 
 if (mode === 'page') for (const file of files) await playPage(file);

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPaintEvent>
 #include <QPainter>
@@ -399,6 +400,14 @@ int SetWindowColor(Window window, Colour colour) {
                      QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
     window->widget->setPalette(palette);
     window->widget->update();
+    return 0;
+}
+
+// Qt's accessibility gives a screen reader the default locale as the
+// program's language.
+int SetWindowLanguage(Window window, const char* language) {
+    if (window == nullptr || language == nullptr) return 1;
+    QLocale::setDefault(QLocale(QString::fromLatin1(language)));
     return 0;
 }
 

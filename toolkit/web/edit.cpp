@@ -154,8 +154,8 @@ bool FieldKey(Window field, int vk, int modifiers) {
         KeyPending() = 1;
         return true;
     }
-    if (alt && !ctrl) {  // Alt combinations type nothing; Alt+Backspace undoes
-        if (vk == 8) UndoField(field);
+    if (alt && !ctrl && vk == 8) {  // Alt+Backspace undoes; other Alt keys are the browser's
+        UndoField(field);
         return true;
     }
     if (ctrl && !alt && vk == 'Z') {
@@ -190,7 +190,7 @@ void MakeElement(Window c) {
                         c->style & ES_RIGHT    ? 2
                         : c->style & ES_CENTER ? 1
                                                : 0,
-                        c->css.c_str());
+                        c->digitsOnly, c->css.c_str());
     if (!c->name.empty()) web_set_name(c->id, c->name.c_str());
     c->shown = true;
 }
@@ -248,7 +248,8 @@ int SetEditFieldFont(Window field, Font font) {
     std::string css = std::to_string(font->weight) + " " + std::to_string(size) + "px \"" +
                       ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
     field->css = css;
-    if (field->made) web_field_setup(field->id, field->maxChars, -1, css.c_str());
+    if (field->made)
+        web_field_setup(field->id, field->maxChars, -1, field->digitsOnly, css.c_str());
     return 0;
 }
 

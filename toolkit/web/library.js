@@ -13,16 +13,27 @@ mergeInto(LibraryManager.library, {
       if (text !== undefined) e.textContent = text;
       return e;
     },
-    // Whole device pixels for each canvas pixel: the page is zoomed so
-    // that a CSS pixel is floor(devicePixelRatio) device pixels.
+    // The page at the size the browser's zoom and the screen's scale give
+    // it, scaled down to a smaller window (a phone's) so that all of it
+    // shows without scrolling; the canvases resampled smoothly unless each
+    // canvas pixel is a whole block of device pixels.
     fit: function () {
-      const ratio = window.devicePixelRatio || 1;
-      document.getElementById('window').style.zoom = Math.max(1, Math.floor(ratio + 1e-3)) / ratio;
+      const root = document.documentElement, ratio = window.devicePixelRatio || 1;
+      const scale = Math.min(1, Math.floor(1000 * Math.min(root.clientWidth / Page.size[0],
+                                                              root.clientHeight / Page.size[1])) / 1000);
+      Page.window.style.zoom = scale;
+      const blocks = scale * ratio;
+      Page.window.classList.toggle('whole', Math.abs(blocks - Math.round(blocks)) < 1e-3);
+      // A screen of another scale (the window moved to it) changes no size.
+      if (Page.resolution) Page.resolution.removeEventListener('change', Page.fit);
+      Page.resolution = matchMedia(`(resolution: ${ratio}dppx)`);
+      Page.resolution.addEventListener('change', Page.fit);
     },
   },
 
   web_start__deps: ['$Page'],
-  web_start: function () {
+  web_start: function (title) {
+    document.title = UTF8ToString(title);
     const modifiers = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) |
                              (e.metaKey ? 8 : 0);
     addEventListener('keydown', (e) => {
@@ -30,14 +41,25 @@ mergeInto(LibraryManager.library, {
     }, true);
     addEventListener('keyup', (e) => { if (Module._web_key_up(e.keyCode)) e.preventDefault(); },
                      true);
+    // As on the desktop, only a field takes the keyboard from a click (or a
+    // tap): the picture, the buttons and the menu bar leave it where it was.
     addEventListener('mousedown', (e) => {
       if (!Page.bar.contains(e.target)) Module._web_menu_mouse(4, -1, -1);
+      if (!(e.target instanceof HTMLInputElement)) e.preventDefault();
     }, true);
+    // Whether the pointer really moved: the browser also tells of one that
+    // rests while a menu opens under it.
+    addEventListener('mousemove', (e) => {
+      Page.moved = e.screenX !== Page.pointer[0] || e.screenY !== Page.pointer[1];
+      Page.pointer = [e.screenX, e.screenY];
+    }, true);
+    Page.pointer = [];
+    Page.window = document.getElementById('window');
     Page.bar = document.getElementById('bar');
-    Page.bar.addEventListener('mousedown', (e) => e.preventDefault());  // the field keeps the keys
     Page.client = document.getElementById('client');
     Page.canvas = document.getElementById('canvas');
     Page.texts = document.getElementById('texts');
+    Page.size = [Page.window.offsetWidth, Page.window.offsetHeight];
     Page.fit();
     addEventListener('resize', () => Page.fit());
   },
@@ -74,7 +96,9 @@ mergeInto(LibraryManager.library, {
                              height: height + 'px' });
     e.webId = id;
     if (kind === 1) {
-      Object.assign(e, { type: 'text', autocomplete: 'off', spellcheck: false });
+      // An on-screen keyboard's Enter key says that it goes (calculates).
+      Object.assign(e, { type: 'text', id: `field-${id}`, autocomplete: 'off', spellcheck: false,
+                         enterKeyHint: 'go' });
       e.setAttribute('autocorrect', 'off');
       e.setAttribute('autocapitalize', 'off');
       e.addEventListener('beforeinput', (event) => {
@@ -92,7 +116,6 @@ mergeInto(LibraryManager.library, {
     } else {
       e.tabIndex = -1;
       e.appendChild(Page.element('canvas'));
-      e.addEventListener('mousedown', (event) => event.preventDefault());
       e.addEventListener('click', () => Module._web_click(id));
     }
     Page.controls[id] = e;
@@ -127,11 +150,14 @@ mergeInto(LibraryManager.library, {
     Page.controls[id].setAttribute('aria-label', UTF8ToString(name));
   },
 
-  // Alignment 0 left, 1 centre, 2 right, -1 as it was; a CSS font or "".
+  // Alignment 0 left, 1 centre, 2 right, -1 as it was; a field of digits
+  // only brings an on-screen keyboard's digits, any other its decimal keypad;
+  // a CSS font or "".
   web_field_setup__deps: ['$Page'],
-  web_field_setup: function (id, maxChars, alignment, font) {
+  web_field_setup: function (id, maxChars, alignment, digitsOnly, font) {
     const e = Page.controls[id];
     e.maxLength = maxChars;
+    e.inputMode = digitsOnly ? 'numeric' : 'decimal';
     if (alignment >= 0) e.style.textAlign = ['left', 'center', 'right'][alignment];
     if (UTF8ToString(font)) e.style.font = UTF8ToString(font);
   },
@@ -157,7 +183,7 @@ mergeInto(LibraryManager.library, {
   // 0: the keyboard to nothing.
   web_focus__deps: ['$Page'],
   web_focus: function (id) {
-    if (id > 0) Page.controls[id].focus({ preventScroll: true });
+    if (id > 0) Page.controls[id].focus();  // brought into view, as on a zoomed phone
     else if (document.activeElement) document.activeElement.blur();
   },
 
@@ -181,7 +207,7 @@ mergeInto(LibraryManager.library, {
         title.tabIndex = -1;
         title.setAttribute('aria-haspopup', 'menu');
         title.addEventListener('mousedown', () => Module._web_menu_mouse(0, n, -1));
-        title.addEventListener('mouseenter', () => Module._web_menu_mouse(1, n, -1));
+        title.addEventListener('mousemove', () => Page.moved && Module._web_menu_mouse(1, n, -1));
         menu = slot.appendChild(Page.element('div', 'menu'));
         menu.setAttribute('aria-label', line.slice(1));
         menu.hidden = true;
@@ -191,7 +217,7 @@ mergeInto(LibraryManager.library, {
       } else if (line[0] === 'I') {
         const item = menu.appendChild(Page.element('div', 'menuitem', line.slice(1)));
         item.tabIndex = -1;
-        item.addEventListener('mouseenter', () => Module._web_menu_mouse(2, t, i));
+        item.addEventListener('mousemove', () => Page.moved && Module._web_menu_mouse(2, t, i));
         item.addEventListener('mouseup', () => Module._web_menu_mouse(3, t, i));
         Page.items[t].push(item);
       }
@@ -209,6 +235,11 @@ mergeInto(LibraryManager.library, {
       Page.items[n].forEach((e, i) => e.classList.toggle('on', n === title && i === item));
     });
     if (focus && title >= 0) (open && item >= 0 ? Page.items[title][item] : Page.titles[title]).focus();
+  },
+
+  // The language a screen reader reads the page in.
+  web_language: function (language) {
+    document.documentElement.lang = UTF8ToString(language);
   },
 
   web_open: function (address) {

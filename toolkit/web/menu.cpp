@@ -144,6 +144,9 @@ Menu CreateMenuBar() { return new MenuImpl; }
 int AttachMenuBar(Window window, Menu menu) {
     if (window == nullptr || menu == nullptr) return 1;
     LeaveMenuBar();
+    // A bar in place of another repaints the window, as the desktop's do
+    // when they lay the window out again.
+    if (g_menuBar != nullptr) RepaintWindow(window, "ERASED");
     g_menuBar = menu;
     Describe();
     return 0;

@@ -143,20 +143,21 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 
 // The page's side (library.js). Texts are UTF-8.
 extern "C" {
-void web_start();
+void web_start(const char* title);
 void web_show(const std::uint8_t* rgba, int width, int height, int top, int rows);
 void web_page_texts(const char* lines);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
 void web_control_face(int id, const std::uint8_t* rgba, int width, int height, int checked);
 void web_set_visible(int id, int visible);
 void web_set_name(int id, const char* name);
-void web_field_setup(int id, int maxChars, int alignment, const char* font);
+void web_field_setup(int id, int maxChars, int alignment, int digitsOnly, const char* font);
 int web_field_value(int id, char* buffer, int size, int* start, int* end);
 void web_field_set(int id, const char* text, int start, int end);
 void web_focus(int id);
 int web_focused();
 void web_menu_bar(const char* description);
 void web_menu_state(int title, int open, int item, int focus);
+void web_language(const char* language);
 void web_open(const char* address);
 void web_quit();
 }

@@ -89,10 +89,10 @@ int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) {
 
 // The window's frame and title bar are the browser's: the page shows the
 // menu bar and the client area, width less the frame by height less it.
-Window OpenMainWindow(Instance, const char*, int x, int y, int width, int height, const char*,
+Window OpenMainWindow(Instance, const char* title, int x, int y, int width, int height, const char*,
                       WindowProcedure procedure) {
     if (g_main != nullptr || procedure == nullptr) return nullptr;
-    web_start();
+    web_start(ToUtf8(title != nullptr ? title : "").c_str());  // the tab's title
     g_main = new WindowImpl{.kind = ControlKind::Main};
     g_main->procedure = procedure;
     g_main->x = x;
@@ -113,6 +113,12 @@ Window OpenMainWindow(Instance, const char*, int x, int y, int width, int height
 int CenterWindow(Window) { return 0; }
 int SetWindowIcon(Window, const char*) { return 0; }  // the page's icons are the site's
 int SetWindowColor(Window, Colour) { return 0; }
+
+int SetWindowLanguage(Window window, const char* language) {
+    if (window == nullptr || language == nullptr) return 1;
+    web_language(language);  // the page's lang
+    return 0;
+}
 
 int SetAccessibleName(Window control, const char* name) {
     if (control == nullptr || name == nullptr) return 1;

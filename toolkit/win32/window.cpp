@@ -256,6 +256,12 @@ int SetWindowColor(Window window, Colour colour) {
     return 0;
 }
 
+// Active Accessibility gives a window no language: NVDA and Narrator read
+// the program's texts in the voice the user chose.
+int SetWindowLanguage(Window window, const char* language) {
+    return window == nullptr || language == nullptr ? 1 : 0;
+}
+
 int SetAccessibleName(Window control, const char* name) {
     if (control == nullptr || name == nullptr) return 1;
     // Screen readers name a button by its text; a field by its label.
