@@ -75,6 +75,10 @@ int SetWindowColor(Window window, Colour colour);
 // `name` is Windows-1252. 0 on success, 1 for a null window or name.
 int SetAccessibleName(Window control, const char* name);
 
+// The page was opened: a screen reader is told all of it when it next shows,
+// not only what changed.
+void PageOpened(Window window);
+
 // Posts kWmCommand with `id` to the window; handled first in first out, after
 // the event being handled now.
 void PostCommand(Window window, WParam id);
