@@ -10,14 +10,9 @@ set -u
 app=$1 drive=$2
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
 
 start_xvfb 1280x1024
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-on_exit="kill $wm_pid 2>/dev/null"
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
+start_openbox
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!

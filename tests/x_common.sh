@@ -36,6 +36,15 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
+# start_openbox: the Openbox window manager on DISPLAY, until the test ends.
+start_openbox() {
+    command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    on_exit+="${on_exit:+; }kill $! 2>/dev/null"
+    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+
 # start_wine_x11 PREFIX: Xvfb, and on it a Wine session of PREFIX (Wine
 # drawing on X, frame and title bar itself), its environment exported.
 start_wine_x11() {
