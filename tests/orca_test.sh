@@ -10,6 +10,7 @@
 # SCRIPT holds one step a line ('#' starts a comment):
 #   key KEY...  presses the keys one after another (xdotool's names)
 #   type TEXT   types TEXT
+#   click X Y   clicks X, Y pixels from the top left of the active window's inside
 #   hear TEXT   Orca says TEXT, one utterance whole (its closing '.' aside),
 #               after the last key or text and after what the last hear heard,
 #               within 10 seconds
@@ -69,13 +70,17 @@ while IFS= read -r line; do
     read -r verb text <<<"$line"
     case ${verb:-} in
     "") continue ;;
-    key | type)
+    key | type | click)
         mark=$(spoken | wc -l) heard=$mark
         if [ "$verb" = key ]; then
             # shellcheck disable=SC2086 # one key a word
             xdotool key --delay 150 $text
-        else
+        elif [ "$verb" = type ]; then
             xdotool type --delay 100 "$text"
+        else
+            read -r x y <<<"$text"
+            at=$(xwininfo -id "$(xdotool getactivewindow)" | sed -n 's/.*Absolute upper-left [XY]: *//p')
+            xdotool mousemove --sync $((${at%$'\n'*} + x)) $((${at#*$'\n'} + y)) click 1
         fi
         ;;
     hear)
