@@ -62,7 +62,7 @@ app_pid=$!
 
 # Each line Orca spoke, in order (an utterance over several lines by its first).
 spoken() { sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*|\[.*)?$/\1/p" "$log"; }
-said_since() { spoken | tail -n +$((mark + 1)); }
+said_since() { echo; spoken | tail -n +$((mark + 1)) | sed 's/^/  /'; }
 mark=0 heard=0 number=0
 while IFS= read -r line; do
     number=$((number + 1))
@@ -91,13 +91,13 @@ while IFS= read -r line; do
             [ -n "$found" ] && break
             sleep 0.2
         done
-        [ -n "$found" ] || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since | sed 's/^/\n  /')"
+        [ -n "$found" ] || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since)"
         heard=$found
         ;;
     quiet)
         sleep 2
         ! said_since | grep -qF -- "$text" ||
-            fail "$script:$number: Orca said \"$text\":$(said_since | sed 's/^/\n  /')"
+            fail "$script:$number: Orca said \"$text\":$(said_since)"
         ;;
     *) fail "$script:$number: no such step: $line" ;;
     esac
