@@ -72,7 +72,10 @@ void Dispatch(tk::Window window, tk::WParam id) {
         SwitchLanguage(window, Language::English, "CLOSE");
     } else if (id <= 0xFFFF) {
         // Nothing unless it names a screen.
-        if (const Screen* screen = FindScreen(static_cast<int>(id))) RunScreen(window, *screen);
+        if (const Screen* screen = FindScreen(static_cast<int>(id))) {
+            RunScreen(window, *screen);
+            tk::PageOpened(window);
+        }
     }
 }
 

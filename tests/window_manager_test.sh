@@ -13,7 +13,6 @@ set -u
 platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
 title='^Selvaquin v2601\.302245$'
 
 # openbox_on WxH: Openbox on a new X server of that size (Windows: the Wine
@@ -24,9 +23,7 @@ wm_pid=""
 openbox_on() {
     [ -n "$wm_pid" ] && kill "$wm_pid"
     if [ "$platform" = linux ]; then start_xvfb "$1"; else start_wine_x11 "$x11_prefix" Y; fi
-    openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    on_exit+="${on_exit:+; }kill $wm_pid 2>/dev/null"
+    start_openbox "$work/rc.xml"
     for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 30, 40,' && return; sleep 0.1; done
     fail "openbox did not start: $(cat "$work/openbox.log")"
 }

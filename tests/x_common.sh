@@ -38,6 +38,17 @@ start_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
+# start_openbox [RC_XML]: the Openbox window manager on DISPLAY (its pid in
+# wm_pid), until the test ends.
+start_openbox() {
+    command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
+    openbox --sm-disable ${1:+--config-file "$1"} >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    on_exit+="${on_exit:+; }kill $wm_pid 2>/dev/null"
+    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+
 # start_wine_x11 PREFIX [MANAGED]: Xvfb, and on it a Wine session of PREFIX
 # (Wine drawing on X, frame and title bar itself; with MANAGED Y, leaving
 # them to a window manager), its environment exported.

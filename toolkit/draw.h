@@ -32,6 +32,13 @@ int DrawString(Window window, int x, int y, const char* text, Colour colour, Fon
 int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
                      Font font);
 
+// What the texts drawn from now on are to a screen reader: captions (at the
+// start), values a page works out or shows back (said with the caption
+// nearest them, Announcer in shown_texts.h), or a scale's figures (read with
+// the page, never said as news).
+enum class TextKind { Caption, Value, Figure };
+void SetTextKind(TextKind kind);
+
 int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height);
 int RepaintWindow(Window window, const char* keyword);
 

@@ -6,6 +6,8 @@
 // bounded, however long the program runs.
 #pragma once
 
+#include "toolkit/draw.h"
+
 #include <string>
 #include <vector>
 
@@ -14,7 +16,8 @@ namespace tk {
 struct ShownText {
     int x, y;
     std::string text;  // Windows-1252
-    int part = 0;      // in reading order: which part of the page it is read in
+    TextKind kind = TextKind::Caption;
+    int part = 0;  // in reading order: which part of the page it is read in
 };
 
 struct ShownBox {
@@ -26,6 +29,7 @@ struct ShownBox {
 
 class ShownTexts {
 public:
+    // A text drawn, of the kind SetTextKind set last.
     void Drawn(int x, int y, const char* text);
     // A box filled or a canvas copied: the texts under it go, and it is a
     // part of the page from now on.
@@ -40,11 +44,15 @@ public:
     // A text's part is the largest box that holds its point and not every
     // text (a panel: the heading and hints are read before the fields'
     // labels beside them); parts, and texts outside any, follow one another
-    // as their top-left corners do. The white copy under a raised text and
-    // empty texts are left out.
+    // as their top-left corners do. A panel split into boxes as tall as it
+    // is, side by side (a schematic beside a graph), is read box by box, a
+    // text in the last filled of them that holds it. The white copy under a
+    // raised text and empty texts are left out.
     std::vector<ShownText> InReadingOrder() const;
 
 private:
+    void Add(int x, int y, const std::string& text, TextKind kind);
+
     std::vector<ShownText> texts_;
     std::vector<ShownBox> boxes_;
 };
@@ -53,10 +61,28 @@ private:
 // reader is given to read the page by. Empty before the window is open.
 std::vector<ShownText> PageTexts();
 
-// What to announce when the page's texts went from `before` to `after` (both
-// in reading order): each line of a part of `after` that holds a text not
-// shown before at its point, its texts joined by blanks, the lines by line
-// feeds. Empty when nothing changed.
-std::string Announcement(const std::vector<ShownText>& before, const std::vector<ShownText>& after);
+// What a screen reader is told as the page changes, from the page's texts
+// in reading order each time it shows: after the page was opened
+// (PageOpened), all of it; otherwise each text not shown before at its
+// point. A value is said after the caption that names it: the text just
+// left of it on its line, or else the nearest one a little above or below
+// it (a part's label over its value); the caption then is not said on its
+// own. Names of what changed are captions that did not change. Figures are
+// never said. The texts are said in reading order, the captions of a line
+// together, blank runs as one blank, the pieces joined by ". ". Nothing is
+// said the first time, nor when nothing new shows.
+class Announcer {
+public:
+    void PageOpened() { whole_ = true; }
+    std::string Said(std::vector<ShownText> texts);
+
+private:
+    std::vector<ShownText> shown_;
+    bool started_ = false;
+    bool whole_ = false;
+};
+
+// The announcer of the main window's page.
+Announcer& PageAnnouncer();
 
 }  // namespace tk

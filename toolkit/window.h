@@ -79,6 +79,10 @@ int SetAccessibleName(Window control, const char* name);
 // success, 1 for a null window or language.
 int SetWindowLanguage(Window window, const char* language);
 
+// The page was opened: a screen reader is told all of it when it next shows,
+// not only what changed.
+void PageOpened(Window window);
+
 // Posts kWmCommand with `id` to the window; handled first in first out, after
 // the event being handled now.
 void PostCommand(Window window, WParam id);

@@ -44,10 +44,9 @@
 //   read           the page's texts as a screen reader is given them, in its
 //                  order, joined by " | "
 //   names          what a screen reader reads for the visible fields and
-//                  buttons
-//   said           the focused field's accessible description, where the
-//                  page's new texts are announced, its lines joined by " / "
-//                  (the browser announces them in a live region instead)
+//                  buttons (with "radio button" and "checked", or "check box")
+//   said           what a screen reader was told about the page since the
+//                  last look, empty for nothing (the browser's is not read)
 //   fonts          each font of the program: family, cell height, average
 //                  width and weight (the platform's faces decide; Linux)
 //   minimise       minimises the window and restores it (the taskbar)
@@ -459,19 +458,21 @@ std::string DoNames(Context&, std::string_view) {
     std::vector<std::string> names;
     for (const ProbeField& field : VisibleFields())
         names.push_back(Cp1252ToUtf8(ProbeAccessibleName(field.handle)));
-    for (const ProbeButton& button : ProbeButtons())
-        if (button.visible) names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)));
+    for (const ProbeButton& button : ProbeButtons()) {
+        const std::string kind = ProbeAccessibleKind(button.handle);
+        if (button.visible)
+            names.push_back(Cp1252ToUtf8(ProbeAccessibleName(button.handle)) +
+                            (kind.empty() ? "" : " (" + kind + ")"));
+    }
     Emit(Joined(names) + "\n");
     return {};
 }
 
 std::string DoSaid(Context&, std::string_view) {
-    std::string said;
-    for (const ProbeField& field : VisibleFields())
-        if (field.focused) said = Cp1252ToUtf8(ProbeAccessibleDescription(field.handle));
-    for (std::size_t at = said.find('\n'); at != std::string::npos; at = said.find('\n', at))
-        said.replace(at, 1, " / ");
-    Emit(said + "\n");
+    static std::string last;
+    std::string said = Cp1252ToUtf8(ProbeAnnouncement());
+    Emit((said != last ? said : std::string()) + "\n");
+    last = said;
     return {};
 }
 

@@ -118,16 +118,20 @@ int DrawFrequencyGrid(tk::Window window, int levelScale, int offset) {
     tk::Font small = AppFont(FontRole::Small);
     if (levelScale == 1) DrawLevelScale(window, offset);
     // The unit stays put whatever the shift.
+    tk::SetTextKind(tk::TextKind::Figure);
     tk::DrawString(window, 178, 313, "dB", kBlack, small, 0);
     for (const GridLabel& label : kFrequencyLabels)
         tk::DrawString(window, X(offset, label.c), label.y, label.text, kBlack, small, 0);
+    tk::SetTextKind(tk::TextKind::Caption);
     return 0;
 }
 
 void DrawLevelScale(tk::Window window, int offset) {
+    tk::SetTextKind(tk::TextKind::Figure);
     for (const GridLabel& label : kLevelLabels)
         tk::DrawString(window, X(offset, label.c), label.y, label.text, kBlack,
                        AppFont(FontRole::Small), 0);
+    tk::SetTextKind(tk::TextKind::Caption);
 }
 
 int FrequencyToGraphOffset(double hertz) {

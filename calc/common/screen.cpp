@@ -109,12 +109,14 @@ int RunScreen(tk::Window window, const Screen& screen) {
         // go blank on the screen for a moment at each ENTER.
         HideAllControls(&controls);
         if (g_shell.initPass) MakeControls(window, screen, controls);
+        // Named before the focus comes: a screen reader reads a field out
+        // with its name when it gets the focus.
+        NameFields(screen, controls);
         for (int i = 0; i < OptionCount(screen); ++i) tk::ShowOptionButton(controls.options[i]);
         for (int i = 0; i < FieldCount(screen); ++i) tk::ShowEditField(controls.fields[i]);
         if (FieldCount(screen) > 0) tk::FocusEditField(controls.fields[0]);
         FieldInputs in = ReadFields(screen);
         if (screen.page != nullptr) screen.page(window, in);
-        NameFields(screen, controls);
         tk::SetDrawTarget("CLIENT");
         tk::RepaintWindow(window, "ERASED");
     }
@@ -245,5 +247,7 @@ void DrawWires(tk::Window window, std::span<const Wire> wires, tk::Colour colour
 }
 
 void DrawValue(tk::Window window, int x, int y, const std::string& text) {
+    tk::SetTextKind(tk::TextKind::Value);
     tk::DrawString(window, x, y, text.c_str(), kBlack, AppFont(FontRole::Result), 0);
+    tk::SetTextKind(tk::TextKind::Caption);
 }

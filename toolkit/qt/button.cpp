@@ -3,6 +3,8 @@
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,8 +35,11 @@ void Post(int commandId) {
 // clear it) and clears the other round option buttons that are visible.
 class RoundButton : public QRadioButton {
 public:
+    // The text is set once the button is one: a screen reader that asks
+    // about it then is told of a radio button (RoundAccessible).
     RoundButton(WindowImpl* handle, const QString& text, QWidget* parent)
-        : QRadioButton(text, parent), handle_(handle) {
+        : QRadioButton(parent), handle_(handle) {
+        setText(text);
         setAutoExclusive(false);
         setFocusPolicy(Qt::NoFocus);
         connect(this, &QAbstractButton::clicked, this, [this] { Clicked(); });
@@ -54,6 +59,38 @@ private:
     }
     WindowImpl* handle_;
 };
+
+// A round option button for assistive technology: a radio button, checked
+// or not, that a press clicks. (Qt takes a radio button that is not
+// exclusive in Qt's own way for a check box.)
+class RoundAccessible : public QAccessibleWidget {
+public:
+    explicit RoundAccessible(RoundButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+    QString text(QAccessible::Text which) const override {
+        if (which != QAccessible::Name) return QAccessibleWidget::text(which);
+        const QString name = Button()->accessibleName();
+        return name.isEmpty() ? Button()->text() : name;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->isChecked();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) Button()->click();
+    }
+
+private:
+    RoundButton* Button() const { return static_cast<RoundButton*>(widget()); }
+};
+
+QAccessibleInterface* RoundAccessibleFactory(const QString&, QObject* object) {
+    if (auto* button = dynamic_cast<RoundButton*>(object)) return new RoundAccessible(button);
+    return nullptr;
+}
 
 Qt::Alignment AlignmentFor(std::uint32_t bits) {
     Qt::Alignment h = Qt::AlignHCenter, v = Qt::AlignVCenter;
@@ -125,6 +162,8 @@ void MakeOptionButton(Window handle) {
     const int commandId = handle->commandId;
     QAbstractButton* button = nullptr;
     if (p.style == kRadio) {
+        static const bool installed = (QAccessible::installFactory(RoundAccessibleFactory), true);
+        (void)installed;
         button = new RoundButton(handle, p.text, p.host);
     } else if (p.style == kCheckBox) {
         button = new QCheckBox(p.text, p.host);

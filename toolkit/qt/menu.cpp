@@ -216,10 +216,17 @@ private:
         selecting_ = false;
         QPointer<QWidget> back = returnTo_;
         returnTo_ = nullptr;
-        if (back != nullptr && back->isVisible())
-            back->setFocus(Qt::MenuBarFocusReason);
-        else if (bar != nullptr && bar->hasFocus())
-            bar->clearFocus();
+        if (bar != nullptr && bar->hasFocus()) bar->clearFocus();
+        // The focus goes back once the command chosen has run, unless it
+        // put the focus somewhere or hid the field: a screen reader is not
+        // to read out a field of a page that is going (a language switch).
+        QMetaObject::invokeMethod(
+            this,
+            [back] {
+                if (back != nullptr && back->isVisible() && QApplication::focusWidget() == nullptr)
+                    back->setFocus(Qt::MenuBarFocusReason);
+            },
+            Qt::QueuedConnection);
         if (bar != nullptr && bar->activeAction() != nullptr) {
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(bar, &leave);

@@ -4,6 +4,7 @@
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -182,10 +183,36 @@ Window AddControl(WindowImpl* control, Pending pending, void (*make)(WindowImpl*
     return control;
 }
 
+namespace {
+
+// What a widget tells assistive technology of its caret and name while it
+// is being made goes unsaid: a field made as it gets the focus would tell
+// of its caret before its focus, and Orca then leaves the focus unsaid (a
+// page's first opening would not say its field). Both are told with the
+// focus.
+bool g_making = false;
+QAccessible::UpdateHandler g_platformUpdate = nullptr;
+
+void UpdateUnlessMaking(QAccessibleEvent* event) {
+    if (g_making &&
+        (event->type() == QAccessible::TextCaretMoved || event->type() == QAccessible::NameChanged))
+        return;
+    QAccessible::installUpdateHandler(g_platformUpdate);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(UpdateUnlessMaking);
+}
+
+}  // namespace
+
 QWidget* Widget(Window control) {
     if (control == nullptr) return nullptr;
     if (control->pending && control->make != nullptr) {
+        static const bool filtering =
+            (g_platformUpdate = QAccessible::installUpdateHandler(UpdateUnlessMaking), true);
+        (void)filtering;
+        g_making = true;
         control->make(control);
+        g_making = false;
         control->pending.reset();
     }
     return control->widget;

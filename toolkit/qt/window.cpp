@@ -69,6 +69,12 @@ std::set<std::string>& RegisteredClasses() {
     return classes;
 }
 
+// What was last told to a screen reader about the page.
+QString& Announcement() {
+    static QString said;
+    return said;
+}
+
 // The client area: shows the client image, which the paint handler fills.
 class ClientArea : public QWidget {
 public:
@@ -108,20 +114,24 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    // A screen reader hears the lines whose texts changed as the focused
-    // field's description, without the focus moving; the field that had
-    // the last one loses it. A paint that changes no text says nothing.
+    // What changed on the page is told to a screen reader (Announcer) as a
+    // notification shown in the client area's status bar: Orca says it
+    // wherever the focus is, and without the word "notification" in a
+    // status bar. (Qt 6.4 hands a screen reader the object, not the text,
+    // with a name or description change, which Orca cannot say.)
     void Announce() {
-        std::vector<ShownText> texts = PageTexts();
-        const std::string said = Announcement(shown_, texts);
-        shown_ = std::move(texts);
+        const std::string said = PageAnnouncer().Said(PageTexts());
         if (said.empty()) return;
-        QWidget* focus = QApplication::focusWidget();
-        if (described_ != nullptr && described_ != focus) described_->setAccessibleDescription({});
-        described_ = focus;
-        if (focus != nullptr) focus->setAccessibleDescription(ToQString(said));
+        Announcement() = ToQString(said);
+        if (!QAccessible::isActive()) return;
         QAccessibleEvent changed(this, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&changed);
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(this);
+        QAccessibleInterface* bar = area ? area->child(area->childCount() - 1) : nullptr;
+        if (QAccessibleInterface* note = bar ? bar->child(0) : nullptr) {
+            QAccessibleEvent shown(note, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
     }
 
     // The client image in the screen's pixels. A whole scale factor repeats
@@ -147,11 +157,51 @@ private:
     }
 
     WindowImpl* handle_;
-    std::vector<ShownText> shown_;  // the texts last announced from
-    QPointer<QWidget> described_;   // the field given the last announcement
     QImage scaled_;
     qint64 sourceKey_ = 0;
     qreal scaledRatio_ = 0;
+};
+
+// The status bar of the client area for assistive technology, and in it
+// the notification that holds what was last told (a screen reader can read
+// it again from there).
+class SaidNode : public QAccessibleInterface {
+public:
+    SaidNode(QWidget* area, QAccessibleInterface* bar) : area_(area), bar_(bar) {}
+    bool isValid() const override { return area_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return area_ ? area_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return bar_ != nullptr ? bar_ : QAccessible::queryAccessibleInterface(area_);
+    }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && note_ != nullptr ? note_ : nullptr;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return note_ != nullptr ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child == note_ ? 0 : -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && bar_ != nullptr ? Announcement() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override {
+        return bar_ != nullptr ? QAccessible::Notification : QAccessible::StatusBar;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+    // The bar's notification, made with it.
+    QAccessibleInterface* note_ = nullptr;
+
+private:
+    QPointer<QWidget> area_;
+    QAccessibleInterface* bar_;  // the notification's; null for the bar
 };
 
 // One text of the page for assistive technology: a static text, the index-th
@@ -194,17 +244,18 @@ private:
     int index_;
 };
 
-// The client area for assistive technology: its fields and buttons, then
-// the page's texts in reading order. A text's object is made the first time
-// it is asked for and kept for its place in the order, as many as the page
-// ever showed texts at once.
+// The client area for assistive technology: its fields and buttons, the
+// page's texts in reading order, then the status bar. A text's object is
+// made the first time it is asked for and kept for its place in the order,
+// as many as the page ever showed texts at once.
 class ClientAccessible : public QAccessibleWidget {
 public:
     explicit ClientAccessible(QWidget* area) : QAccessibleWidget(area, QAccessible::Client) {}
     int childCount() const override {
-        return QAccessibleWidget::childCount() + static_cast<int>(PageTexts().size());
+        return QAccessibleWidget::childCount() + static_cast<int>(PageTexts().size()) + 1;
     }
     QAccessibleInterface* child(int index) const override {
+        if (index == childCount() - 1) return Bar();
         const int controls = QAccessibleWidget::childCount();
         if (index < controls) return QAccessibleWidget::child(index);
         const std::size_t text = static_cast<std::size_t>(index - controls);
@@ -215,6 +266,7 @@ public:
         return QAccessible::accessibleInterface(texts_[text]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child != nullptr && child == bar_) return childCount() - 1;
         for (std::size_t i = 0; i < texts_.size(); ++i)
             if (QAccessible::accessibleInterface(texts_[i]) == child)
                 return QAccessibleWidget::childCount() + static_cast<int>(i);
@@ -222,7 +274,19 @@ public:
     }
 
 private:
+    QAccessibleInterface* Bar() const {
+        if (bar_ == nullptr) {
+            auto* bar = new SaidNode(widget(), nullptr);
+            bar->note_ = new SaidNode(widget(), bar);
+            QAccessible::registerAccessibleInterface(bar);
+            QAccessible::registerAccessibleInterface(bar->note_);
+            bar_ = bar;
+        }
+        return bar_;
+    }
+
     mutable std::vector<QAccessible::Id> texts_;
+    mutable QAccessibleInterface* bar_ = nullptr;
 };
 
 QAccessibleInterface* ClientAccessibleFactory(const QString&, QObject* object) {

@@ -160,9 +160,12 @@ ProbeRect ProbeWindowRect(Window window);
 bool ProbeMenuTitleRect(Window window, const std::string& title, ProbeRect& out);
 // The page's texts as assistive technology is given them, in its order.
 std::vector<std::string> ProbePageTexts();
-// The name a screen reader reads for a control, and its description.
+// The name a screen reader reads for a control, and for a radio button or a
+// check box that it is one, and checked if it is: "radio button, checked".
 std::string ProbeAccessibleName(Window control);
-std::string ProbeAccessibleDescription(Window control);
+std::string ProbeAccessibleKind(Window control);
+// What a screen reader was last told about the page, as it reads it.
+std::string ProbeAnnouncement();
 
 // ---- Linux only -----------------------------------------------------------------
 

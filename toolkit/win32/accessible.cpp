@@ -1,8 +1,9 @@
 // What Active Accessibility gives a screen reader for the main window's
-// client area and the edit fields: the object Windows makes for the window,
-// with the page's texts added to the client area as static texts after its
-// controls (in reading order), and a field's description, where the page's
-// new texts are announced.
+// client area, the edit fields and the option buttons: the object Windows
+// makes for the window, with the page's texts added to the client area as
+// static texts after its controls (in reading order), a field's description,
+// where what changed on the page is told, and an option button's kind and
+// check (Wine's object takes any button for a plain client area).
 
 #include "toolkit/win32/win32_bridge.h"
 
@@ -27,12 +28,13 @@ BSTR WideString(const std::string& cp1252) {
 // Interfaces are named by __uuidof: the IID_ constants of mingw's oleacc
 // import library are not the interfaces' identifiers.
 
-// Windows' own object with the page's texts (for the client area) or a
-// description (for a field) added; everything else is Windows'.
+// Windows' own object with the page's texts (for the client area), a
+// description (for a field) or a kind and check (for an option button)
+// added; everything else is Windows'.
 class Accessible final : public IAccessible {
 public:
-    Accessible(IAccessible* standard, HWND hwnd, bool page)
-        : standard_(standard), hwnd_(hwnd), page_(page) {}
+    Accessible(IAccessible* standard, HWND hwnd, Accessed kind)
+        : standard_(standard), hwnd_(hwnd), page_(kind == Accessed::Page), kind_(kind) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
@@ -97,7 +99,7 @@ public:
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        if (Text(child) >= 0 || page_ || child.vt != VT_I4 || child.lVal != CHILDID_SELF)
+        if (kind_ != Accessed::Field || child.vt != VT_I4 || child.lVal != CHILDID_SELF)
             return Nothing(child, out);
         const std::string& said = FieldDescription(hwnd_);
         if (said.empty()) return standard_->get_accDescription(child, out);
@@ -105,16 +107,28 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        if (Text(child) < 0) return standard_->get_accRole(child, out);
+        const LONG_PTR type = GetWindowLongPtrA(hwnd_, GWL_STYLE) & BS_TYPEMASK;
+        long role = Text(child) >= 0 ? ROLE_SYSTEM_STATICTEXT : 0;
+        if (kind_ == Accessed::Option && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
+            role = ROLE_SYSTEM_RADIOBUTTON;
+        if (kind_ == Accessed::Option && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX))
+            role = ROLE_SYSTEM_CHECKBUTTON;
+        if (role == 0) return standard_->get_accRole(child, out);
         out->vt = VT_I4;
-        out->lVal = ROLE_SYSTEM_STATICTEXT;
+        out->lVal = role;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        if (Text(child) < 0) return standard_->get_accState(child, out);
-        out->vt = VT_I4;
-        out->lVal = STATE_SYSTEM_READONLY;
-        return S_OK;
+        if (Text(child) >= 0) {
+            out->vt = VT_I4;
+            out->lVal = STATE_SYSTEM_READONLY;
+            return S_OK;
+        }
+        const HRESULT result = standard_->get_accState(child, out);
+        if (SUCCEEDED(result) && kind_ == Accessed::Option && out->vt == VT_I4 &&
+            SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            out->lVal |= STATE_SYSTEM_CHECKED;
+        return result;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
         return Text(child) < 0 ? standard_->get_accHelp(child, out) : Nothing(child, out);
@@ -191,12 +205,13 @@ private:
     IAccessible* standard_;
     HWND hwnd_;
     bool page_;
+    Accessed kind_;
     ULONG references_ = 1;
 };
 
 }  // namespace
 
-LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, bool page) {
+LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, Accessed kind) {
     if (static_cast<long>(lParam) != OBJID_CLIENT) return 0;
     // The object is handed over through COM, started once a screen reader
     // first asks: a start without one costs nothing.
@@ -206,7 +221,7 @@ LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, bool page) {
     if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&standard))))
         return 0;
-    auto* object = new Accessible(standard, hwnd, page);
+    auto* object = new Accessible(standard, hwnd, kind);
     const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object);
     object->Release();
     return result;

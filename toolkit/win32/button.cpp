@@ -10,6 +10,22 @@ namespace {
 
 HMENU ControlId(int commandId) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)); }
 
+// The "BUTTON" class's own procedure, taken from the last option button made.
+WNDPROC g_buttonProc = nullptr;
+
+// An option button tells a screen reader its kind and check.
+LRESULT CALLBACK OptionButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT)
+        if (const LRESULT object = AccessibleObject(button, wParam, lParam, Accessed::Option))
+            return object;
+    return CallWindowProcA(g_buttonProc, button, message, wParam, lParam);
+}
+
+void Subclass(HWND button) {
+    g_buttonProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OptionButtonProc)));
+}
+
 }  // namespace
 
 Window CreatePushButton(Window parent, int x, int y, int width, int height, const char* text,
@@ -59,6 +75,7 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     button.sizingText = button.text;
     button.parent = Hwnd(parent);
     button.id = ControlId(commandId);
+    button.made = Subclass;
     return AddControl(ControlKind::OptionButton, std::move(button));
 }
 

@@ -57,7 +57,10 @@ void Paste(HWND field) {
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT) {
-        if (const LRESULT object = AccessibleObject(field, wParam, lParam, false)) return object;
+        if (const LRESULT object = AccessibleObject(field, wParam, lParam, Accessed::Field))
+            return object;
+    } else if (message == WM_KILLFOCUS) {
+        FocusLeft(field);
     } else if (message == WM_KEYDOWN) {
         const bool caret =
             wParam == VK_END || wParam == VK_HOME || wParam == VK_LEFT || wParam == VK_RIGHT;

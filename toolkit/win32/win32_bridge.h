@@ -47,7 +47,7 @@ struct Pending {
     HFONT font = nullptr;  // null: the control's own
     bool visible = true;
     bool checked = false;
-    void (*made)(HWND) = nullptr;  // edit fields: subclassed
+    void (*made)(HWND) = nullptr;  // edit fields and option buttons: subclassed
 };
 
 // The main window or a control.
@@ -60,7 +60,6 @@ struct WindowImpl {
     // names an edit control by the label before it).
     HWND label = nullptr;
     std::string accessibleName;           // edit fields: the label's text
-    std::string description;              // edit fields: the page's texts announced
     std::unique_ptr<Pending> pending;     // set until the window is made
     WindowProcedure procedure = nullptr;  // the main window's
 };
@@ -100,12 +99,14 @@ HWND MainWindow();
 // The texts drawn on the main window itself, which keeps no image of its own.
 ShownTexts& MainWindowTexts();
 
-// The answer to WM_GETOBJECT for the client area of the main window (`page`
-// true) or of an edit field; 0 for any other object, which Windows answers.
-LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, bool page);
-// A field's accessible description: the lines of the page that changed while
-// it had the focus, until they change again.
+// The answer to WM_GETOBJECT for the client area of the main window, an edit
+// field or an option button; 0 for any other object, which Windows answers.
+enum class Accessed { Page, Field, Option };
+LRESULT AccessibleObject(HWND hwnd, WPARAM wParam, LPARAM lParam, Accessed kind);
+// A field's accessible description: what changed on the page while it had
+// the focus, until the focus leaves it (FocusLeft).
 const std::string& FieldDescription(HWND field);
+void FocusLeft(HWND field);
 
 // Every control, in creation order.
 std::vector<Window>& Controls();

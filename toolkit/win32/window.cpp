@@ -45,22 +45,23 @@ LRESULT PageColourBrush(HWND control, HDC dc) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
-// A screen reader hears the lines of the page whose texts changed as the
-// focused field's description, without the focus moving; the other fields
-// lose theirs. Nothing is said when no text changed (a TAB).
+// The field last told what changed on the page, and what it was told, until
+// the focus leaves it: a field a TAB comes back to says no old news.
+HWND g_described = nullptr;
+std::string g_description;
+
+// What changed on the page (Announcer) is told to a screen reader as the
+// focused field's description, without the focus moving, once a change.
 void Announce() {
-    static auto* shown = new std::vector<ShownText>;
-    std::vector<ShownText> texts = PageTexts();
-    std::string said = Announcement(*shown, texts);
-    *shown = std::move(texts);
+    const std::string said = PageAnnouncer().Said(PageTexts());
     if (said.empty()) return;
     HWND focus = GetFocus();
-    for (Window control : Controls()) {
-        if (control->kind != ControlKind::Edit) continue;
-        control->description = control->hwnd == focus ? said : std::string();
-        if (control->hwnd == focus)
-            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, focus, OBJID_CLIENT, CHILDID_SELF);
-    }
+    g_described = nullptr;
+    for (Window control : Controls())
+        if (control->kind == ControlKind::Edit && control->hwnd == focus) g_described = focus;
+    g_description = said;
+    if (g_described != nullptr)
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, focus, OBJID_CLIENT, CHILDID_SELF);
     NotifyWinEvent(EVENT_OBJECT_REORDER, g_mainWindow.hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
@@ -71,7 +72,8 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_NCCREATE && g_mainWindow.hwnd == nullptr) g_mainWindow.hwnd = hwnd;
     if (hwnd != g_mainWindow.hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_GETOBJECT)
-        if (const LRESULT object = AccessibleObject(hwnd, wParam, lParam, true)) return object;
+        if (const LRESULT object = AccessibleObject(hwnd, wParam, lParam, Accessed::Page))
+            return object;
     if (message == WM_COMMAND && g_observer != nullptr) g_observer->CommandDelivered(wParam);
     // As in a dialog, the field that had the focus when the window went
     // inactive (minimised, or another window taken to) gets it back when the
@@ -103,7 +105,8 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_CTLCOLORSTATIC)
         return PageColourBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     const LRESULT result = g_mainWindow.procedure(&g_mainWindow, message, wParam, lParam);
-    if (message == WM_COMMAND || message == WM_PAINT) Announce();
+    // Once the page shows: before, the window holds the texts of the last.
+    if (message == WM_PAINT) Announce();
     return result;
 }
 
@@ -307,9 +310,11 @@ std::vector<ShownText> PageTexts() { return MainWindowTexts().InReadingOrder(); 
 
 const std::string& FieldDescription(HWND field) {
     static const std::string none;
-    for (Window control : Controls())
-        if (control->hwnd == field) return control->description;
-    return none;
+    return field != nullptr && field == g_described ? g_description : none;
+}
+
+void FocusLeft(HWND field) {
+    if (field == g_described) g_described = nullptr;
 }
 
 HWND Hwnd(Window window) {

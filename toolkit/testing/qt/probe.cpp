@@ -393,8 +393,25 @@ std::string ProbeAccessibleName(Window control) {
     return AccessibleText(control, QAccessible::Name);
 }
 
-std::string ProbeAccessibleDescription(Window control) {
-    return AccessibleText(control, QAccessible::Description);
+std::string ProbeAccessibleKind(Window control) {
+    QWidget* widget = Widget(control);
+    QAccessibleInterface* accessible =
+        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    if (accessible == nullptr) return {};
+    const QAccessible::Role role = accessible->role();
+    if (role != QAccessible::RadioButton && role != QAccessible::CheckBox) return {};
+    return std::string(role == QAccessible::RadioButton ? "radio button" : "check box") +
+           (accessible->state().checked ? ", checked" : "");
+}
+
+// The notification in the client area's status bar.
+std::string ProbeAnnouncement() {
+    QAccessibleInterface* client =
+        MainWindow() ? QAccessible::queryAccessibleInterface(MainWindow()->client) : nullptr;
+    QAccessibleInterface* bar = client ? client->child(client->childCount() - 1) : nullptr;
+    QAccessibleInterface* note =
+        bar && bar->role() == QAccessible::StatusBar ? bar->child(0) : nullptr;
+    return note ? FromQString(note->text(QAccessible::Name)) : std::string();
 }
 
 // The static texts among the client area's accessible children.

@@ -282,7 +282,8 @@ bool ProbeMenuTitleRect(Window, const std::string&, ProbeRect&) { return false; 
 bool ProbeMenuItemRect(Window, const std::string&, ProbeRect&) { return false; }
 
 // The page announces new results in a live region, not in a description.
-std::string ProbeAccessibleDescription(Window) { return {}; }
+std::string ProbeAnnouncement() { return {}; }
+std::string ProbeAccessibleKind(Window) { return {}; }
 
 std::vector<std::string> ProbePageTexts() {
     std::vector<std::string> texts;

@@ -819,14 +819,17 @@ public:
         long count = 0;
         return object_ != nullptr && SUCCEEDED(object_->get_accChildCount(&count)) ? count : 0;
     }
-    long Role(long child) const {
-        VARIANT role;
-        VariantInit(&role);
-        if (object_ == nullptr || FAILED(object_->get_accRole(Child(child), &role))) return 0;
-        return role.vt == VT_I4 ? role.lVal : 0;
-    }
+    long Role(long child) const { return Number(&IAccessible::get_accRole, child); }
+    long State() const { return Number(&IAccessible::get_accState, CHILDID_SELF); }
 
 private:
+    long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+                long child) const {
+        VARIANT out;
+        VariantInit(&out);
+        if (object_ == nullptr || FAILED((object_->*get)(Child(child), &out))) return 0;
+        return out.vt == VT_I4 ? out.lVal : 0;
+    }
     static VARIANT Child(long child) {
         VARIANT id;
         VariantInit(&id);
@@ -844,8 +847,17 @@ std::string ProbeAccessibleName(Window control) {
     return ClientObject(Hwnd(control)).Text(&IAccessible::get_accName);
 }
 
-std::string ProbeAccessibleDescription(Window control) {
-    return ClientObject(Hwnd(control)).Text(&IAccessible::get_accDescription);
+std::string ProbeAccessibleKind(Window control) {
+    const ClientObject object(Hwnd(control));
+    const long role = object.Role(CHILDID_SELF);
+    if (role != ROLE_SYSTEM_RADIOBUTTON && role != ROLE_SYSTEM_CHECKBUTTON) return {};
+    return std::string(role == ROLE_SYSTEM_RADIOBUTTON ? "radio button" : "check box") +
+           (object.State() & STATE_SYSTEM_CHECKED ? ", checked" : "");
+}
+
+// The focused field's description.
+std::string ProbeAnnouncement() {
+    return ClientObject(GetFocus()).Text(&IAccessible::get_accDescription);
 }
 
 // The static texts among the children of the main window's client object.
