@@ -21,7 +21,7 @@ sed '/<margins>/,/<\/margins>/{s|<top>0<|<top>40<|;s|<left>0<|<left>30<|}' \
     /etc/xdg/openbox/rc.xml >"$work/rc.xml"
 wm_pid=""
 openbox_on() {
-    [ -n "$wm_pid" ] && kill "$wm_pid"
+    [ -n "$wm_pid" ] && kill "$wm_pid" && wait "$wm_pid"
     if [ "$platform" = linux ]; then start_xvfb "$1"; else start_wine_x11 "$x11_prefix" Y; fi
     start_openbox "$work/rc.xml"
     for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 30, 40,' && return; sleep 0.1; done

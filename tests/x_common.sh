@@ -35,6 +35,9 @@ start_xvfb() {
     DISPLAY=":$(head -n1 "$work/display")"
     mkdir -p -m 700 "$work/runtime"
     export DISPLAY XDG_RUNTIME_DIR=$work/runtime
+    # Clients started at once have found a new server refusing them.
+    for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+    xprop -root >/dev/null 2>&1 || fail "Xvfb on $DISPLAY answers no client: $(cat "$work/xvfb.log")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
@@ -42,10 +45,17 @@ start_xvfb() {
 # wm_pid), until the test ends.
 start_openbox() {
     command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
-    openbox --sm-disable ${1:+--config-file "$1"} >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    on_exit+="${on_exit:+; }kill $wm_pid 2>/dev/null"
-    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+    local _try
+    for _try in 1 2 3; do
+        openbox --sm-disable ${1:+--config-file "$1"} >"$work/openbox.log" 2>&1 &
+        wm_pid=$!
+        on_exit+="${on_exit:+; }kill $wm_pid 2>/dev/null"
+        for _ in $(seq 50); do
+            kill -0 "$wm_pid" 2>/dev/null || break
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+            sleep 0.1
+        done
+    done
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
