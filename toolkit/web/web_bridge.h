@@ -144,7 +144,7 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 // The page's side (library.js). Texts are UTF-8.
 extern "C" {
 void web_start();
-void web_show(const std::uint8_t* rgba, int width, int height, int top, int rows);
+void web_show(const std::uint32_t* rgba, int width, int height, int top, int rows);
 void web_page_texts(const char* lines);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
 void web_control_face(int id, const std::uint8_t* rgba, int width, int height, int checked);
