@@ -56,13 +56,18 @@ async function visit(path) {
       onRuntimeInitialized: () => (Module.ready = performance.now()),
     }, 'firstPaint', { get: () => painted, set: (time) => {
       painted ??= time;
-      queueMicrotask(() => Module.drawn ??= performance.mark('drawn').startTime);
+      queueMicrotask(() => {
+        Module.drawn ??= performance.mark('drawn').startTime;
+        console.debug('drawn');
+      });
     } });
   });
   const page = await context.newPage();
+  // Told by a console message: waiting in the page would take its time.
+  const drawn = page.waitForEvent('console', (message) => message.text() === 'drawn');
   await browser.startTracing(page, { categories: ['blink.user_timing'] });
-  await page.goto(address + path);
-  await page.waitForFunction(() => window.Module && Module.drawn);
+  await page.goto(address + path, { waitUntil: 'commit' });
+  await drawn;
   const marks = JSON.parse(await browser.stopTracing()).traceEvents
     .filter((e) => e.cat === 'blink.user_timing' && e.tts !== undefined);
   const cpu = (name) => marks.find((e) => e.name === name).tts / 1000;
