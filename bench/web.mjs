@@ -14,16 +14,24 @@
 //   service worker fetch), each gzipped at level 9 as a web host would send it;
 // - with NATIVE_BUILD (a default build): every page run in WebAssembly
 //   (selvaquin-pages in the browser) against the same runs natively.
+//
+// With --trace FILE it only writes a trace of one first visit of the
+// program for a profile of its start (Chromium's trace format, which
+// chrome://tracing and Perfetto open): the page's tasks with their CPU time,
+// the WebAssembly's streaming, compilation and instantiation, and the marks
+// "document" (the page's start) and "drawn".
 import { chromium } from '../tests/web/node_modules/playwright-core/index.mjs';
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
 const here = new URL('.', import.meta.url).pathname;
 const { serveSite } = createRequire(import.meta.url)(join(here, '../tools/serve-web'));
-const [build, native, runs = 15] = process.argv.slice(2);
+const args = process.argv.slice(2);
+const traceFile = args.includes('--trace') ? args.splice(args.indexOf('--trace'), 2)[1] : null;
+const [build, native, runs = 15] = args;
 const site = join(build, 'site');
 const index = readFileSync(join(site, 'index.html'), 'utf8');
 // The floor: the same page with the program's scripts replaced by the
@@ -47,7 +55,7 @@ const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
 // time from the document's start to then (from a trace of the marks, which
 // carry it): steadier than the clock on a busy machine; and the first
 // contentful paint.
-async function visit(path) {
+async function visit(path, categories = ['blink.user_timing']) {
   const context = await browser.newContext({ viewport: { width: 1000, height: 620 } });
   await context.addInitScript(() => {
     performance.mark('document');
@@ -65,10 +73,11 @@ async function visit(path) {
   const page = await context.newPage();
   // Told by a console message: waiting in the page would take its time.
   const drawn = page.waitForEvent('console', (message) => message.text() === 'drawn');
-  await browser.startTracing(page, { categories: ['blink.user_timing'] });
+  await browser.startTracing(page, { categories });
   await page.goto(address + path, { waitUntil: 'commit' });
   await drawn;
-  const marks = JSON.parse(await browser.stopTracing()).traceEvents
+  const trace = await browser.stopTracing();
+  const marks = JSON.parse(trace).traceEvents
     .filter((e) => e.cat === 'blink.user_timing' && e.tts !== undefined);
   const cpu = (name) => marks.find((e) => e.name === name).tts / 1000;
   const times = await page.evaluate(() => ({
@@ -78,7 +87,16 @@ async function visit(path) {
     contentful: performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN,
   }));
   await context.close();
-  return { ...times, cpu: cpu('drawn') - cpu('document') };
+  return { ...times, cpu: cpu('drawn') - cpu('document'), trace };
+}
+
+if (traceFile) {
+  writeFileSync(traceFile, (await visit('', ['blink.user_timing', 'devtools.timeline', 'toplevel',
+    'loading', 'v8', 'v8.wasm', 'disabled-by-default-v8.wasm.detailed'])).trace);
+  console.log(`a first visit's trace in ${traceFile}`);
+  await browser.close();
+  server.close();
+  process.exit(0);
 }
 
 const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];

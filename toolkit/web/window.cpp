@@ -28,21 +28,6 @@ std::unique_ptr<std::uint32_t[]> g_band;  // rows of the client image as the pag
 std::string g_shownTexts;
 bool g_altAlone = false;  // Alt went down and nothing else since
 
-// RGB to opaque RGBA, four pixels at a time: three words in, four out
-// (WebAssembly is little-endian).
-void ToRgba(const std::uint8_t* rgb, std::uint32_t* rgba, std::size_t pixels) {
-    constexpr std::uint32_t kOpaque = 0xFF000000;
-    for (; pixels >= 4; pixels -= 4, rgb += 12, rgba += 4) {
-        std::uint32_t in[3];
-        std::memcpy(in, rgb, sizeof in);
-        rgba[0] = in[0] | kOpaque;
-        rgba[1] = in[0] >> 24 | in[1] << 8 | kOpaque;
-        rgba[2] = in[1] >> 16 | in[2] << 16 | kOpaque;
-        rgba[3] = in[2] >> 8 | kOpaque;
-    }
-    for (; pixels > 0; --pixels, rgb += 3) *rgba++ = rgb[0] | rgb[1] << 8 | rgb[2] << 16 | kOpaque;
-}
-
 // Shows the client image on the page, band by band through one small RGBA
 // buffer. A paint puts the whole image (a fraction of a millisecond once the
 // page's canvas has its memory); keeping a copy of what the page shows to
@@ -64,6 +49,21 @@ void Show() {
 }
 
 }  // namespace
+
+// Four pixels at a time: three words in, four out (WebAssembly is
+// little-endian). Out of line, see web_bridge.h.
+[[gnu::noinline]] void ToRgba(const std::uint8_t* rgb, std::uint32_t* rgba, std::size_t pixels) {
+    constexpr std::uint32_t kOpaque = 0xFF000000;
+    for (; pixels >= 4; pixels -= 4, rgb += 12, rgba += 4) {
+        std::uint32_t in[3];
+        std::memcpy(in, rgb, sizeof in);
+        rgba[0] = in[0] | kOpaque;
+        rgba[1] = in[0] >> 24 | in[1] << 8 | kOpaque;
+        rgba[2] = in[1] >> 16 | in[2] << 16 | kOpaque;
+        rgba[3] = in[2] >> 8 | kOpaque;
+    }
+    for (; pixels > 0; --pixels, rgb += 3) *rgba++ = rgb[0] | rgb[1] << 8 | rgb[2] << 16 | kOpaque;
+}
 
 Window MainWindow() { return g_main; }
 
