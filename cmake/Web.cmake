@@ -97,6 +97,14 @@ target_link_libraries(selvaquin-pages PRIVATE selvaquin_core selvaquin_probe)
 target_link_options(selvaquin-pages PRIVATE ${web_link_options} --profiling-funcs
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
 
+# The floor that bench/web.mjs holds the program's start against: a minimal
+# WebAssembly program of its own with the same glue, painting the canvas.
+add_executable(selvaquin-floor bench/floor_web.cpp)
+target_link_options(selvaquin-floor PRIVATE -sENVIRONMENT=web -sMALLOC=emmalloc -sFILESYSTEM=0
+  "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/bench/floor_web.js")
+set_property(TARGET selvaquin-floor APPEND PROPERTY LINK_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/bench/floor_web.js)
+
 foreach(target selvaquin-drive selvaquin-soak selvaquin-pages)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js

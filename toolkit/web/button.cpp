@@ -78,12 +78,10 @@ void DrawFace(Window button) {
         }
         DrawGlyphText(r, face, 17, (h - face.cellHeight) / 2, button->text.c_str(), 0, 0);
     }
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w * h * 4));
-    for (std::size_t i = 0, j = 0; i < rgb.size(); i += 3, j += 4) {
-        const bool clear = rgb[i] == 0xFF && rgb[i + 1] == 0 && rgb[i + 2] == 0xFF;
-        rgba[j] = rgb[i], rgba[j + 1] = rgb[i + 1], rgba[j + 2] = rgb[i + 2];
-        rgba[j + 3] = clear ? 0 : 255;
-    }
+    std::vector<std::uint32_t> rgba(static_cast<std::size_t>(w * h));
+    ToRgba(rgb.data(), rgba.data(), rgba.size());
+    for (std::uint32_t& pixel : rgba)  // R, G, B in the low bytes, as a colour is
+        if ((pixel & 0xFFFFFF) == kClear) pixel &= 0xFFFFFF;
     web_control_face(button->id, rgba.data(), w, h, state);
 }
 

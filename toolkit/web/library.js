@@ -64,14 +64,15 @@ mergeInto(LibraryManager.library, {
     addEventListener('resize', () => Page.fit());
   },
 
-  // Rows top..top+rows-1 of the client image (RGBA bytes) onto the <canvas>.
+  // Rows top..top+rows-1 of the client image (`rgba` holds them, RGBA bytes)
+  // onto the <canvas>, which is width x height.
   web_show__deps: ['$Page'],
   web_show: function (rgba, width, height, top, rows) {
     if (Page.canvas.width !== width || Page.canvas.height !== height)
       Object.assign(Page.canvas, { width, height });
-    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
-                                width, height);
-    Page.canvas.getContext('2d').putImageData(image, 0, 0, 0, top, width, rows);
+    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * rows * 4),
+                                width, rows);
+    Page.canvas.getContext('2d').putImageData(image, 0, top);
     if (Module.firstPaint === undefined) Module.firstPaint = performance.now();
   },
 

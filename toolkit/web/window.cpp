@@ -24,33 +24,24 @@ std::deque<WParam> g_commands;
 bool g_repaint = false;
 bool g_handling = false;
 bool g_quit = false;
-std::unique_ptr<std::uint8_t[]> g_shown;  // the client image the page shows
-std::unique_ptr<std::uint8_t[]> g_rgba;   // the same as the page takes it
+std::unique_ptr<std::uint32_t[]> g_band;  // rows of the client image as the page takes them
 std::string g_shownTexts;
 bool g_altAlone = false;  // Alt went down and nothing else since
 
-// Shows the rows of the client image that changed since the page last
-// showed it, as RGBA bytes the page takes as they are.
+// Shows the client image on the page, band by band through one small RGBA
+// buffer. A paint puts the whole image (a fraction of a millisecond once the
+// page's canvas has its memory); keeping a copy of what the page shows to
+// find the rows that changed made the first paint touch megabytes of fresh
+// memory, its largest cost (bench/README.md).
 void Show() {
+    constexpr int kBandRows = 32;
     const CanvasImpl& image = *g_main->clientImage;
     const std::size_t row = static_cast<std::size_t>(image.width) * 3;
-    const bool first = g_shown == nullptr;
-    if (first) {
-        g_shown.reset(new std::uint8_t[row * image.height]);
-        g_rgba.reset(new std::uint8_t[row / 3 * 4 * image.height]);
-    }
-    int top = image.height, bottom = -1;
-    for (int y = 0; y < image.height; ++y)
-        if (first || std::memcmp(&image.rgb[y * row], &g_shown[y * row], row) != 0)
-            top = std::min(top, y), bottom = y;
-    if (bottom >= top) {
-        const std::size_t from = top * row, to = (bottom + 1) * row;
-        std::memcpy(&g_shown[from], &image.rgb[from], to - from);
-        for (std::size_t i = from, j = from / 3 * 4; i < to; i += 3, j += 4) {
-            g_rgba[j] = image.rgb[i], g_rgba[j + 1] = image.rgb[i + 1];
-            g_rgba[j + 2] = image.rgb[i + 2], g_rgba[j + 3] = 255;
-        }
-        web_show(g_rgba.get(), image.width, image.height, top, bottom - top + 1);
+    if (g_band == nullptr) g_band.reset(new std::uint32_t[std::size_t(image.width) * kBandRows]);
+    for (int top = 0; top < image.height; top += kBandRows) {
+        const int rows = std::min(kBandRows, image.height - top);
+        ToRgba(&image.rgb[top * row], g_band.get(), std::size_t(image.width) * rows);
+        web_show(g_band.get(), image.width, image.height, top, rows);
     }
     std::string texts;
     for (const ShownText& t : PageTexts()) texts += ToUtf8(t.text) + "\n";
@@ -58,6 +49,21 @@ void Show() {
 }
 
 }  // namespace
+
+// Four pixels at a time: three words in, four out (WebAssembly is
+// little-endian). Out of line, see web_bridge.h.
+[[gnu::noinline]] void ToRgba(const std::uint8_t* rgb, std::uint32_t* rgba, std::size_t pixels) {
+    constexpr std::uint32_t kOpaque = 0xFF000000;
+    for (; pixels >= 4; pixels -= 4, rgb += 12, rgba += 4) {
+        std::uint32_t in[3];
+        std::memcpy(in, rgb, sizeof in);
+        rgba[0] = in[0] | kOpaque;
+        rgba[1] = in[0] >> 24 | in[1] << 8 | kOpaque;
+        rgba[2] = in[1] >> 16 | in[2] << 16 | kOpaque;
+        rgba[3] = in[2] >> 8 | kOpaque;
+    }
+    for (; pixels > 0; --pixels, rgb += 3) *rgba++ = rgb[0] | rgb[1] << 8 | rgb[2] << 16 | kOpaque;
+}
 
 Window MainWindow() { return g_main; }
 
