@@ -12,8 +12,8 @@ app=$1 drive=$2 scale=1
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
 start_xvfb 1280x1024
-/usr/bin/python3 "$(dirname "$0")/accessibility_tree.py" "$drive" "$(dirname "$0")/real_window_pages.txt" \
-    "$work/listening" &
+scenarios "$drive" >"$work/pages"
+/usr/bin/python3 "$(dirname "$0")/accessibility_tree.py" "$drive" "$work/pages" "$work/listening" &
 reader_pid=$!
 for _ in $(seq 100); do [ -e "$work/listening" ] && break; sleep 0.1; done
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" >"$work/app.out" 2>&1 &

@@ -20,6 +20,12 @@ title='^Selvaquin v2601\.302245$'
 driver() {
     if [ "$platform" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
 }
+if [ "$platform" = linux ]; then
+    mapfile -t page_scenarios < <(scenarios "$drive")
+else
+    mapfile -t page_scenarios < <(scenarios "$session" run "$drive_prefix" "$drive")
+fi
+[ "${#page_scenarios[@]}" -gt 0 ] || fail "no page scenarios"
 
 if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
     for display in "-u DISPLAY" DISPLAY=:987; do
@@ -156,6 +162,8 @@ for n in "${!page_scenarios[@]}"; do
     # shellcheck disable=SC2086
     page "${hows[$((n % 2))]}" ${page_scenarios[$n]}
 done
+page by_mouse 502 click:Linkwitz-Riley
+page by_keys 503 click:Bessel
 
 # English from the keyboard: the bare page; then the pages again with the
 # values they hold, ENTER pressed (on Windows, where Wine is slow, three of
