@@ -4,8 +4,8 @@
 //   command N      post command N to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
-//   key NAME       press one named key (Tab, Return, F1, Menu, Alt, ...), with
-//                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
+//   key NAME ...   press named keys in turn (Tab, Return, F1, Menu, Alt, ...),
+//                  each with any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
 //   cells          print where the canvas texts show: for each text drawn
@@ -224,10 +224,13 @@ std::string DoType(Context&, std::string_view text) {
     return {};
 }
 
-std::string DoKey(Context&, std::string_view name) {
-    std::string key(name);
-    if (!ProbeIsKeyName(key)) return "unknown key";
-    if (!ProbePressKey(key)) return "no widget has the focus";
+std::string DoKey(Context&, std::string_view names) {
+    for (std::string_view name : Words(names)) {
+        const std::string key(name);
+        if (!ProbeIsKeyName(key)) return "unknown key";
+        if (!ProbePressKey(key)) return "no widget has the focus";
+        ProbeProcessEvents();
+    }
     return {};
 }
 
