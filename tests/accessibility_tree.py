@@ -9,6 +9,7 @@ scenario's keys, each as the driver's "names", "read" and "said" give them (pinn
 transcripts and, against the canvas, by the page snapshots).
 """
 
+import os
 import subprocess
 import sys
 import time
@@ -75,8 +76,8 @@ for _ in range(300):
         break
     time.sleep(0.1)
 frame = find(app, Atspi.Role.FRAME) if app else None
-if frame is None or frame.get_name() != "Selvaquin v2601.302245":
-    fail("no window Selvaquin v2601.302245 in the tree")
+if frame is None or frame.get_name() != os.environ["SELVAQUIN_TITLE"]:
+    fail(f"no window {os.environ['SELVAQUIN_TITLE']} in the tree")
 client = find(frame, Atspi.Role.FILLER)
 subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Selvaquin v2601", "windowfocus",
                 "--sync"], check=True, capture_output=True)

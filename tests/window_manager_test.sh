@@ -21,7 +21,7 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did 
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window "$title_pattern"
 sleep 0.5
 
 # A frame with a title bar round an inside of 1000 x 594 that stays so.
@@ -56,5 +56,5 @@ ends_with_zero "the window manager's close (Alt+F4)"
 [ ! -s "$work/app.err" ] || fail "the program complained: $(cat "$work/app.err")"
 # At a scale factor of 2 (2000 x 1188) it is too large for the screen: its frame stays at the top left.
 QT_SCALE_FACTOR=2 "$app" >/dev/null 2>&1 & app_pid=$!
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window "$title_pattern"
 [ "$(xwininfo -id "$wid" -frame | grep -c 'upper-left [XY]: *0$')" -eq 2 ] || fail "at a scale factor of 2 the frame is at $(xwininfo -id "$wid" -frame | grep upper-left | tr -s ' ')"

@@ -20,6 +20,12 @@ for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
 done
 session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
+# The program's title: its name and the project's version (CMakeLists.txt);
+# title_pattern matches it whole.
+SELVAQUIN_TITLE="Selvaquin v$(sed -n 's/^project(selvaquin VERSION \([0-9.]*\) .*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../CMakeLists.txt")"
+export SELVAQUIN_TITLE
+title_pattern="^${SELVAQUIN_TITLE//./\\.}\$"
 scale=${scale:-1}
 
 # start_xvfb WxH: Xvfb as DISPLAY, with a private runtime directory.
