@@ -30,6 +30,8 @@
 //   where TEXT     where each visible canvas text TEXT stands ("nowhere")
 //   fields         the visible fields' texts in order, the focused one
 //                  marked with '*'
+//   look           fields, then values, then the filter types showing and
+//                  whether each is checked (when a page has them)
 //   fill A | B     clicks the first field, then for each field empties it
 //                  and types its text, TAB between (one text per field)
 //   page ID A | B  opens the page of command ID, fills its fields with the
@@ -497,6 +499,17 @@ std::string DoFields(Context&, std::string_view) {
     return {};
 }
 
+std::string DoLook(Context& context, std::string_view) {
+    DoFields(context, {});
+    DoValues(context, {});
+    std::vector<std::string> options;
+    for (const ProbeButton& button : ProbeButtons())
+        if (button.visible && button.state != ProbeButtonState::Push)
+            options.push_back(std::string(StateName(button.state)) + " " + Quote(button.text));
+    if (!options.empty()) Emit(Joined(options) + "\n");
+    return {};
+}
+
 // "A | B | C": the texts between the bars, a blank on either side of a bar
 // taken as part of it.
 std::string DoFill(Context&, std::string_view arg) {
@@ -717,6 +730,7 @@ constexpr Verb kVerbs[] = {
     {"names", Args::None, false, DoNames},
     {"said", Args::None, false, DoSaid},
     {"fields", Args::None, false, DoFields},
+    {"look", Args::None, false, DoLook},
     {"fill", Args::Optional, true, DoFill},
     {"page", Args::Text, true, DoPage},
     {"enter", Args::Optional, true, DoEnter},
