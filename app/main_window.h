@@ -4,7 +4,8 @@
 
 #include "toolkit/window.h"
 
-inline constexpr const char* kProgramTitle = "Selvaquin v2601.302245";
+// The title bar: the name and the version of the project (CMakeLists.txt).
+inline constexpr const char* kProgramTitle = "Selvaquin v" SELVAQUIN_VERSION;
 
 // The main window's procedure: creation, paint and command dispatch.
 tk::LResult MainWindowProc(tk::Window window, unsigned message, tk::WParam wParam,

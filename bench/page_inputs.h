@@ -1,5 +1,7 @@
-// The pages' typical values, typed into every page before any page run is
-// timed (screens_bench.cpp here, pages.cpp natively and in the browser).
+// The pages' typical values, those of their Swedish snapshots (tests/pages.sh
+// typical, read when the build is configured), typed into every page of the
+// screen table before any page run is timed (screens_bench.cpp here,
+// pages.cpp natively and in the browser).
 #pragma once
 
 #include "app/screens.h"
@@ -9,6 +11,8 @@
 #include "toolkit/testing/probe.h"
 
 #include <cstdio>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -17,59 +21,58 @@ using namespace tk;
 
 struct PageInput {
     int id;
-    const char* name;
-    std::vector<const char*> fields;  // typed into the fields in ring order
-    const char* option = nullptr;     // filter type clicked afterwards
+    std::string name;
+    std::vector<std::string> fields;  // typed into the fields in ring order
 };
 
-inline const PageInput kPages[] = {
-    {500, "conjugate_link", {"6,4", "0.5"}},
-    {507, "notch_filter", {"2500", "4"}},
-    {505, "baffle_step", {"300"}},
-    {506, "baffle_step_compensation", {"250", "8"}},
-    {501, "crossover_6db", {"8", "6", "2500,5"}},
-    {502, "crossover_12db", {"8", "6", "3000"}, "Linkwitz-Riley"},
-    {503, "crossover_18db", {"8", "6", "2000"}, "Bessel"},
-    {1001, "amplifier_power", {"8", "20"}},
-    {1003, "wire_resistance", {"0,5", "10000"}},
-    {1005, "resistors_parallel", {"4,7", "2.2"}},
-    {1015, "capacitors_series", {"10", "10"}},
-    {1017, "rc_low_pass", {"1000", "0,1"}},
-    {1022, "rc_high_pass", {"4700", "0.047"}},
-    {1027, "rc_band_pass", {"1000", "1", "1000", "0,01"}},
-    {1035, "rc_twin_t", {"1000", "0.1"}},
-    {1043, "rc_zobel", {"10", "1"}},
-    {1048, "thiele", {"8", "1"}},
-    {1130, "air_coil", {"100", "20", "0,8"}},
+// Rows "ID NAME A | B".
+inline constexpr const char* kTypicalValues[] = {
+#include "bench_page_values.inc"
 };
+
+// Every page of the screen table with its values; empty when one has none.
+inline std::vector<PageInput> Pages() {
+    std::vector<PageInput> pages;
+    for (const Screen* screen : AllScreens()) {
+        for (const char* row : kTypicalValues) {
+            std::istringstream in(row);
+            PageInput page;
+            in >> page.id >> page.name;
+            if (page.id != screen->id) continue;
+            std::string texts;
+            std::getline(in >> std::ws, texts);
+            for (std::size_t at = 0, bar = 0; bar != texts.npos && !texts.empty(); at = bar + 3) {
+                bar = texts.find(" | ", at);
+                page.fields.push_back(texts.substr(at, bar - at));
+            }
+            pages.push_back(page);
+        }
+        if (pages.empty() || pages.back().id != screen->id) {
+            std::fprintf(stderr, "no typical values for page %d\n", screen->id);
+            return {};
+        }
+    }
+    return pages;
+}
 
 // Opens every page once and types its values, as a user would.
-inline bool FillPages(Window app) {
-    for (const PageInput& page : kPages) {
-        const Screen* entry = FindScreen(page.id);
-        if (entry == nullptr) {
-            std::fprintf(stderr, "no screen %d\n", page.id);
-            return false;
-        }
-        RunScreen(app, *FindScreen(page.id));
+inline bool FillPages(Window app, const std::vector<PageInput>& pages) {
+    for (const PageInput& page : pages) {
+        const Screen& screen = *FindScreen(page.id);
+        RunScreen(app, screen);
         ProbeProcessEvents();
         for (std::size_t i = 0; i < page.fields.size(); ++i) {
-            FocusEditField(ControlsOf(*entry).fields[i]);
+            FocusEditField(ControlsOf(screen).fields[i]);
             if (!ProbeTypeText(page.fields[i])) {
                 std::fprintf(stderr, "page %d: field %zu takes no text\n", page.id, i);
                 return false;
             }
             ProbeProcessEvents();
         }
-        RunScreen(app, *FindScreen(page.id));
-        ProbeProcessEvents();
-        if (page.option != nullptr && !ProbeClickButton(page.option)) {
-            std::fprintf(stderr, "page %d: no button %s\n", page.id, page.option);
-            return false;
-        }
+        RunScreen(app, screen);
         ProbeProcessEvents();
     }
-    return true;
+    return !pages.empty();
 }
 
 }  // namespace bench

@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 30;
     if (runs <= 0 || InitToolkit(argc, argv, "offscreen", {kFace}) != 0) return 1;
     const Window app = StartSelvaquin();
-    if (app == nullptr || !bench::FillPages(app)) return 1;
+    const std::vector<bench::PageInput> pages = bench::Pages();
+    if (app == nullptr || !bench::FillPages(app, pages)) return 1;
     double total = 0;
-    for (const bench::PageInput& page : bench::kPages) {
+    for (const bench::PageInput& page : pages) {
         const Screen& screen = *FindScreen(page.id);
         RunScreen(app, screen);  // its first run unmeasured
         ProbeProcessEvents();
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
             }
             mean = std::min(mean, std::chrono::duration<double, std::micro>(spent).count() / runs);
         }
-        std::printf("%s %.1f\n", page.name, mean);
+        std::printf("%s %.1f\n", page.name.c_str(), mean);
         total += mean;
     }
     std::printf("total %.1f\n", total);

@@ -176,9 +176,10 @@ int main(int argc, char** argv) {
     g_app = StartSelvaquin();
     if (g_app == nullptr) return 1;
     ProbeProcessEvents();
-    if (!bench::FillPages(g_app)) return 1;
+    const std::vector<bench::PageInput> pages = bench::Pages();
+    if (!bench::FillPages(g_app, pages)) return 1;
 
-    for (const bench::PageInput& page : bench::kPages) {
+    for (const bench::PageInput& page : pages) {
         const std::string name = "Screen/" + std::to_string(page.id) + "_" + page.name;
         Median(benchmark::RegisterBenchmark(name.c_str(), ScreenRun, page.id))
             ->Unit(benchmark::kMicrosecond)

@@ -94,6 +94,7 @@ target_link_options(selvaquin-soak PRIVATE ${web_link_options} -sEXIT_RUNTIME=1
 # one), with the functions' names for the browser's profiler.
 add_executable(selvaquin-pages bench/pages.cpp)
 target_link_libraries(selvaquin-pages PRIVATE selvaquin_core selvaquin_probe)
+target_include_directories(selvaquin-pages PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/bench)
 target_link_options(selvaquin-pages PRIVATE ${web_link_options} --profiling-funcs
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/probe.js")
 
@@ -118,9 +119,10 @@ endforeach()
 # and no page error shows in the console.
 set(SELVAQUIN_LINUX_DRIVE ${CMAKE_SOURCE_DIR}/build/default/selvaquin-drive CACHE FILEPATH
     "The Linux scenario driver whose dumps the browser's must equal")
-file(GLOB shared_transcripts CONFIGURE_DEPENDS
-  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/*.txt
-  ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/linux/pages-after-pages.txt)
-add_test(NAME web_transcripts COMMAND ${web_run} drive ${shared_transcripts})
+file(GLOB shared_transcripts CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/transcripts/*.txt)
+set(page_round ${CMAKE_CURRENT_BINARY_DIR}/page-round.txt)
+add_test(NAME web_transcripts COMMAND sh -c "bash \"$1\" round \"$2\" >\"$3\" && shift 3 && \"$@\""
+  - ${CMAKE_CURRENT_SOURCE_DIR}/tests/pages.sh ${SELVAQUIN_LINUX_DRIVE} ${page_round}
+  ${web_run} drive ${shared_transcripts} ${page_round})
 add_test(NAME web_snapshots COMMAND ${web_run} snapshots ${SELVAQUIN_LINUX_DRIVE})
 add_test(NAME web_soak COMMAND ${web_run} soak 4000)

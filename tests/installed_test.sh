@@ -69,8 +69,8 @@ for try in $(seq 100); do
     sleep 0.2
 done
 echo "ok: the installed program painted its splash"
-wid=$(xdotool search --name '^Selvaquin v2601\.302245$' | head -n1)
-[ -n "$wid" ] || fail "no window titled Selvaquin v2601.302245"
+wid=$(xdotool search --name "$title_pattern" | head -n1)
+[ -n "$wid" ] || fail "no window titled $SELVAQUIN_TITLE"
 xprop -id "$wid" WM_CLASS | grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\"" ||
     fail "the window's class does not match the menu entry: $(xprop -id "$wid" WM_CLASS)"
 eval "$(xdotool getwindowgeometry --shell "$wid")"

@@ -68,6 +68,7 @@ while IFS= read -r line; do
     number=$((number + 1))
     line=${line%%#*}
     read -r verb text <<<"$line"
+    text=${text//\$TITLE/$SELVAQUIN_TITLE}
     case ${verb:-} in
     "") continue ;;
     key | type | click)

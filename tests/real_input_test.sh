@@ -24,7 +24,7 @@ swid=$(timeout 20 xdotool search --sync --onlyvisible --name '^text source$' | h
 
 "$app" >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
-wait_for_window '^Selvaquin v2601\.302245$'
+wait_for_window "$title_pattern"
 place_client "$drive"
 xdotool windowfocus --sync "$wid"
 sleep 0.5

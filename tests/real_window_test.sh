@@ -14,7 +14,13 @@ platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-} scale=1
 [ "$platform" = linux ] && scale=${4:-1}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-title='^Selvaquin v2601\.302245$'
+
+if [ "$platform" = linux ]; then
+    mapfile -t page_scenarios < <(scenarios "$drive")
+else
+    mapfile -t page_scenarios < <(scenarios "$session" run "$drive_prefix" "$drive")
+fi
+[ "${#page_scenarios[@]}" -gt 0 ] || fail "no page scenarios"
 
 if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
     for display in "-u DISPLAY" DISPLAY=:987; do
@@ -31,7 +37,7 @@ fi
 menus_sv=$(printf 'menus\n' | driver)
 menus_en=$(printf 'command 2102\nmenus\n' | driver)
 grep -q '^item 1130 ' <<<"$menus_sv" || fail "the driver lists no menus: $menus_sv"
-menus=$menus_sv menu_language=""
+menus=$menus_sv
 
 # where ID: "TITLE|ITEM|T|I", the popup and the text of the item of command
 # ID, the popup's place in the bar and the item's among the popup's items
@@ -42,22 +48,48 @@ where() {
         /^item / {if ($1 == "item " id " ") {print title "|" $2 "|" t - 1 "|" i; exit} i++}' <<<"$menus"
 }
 
+# The follower: one driver for the whole run, given each step as the real
+# program is given it (on Windows in the driver's prefix, whose display is
+# its own). ask LINE [END]: what it prints for LINE, one line or up to END.
+trap '' PIPE
+if [ "$platform" = linux ]; then
+    coproc follower { exec "$drive" 2>"$work/follower.err"; }
+else
+    coproc follower {
+        eval "$("$session" env "$drive_prefix")"
+        "$session" start "$drive_prefix" >/dev/null 2>&1
+        exec wine64 "$drive" 2>"$work/follower.err"
+    }
+fi
+trap 'kill "$follower_PID" 2>/dev/null; cleanup' EXIT
+exec {to_follower}>&"${follower[1]}" {from_follower}<&"${follower[0]}"
+follow() { printf '%s\n' "$1" >&"$to_follower"; }
+ask() {
+    local line
+    follow "$1"
+    while IFS= read -r -t 120 line <&"$from_follower"; do
+        line=${line%$'\r'}
+        printf '%s\n' "$line"
+        [ -z "${2:-}" ] || [ "$line" = "$2" ] && return 0
+    done
+    fail "the driver gave nothing for: $1 ($(cat "$work/follower.err"))"
+}
+
 # start: the program started afresh and its window found; on Windows clicked
 # once (Wine gives a window keys only once it has been activated).
 start() {
     if [ "$platform" = linux ]; then
         QT_SCALE_FACTOR=$scale "$app" >"$work/app.out" 2>"$work/app.err" &
         app_pid=$!
-        wait_for_window "$title"
+        wait_for_window "$title_pattern"
         place_client driver
         bar_x=$X bar_y=$Y
     else
         wine64 "$app" >"$work/app.out" 2>"$work/app.err" &
         app_pid=$!
-        wait_for_window "$title" framed
+        wait_for_window "$title_pattern" framed
         xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
-        sleep 0.3
-        bar_height=$(($(printf 'titlerect Svenska\n' | driver | awk '{print $NF}') + 1))
+        [ -n "${bar_height:-}" ] || bar_height=$(($(ask 'titlerect Svenska' | awk '{print $NF}') + 1))
         bar_x=$cx bar_y=$((cy - bar_height))
     fi
 }
@@ -70,72 +102,83 @@ else
 fi
 start
 
+# popup WHAT OPEN|CLOSED: waits until the menu WHAT shows (a window more on
+# the screen than $shown, as the popup is a window of its own) or has gone.
+popup() {
+    local want=$shown
+    [ "$2" = open ] && want=$((shown + 1))
+    for _ in $(seq 200); do
+        [ "$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)" -eq "$want" ] && return 0
+        sleep 0.1
+    done
+    fail "the menu $1 is not $2 after 20 s"
+}
+
 # by_mouse ID: picks the item of command ID with two clicks at the places the
 # driver gives (on Windows the click opens the platform's popup, which takes
 # the arrow keys).
 by_mouse() {
-    local title item i tx ty tw th ix iy iw ih keys
+    local title item i tx ty tw th ix iy iw ih keys=()
     IFS='|' read -r title item _ i <<<"$(where "$1")"
-    read -r _ _ tx ty tw th <<<"$(printf '%stitlerect %s\n' "$menu_language" "$title" | driver | sed 's/"[^"]*"/X/')"
+    read -r _ _ tx ty tw th <<<"$(ask "titlerect $title" | sed 's/"[^"]*"/X/')"
     [ -n "${th:-}" ] || fail "the driver gave no place for the title $title"
+    shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
     xdotool mousemove --sync $((bar_x + scale * (tx + tw / 2))) $((bar_y + scale * (ty + th / 2))) click 1
-    sleep 0.7
+    popup "$title" open
     if [ "$platform" = windows ]; then
-        keys=(Down)
-        for _ in $(seq "$i"); do keys+=(Down); done
-        xdotool key --delay 100 "${keys[@]}" Return
+        for _ in $(seq 0 "$i"); do keys+=(Down); done
+        xdotool key "${keys[@]}" Return
     else
-        read -r _ _ ix iy iw ih <<<"$(printf '%sitemrect %s\n' "$menu_language" "$item" | driver | sed 's/"[^"]*"/X/')"
+        read -r _ _ ix iy iw ih <<<"$(ask "itemrect $item" | sed 's/"[^"]*"/X/')"
         [ -n "${ih:-}" ] || fail "the driver gave no place for the item $item"
         xdotool mousemove --sync $((bar_x + scale * (tx + ix + iw / 2))) $((bar_y + scale * (ty + th + iy + ih / 2))) click 1
     fi
-    sleep 0.7
+    popup "$title" closed
 }
 
 # by_keys ID: F10 selects the first title, Right moves along the bar, Down
 # opens the menu on its first item and moves down the items, Return chooses.
 by_keys() {
-    local t i
-    IFS='|' read -r _ _ t i <<<"$(where "$1")"
+    local title t i keys=(F10)
+    IFS='|' read -r title _ t i <<<"$(where "$1")"
     [ -n "${i:-}" ] || fail "no menu item $1"
-    xdotool key F10
-    sleep 0.2
-    for _ in $(seq "$t"); do xdotool key Right; done
-    xdotool key Down
-    for _ in $(seq "$i"); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.5
+    shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+    for _ in $(seq "$t"); do keys+=(Right); done
+    xdotool key "${keys[@]}" Down
+    popup "$title" open
+    keys=()
+    for _ in $(seq "$i"); do keys+=(Down); done
+    xdotool key "${keys[@]}" Return
+    popup "$title" closed
 }
 
-printf 'png %s\n' "$work/canvas.png" | driver >/dev/null
+follow "png $work/canvas.png"
+ask dump end >/dev/null
 shows "$work/canvas.png" "the start page shows the splash"
 
 # page HOW ID STEP...: picks command ID's item HOW (by_mouse, by_keys), plays
 # the steps (type:TEXT key:NAME click:BUTTON) and compares the client area
-# with the driver's canvas after all steps so far, fields and options masked.
-history=""
+# with the driver's canvas after the same steps, fields and options masked.
 page() {
     local how=$1 id=$2 item step x y
     IFS='|' read -r _ item _ _ <<<"$(where "$id")"
     shift 2
     "$how" "$id"
     [ "$platform" = linux ] && { xdotool windowfocus --sync "$wid" 2>/dev/null || true; }
-    history+="menu $item"$'\n'
+    follow "menu $item"
     for step in "$@"; do
         case $step in
         type:*) xdotool type --delay 40 "${step#type:}" ;;
         key:*) xdotool key --delay 40 "${step#key:}" ;;
         click:*)
-            read -r _ x y _ < <(printf '%sdump\n' "$history" | driver |
-                grep "^button .* \"${step#click:}\"\$" | tail -n1)
+            read -r _ x y _ < <(ask dump end | grep "^button .* \"${step#click:}\"\$" | tail -n1)
             [ -n "${y:-}" ] || fail "$item: no button ${step#click:} to click"
-            xdotool mousemove --sync $((cx + scale * (x + 7))) $((cy + scale * (y + 8))) click 1
-            sleep 0.3 ;;
+            xdotool mousemove --sync $((cx + scale * (x + 7))) $((cy + scale * (y + 8))) click 1 ;;
         esac
-        history+="${step%%:*} ${step#*:}"$'\n'
+        follow "${step%%:*} ${step#*:}"
     done
-    printf '%spng %s\ndump\n' "$history" "$work/canvas.png" | driver >"$work/dump" ||
-        fail "the driver could not play the steps for $item: $(tail -n2 "$work/dump")"
+    follow "png $work/canvas.png"
+    ask dump end >"$work/dump"
     mapfile -t rects < <(masks "$work/dump")
     shows "$work/canvas.png" "$item ($how) after: $*" "${rects[@]}"
 }
@@ -151,14 +194,17 @@ for n in "${!page_scenarios[@]}"; do
     # shellcheck disable=SC2086
     page "${hows[$((n % 2))]}" ${page_scenarios[$n]}
 done
+page by_mouse 502 click:Linkwitz-Riley
+page by_keys 503 click:Bessel
 
 # English from the keyboard: the bare page; then the pages again with the
 # values they hold, ENTER pressed (on Windows, where Wine is slow, three of
 # them, a filter type clicked).
 by_keys 2102
-history+="menu English"$'\n'
-menus=$menus_en menu_language="command 2102"$'\n'
-printf '%spng %s\n' "$history" "$work/canvas.png" | driver >/dev/null
+follow "menu English"
+menus=$menus_en
+follow "png $work/canvas.png"
+ask dump end >/dev/null
 shows "$work/canvas.png" "choosing English shows the bare page"
 if [ "$platform" = linux ]; then
     for n in "${!page_scenarios[@]}"; do page "${hows[$((n % 2))]}" "${page_scenarios[$n]%% *}" key:Return; done

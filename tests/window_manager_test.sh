@@ -13,7 +13,6 @@ set -u
 platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-title='^Selvaquin v2601\.302245$'
 
 # openbox_on WxH: Openbox on a new X server of that size (Windows: the Wine
 # session's), its work area 30 pixels in from the left and 40 from the top.
@@ -36,7 +35,7 @@ start() {
         wine64 "$app" >/dev/null 2>"$work/app.err" &
     fi
     app_pid=$!
-    wait_for_window "$title"
+    wait_for_window "$title_pattern"
 }
 
 # placed SCREEN SCALE: the frame (from the manager's extents) where its size

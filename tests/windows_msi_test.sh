@@ -72,7 +72,7 @@ codes=$(installed)
 [ "$codes" = "$(property "$msi" ProductCode)" ] || fail "the installed entry is not this package's"
 [ "$(entry "$codes" DisplayVersion)" = "$version" ] || fail "the entry's version is $(entry "$codes" DisplayVersion)"
 [ "$(entry "$codes" Publisher)" = Tulke ] || fail "the entry's publisher is $(entry "$codes" Publisher)"
-[ "$(entry "$codes" Comments)" = "Selvaquin v2601.302245" ] || fail "the entry says $(entry "$codes" Comments)"
+[ "$(entry "$codes" Comments)" = "$SELVAQUIN_TITLE" ] || fail "the entry says $(entry "$codes" Comments)"
 # The entry's size: the installed files' in KB, rounded up.
 kb=$((($(cat "$folder/selvaquin.exe" "$folder/LICENSE" "$folder/README.txt" | wc -c) + 1023) / 1024))
 [ "$(($(entry "$codes" EstimatedSize)))" -eq "$kb" ] || fail "the entry's size is $(entry "$codes" EstimatedSize), not $kb KB"
@@ -89,7 +89,7 @@ cd "$folder" || fail "no install folder"
 wine64 'C:\Program Files\Selvaquin\selvaquin.exe' >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
 cd - >/dev/null || true
-wait_for_window '^Selvaquin v2601\.302245$' framed
+wait_for_window "$title_pattern" framed
 echo "ok: the installed program shows its window"
 xdotool mousemove --sync $((cx + 500)) $((cy + 150)) click 1
 # The close box, at the right end of the title bar, which is as high as the

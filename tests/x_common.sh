@@ -20,6 +20,12 @@ for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
 done
 session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
+# The program's title: its name and the project's version (CMakeLists.txt);
+# title_pattern matches it whole.
+SELVAQUIN_TITLE="Selvaquin v$(sed -n 's/^project(selvaquin VERSION \([0-9.]*\) .*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../CMakeLists.txt")"
+export SELVAQUIN_TITLE
+title_pattern="^${SELVAQUIN_TITLE//./\\.}\$"
 scale=${scale:-1}
 
 # start_xvfb WxH: Xvfb as DISPLAY (in place of one started before), with a
@@ -118,9 +124,13 @@ place_client() {
     cx=$X cy=$((Y + scale * client_y))
 }
 
-# The page scenarios of real_window_pages.txt, one a line.
-# shellcheck disable=SC2034 # used by the scripts that source this one
-mapfile -t page_scenarios < <(grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/real_window_pages.txt")
+# scenarios DRIVER...: for each page the driver lists, "ID type:A key:Tab
+# type:B key:Return", its typical values (pages.sh) typed, ENTER pressed.
+scenarios() {
+    bash "$(dirname "${BASH_SOURCE[0]}")/pages.sh" values "$@" | awk '{
+        n = split(substr($0, length($1 " " $2 " ") + 1), v, / \| /); s = $1
+        for (i = 1; i <= n; i++) s = s " type:" v[i] " key:" (i < n ? "Tab" : "Return"); print s }'
+}
 
 # masks DUMP: the drawing arguments that paint over the fields (and the
 # option buttons) a dump of the driver lists, in canvas pixels.

@@ -4,8 +4,8 @@
 //   command N      post command N to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
-//   key NAME       press one named key (Tab, Return, F1, Menu, Alt, ...), with
-//                  any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F, Shift+F10)
+//   key NAME ...   press named keys in turn (Tab, Return, F1, Menu, Alt, ...),
+//                  each with any of the prefixes Shift+, Ctrl+, Alt+ (Alt+F)
 //   click TEXT     click the visible button TEXT
 //   dump           print the fields, buttons and canvas texts
 //   cells          print where the canvas texts show: for each text drawn
@@ -13,7 +13,7 @@
 //                  covered), the box of what shows of its cell and letters;
 //                  the platform's fonts decide, so this is apart from the dump
 //   menus          print the menu bar
-//   pixel X Y      print one canvas pixel
+//   pixel X Y ...  print canvas pixels, one a line
 //   png PATH       save the canvas as PNG
 //   shot PATH      save the whole window as a user sees it as PNG (Linux)
 //   titlerect TEXT print where the menu-bar title TEXT sits in the bar
@@ -30,8 +30,15 @@
 //   where TEXT     where each visible canvas text TEXT stands ("nowhere")
 //   fields         the visible fields' texts in order, the focused one
 //                  marked with '*'
+//   look           fields, then values, then the filter types showing and
+//                  whether each is checked (when a page has them)
 //   fill A | B     clicks the first field, then for each field empties it
 //                  and types its text, TAB between (one text per field)
+//   page ID A | B  opens the page of command ID, fills its fields with the
+//                  texts, if any, and presses ENTER
+//   enter A | B    fills the fields and presses ENTER
+//   calc A | B     the same, then says "values"
+//   pages          the ids of the pages in the order of the screen table
 //   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
 //   drop X TEXT    drops TEXT on the focused field X pixels from its left
 //                  ("refused" when the field takes no drop)
@@ -71,6 +78,7 @@
 // its comments and blank lines is what a correct run prints.
 
 #include "app/main_window.h"
+#include "app/screens.h"
 #include "calc/common/shell.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
@@ -217,10 +225,13 @@ std::string DoType(Context&, std::string_view text) {
     return {};
 }
 
-std::string DoKey(Context&, std::string_view name) {
-    std::string key(name);
-    if (!ProbeIsKeyName(key)) return "unknown key";
-    if (!ProbePressKey(key)) return "no widget has the focus";
+std::string DoKey(Context&, std::string_view names) {
+    for (std::string_view name : Words(names)) {
+        const std::string key(name);
+        if (!ProbeIsKeyName(key)) return "unknown key";
+        if (!ProbePressKey(key)) return "no widget has the focus";
+        ProbeProcessEvents();
+    }
     return {};
 }
 
@@ -362,18 +373,20 @@ std::string DoMenus(Context& context, std::string_view) {
 
 std::string DoPixel(Context&, std::string_view arg) {
     auto words = Words(arg);
-    std::optional<int> x, y;
-    if (words.size() == 2) {
-        x = ParseInteger<int>(words[0]);
-        y = ParseInteger<int>(words[1]);
+    if (words.empty() || words.size() % 2 != 0) return "expected pairs of integer coordinates";
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); i += 2) {
+        const std::optional<int> x = ParseInteger<int>(words[i]),
+                                 y = ParseInteger<int>(words[i + 1]);
+        if (!x || !y) return "expected pairs of integer coordinates";
+        if (*x < 0 || *y < 0 || *x >= CanvasWidth(g_shell.canvas) ||
+            *y >= CanvasHeight(g_shell.canvas)) {
+            return "point outside the canvas";
+        }
+        out += "pixel " + std::to_string(*x) + " " + std::to_string(*y) + " " +
+               HexColour(CanvasPixel(g_shell.canvas, *x, *y)) + "\n";
     }
-    if (!x || !y) return "expected two integer coordinates";
-    if (*x < 0 || *y < 0 || *x >= CanvasWidth(g_shell.canvas) ||
-        *y >= CanvasHeight(g_shell.canvas)) {
-        return "point outside the canvas";
-    }
-    Emit("pixel " + std::to_string(*x) + " " + std::to_string(*y) + " " +
-         HexColour(CanvasPixel(g_shell.canvas, *x, *y)) + "\n");
+    Emit(out);
     return {};
 }
 
@@ -487,6 +500,17 @@ std::string DoFields(Context&, std::string_view) {
     return {};
 }
 
+std::string DoLook(Context& context, std::string_view) {
+    DoFields(context, {});
+    DoValues(context, {});
+    std::vector<std::string> options;
+    for (const ProbeButton& button : ProbeButtons())
+        if (button.visible && button.state != ProbeButtonState::Push)
+            options.push_back(std::string(StateName(button.state)) + " " + Quote(button.text));
+    if (!options.empty()) Emit(Joined(options) + "\n");
+    return {};
+}
+
 // "A | B | C": the texts between the bars, a blank on either side of a bar
 // taken as part of it.
 std::string DoFill(Context&, std::string_view arg) {
@@ -514,6 +538,39 @@ std::string DoFill(Context&, std::string_view arg) {
         ProbeTypeText(texts[i]);
         ProbeProcessEvents();
     }
+    return {};
+}
+
+std::string DoEnter(Context& context, std::string_view arg) {
+    std::string failure = DoFill(context, arg);
+    if (failure.empty()) ProbePressKey("Return");
+    return failure;
+}
+
+std::string DoCalc(Context& context, std::string_view arg) {
+    std::string failure = DoEnter(context, arg);
+    if (!failure.empty()) return failure;
+    ProbeProcessEvents();
+    return DoValues(context, {});
+}
+
+std::string DoPage(Context& context, std::string_view arg) {
+    const std::size_t blank = arg.find(' ');
+    const std::optional<int> id = ParseInteger<int>(arg.substr(0, blank));
+    if (!id || FindScreen(*id) == nullptr) return "expected a page's id";
+    PostCommand(context.window, static_cast<WParam>(*id));
+    ProbeProcessEvents();
+    if (blank == arg.npos) return {};
+    return DoEnter(context, arg.substr(blank + 1));
+}
+
+std::string DoPages(Context&, std::string_view) {
+    std::string ids;
+    for (const Screen* screen : AllScreens()) {
+        if (!ids.empty()) ids += ' ';
+        ids += std::to_string(screen->id);
+    }
+    Emit(ids + "\n");
     return {};
 }
 
@@ -674,7 +731,12 @@ constexpr Verb kVerbs[] = {
     {"names", Args::None, false, DoNames},
     {"said", Args::None, false, DoSaid},
     {"fields", Args::None, false, DoFields},
+    {"look", Args::None, false, DoLook},
     {"fill", Args::Optional, true, DoFill},
+    {"page", Args::Text, true, DoPage},
+    {"enter", Args::Optional, true, DoEnter},
+    {"calc", Args::Optional, true, DoCalc},
+    {"pages", Args::None, false, DoPages},
     {"clipboard", Args::Optional, false, DoClipboard},
     {"drop", Args::Text, true, DoDrop},
     {"rightclick", Args::None, true, DoRightClick},

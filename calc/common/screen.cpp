@@ -122,7 +122,7 @@ int RunScreen(tk::Window window, const Screen& screen) {
     }
     if (!screen.alwaysFull) FocusStep(screen, controls);
     g_shell.recalc = false;
-    if (screen.afterFocus != nullptr) screen.afterFocus(window);
+    if (screen.repaintAfterFocus) tk::RepaintWindow(window, "ERASED");
     return 0;
 }
 

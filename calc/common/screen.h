@@ -1,9 +1,10 @@
 // The life cycle every calculator screen shares, and the drawing helpers the
 // screens build their pages from.
 //
-// A screen is described by a fixed Screen record: its id, its input fields
-// (place and label, in focus-ring order), its option buttons, how many full
-// runs an ENTER asks for, and a page procedure that computes and draws.
+// A screen is described by a fixed Screen record, written in its page's
+// header: its id, its menu item, its input fields (place and label, in
+// focus-ring order), its option buttons, how many full runs an ENTER asks
+// for, and a page procedure that computes and draws.
 // RunScreen does the rest: it stores the current screen, honours the recalc
 // flag, makes the controls in the init pass (kept in the screen pattern's own
 // table of controls), shows them, reads and parses the fields, calls the
@@ -45,8 +46,21 @@ struct OptionPlace {
     const char* text;
 };
 
+// A page's item in the menu bar: its popup, its texts (a null English text
+// is the Swedish one) and whether a rule sets it apart from the items above.
+// The popup lists its pages in the order of the screen table.
+enum class Popup { Loudspeaker, Electronics };
+enum class Rule { None, Before };
+struct MenuRow {
+    Popup popup;
+    const char* sv;
+    const char* en = nullptr;
+    Rule rule = Rule::None;
+};
+
 struct Screen {
-    int id;
+    int id;  // the command of its menu item
+    MenuRow menu;
     std::span<const FieldPlace> fields = {};    // focus ring order
     std::span<const OptionPlace> options = {};  // filter-type buttons, if any
     // Steps from the calculation to the value labels (the backdrop included).
@@ -55,8 +69,8 @@ struct Screen {
     int enterRuns = 2;
     // The one-field baffle-step page: no recalc test, no focus step.
     bool alwaysFull = false;
-    // Runs after the focus step (a page that must paint once more).
-    void (*afterFocus)(tk::Window window) = nullptr;
+    // The page is painted once more after the focus step.
+    bool repaintAfterFocus = false;
 
     // A click on a filter-type button runs the pages that have them.
     bool TakesFilterType() const { return !options.empty(); }

@@ -6,7 +6,6 @@
 #include "calc/electronics/air_coil.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 #include <cmath>
@@ -15,12 +14,6 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 constexpr double kPitch = 1.2;  // wire diameters per turn on the finished coil
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Induktans", "Inductance"},
-    {280, 70, "Spoldiameter", "Coil diameter"},
-    {280, 100, "Tråddiameter"_cp, "Wire diameter"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "uH", nullptr},
@@ -87,12 +80,14 @@ void DrawTurnNumbers(tk::Window window) {
     }
 }
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawAirCoil(tk::Window window, const FieldInputs& in) {
     const AirCoilLabels labels = AirCoilPage(in);
     BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Linda luftspole i ett lager", "Wind air coil in one layer");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kAirCoilFields);
     DrawTexts(window, kLabels);
     DrawTurnNumbers(window);
     DrawTexts(window, kTurnCaptions);
@@ -105,8 +100,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 520, 238, labels.turns);
     DrawValue(window, 550, 450, labels.length);
 }
-
-}  // namespace
 
 AirCoilWinding WindAirCoil(double inductance, double coilDiameter, double wireDiameter) {
     const double L = inductance;
@@ -130,5 +123,3 @@ AirCoilLabels AirCoilPage(const FieldInputs& in) {
             InputLabel(in.text[2], "0.00", " mm"), ResultLabel(turns, 'n', "0.00", " Varv"),
             ResultLabel(length, 'n', "0.00", " mm")};
 }
-
-constexpr Screen kAirCoilScreen{.id = command::kAirCoil, .fields = kFields, .page = Page};

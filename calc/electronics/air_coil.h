@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -21,4 +22,16 @@ struct AirCoilLabels {
 // The value labels the page shows for what the fields (L, D, d) hold.
 AirCoilLabels AirCoilPage(const FieldInputs& in);
 
-extern const Screen kAirCoilScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kAirCoilFields[] = {
+    {280, 40, "Induktans", "Inductance"},
+    {280, 70, "Spoldiameter", "Coil diameter"},
+    {280, 100, "Tråddiameter"_cp, "Wire diameter"},
+};
+void DrawAirCoil(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kAirCoilScreen{.id = 1130,
+                                       .menu = {Popup::Electronics, "Linda luftspole, ett lager",
+                                                "Wind Air coil, one layer", Rule::Before},
+                                       .fields = kAirCoilFields,
+                                       .page = DrawAirCoil};

@@ -5,15 +5,9 @@
 #include "calc/electronics/amplifier_power.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd (R)"_cp, "Resistance (R)"},
-    {280, 70, "Spänning (V)"_cp, "Voltage (V)"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -61,14 +55,16 @@ constexpr PageText kAmplifierName[] = {{320, 330, FontRole::Label, "AMPLIFIER", 
 int PowerDecimals(double power) { return power < 10 ? 3 : 0; }
 int CurrentDecimals(double power) { return power < 10 ? 3 : 1; }
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawAmplifierPower(tk::Window window, const FieldInputs& in) {
     // The voltage is labelled as typed, read again from its field.
     const AmplifierPowerLabels labels =
         AmplifierPowerPage(in, FieldTextAsTyped(kAmplifierPowerScreen, 1));
     BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Effekt ur förstärkare"_cp, "Power from amplifier");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kAmplifierPowerFields);
     DrawBoxes(window, kParts);
     DrawWires(window, kWires);
     DrawTexts(window, kLetters);
@@ -78,8 +74,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 810, 330, labels.current);
     DrawValue(window, 810, 310, labels.voltage);
 }
-
-}  // namespace
 
 double AmplifierPower(double resistance, double voltage) {
     const double squared = voltage * voltage;
@@ -98,6 +92,3 @@ AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string
             ResultLabel(currentText, 'n', "0.00", " Ampere"),
             InputLabel(voltageTyped, "0.00", " Volt")};
 }
-
-constexpr Screen kAmplifierPowerScreen{
-    .id = command::kAmplifierPower, .fields = kFields, .page = Page};

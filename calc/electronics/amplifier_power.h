@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -17,4 +18,15 @@ struct AmplifierPowerLabels {
 // the voltage field's text as typed, a comma kept as a comma.
 AmplifierPowerLabels AmplifierPowerPage(const FieldInputs& in, const std::string& voltageTyped);
 
-extern const Screen kAmplifierPowerScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kAmplifierPowerFields[] = {
+    {280, 40, "Motstånd (R)"_cp, "Resistance (R)"},
+    {280, 70, "Spänning (V)"_cp, "Voltage (V)"},
+};
+void DrawAmplifierPower(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kAmplifierPowerScreen{
+    .id = 1001,
+    .menu = {Popup::Electronics, "Effekt ur Förstärkare"_cp, "Power out of Amplifier"},
+    .fields = kAmplifierPowerFields,
+    .page = DrawAmplifierPower};

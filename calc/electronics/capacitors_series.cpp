@@ -4,15 +4,9 @@
 #include "calc/electronics/capacitors_series.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Kondensator A", "Capacitor A"},
-    {280, 70, "Kondensator B", "Capacitor B"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "uF", nullptr},
@@ -34,12 +28,14 @@ constexpr PageText kLetters[] = {
     {475, 410, FontRole::Label, "=", nullptr},
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawCapacitorsSeries(tk::Window window, const FieldInputs& in) {
     const CapacitorsSeriesLabels labels = CapacitorsSeriesPage(in);
     BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Kondensator seriekopplad", "Capacitor in series");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kCapacitorsSeriesFields);
     DrawBoxes(window, kPlates);
     DrawWires(window, kWires);
     DrawTexts(window, kLetters);
@@ -47,8 +43,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 550, 260, labels.b);
     DrawValue(window, 505, 410, labels.total);
 }
-
-}  // namespace
 
 double SeriesCapacitance(double a, double b) {
     const double ra = 1.0 / a;
@@ -62,6 +56,3 @@ CapacitorsSeriesLabels CapacitorsSeriesPage(const FieldInputs& in) {
     return {InputLabel(in.text[0], "0.00", " uF"), InputLabel(in.text[1], "0.00", " uF"),
             ResultLabel(total, 'n', "0.00", " uF")};
 }
-
-constexpr Screen kCapacitorsSeriesScreen{
-    .id = command::kCapacitorsSeries, .fields = kFields, .page = Page};

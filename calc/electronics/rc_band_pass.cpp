@@ -5,7 +5,6 @@
 #include "calc/electronics/rc_band_pass.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "calc/electronics/rc_corner.h"
 #include "toolkit/text.h"
@@ -13,12 +12,6 @@
 namespace {
 
 // Focus ring R1, C1, R2, C2: the second pair in a column of its own.
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd     R 1"_cp, "Resistance     R 1"},
-    {280, 70, "Kondensator C 1", "Capacitor C 1"},
-    {600, 40, "Motstånd     R 2"_cp, "Resistance     R 2"},
-    {600, 70, "Kondensator C 2", "Capacitor C 2"},
-};
 
 constexpr PageText kCommonTexts[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -66,11 +59,13 @@ constexpr Wire kPassBand[] = {{740, 275, 780, 275}, {850, 275, 890, 275}};
 constexpr Wire kRightPointer[] = {{906, 280, 940, 270}};
 constexpr Wire kFall[] = {{890, 275, 900, 277}, {900, 277, 904, 280}, {904, 280, 970, 400}};
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawRcBandPass(tk::Window window, const FieldInputs& in) {
     const RcBandPassLabels labels = RcBandPassPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, kNoGraph);
     DrawTexts(window, kCommonTexts);
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kRcBandPassFields);
     DrawTexts(window, kTexts);
     DrawHeadingAndHints(window, "Bandpassfilter RC", "Bandpass filter RC");
     DrawBoxes(window, kHighPassParts);
@@ -90,13 +85,9 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 880, 205, labels.lowPass);
 }
 
-}  // namespace
-
 RcBandPassLabels RcBandPassPage(const FieldInputs& in) {
     return {InputLabel(in.text[0], "0.00", " ohm"),    InputLabel(in.text[1], "0.00", " uF"),
             InputLabel(in.text[2], "0", " ohm"),  // R2 falls back to a bare 0
             InputLabel(in.text[3], "0.00", " uF"),     RcCornerOf(in.value[0], in.value[1]).label,
             RcCornerOf(in.value[2], in.value[3]).label};
 }
-
-constexpr Screen kRcBandPassScreen{.id = command::kRcBandPass, .fields = kFields, .page = Page};

@@ -3,9 +3,6 @@
 
 #include "calc/electronics/rc_high_pass.h"
 
-#include "calc/electronics/rc_corner.h"
-
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -43,9 +40,8 @@ constexpr RcFilterDrawing kDrawing{
     {310, 310},  // C under the capacitor
 };
 
-void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
-
 }  // namespace
 
-constexpr Screen kRcHighPassScreen{
-    .id = command::kRcHighPass, .fields = kRcFilterFields, .page = Page};
+void DrawRcHighPass(tk::Window window, const FieldInputs& in) {
+    DrawRcFilterPage(window, in, kDrawing);
+}

@@ -4,9 +4,7 @@
 #include "calc/electronics/rc_low_pass.h"
 
 #include "calc/electronics/falling_response.h"
-#include "calc/electronics/rc_corner.h"
 
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -37,9 +35,8 @@ constexpr RcFilterDrawing kDrawing{
     {380, 367},  // C left of the capacitor
 };
 
-void Page(tk::Window window, const FieldInputs& in) { DrawRcFilterPage(window, in, kDrawing); }
-
 }  // namespace
 
-constexpr Screen kRcLowPassScreen{
-    .id = command::kRcLowPass, .fields = kRcFilterFields, .page = Page};
+void DrawRcLowPass(tk::Window window, const FieldInputs& in) {
+    DrawRcFilterPage(window, in, kDrawing);
+}

@@ -8,16 +8,10 @@
 #include "calc/electronics/rc_corner.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd       R"_cp, "Resistance     R"},
-    {280, 70, "Kondensator   C", "Capacitor      C"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -61,12 +55,14 @@ constexpr Wire kSketch[] = {
 
 constexpr int kMarkerX = 795;
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawRcNotch(tk::Window window, const FieldInputs& in) {
     const RcNotchLabels labels = RcNotchPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Notchfilter RC", "Notch filter RC");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kRcNotchFields);
     DrawWires(window, kWires);
     DrawBoxes(window, kParts);
     DrawTexts(window, kLetters);
@@ -80,8 +76,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 785, 205, labels.f);
     DrawMarker(window, kMarkerX, 220, 300);
 }
-
-}  // namespace
 
 TwinTValues TwinTNotch(double r, double c) {
     TwinTValues v{r, 0.0, 0.0};
@@ -108,6 +102,3 @@ RcNotchLabels RcNotchPage(const FieldInputs& in) {
     labels.graphOffset = FrequencyToGraphOffset(f.hertz);
     return labels;
 }
-
-constexpr Screen kRcNotchScreen{
-    .id = command::kRcNotch, .fields = kFields, .page = Page, .enterRuns = 4};

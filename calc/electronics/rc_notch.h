@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -23,4 +24,15 @@ struct RcNotchLabels {
 // The value labels the page shows for what the fields hold.
 RcNotchLabels RcNotchPage(const FieldInputs& in);
 
-extern const Screen kRcNotchScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kRcNotchFields[] = {
+    {280, 40, "Motstånd       R"_cp, "Resistance     R"},
+    {280, 70, "Kondensator   C", "Capacitor      C"},
+};
+void DrawRcNotch(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kRcNotchScreen{.id = 1035,
+                                       .menu = {Popup::Electronics, "Filter Notch"},
+                                       .fields = kRcNotchFields,
+                                       .page = DrawRcNotch,
+                                       .enterRuns = 4};

@@ -7,16 +7,10 @@
 #include "calc/electronics/falling_response.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd"_cp, "Resistance"},
-    {280, 70, "Kondensator", "Capacitor"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -41,12 +35,14 @@ constexpr Box kParts[] = {
     {355, 420, 70, 20},  // capacitor plates
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawRcZobel(tk::Window window, const FieldInputs& in) {
     const RcZobelLabels labels = RcZobelPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Zobelfilter RC", "Zobel filter RC");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kRcZobelFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, kParts);
@@ -56,8 +52,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 785, 205, labels.f);
     DrawMarker(window, kFallingMarkerX, 220, 300);
 }
-
-}  // namespace
 
 double ZobelFrequency(double r, double c) {
     double f = 0.0;
@@ -74,5 +68,3 @@ RcZobelLabels RcZobelPage(const FieldInputs& in) {
     labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
-
-constexpr Screen kRcZobelScreen{.id = command::kRcZobel, .fields = kFields, .page = Page};

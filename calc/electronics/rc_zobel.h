@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -16,4 +17,14 @@ struct RcZobelLabels {
 };
 RcZobelLabels RcZobelPage(const FieldInputs& in);
 
-extern const Screen kRcZobelScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kRcZobelFields[] = {
+    {280, 40, "Motstånd"_cp, "Resistance"},
+    {280, 70, "Kondensator", "Capacitor"},
+};
+void DrawRcZobel(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kRcZobelScreen{.id = 1043,
+                                       .menu = {Popup::Electronics, "Filter Zobel"},
+                                       .fields = kRcZobelFields,
+                                       .page = DrawRcZobel};

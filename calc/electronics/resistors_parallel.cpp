@@ -4,15 +4,9 @@
 #include "calc/electronics/resistors_parallel.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd A"_cp, "Resistance A"},
-    {280, 70, "Motstånd B"_cp, "Resistance B"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -35,12 +29,14 @@ constexpr PageText kLetters[] = {
     {515, 390, FontRole::Label, "B", nullptr},
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawResistorsParallel(tk::Window window, const FieldInputs& in) {
     const ResistorsParallelLabels labels = ResistorsParallelPage(in);
     BeginPageDrawing(window, BackdropMode::Plain, 0);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Motstånd parallellkopplade"_cp, "Resistors in parallel");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kResistorsParallelFields);
     DrawTexts(window, kTexts);
     DrawBoxes(window, kBodies);
     DrawWires(window, kWires);
@@ -49,8 +45,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 530, 390, labels.b);
     DrawValue(window, 530, 250, labels.total);
 }
-
-}  // namespace
 
 double ParallelResistance(double a, double b) {
     const double product = a * b;
@@ -63,6 +57,3 @@ ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in) {
     return {InputLabel(in.text[0], "0.00", " ohm"), InputLabel(in.text[1], "0.000", " ohm"),
             ResultLabel(total, 'n', "0.00", " ohm")};
 }
-
-constexpr Screen kResistorsParallelScreen{
-    .id = command::kResistorsParallel, .fields = kFields, .page = Page};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -14,4 +15,16 @@ struct ResistorsParallelLabels {
 // The value labels the page shows for what the fields hold.
 ResistorsParallelLabels ResistorsParallelPage(const FieldInputs& in);
 
-extern const Screen kResistorsParallelScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kResistorsParallelFields[] = {
+    {280, 40, "Motstånd A"_cp, "Resistance A"},
+    {280, 70, "Motstånd B"_cp, "Resistance B"},
+};
+void DrawResistorsParallel(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kResistorsParallelScreen{
+    .id = 1005,
+    .menu = {Popup::Electronics, "Motstånd parallellkopplat"_cp,
+             "Resistance connected in parallel"},
+    .fields = kResistorsParallelFields,
+    .page = DrawResistorsParallel};

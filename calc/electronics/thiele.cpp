@@ -7,16 +7,10 @@
 #include "calc/electronics/falling_response.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Motstånd R"_cp, "Resistance R"},
-    {280, 70, "Spole L", "Coil L"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},
@@ -60,12 +54,14 @@ void DrawCoil(tk::Window window) {
     tk::DrawLine(window, 350, 432, 460, 432, kBlack);
 }
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawThiele(tk::Window window, const FieldInputs& in) {
     const ThieleLabels labels = ThielePage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kUnits);
     DrawHeadingAndHints(window, "Thielefilter RC", "Thiele filter RC");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kThieleFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, std::span(&kResistor, 1));
@@ -76,8 +72,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 785, 205, labels.f);
     DrawMarker(window, kFallingMarkerX, 220, 300);
 }
-
-}  // namespace
 
 double ThieleFrequency(double r, double l) { return r / ((l / 1000) * 6.28); }
 
@@ -97,5 +91,3 @@ ThieleLabels ThielePage(const FieldInputs& in) {
     labels.graphOffset = FrequencyToGraphOffset(f);
     return labels;
 }
-
-constexpr Screen kThieleScreen{.id = command::kThiele, .fields = kFields, .page = Page};

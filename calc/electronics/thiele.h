@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -14,4 +15,14 @@ struct ThieleLabels {
 };
 ThieleLabels ThielePage(const FieldInputs& in);
 
-extern const Screen kThieleScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kThieleFields[] = {
+    {280, 40, "Motstånd R"_cp, "Resistance R"},
+    {280, 70, "Spole L", "Coil L"},
+};
+void DrawThiele(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kThieleScreen{.id = 1048,
+                                      .menu = {Popup::Electronics, "Filter Thiele"},
+                                      .fields = kThieleFields,
+                                      .page = DrawThiele};

@@ -5,18 +5,12 @@
 #include "calc/electronics/wire_resistance.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "toolkit/text.h"
 
 namespace {
 
 constexpr double kCopperResistivity = 0.018;  // ohm mm2 / m
 constexpr double kQuarterPi = 0.785;          // squared diameter to section
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Diameter"},
-    {280, 70, "Trådlängd"_cp, "Wire length"},
-};
 
 constexpr PageText kUnits[] = {
     {385, 45, FontRole::Label, "mm", nullptr},
@@ -34,7 +28,9 @@ constexpr Wire kDimensionLines[] = {
     {570, 420, 780, 420},
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawWireResistance(tk::Window window, const FieldInputs& in) {
     // The length is labelled as typed, read again from its field.
     const WireResistanceLabels labels =
         WireResistancePage(in, FieldTextAsTyped(kWireResistanceScreen, 1));
@@ -44,7 +40,7 @@ void Page(tk::Window window, const FieldInputs& in) {
     // English one.
     DrawHeadingAndHints(window, "Trådmotstånd"_cp, "Wire resistance", TabHint::MoveAndCalculate,
                         20);
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kWireResistanceFields);
     DrawTexts(window, kTexts);
     tk::DrawEllipse(window, 400, 270, 150, 150, kLightGrey, kLightGrey);
     DrawWires(window, kDimensionLines);
@@ -53,8 +49,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 260, 330, labels.length);
     DrawValue(window, 450, 220, labels.resistance);
 }
-
-}  // namespace
 
 double WireSection(double diameter) {
     const double squared = diameter * diameter;
@@ -77,6 +71,3 @@ WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string
     return {InputLabel(in.text[0], "0.00", " mm"), ResultLabel(section, 'n', nullptr, " mm2"),
             InputLabel(lengthTyped, "0.00", " mm"), ResultLabel(resistance, 'n', "0.000", " ohm")};
 }
-
-constexpr Screen kWireResistanceScreen{
-    .id = command::kWireResistance, .fields = kFields, .page = Page};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -18,4 +19,16 @@ struct WireResistanceLabels {
 // the length field's text as typed, a comma kept as a comma.
 WireResistanceLabels WireResistancePage(const FieldInputs& in, const std::string& lengthTyped);
 
-extern const Screen kWireResistanceScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kWireResistanceFields[] = {
+    {280, 40, "Diameter"},
+    {280, 70, "Trådlängd"_cp, "Wire length"},
+};
+void DrawWireResistance(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kWireResistanceScreen{
+    .id = 1003,
+    .menu = {Popup::Electronics, "Trådmotstånd diam x längd"_cp, "Wire resistance diam x length",
+             Rule::Before},
+    .fields = kWireResistanceFields,
+    .page = DrawWireResistance};

@@ -8,15 +8,12 @@
 #include "calc/loudspeaker/baffle_step.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "toolkit/text.h"
 
 #include <array>
 
 namespace {
-
-constexpr FieldPlace kFields[] = {{280, 40, "Högtalarens bredd"_cp, "Speaker width"}};
 
 // The curve stands 495 pixels right of the grid's own shift for the
 // frequency, so that the step lies at x0 + 301 on the unshifted grid.
@@ -68,12 +65,14 @@ void MaskOutsideThePlot(tk::Window window) {
     DrawLeftPanelFrame(window, kRepaintedFrameInner);
 }
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawBaffleStep(tk::Window window, const FieldInputs& in) {
     const BaffleStepView view = BaffleStepPage(in);
     BeginPageDrawing(window, BackdropMode::Grid, 0);
     DrawTexts(window, kUnit);
     DrawHeadingAndHints(window, "Baffelsteg", "Baffelstep", TabHint::Move);
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kBaffleStepFields);
     if (view.curve) {
         DrawStepCurve(window, view.x0);
         DrawMarker(window, view.x0 + kMarkerFromOrigin, 225, 345);
@@ -85,8 +84,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     // The first of two repaints; the run requests the second.
     EndPageDrawing(window);
 }
-
-}  // namespace
 
 double BaffleStepFrequency(double widthMm) {
     const double metres = widthMm / 1000;
@@ -102,9 +99,3 @@ BaffleStepView BaffleStepPage(const FieldInputs& in) {
     const bool inRange = fs >= kLowestStep && fs <= kHighestStep;
     return {frequency, x0, x0 < kCurveLimit, !inRange};
 }
-
-constexpr Screen kBaffleStepScreen{.id = command::kBaffleStep,
-                                   .fields = kFields,
-                                   .page = Page,
-                                   .enterRuns = 1,
-                                   .alwaysFull = true};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -17,4 +18,14 @@ struct BaffleStepView {
 };
 BaffleStepView BaffleStepPage(const FieldInputs& in);
 
-extern const Screen kBaffleStepScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kBaffleStepFields[] = {
+    {280, 40, "Högtalarens bredd"_cp, "Speaker width"}};
+void DrawBaffleStep(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kBaffleStepScreen{.id = 505,
+                                          .menu = {Popup::Loudspeaker, "Baffelsteg"},
+                                          .fields = kBaffleStepFields,
+                                          .page = DrawBaffleStep,
+                                          .enterRuns = 1,
+                                          .alwaysFull = true};

@@ -6,18 +6,12 @@
 #include "calc/loudspeaker/baffle_step_compensation.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "calc/loudspeaker/baffle_step.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Högtalarens bredd"_cp, "Speaker width"},
-    {280, 70, "Högtalarens imp."_cp, "Speaker imp."},
-};
 
 constexpr int kMarkerLeftShift = 125;
 
@@ -38,13 +32,15 @@ constexpr Wire kWires[] = {
     {361, 245, 361, 325},
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawBaffleStepCompensation(tk::Window window, const FieldInputs& in) {
     const BaffleStepCompensationLabels labels = BaffleStepCompensationPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, labels.graphOffset);
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Baffelsteg kompensation", "Baffle Step Compensation",
                         TabHint::Move);
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kBaffleStepCompensationFields);
     DrawWires(window, kWires);
     tk::DrawEllipse(window, 410, 265, 40, 40, kLightGrey, kLightGrey);  // L1
     tk::FillBox(window, 355, 266, 13, 40, kLightGrey);                  // R1
@@ -60,11 +56,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 460, 291, labels.coil);
 }
 
-// The page is shown once more after the focus has moved.
-void RepaintAgain(tk::Window window) { tk::RepaintWindow(window, "ERASED"); }
-
-}  // namespace
-
 double CompensationCoil(double widthMm, double impedance) {
     const double metres = widthMm / 1000;
     return (metres * impedance) / 1.021;
@@ -79,9 +70,3 @@ BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in) {
             ResultLabel(Formatted(coil, 2), 'i', nullptr, " mH"),
             InputLabel(in.text[1], "0.0", " ohm"), FrequencyToGraphOffset(fs) - kMarkerLeftShift};
 }
-
-constexpr Screen kBaffleStepCompensationScreen{.id = command::kBaffleStepCompensation,
-                                               .fields = kFields,
-                                               .page = Page,
-                                               .enterRuns = 1,
-                                               .afterFocus = RepaintAgain};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -15,4 +16,17 @@ struct BaffleStepCompensationLabels {
 };
 BaffleStepCompensationLabels BaffleStepCompensationPage(const FieldInputs& in);
 
-extern const Screen kBaffleStepCompensationScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kBaffleStepCompensationFields[] = {
+    {280, 40, "Högtalarens bredd"_cp, "Speaker width"},
+    {280, 70, "Högtalarens imp."_cp, "Speaker imp."},
+};
+void DrawBaffleStepCompensation(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kBaffleStepCompensationScreen{
+    .id = 506,
+    .menu = {Popup::Loudspeaker, "Baffelsteg kompensation"},
+    .fields = kBaffleStepCompensationFields,
+    .page = DrawBaffleStepCompensation,
+    .enterRuns = 1,
+    .repaintAfterFocus = true};

@@ -5,17 +5,11 @@
 #include "calc/loudspeaker/conjugate_link.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
 
 namespace {
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Elementets Re", "Driver Re"},
-    {280, 70, "Elementets Le", "Driver Le"},
-};
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "ohm", nullptr},  {385, 75, FontRole::Label, "mH", nullptr},
@@ -52,12 +46,14 @@ constexpr Wire kFlatImpedance[] = {
 };
 constexpr Wire kRisingImpedance[] = {{784, 372, 955, 300}};
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawConjugateLink(tk::Window window, const FieldInputs& in) {
     const ConjugateLinkLabels labels = ConjugateLinkPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(kConjugateGraphHertz));
     DrawTexts(window, kFixedTexts);
     DrawHeadingAndHints(window, "Konjugatlänk"_cp, "Conjugate network");
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kConjugateLinkFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kNetworkWires);
     DrawBoxes(window, kParts);
@@ -68,8 +64,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 411, 320, labels.r1);
     DrawValue(window, 435, 425, labels.c1);
 }
-
-}  // namespace
 
 double ConjugateCapacitance(double re, double le) {
     const double scaled = le * 1000.0;
@@ -84,6 +78,3 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in) {
     const std::string c1 = Formatted(ConjugateCapacitance(re, le), 0);
     return {ResultLabel(r1, 'n', "0.00", " ohm"), ResultLabel(c1, 'n', "0.00", " uF")};
 }
-
-constexpr Screen kConjugateLinkScreen{
-    .id = command::kConjugateLink, .fields = kFields, .page = Page, .enterRuns = 1};

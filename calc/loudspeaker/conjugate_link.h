@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -19,4 +20,16 @@ ConjugateLinkLabels ConjugateLinkPage(const FieldInputs& in);
 // The grid of this page is always shifted to this frequency.
 inline constexpr double kConjugateGraphHertz = 1300.0;
 
-extern const Screen kConjugateLinkScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kConjugateLinkFields[] = {
+    {280, 40, "Elementets Re", "Driver Re"},
+    {280, 70, "Elementets Le", "Driver Le"},
+};
+void DrawConjugateLink(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kConjugateLinkScreen{
+    .id = 500,
+    .menu = {Popup::Loudspeaker, "Konjugatlänk (Zobel)"_cp, "Conjugate link (Zobel)"},
+    .fields = kConjugateLinkFields,
+    .page = DrawConjugateLink,
+    .enterRuns = 1};

@@ -3,12 +3,7 @@
 
 #include "calc/loudspeaker/crossover_12db.h"
 
-#include "calc/common/commands.h"
-
 namespace {
-
-constexpr OptionPlace kButtons[] = {
-    {20, 110, "Butterworth"}, {20, 130, "Bessel"}, {20, 150, "Linkwitz-Riley"}};
 
 // kL, kC in button order.
 constexpr Alignment kAlignments[] = {
@@ -57,13 +52,10 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawCrossover12dB(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, kCrossover12dBScreen, kCrossover12dB, kDrawing, in);
 }
 
-}  // namespace
-
 const CrossoverNetwork kCrossover12dB{kComponents, kAlignments};
-
-constexpr Screen kCrossover12dBScreen{
-    .id = command::kCrossover12dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

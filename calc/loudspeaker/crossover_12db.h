@@ -9,4 +9,14 @@
 // with the coil coefficient kL first and the capacitor coefficient kC second.
 extern const CrossoverNetwork kCrossover12dB;
 
-extern const Screen kCrossover12dBScreen;
+// The page: its filter types, the procedure that draws it for what the
+// fields hold, and its record.
+inline constexpr OptionPlace kCrossover12dBOptions[] = {
+    {20, 110, "Butterworth"}, {20, 130, "Bessel"}, {20, 150, "Linkwitz-Riley"}};
+void DrawCrossover12dB(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kCrossover12dBScreen{
+    .id = 502,
+    .menu = {Popup::Loudspeaker, "Delningsfilter 2v 12dB", "Crossover filter 2w 12dB"},
+    .fields = kCrossoverFields,
+    .options = kCrossover12dBOptions,
+    .page = DrawCrossover12dB};

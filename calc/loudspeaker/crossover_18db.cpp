@@ -3,11 +3,7 @@
 
 #include "calc/loudspeaker/crossover_18db.h"
 
-#include "calc/common/commands.h"
-
 namespace {
-
-constexpr OptionPlace kButtons[] = {{20, 110, "Butterworth"}, {20, 130, "Bessel"}};
 
 // L1, C1, L2, C2, L3, C3 in button order.
 constexpr Alignment kAlignments[] = {
@@ -59,13 +55,10 @@ constexpr CrossoverDrawing kDrawing{
     795,
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawCrossover18dB(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, kCrossover18dBScreen, kCrossover18dB, kDrawing, in);
 }
 
-}  // namespace
-
 const CrossoverNetwork kCrossover18dB{kComponents, kAlignments};
-
-constexpr Screen kCrossover18dBScreen{
-    .id = command::kCrossover18dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

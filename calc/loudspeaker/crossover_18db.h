@@ -9,4 +9,14 @@
 // alignments Butterworth and Bessel.
 extern const CrossoverNetwork kCrossover18dB;
 
-extern const Screen kCrossover18dBScreen;
+// The page: its filter types, the procedure that draws it for what the
+// fields hold, and its record.
+inline constexpr OptionPlace kCrossover18dBOptions[] = {{20, 110, "Butterworth"},
+                                                        {20, 130, "Bessel"}};
+void DrawCrossover18dB(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kCrossover18dBScreen{
+    .id = 503,
+    .menu = {Popup::Loudspeaker, "Delningsfilter 2v 18dB", "Crossover filter 2w 18dB"},
+    .fields = kCrossoverFields,
+    .options = kCrossover18dBOptions,
+    .page = DrawCrossover18dB};

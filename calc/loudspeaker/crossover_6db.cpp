@@ -3,11 +3,7 @@
 
 #include "calc/loudspeaker/crossover_6db.h"
 
-#include "calc/common/commands.h"
-
 namespace {
-
-constexpr OptionPlace kButtons[] = {{20, 110, "Butterworth"}};
 
 constexpr Alignment kAlignments[] = {{{6.28, 0.159}}};
 
@@ -58,13 +54,10 @@ constexpr CrossoverDrawing kDrawing{
     796,
 };
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawCrossover6dB(tk::Window window, const FieldInputs& in) {
     RunCrossoverPage(window, kCrossover6dBScreen, kCrossover6dB, kDrawing, in);
 }
 
-}  // namespace
-
 const CrossoverNetwork kCrossover6dB{kComponents, kAlignments};
-
-constexpr Screen kCrossover6dBScreen{
-    .id = command::kCrossover6dB, .fields = kCrossoverFields, .options = kButtons, .page = Page};

@@ -5,7 +5,6 @@
 #include "calc/loudspeaker/notch_filter.h"
 
 #include "calc/common/backdrop.h"
-#include "calc/common/commands.h"
 #include "calc/common/graph.h"
 #include "calc/loudspeaker/driver_symbol.h"
 #include "toolkit/text.h"
@@ -35,11 +34,6 @@ struct WidthStep {
 constexpr WidthStep kWidths[] = {{4, 32}, {5, 16}, {6, 8}, {7, 4}, {8, 2}};
 
 constexpr double kResonance = 25330000.0;  // 1e9 / (4 pi^2), rounded
-
-constexpr FieldPlace kFields[] = {
-    {280, 40, "Frekvens", "Frequency"},
-    {280, 70, "Motstånd    R 1"_cp, "Resistor    R 1"},
-};
 
 constexpr PageText kFixedTexts[] = {
     {385, 45, FontRole::Label, "Hz", nullptr},   {385, 75, FontRole::Label, "ohm", nullptr},
@@ -77,13 +71,15 @@ void DrawDip(tk::Window window, int depth, int width) {
     DrawWires(window, dip);
 }
 
-void Page(tk::Window window, const FieldInputs& in) {
+}  // namespace
+
+void DrawNotchFilter(tk::Window window, const FieldInputs& in) {
     const NotchFilterLabels labels = NotchFilterPage(in);
     BeginPageDrawing(window, BackdropMode::GridSplit, FrequencyToGraphOffset(in.value[0]));
     DrawTexts(window, kFixedTexts);
     // This page's TAB hint in English is the short one.
     DrawHeadingAndHints(window, "Notch-filter", "Notch filter", TabHint::Move);
-    DrawFieldLabels(window, kFields);
+    DrawFieldLabels(window, kNotchFilterFields);
     DrawTexts(window, kTexts);
     DrawWires(window, kWires);
     DrawBoxes(window, kCapacitorGap, kWhite);
@@ -97,8 +93,6 @@ void Page(tk::Window window, const FieldInputs& in) {
     DrawValue(window, 425, 340, labels.l1);
     DrawValue(window, 405, 423, labels.resistor);
 }
-
-}  // namespace
 
 double NotchCoil(double hertz) { return std::sqrt(1000.0 / hertz); }
 
@@ -136,6 +130,3 @@ NotchFilterLabels NotchFilterPage(const FieldInputs& in) {
     labels.width = NotchWidth(labels.depth);
     return labels;
 }
-
-constexpr Screen kNotchFilterScreen{
-    .id = command::kNotchFilter, .fields = kFields, .page = Page, .enterRuns = 1};

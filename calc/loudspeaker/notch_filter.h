@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/common/screen.h"
+#include "toolkit/text.h"
 
 #include <string>
 
@@ -25,4 +26,15 @@ struct NotchFilterLabels {
 // The value labels and the dip's shape for what the fields (f, R1) hold.
 NotchFilterLabels NotchFilterPage(const FieldInputs& in);
 
-extern const Screen kNotchFilterScreen;
+// The page: its fields, the procedure that draws it for what they hold,
+// and its record.
+inline constexpr FieldPlace kNotchFilterFields[] = {
+    {280, 40, "Frekvens", "Frequency"},
+    {280, 70, "Motstånd    R 1"_cp, "Resistor    R 1"},
+};
+void DrawNotchFilter(tk::Window window, const FieldInputs& in);
+inline constexpr Screen kNotchFilterScreen{.id = 507,
+                                           .menu = {Popup::Loudspeaker, "NotchFilter"},
+                                           .fields = kNotchFilterFields,
+                                           .page = DrawNotchFilter,
+                                           .enterRuns = 1};

@@ -211,7 +211,9 @@ async function playPage(file) {
     else if (verb === 'shown') emit(await shown(page));
     else throw new Error(`unknown verb: ${line}`);
   }
-  compare(basename(file), lines(readFileSync(file, 'utf8')), out);
+  // $TITLE: the program's title, made from the project's version.
+  const version = /project\(selvaquin VERSION ([\d.]+)/.exec(readFileSync(join(here, '../../CMakeLists.txt'), 'utf8'))[1];
+  compare(basename(file), lines(readFileSync(file, 'utf8')).map((l) => l.replaceAll('$TITLE', `Selvaquin v${version}`)), out);
   await context.close();
 }
 
