@@ -152,6 +152,7 @@ extern "C" {
 void web_start(const char* title);
 void web_show(const std::uint32_t* rgba, int width, int height, int top, int rows);
 void web_page_texts(const char* lines);
+void web_announce(const char* text);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
 void web_control_face(int id, const std::uint32_t* rgba, int width, int height, int checked);
 void web_set_visible(int id, int visible);
