@@ -78,11 +78,15 @@ mergeInto(LibraryManager.library, {
   },
 
   // The texts the page shows, one a line in reading order, for assistive
-  // technology to read when asked (the canvas is a picture to it).
+  // technology to read when asked (the canvas is a picture to it); a
+  // graph's figures (lines starting with F) it leaves out.
   web_page_texts__deps: ['$Page'],
   web_page_texts: function (lines) {
-    Page.texts.replaceChildren(...UTF8ToString(lines).split('\n').slice(0, -1)
-      .map((text) => Page.element('p', null, text)));
+    Page.texts.replaceChildren(...UTF8ToString(lines).split('\n').slice(0, -1).map((line) => {
+      const p = Page.element('p', null, line.slice(1));
+      if (line[0] === 'F') p.setAttribute('aria-hidden', 'true');
+      return p;
+    }));
   },
 
   // What a screen reader says of a change: a polite live region, which holds

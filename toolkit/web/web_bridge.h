@@ -151,6 +151,7 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 extern "C" {
 void web_start(const char* title);
 void web_show(const std::uint32_t* rgba, int width, int height, int top, int rows);
+// Each line F (a graph's figure) or a blank, then a text.
 void web_page_texts(const char* lines);
 void web_announce(const char* text);
 void web_make_control(int id, int kind, int x, int y, int width, int height);

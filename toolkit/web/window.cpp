@@ -45,7 +45,8 @@ void Show() {
     }
     std::vector<ShownText> shown = PageTexts();
     std::string texts;
-    for (const ShownText& t : shown) texts += ToUtf8(t.text) + "\n";
+    for (const ShownText& t : shown)
+        texts += (t.kind == TextKind::Figure ? "F" : " ") + ToUtf8(t.text) + "\n";
     if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
     const std::string said = PageAnnouncer().Said(std::move(shown));
     if (!said.empty()) web_announce(ToUtf8(said).c_str());
