@@ -5,6 +5,9 @@
 // client area is a <canvas> showing the main window's client image, the
 // fields are <input> elements over it, each button a <button> whose face
 // the toolkit draws, the menu bar elements with menubar and menuitem roles.
+// The canvas's texts are paragraphs before it that a screen reader reads
+// when asked; what it is told of a change (Announcer) goes into a polite
+// live region of its own.
 // Controls are numbered from 1 in the order they are made; the page knows
 // them by that number. The page hands every event to the functions exported
 // below (web_...), which end by handling the commands posted meanwhile and
