@@ -74,6 +74,11 @@ foreach(transcript real-input offline sizes host phone)
     COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt)
 endforeach()
 
+# What Orca, the screen reader, says as the site is worked with the keys in
+# Chromium (tests/orca_test.sh, as the desktop program is).
+add_test(NAME web_orca COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/orca_test.sh
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/orca_web.txt --site ${site_dir})
+
 # The scenario driver in the browser (tests/web/run.mjs plays the transcripts
 # and the page snapshots with it): the probe of the web toolkit, its standard
 # input the script the page gives it.

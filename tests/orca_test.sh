@@ -6,6 +6,8 @@
 # every line it would speak.
 #
 # Usage: orca_test.sh SCRIPT COMMAND [ARGUMENT...]   (COMMAND starts the program)
+#        orca_test.sh SCRIPT --site DIR   the browser program: the site in DIR served
+#                                         here, in Debian's Chromium with a fresh profile
 #
 # SCRIPT holds one step a line ('#' starts a comment):
 #   key KEY...  presses the keys one after another (xdotool's names)
@@ -16,6 +18,9 @@
 #               within 10 seconds
 #   quiet TEXT  in the two seconds after the last key or text Orca says nothing
 #               that holds TEXT
+#   once TEXT   in the two seconds after the last key or text Orca says TEXT,
+#               whole, exactly once
+#   voice LANG  since the last key or text Orca asked for voices of LANG only
 set -u
 if [ -z "${SELVAQUIN_OWN_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null && [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
@@ -57,13 +62,20 @@ log=$work/orca.log
 on_exit+="; kill $(cat "$work/orca.pid") 2>/dev/null; cp \"$log\" \"${TMPDIR:-/tmp}/orca_test.log\""
 for _ in $(seq 150); do grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log" 2>/dev/null && break; sleep 0.2; done
 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log" 2>/dev/null || fail "Orca did not start: $(cat "$work/orca.out")"
+if [ "$1" = --site ]; then
+    (node "$(dirname "$0")/../tools/serve-web" "$2" --port 0 >"$work/site.out" 2>&1 & echo $! >"$work/site.pid")
+    on_exit+="; kill $(cat "$work/site.pid")"
+    for _ in $(seq 50); do grep -q http "$work/site.out" && break; sleep 0.2; done
+    set -- chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" \
+        --no-first-run --disable-background-networking --kiosk "$(grep -o 'http[^ ]*' "$work/site.out")"
+fi
 "$@" >"$work/app.out" 2>&1 &
 app_pid=$!
 
 # Each line Orca spoke, in order (an utterance over several lines by its first).
 spoken() { sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*|\[.*)?$/\1/p" "$log"; }
 said_since() { echo; spoken | tail -n +$((mark + 1)) | sed 's/^/  /'; }
-mark=0 heard=0 number=0
+mark=0 heard=0 number=0 logmark=0
 while IFS= read -r line; do
     number=$((number + 1))
     line=${line%%#*}
@@ -72,7 +84,7 @@ while IFS= read -r line; do
     case ${verb:-} in
     "") continue ;;
     key | type | click)
-        mark=$(spoken | wc -l) heard=$mark
+        mark=$(spoken | wc -l) heard=$mark logmark=$(wc -l <"$log")
         if [ "$verb" = key ]; then
             # shellcheck disable=SC2086 # one key a word
             xdotool key --delay 150 $text
@@ -99,6 +111,15 @@ while IFS= read -r line; do
         sleep 2
         ! said_since | grep -qF -- "$text" ||
             fail "$script:$number: Orca said \"$text\":$(said_since)"
+        ;;
+    once)
+        sleep 2
+        [ "$(spoken | tail -n +$((mark + 1)) | sed 's/ *$//; s/\.$//' | grep -cxF -- "$text")" = 1 ] ||
+            fail "$script:$number: Orca did not say \"$text\" once:$(said_since)"
+        ;;
+    voice)
+        voices=$(tail -n +$((logmark + 1)) "$log" | sed -nE "s/.*voice requested with language='([a-z]+)'.*/\1/p" | sort -u)
+        [ "$voices" = "$text" ] || fail "$script:$number: Orca's voices were for ${voices:-no language}"
         ;;
     *) fail "$script:$number: no such step: $line" ;;
     esac

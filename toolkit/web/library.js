@@ -59,6 +59,7 @@ mergeInto(LibraryManager.library, {
     Page.client = document.getElementById('client');
     Page.canvas = document.getElementById('canvas');
     Page.texts = document.getElementById('texts');
+    Page.said = document.getElementById('said');
     Page.size = [Page.window.offsetWidth, Page.window.offsetHeight];
     Page.fit();
     addEventListener('resize', () => Page.fit());
@@ -76,17 +77,23 @@ mergeInto(LibraryManager.library, {
     if (Module.firstPaint === undefined) Module.firstPaint = performance.now();
   },
 
-  // The texts the page shows, one a line, for assistive technology: a
-  // polite live region, each text a paragraph, changed ones replaced.
+  // The texts the page shows, one a line in reading order, for assistive
+  // technology to read when asked (the canvas is a picture to it); a
+  // graph's figures (lines starting with F) it leaves out.
   web_page_texts__deps: ['$Page'],
   web_page_texts: function (lines) {
-    const texts = UTF8ToString(lines).split('\n').slice(0, -1);
-    const shown = Page.texts.children;
-    texts.forEach((text, i) => {
-      const p = shown[i] || Page.texts.appendChild(Page.element('p'));
-      if (p.textContent !== text) p.textContent = text;
-    });
-    while (shown.length > texts.length) shown[texts.length].remove();
+    Page.texts.replaceChildren(...UTF8ToString(lines).split('\n').slice(0, -1).map((line) => {
+      const p = Page.element('p', null, line.slice(1));
+      if (line[0] === 'F') p.setAttribute('aria-hidden', 'true');
+      return p;
+    }));
+  },
+
+  // What a screen reader says of a change: a polite live region, which holds
+  // nothing else.
+  web_announce__deps: ['$Page'],
+  web_announce: function (text) {
+    Page.said.replaceChildren(Page.element('p', null, UTF8ToString(text)));
   },
 
   // Kind 1 a field (<input>), 2 a button whose face the C++ draws.
@@ -142,7 +149,7 @@ mergeInto(LibraryManager.library, {
   web_set_visible__deps: ['$Page'],
   web_set_visible: function (id, visible) {
     const e = Page.controls[id];
-    if (!visible && document.activeElement === e) e.blur();
+    if (!visible && document.activeElement === e) Page.client.focus();
     e.style.display = visible ? '' : 'none';
   },
 
@@ -181,11 +188,10 @@ mergeInto(LibraryManager.library, {
     e.setSelectionRange(start, end);
   },
 
-  // 0: the keyboard to nothing.
+  // 0: the keyboard to the page itself, which reads its texts.
   web_focus__deps: ['$Page'],
   web_focus: function (id) {
-    if (id > 0) Page.controls[id].focus();  // brought into view, as on a zoomed phone
-    else if (document.activeElement) document.activeElement.blur();
+    (id > 0 ? Page.controls[id] : Page.client).focus();  // brought into view, as on a zoomed phone
   },
 
   web_focused: function () {

@@ -5,6 +5,9 @@
 // client area is a <canvas> showing the main window's client image, the
 // fields are <input> elements over it, each button a <button> whose face
 // the toolkit draws, the menu bar elements with menubar and menuitem roles.
+// The canvas's texts are paragraphs before it that a screen reader reads
+// when asked; what it is told of a change (Announcer) goes into a polite
+// live region of its own.
 // Controls are numbered from 1 in the order they are made; the page knows
 // them by that number. The page hands every event to the functions exported
 // below (web_...), which end by handling the commands posted meanwhile and
@@ -151,7 +154,9 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 extern "C" {
 void web_start(const char* title);
 void web_show(const std::uint32_t* rgba, int width, int height, int top, int rows);
+// Each line F (a graph's figure) or a blank, then a text.
 void web_page_texts(const char* lines);
+void web_announce(const char* text);
 void web_make_control(int id, int kind, int x, int y, int width, int height);
 void web_control_face(int id, const std::uint32_t* rgba, int width, int height, int checked);
 void web_set_visible(int id, int visible);

@@ -43,9 +43,13 @@ void Show() {
         ToRgba(&image.rgb[top * row], g_band.get(), std::size_t(image.width) * rows);
         web_show(g_band.get(), image.width, image.height, top, rows);
     }
+    std::vector<ShownText> shown = PageTexts();
     std::string texts;
-    for (const ShownText& t : PageTexts()) texts += ToUtf8(t.text) + "\n";
+    for (const ShownText& t : shown)
+        texts += (t.kind == TextKind::Figure ? "F" : " ") + ToUtf8(t.text) + "\n";
     if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
+    const std::string said = PageAnnouncer().Said(std::move(shown));
+    if (!said.empty()) web_announce(ToUtf8(said).c_str());
 }
 
 }  // namespace
