@@ -29,7 +29,7 @@ if [ -n "$report" ]; then
     while read -r object function; do
         fail "$object: $function is not used by the program"
     done < <(sed -n "s/.*unused section '\.text\.\([^'[]*\)' in file '[^']*libselvaquin_[^']*(\([^)]*\))'.*/\2 \1/p" "$report" |
-        sed 's/ \(unlikely\|startup\|exit\|hot\)\./ /' | c++filt | grep -v -E '^[^ ]+ (std|__gnu_cxx)::' | sort -u)
+        sed 's/ \(unlikely\|startup\|exit\|hot\)\./ /' | c++filt | grep -v -E '^[^ ]+ (std|__gnu_cxx)::| QtPrivate::' | sort -u)
 fi
 
 while read -r symbol; do

@@ -147,7 +147,7 @@ masks() {
 # shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client area at cx
 # cy shows the canvas's first client_h rows, enlarged by the scale, the close
 # button, the black top edge and the rectangles (canvas pixels) painted over
-# in both. The program gets ten seconds to paint.
+# in both. The program gets thirty seconds to paint (a sanitizer build on a busy machine).
 shows() {
     local canvas=$1 what=$2 arg rects=() diff=""
     shift 2
@@ -159,7 +159,7 @@ shows() {
     done
     convert "$canvas" -crop "1000x$client_h+0+0" +repage -scale "$((100 * scale))%" -fill black \
         "${rects[@]}" "PNG24:$work/expected.png"
-    for _ in $(seq 20); do
+    for _ in $(seq 60); do
         import -window root -crop "$((1000 * scale))x$((client_h * scale))+$cx+$cy" +repage "$work/raw.png"
         convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
         diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
@@ -180,6 +180,6 @@ ends_with_zero() {
     wait "$app_pid"
     local status=$?
     app_pid=""
-    [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
+    [ "$status" -eq 0 ] || fail "$1 ended the program with status $status$(tail -n 20 "$work/app.err" 2>/dev/null | sed "s/^/\n  /")"
     echo "ok: $1 ends the program with status 0"
 }
