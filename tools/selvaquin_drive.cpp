@@ -43,7 +43,8 @@
 //   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
 //   drop X TEXT    drops TEXT on the focused field X pixels from its left
 //                  ("refused" when the field takes no drop)
-//   rightclick     clicks the focused field with the right button
+//   rightclick [TEXT]  clicks the focused field with the right button, then
+//                  chooses the entry TEXT of its popup menu, if given
 //   popup          the entries of the popup menu showing, "grey" before
 //                  those that cannot act, "-" for a rule
 //   choose TEXT    chooses the entry TEXT of the popup menu showing
@@ -609,11 +610,18 @@ std::string DoDrop(Context&, std::string_view arg) {
     return {};
 }
 
-std::string DoRightClick(Context&, std::string_view) {
+std::string DoChoose(Context&, std::string_view text) {
+    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
+    return {};
+}
+
+std::string DoRightClick(Context& context, std::string_view entry) {
     const std::vector<ProbeField> fields = VisibleFields();
     const ProbeField* field = Focused(fields);
     if (field == nullptr || !ProbeRightClick(field->handle)) return "no field has the focus";
-    return {};
+    if (entry.empty()) return {};
+    ProbeProcessEvents();
+    return DoChoose(context, entry);
 }
 
 std::string DoPopup(Context&, std::string_view) {
@@ -625,11 +633,6 @@ std::string DoPopup(Context&, std::string_view) {
         entries.push_back(shown);
     }
     Emit((menu.open ? Joined(entries) : "no menu") + "\n");
-    return {};
-}
-
-std::string DoChoose(Context&, std::string_view text) {
-    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
     return {};
 }
 
@@ -754,7 +757,7 @@ constexpr Verb kVerbs[] = {
     {"pages", Args::None, false, DoPages},
     {"clipboard", Args::Optional, false, DoClipboard},
     {"drop", Args::Text, true, DoDrop},
-    {"rightclick", Args::None, true, DoRightClick},
+    {"rightclick", Args::Optional, true, DoRightClick},
     {"popup", Args::None, false, DoPopup},
     {"choose", Args::Text, true, DoChoose},
     {"bar", Args::Optional, false, DoBar},
