@@ -1,7 +1,7 @@
 // selvaquin-drive: runs Selvaquin on the offscreen platform and plays a
 // script read from standard input, one instruction a line:
 //
-//   command N      post command N to the main window
+//   command N ...  post commands N in turn to the main window
 //   menu TEXT      choose the menu item TEXT from the current menu bar
 //   type TEXT      type TEXT as key presses into the focused widget
 //   key NAME ...   press named keys in turn (Tab, Return, F1, Menu, Alt, ...),
@@ -28,8 +28,8 @@
 //   values         the texts in the result font, in drawing order, joined
 //                  by " | "
 //   where TEXT     where each visible canvas text TEXT stands ("nowhere")
-//   fields         the visible fields' texts in order, the focused one
-//                  marked with '*'
+//   fields [KEY...]  the keys pressed, if any (as key does), then the
+//                  visible fields' texts in order, the focused one marked '*'
 //   look           fields, then values, then the filter types showing and
 //                  whether each is checked (when a page has them)
 //   fill A | B     clicks the first field, then for each field empties it
@@ -38,16 +38,18 @@
 //                  texts, if any, and presses ENTER
 //   enter A | B    fills the fields and presses ENTER
 //   calc A | B     the same, then says "values"
+//   plot TEXT | A | B  calc A | B, then where TEXT stands
 //   pages          the ids of the pages in the order of the screen table
 //   clipboard TEXT puts TEXT on the clipboard (none: an empty clipboard)
 //   drop X TEXT    drops TEXT on the focused field X pixels from its left
 //                  ("refused" when the field takes no drop)
-//   rightclick     clicks the focused field with the right button
+//   rightclick [TEXT]  clicks the focused field with the right button, then
+//                  chooses the entry TEXT of its popup menu, if given
 //   popup          the entries of the popup menu showing, "grey" before
 //                  those that cannot act, "-" for a rule
 //   choose TEXT    chooses the entry TEXT of the popup menu showing
-//   bar            the menu bar's selected title and the highlighted item of
-//                  its open menu
+//   bar [KEY...]   the keys pressed, if any, then the menu bar's selected
+//                  title and the highlighted item of its open menu
 //   read           the page's texts as a screen reader is given them, in its
 //                  order, joined by " | "
 //   names          what a screen reader reads for the visible fields and
@@ -207,12 +209,14 @@ struct Verb {
 };
 
 std::string DoCommand(Context& context, std::string_view arg) {
-    auto words = Words(arg);
-    std::optional<WParam> id;
-    if (words.size() == 1) id = ParseInteger<WParam>(words[0]);
-    if (!id) return "expected one command number";
-    PostCommand(context.window, *id);
-    return {};
+    const auto words = Words(arg);
+    for (std::string_view word : words) {
+        const std::optional<WParam> id = ParseInteger<WParam>(word);
+        if (!id) return "expected command numbers";
+        PostCommand(context.window, *id);
+        ProbeProcessEvents();
+    }
+    return words.empty() ? "expected command numbers" : "";
 }
 
 std::string DoMenu(Context& context, std::string_view text) {
@@ -489,7 +493,8 @@ std::string DoSaid(Context&, std::string_view) {
     return {};
 }
 
-std::string DoFields(Context&, std::string_view) {
+std::string DoFields(Context& context, std::string_view keys) {
+    if (std::string failure = DoKey(context, keys); !failure.empty()) return failure;
     std::string out;
     for (const ProbeField& field : VisibleFields()) {
         if (!out.empty()) out += ' ';
@@ -554,6 +559,15 @@ std::string DoCalc(Context& context, std::string_view arg) {
     return DoValues(context, {});
 }
 
+std::string DoPlot(Context& context, std::string_view arg) {
+    const std::size_t bar = arg.find(" |");
+    if (bar == std::string_view::npos) return "expected a text, then the fields' texts";
+    std::string_view texts = arg.substr(bar + 2);
+    if (texts.starts_with(' ')) texts.remove_prefix(1);
+    std::string failure = DoCalc(context, texts);
+    return failure.empty() ? DoWhere(context, arg.substr(0, bar)) : failure;
+}
+
 std::string DoPage(Context& context, std::string_view arg) {
     const std::size_t blank = arg.find(' ');
     const std::optional<int> id = ParseInteger<int>(arg.substr(0, blank));
@@ -596,11 +610,18 @@ std::string DoDrop(Context&, std::string_view arg) {
     return {};
 }
 
-std::string DoRightClick(Context&, std::string_view) {
+std::string DoChoose(Context&, std::string_view text) {
+    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
+    return {};
+}
+
+std::string DoRightClick(Context& context, std::string_view entry) {
     const std::vector<ProbeField> fields = VisibleFields();
     const ProbeField* field = Focused(fields);
     if (field == nullptr || !ProbeRightClick(field->handle)) return "no field has the focus";
-    return {};
+    if (entry.empty()) return {};
+    ProbeProcessEvents();
+    return DoChoose(context, entry);
 }
 
 std::string DoPopup(Context&, std::string_view) {
@@ -615,12 +636,8 @@ std::string DoPopup(Context&, std::string_view) {
     return {};
 }
 
-std::string DoChoose(Context&, std::string_view text) {
-    if (!ProbeChooseShownItem(Utf8ToCp1252(text))) return "no such entry that can act";
-    return {};
-}
-
-std::string DoBar(Context& context, std::string_view) {
+std::string DoBar(Context& context, std::string_view keys) {
+    if (std::string failure = DoKey(context, keys); !failure.empty()) return failure;
     std::string state = ProbeMenuBarSelection(context.window);
     const ProbeShownMenu menu = ProbeShowingMenu();
     if (menu.open) state += " > " + menu.active;
@@ -730,19 +747,20 @@ constexpr Verb kVerbs[] = {
     {"read", Args::None, false, DoRead},
     {"names", Args::None, false, DoNames},
     {"said", Args::None, false, DoSaid},
-    {"fields", Args::None, false, DoFields},
+    {"fields", Args::Optional, false, DoFields},
     {"look", Args::None, false, DoLook},
     {"fill", Args::Optional, true, DoFill},
     {"page", Args::Text, true, DoPage},
     {"enter", Args::Optional, true, DoEnter},
     {"calc", Args::Optional, true, DoCalc},
+    {"plot", Args::Text, true, DoPlot},
     {"pages", Args::None, false, DoPages},
     {"clipboard", Args::Optional, false, DoClipboard},
     {"drop", Args::Text, true, DoDrop},
-    {"rightclick", Args::None, true, DoRightClick},
+    {"rightclick", Args::Optional, true, DoRightClick},
     {"popup", Args::None, false, DoPopup},
     {"choose", Args::Text, true, DoChoose},
-    {"bar", Args::None, false, DoBar},
+    {"bar", Args::Optional, false, DoBar},
     {"opened", Args::None, false, DoOpened},
     {"minimise", Args::None, true, DoMinimise},
 #ifndef _WIN32

@@ -17,7 +17,7 @@
 //   visit [phone] [caching] [strict]  a first visit, fresh profile (else one in a
 //       1000 x 620 window starts): a phone by touch; a host that lets browsers cache
 //       ten minutes, one that allows nothing inline
-//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM;  key KEY  a key pressed
+//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM;  key KEY...  keys pressed
 //   type TEXT  typed (on a phone's on-screen keyboard);  clipboard TEXT  put there
 //   click NAME | X Y  the field or button of that name, or there, clicked (tapped);
 //       point X Y  the pointer moved there to rest;  close NAME  the button clicked,
@@ -147,7 +147,7 @@ async function playPage(file) {
       await press(`#bar [role=menuitem]:text-is("${title}")`);
       await press(`#bar [role=menu]:not([hidden]) [role=menuitem]:text-is("${item}")`);
       if (!phone) await page.mouse.move(990, 610);  // off the menus, which follow the pointer
-    } else if (verb === 'key') await page.keyboard.press(arg);
+    } else if (verb === 'key') for (const key of words) await page.keyboard.press(key);
     else if (verb === 'type')  // an on-screen keyboard's characters come with no key codes
       await (phone ? page.keyboard.insertText(arg) : page.keyboard.type(arg));
     else if (verb === 'click' && /^\d+ \d+$/.test(arg)) await page.mouse.click(x, y);
