@@ -15,6 +15,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
 #include "toolkit/window.h"
 
@@ -61,9 +62,7 @@ struct CanvasImpl {
     ShownTexts texts;                     // what the page offers assistive technology to read
 };
 
-struct FontImpl {
-    int height, width, escapement, weight, effect;
-    std::string face;
+struct FontImpl : FontRequest {
     const GlyphFace* glyphs = nullptr;  // found on first use
 };
 

@@ -1,0 +1,72 @@
+// The RGB canvas of toolkit/rgb_canvas.cpp on plain memory images: what a
+// copy between canvases sets, clipped to both, and the texts it carries.
+#include "toolkit/draw_target.h"
+#include "toolkit/rgb_canvas.h"
+#include "toolkit/shown_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace tk {
+
+// Rows padded by 5 bytes, as an image's rows may be.
+struct CanvasImpl {
+    int width, height;
+    std::vector<std::uint8_t> bytes;
+    ShownTexts texts;
+};
+struct FontImpl : FontRequest {};
+
+CanvasImpl* TargetCanvas(Window) { return CurrentMemoryDC(); }
+RasterImage Raster(CanvasImpl* c) {
+    return {c->bytes.data(), c->width, c->height, 3 * c->width + 5};
+}
+ShownTexts& TextsOn(CanvasImpl* c) { return c->texts; }
+CanvasImpl* NewCanvas(int width, int height) {
+    static std::deque<CanvasImpl> canvases;
+    return &canvases.emplace_back(width, height,
+                                  std::vector<std::uint8_t>((3 * width + 5) * height));
+}
+Font NewFont(FontRequest) { return nullptr; }
+double ScreenDpi() { return 96.0; }
+void PaintText(CanvasImpl*, int, int, const char*, Colour, Font, Colour) {}
+void AfterDrawing(Window) {}
+
+}  // namespace tk
+
+using namespace tk;
+
+TEST(RgbCanvas, ACopyLandsEachPixelInsideBothCanvasesAndTheTextsWithIt) {
+    SetDrawTarget("MEMORY");
+    MemoryDC source = CreateCanvas(nullptr, 4, 3, 0);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) FillBox(nullptr, x, y, 1, 1, 0x10000 + 16 * y + x);
+    DrawString(nullptr, 1, 2, "t", 0, nullptr, 0);
+    const int copies[][4] = {{0, 0, 4, 3}, {2, 1, 4, 3}, {-2, -1, 4, 3}, {1, 0, 2, 9},
+                             {1, 1, 9, 9}, {6, 0, 4, 3}, {0, 2, 4, 3},   {-1, 1, 3, 1}};
+    for (const auto& [x, y, width, height] : copies) {
+        MemoryDC target = CreateCanvas(nullptr, 6, 4, 0xC8C8C8);
+        EXPECT_EQ(CopyCanvas(nullptr, source, x, y, width, height), 0);
+        const RasterImage r = Raster(target);
+        for (int ty = 0; ty < 4; ++ty)
+            for (int tx = 0; tx < 6; ++tx) {
+                const int sx = tx - x, sy = ty - y;
+                const bool copied =
+                    sx >= 0 && sy >= 0 && sx < std::min(width, 4) && sy < std::min(height, 3);
+                const std::uint8_t* p = r.bits + ty * r.stride + 3 * tx;
+                EXPECT_EQ(p[0] | p[1] << 8 | p[2] << 16, copied ? 0x10000 + 16 * sy + sx : 0xC8C8C8)
+                    << x << "," << y << " " << width << "x" << height << " at " << tx << "," << ty;
+            }
+        const bool textLands = 1 < std::min(width, 4) && 2 < std::min(height, 3) && 1 + x >= 0 &&
+                               1 + x < 6 && 2 + y >= 0 && 2 + y < 4;
+        const auto texts = TextsOn(target).InReadingOrder();
+        ASSERT_EQ(texts.size(), textLands ? 1u : 0u) << x << "," << y;
+        if (textLands) {
+            EXPECT_EQ(texts[0].x * 10 + texts[0].y, (1 + x) * 10 + 2 + y);
+        }
+    }
+    EXPECT_EQ(CopyCanvas(nullptr, source, 0, 0, 0, 3), 1);
+    SetDrawTarget("CLIENT");
+}
