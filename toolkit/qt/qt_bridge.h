@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/button.h"
+#include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -28,8 +29,6 @@ class QMenu;
 class QKeyEvent;
 
 namespace tk {
-
-enum class ControlKind { Main, Edit, PushButton, OptionButton };
 
 // What an edit field or option button has been told before its widget was
 // made. Such a control gets its widget the first time it is shown in a
@@ -125,10 +124,6 @@ Window& FocusRequest();
 // Canvases and fonts live until the process ends; nothing frees them.
 void Retain(CanvasImpl* canvas);
 void Retain(FontImpl* font);
-
-// The key-pending flag of the edit fields: 1 after a TAB or ENTER was typed
-// in a field, until PassFocus uses it.
-int& KeyPending();
 
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);

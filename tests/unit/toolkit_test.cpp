@@ -1,5 +1,6 @@
-// The RGB canvas of toolkit/rgb_canvas.cpp on plain memory images: what a
-// copy between canvases sets, clipped to both, and the texts it carries.
+// What every platform's toolkit shares: an edit field's keys and room, and the
+// RGB canvas of toolkit/rgb_canvas.cpp on plain memory images.
+#include "toolkit/controls.h"
 #include "toolkit/draw_target.h"
 #include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
@@ -37,6 +38,23 @@ void AfterDrawing(Window) {}
 }  // namespace tk
 
 using namespace tk;
+
+TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
+    using enum FieldKey;
+    const struct {
+        int vk;
+        bool alt, ctrl;
+        FieldKey action;
+    } keys[] = {{35, 0, 0, Caret},  {36, 0, 0, Caret},  {37, 1, 0, Caret},   {39, 0, 1, Caret},
+                {38, 0, 0, Field},  {40, 0, 0, Field},  {9, 0, 0, Pending},  {13, 1, 1, Pending},
+                {8, 1, 0, Undo},    {8, 0, 0, Field},   {8, 1, 1, Field},    {'A', 1, 0, Nothing},
+                {'A', 1, 1, Field}, {'Z', 0, 1, Field}, {121, 1, 0, Nothing}};
+    for (const auto& k : keys) EXPECT_EQ(FieldKeyAction(k.vk, k.alt, k.ctrl), k.action) << k.vk;
+    EXPECT_TRUE(Forwarded(1) && Forwarded(255) && !Forwarded(0) && !Forwarded(256));
+    // A limit of 5: 3 held, 2 of them replaced, all replaced, more than held.
+    EXPECT_EQ(RoomLeft(5, 3, 0) * 100 + RoomLeft(5, 3, 2) * 10 + RoomLeft(5, 3, 9), 245u);
+    EXPECT_EQ(RoomLeft(5, 7, 1), 0u);
+}
 
 TEST(RgbCanvas, ACopyLandsEachPixelInsideBothCanvasesAndTheTextsWithIt) {
     SetDrawTarget("MEMORY");
