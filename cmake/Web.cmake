@@ -10,6 +10,7 @@ find_program(NODE node REQUIRED)
 # nothing in C++.
 add_library(selvaquin_toolkit OBJECT
   toolkit/draw_target.cpp
+  toolkit/rgb_canvas.cpp
   toolkit/shown_texts.cpp
   toolkit/styles.cpp
   toolkit/glyph_text.cpp
@@ -19,7 +20,7 @@ add_library(selvaquin_toolkit OBJECT
   toolkit/web/edit.cpp
   toolkit/web/button.cpp
   toolkit/web/menu.cpp)
-target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text selvaquin_raster)
+target_link_libraries(selvaquin_toolkit PUBLIC selvaquin_text selvaquin_raster selvaquin_utf8)
 set(web_link_options
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
   "SHELL:--js-library ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/web/library.js"

@@ -3,6 +3,7 @@
 // platform; each platform's toolkit turns the bits into what it shows.
 
 #include "toolkit/button.h"
+#include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/window.h"
@@ -21,9 +22,6 @@ constexpr std::uint32_t CS_DBLCLKS = 0x0008;
 constexpr std::uint32_t CS_NOCLOSE = 0x0200;
 constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
 constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
-constexpr std::uint32_t ES_CENTER = 0x0001;
-constexpr std::uint32_t ES_RIGHT = 0x0002;
-constexpr std::uint32_t ES_NUMBER = 0x2000;
 constexpr std::uint32_t kChildVisible = 0x50000000;
 constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
 constexpr std::uint32_t BS_PUSHLIKE = 0x1000;
@@ -109,11 +107,11 @@ std::string WindowClassName(const char* title, Instance instance) {
 
 std::uint32_t EditStyleForKeyword(const char* keyword) {
     if (keyword == nullptr) return 0;
-    if (std::strcmp(keyword, "NL") == 0) return ES_NUMBER;
-    if (std::strcmp(keyword, "NC") == 0) return ES_NUMBER | ES_CENTER;
-    if (std::strcmp(keyword, "NR") == 0) return ES_NUMBER | ES_RIGHT;
-    if (std::strcmp(keyword, "C") == 0) return ES_CENTER;
-    if (std::strcmp(keyword, "R") == 0) return ES_RIGHT;
+    if (std::strcmp(keyword, "NL") == 0) return kEditDigits;
+    if (std::strcmp(keyword, "NC") == 0) return kEditDigits | kEditCentred;
+    if (std::strcmp(keyword, "NR") == 0) return kEditDigits | kEditRight;
+    if (std::strcmp(keyword, "C") == 0) return kEditCentred;
+    if (std::strcmp(keyword, "R") == 0) return kEditRight;
     return 0;
 }
 

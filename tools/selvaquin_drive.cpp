@@ -85,8 +85,8 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
-#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
+#include "toolkit/utf8.h"
 #include "toolkit/window.h"
 #include "tools/font_roles.h"
 

@@ -9,7 +9,7 @@
 #include "calc/common/shell.h"
 #include "toolkit/edit.h"
 #include "toolkit/testing/probe.h"
-#include "toolkit/testing/utf8.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <cstdio>

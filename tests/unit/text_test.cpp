@@ -2,7 +2,7 @@
 // whose corpus is replayed with the fast tests.)
 
 #include "toolkit/text.h"
-#include "toolkit/testing/utf8.h"
+#include "toolkit/utf8.h"
 
 #include <gtest/gtest.h>
 

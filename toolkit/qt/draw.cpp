@@ -1,9 +1,9 @@
-// Canvas, drawing target, primitives and fonts.
+// Text and fonts on the RGB canvas (toolkit/rgb_canvas.h), and the window
+// the canvas shows in.
 
 #include "toolkit/draw_target.h"
-#include "toolkit/observer.h"
 #include "toolkit/qt/qt_bridge.h"
-#include "toolkit/raster.h"
+#include "toolkit/rgb_canvas.h"
 #include "toolkit/text.h"
 
 #include <QFontDatabase>
@@ -30,31 +30,6 @@ namespace tk {
 namespace {
 
 QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-// The image drawing goes to now, or null.
-CanvasImpl* TargetCanvas(Window window) {
-    if (CurrentDrawTarget() == DrawTarget::Memory) return CurrentMemoryDC();
-    if (window == nullptr) return nullptr;
-    Window main = window->kind == ControlKind::Main ? window : MainWindow();
-    return main ? main->clientImage : nullptr;
-}
-
-// Drawing straight onto the window shows at once, as on a screen DC.
-void AfterDrawing(Window window) {
-    if (CurrentDrawTarget() == DrawTarget::Memory || window == nullptr) return;
-    Window main = window->kind == ControlKind::Main ? window : MainWindow();
-    if (main && main->client && !main->inPaint) main->client->update();
-}
-
-RasterImage Raster(CanvasImpl* canvas) {
-    QImage& img = canvas->image;
-    return RasterImage{img.bits(), img.width(), img.height(), static_cast<int>(img.bytesPerLine())};
-}
-
-void TellTextDrawn(CanvasImpl* canvas, int x, int y, Font font, Colour colour, const char* text) {
-    canvas->texts.Drawn(x, y, text);
-    if (g_observer != nullptr) g_observer->TextDrawn(canvas, x, y, font, colour, text);
-}
 
 // Glyphs are rendered hinted and without smoothing, as GDI draws a font of
 // default quality, into a mask whose set pixels take the text colour: crisp
@@ -136,6 +111,8 @@ const TextShape& ShapeOf(Font font, const QFont& qfont, const char* text) {
     return shapes->emplace(std::move(key), RenderShape(qfont, text)).first->second;
 }
 
+}  // namespace
+
 void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour, Font font,
                Colour background) {
     const QFont& qfont = QtFont(font);
@@ -182,6 +159,8 @@ void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour
         }
     }
 }
+
+namespace {
 
 // The face where it is installed, else DejaVu Sans, else fontconfig's sans
 // face. A face that is missing while DejaVu Sans is there is left out of the
@@ -270,102 +249,33 @@ void SizeFont(QFont& f, int height, int width) {
 
 }  // namespace
 
-MemoryDC CreateCanvas(Window, int width, int height, Colour fill) {
-    if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
+CanvasImpl* TargetCanvas(Window window) {
+    if (CurrentDrawTarget() == DrawTarget::Memory) return CurrentMemoryDC();
+    if (window == nullptr) return nullptr;
+    Window main = window->kind == ControlKind::Main ? window : MainWindow();
+    return main ? main->clientImage : nullptr;
+}
+
+// Drawing straight onto the window shows at once, as on a screen DC.
+void AfterDrawing(Window window) {
+    if (CurrentDrawTarget() == DrawTarget::Memory || window == nullptr) return;
+    Window main = window->kind == ControlKind::Main ? window : MainWindow();
+    if (main && main->client && !main->inPaint) main->client->update();
+}
+
+RasterImage Raster(CanvasImpl* canvas) {
+    QImage& img = canvas->image;
+    return RasterImage{img.bits(), img.width(), img.height(), static_cast<int>(img.bytesPerLine())};
+}
+
+ShownTexts& TextsOn(CanvasImpl* canvas) { return canvas->texts; }
+
+CanvasImpl* NewCanvas(int width, int height) {
     QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) return nullptr;
     auto* canvas = new CanvasImpl{std::move(image)};
     Retain(canvas);
-    RasterImage r = Raster(canvas);
-    RasterFill(r, 0, 0, width, height, fill);
-    SetMemoryDC(canvas);
     return canvas;
-}
-
-int DrawLine(Window window, int x1, int y1, int x2, int y2, Colour colour) {
-    CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas == nullptr) return 0;
-    RasterImage r = Raster(canvas);
-    RasterLine(r, x1, y1, x2, y2, colour);
-    AfterDrawing(window);
-    return 0;
-}
-
-int FillBox(Window window, int x, int y, int width, int height, Colour colour) {
-    CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas == nullptr) return 0;
-    RasterImage r = Raster(canvas);
-    RasterFill(r, x, y, width, height, colour);
-    canvas->texts.Covered(x, y, width, height);
-    if (g_observer != nullptr) g_observer->BoxFilled(canvas, x, y, width, height);
-    AfterDrawing(window);
-    return 0;
-}
-
-int DrawEllipse(Window window, int x, int y, int width, int height, Colour outline, Colour fill) {
-    CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas == nullptr) return 0;
-    RasterImage r = Raster(canvas);
-    RasterEllipse(r, x, y, width, height, outline, fill);
-    AfterDrawing(window);
-    return 0;
-}
-
-int DrawString(Window window, int x, int y, const char* text, Colour colour, Font font,
-               Colour background) {
-    CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas == nullptr || text == nullptr) return 0;
-    PaintText(canvas, x, y, text, colour, font, background);
-    TellTextDrawn(canvas, x, y, font, colour, text);
-    AfterDrawing(window);
-    return 0;
-}
-
-int DrawRaisedString(Window window, int x, int y, int offset, const char* text, Colour colour,
-                     Font font) {
-    CanvasImpl* canvas = TargetCanvas(window);
-    if (canvas == nullptr || text == nullptr) return 0;
-    offset = std::clamp(offset, -3, 3);
-    PaintText(canvas, x, y, text, 0xFFFFFF, font, 0);
-    TellTextDrawn(canvas, x, y, font, 0xFFFFFF, text);
-    PaintText(canvas, x + offset, y + offset, text, colour, font, 0);
-    TellTextDrawn(canvas, x + offset, y + offset, font, colour, text);
-    AfterDrawing(window);
-    return 0;
-}
-
-int CopyCanvas(Window window, MemoryDC source, int x, int y, int width, int height) {
-    CanvasImpl* target = TargetCanvas(window);
-    if (target == nullptr || source == nullptr || width <= 0 || height <= 0) return 1;
-    if (target == source) return 0;
-    const QImage& from = source->image;
-    QImage& to = target->image;
-    // The part of the source that lands on the target.
-    const long long left = std::max<long long>(0, -static_cast<long long>(x));
-    const long long top = std::max<long long>(0, -static_cast<long long>(y));
-    const long long right =
-        std::min<long long>(std::min(width, from.width()), static_cast<long long>(to.width()) - x);
-    const long long bottom = std::min<long long>(std::min(height, from.height()),
-                                                 static_cast<long long>(to.height()) - y);
-    if (left < right && top < bottom)
-        target->texts.Copied(source->texts, left, top, right, bottom, x, y);
-    if (to.format() == from.format() && from.depth() % 8 == 0) {
-        // Same pixel layout: a plain copy of the rows, clipped to both images.
-        const int bytes = from.depth() / 8;
-        for (long long row = top; row < bottom && left < right; ++row) {
-            std::memcpy(to.scanLine(static_cast<int>(y + row)) + (x + left) * bytes,
-                        from.constScanLine(static_cast<int>(row)) + left * bytes,
-                        static_cast<std::size_t>((right - left) * bytes));
-        }
-        AfterDrawing(window);
-        return 0;
-    }
-    QPainter painter(&to);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(x, y), from, QRect(0, 0, width, height));
-    painter.end();
-    AfterDrawing(window);
-    return 0;
 }
 
 int RepaintWindow(Window window, const char* keyword) {
@@ -377,44 +287,25 @@ int RepaintWindow(Window window, const char* keyword) {
     return 0;
 }
 
-Font MakeFont(int height, int width, int escapement, int weight, int effect, int,
-              const char* face) {
-    auto* font = new FontImpl;
+Font NewFont(FontRequest request) {
+    auto* font = new FontImpl{std::move(request), false, {}};
     Retain(font);
-    font->requestedHeight = height;
-    font->requestedWidth = width;
-    font->escapement = escapement;
-    font->weight = weight;
-    font->effect = effect;
-    font->face = face ? face : "";
     return font;
 }
 
-Font MakePointFont(Window, int points, int weight, int effect, const char* face) {
-    double dpi = 96.0;
-    if (QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInchY();
-    int height = -static_cast<int>(std::lround(points * dpi / 72.0));
-    return MakeFont(height, 0, 0, weight, effect, 0, face);
+double ScreenDpi() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
 const QFont& QtFont(Font font) {
     if (font == nullptr) font = SystemFont();
     if (!font->sized) {
         font->font = BaseFont(font->face.c_str(), font->weight, font->effect);
-        SizeFont(font->font, font->requestedHeight, font->requestedWidth);
+        SizeFont(font->font, font->height, font->width);
         font->sized = true;
     }
     return font->font;
-}
-
-Font SystemFont() {
-    static Font font = MakeFont(16, 7, 0, 700, 0, 0, kSystemFace);
-    return font;
-}
-
-Font DefaultGuiFont() {
-    static Font font = MakeFont(-11, 0, 0, 400, 0, 0, kGuiFace);
-    return font;
 }
 
 QSize TextExtent(Font font, const QString& text) {

@@ -25,10 +25,6 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t ES_CENTER = 0x0001;
-constexpr std::uint32_t ES_RIGHT = 0x0002;
-constexpr std::uint32_t ES_NUMBER = 0x2000;
-
 // Characters a field acts on instead of inserting them.
 constexpr char16_t kSelectAll = 1, kCopy = 3, kBackspace = 8, kPaste = 22, kCut = 24, kUndo = 26;
 
@@ -141,17 +137,14 @@ protected:
         const int key = e->key();
         const Qt::KeyboardModifiers mods =
             e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        if (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Left ||
-            key == Qt::Key_Right) {
-            QLineEdit::keyPressEvent(e);
-            return;
-        }
-        int vk = VirtualKeyCode(*e);
-        if (vk > 0 && vk <= 255 && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
+        const int vk = VirtualKeyCode(*e);
+        const auto action =
+            FieldKeyAction(vk, mods.testFlag(Qt::AltModifier), mods.testFlag(Qt::ControlModifier));
+        if (action == FieldKey::Caret) return QLineEdit::keyPressEvent(e);
+        if (Forwarded(vk) && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
 
         // What the key does in the field besides.
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
-            key == Qt::Key_Enter) {
+        if (action == FieldKey::Pending) {
             KeyPending() = 1;
             return;
         }
@@ -161,11 +154,8 @@ protected:
         }
         if (key == Qt::Key_Insert && mods == Qt::ShiftModifier) return Paste(QClipboard::Clipboard);
         if (key == Qt::Key_Insert && mods == Qt::ControlModifier) return copy();
-        if (mods & Qt::AltModifier && !(mods & Qt::ControlModifier)) {
-            // Alt combinations type nothing; Alt+Backspace undoes.
-            if (key == Qt::Key_Backspace) Undo();
-            return;
-        }
+        if (action == FieldKey::Undo) Undo();
+        if (action == FieldKey::Undo || action == FieldKey::Nothing) return;
         QString text = e->text();
         if (mods == Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
             text = QChar(char16_t(key - Qt::Key_A + 1));
@@ -240,10 +230,10 @@ private:
 
     // What the field takes of `text` put in place of `replaced` characters.
     QString Taken(const QString& text, qsizetype replaced) const {
-        const qsizetype stays = this->text().size() - replaced;
-        const qsizetype room = std::max<qsizetype>(0, maxLength() - stays);
         return ToQString(
-            FieldInput(Units(text), handle_->digitsOnly, static_cast<std::size_t>(room)));
+            FieldInput(Units(text), handle_->digitsOnly,
+                       RoomLeft(std::size_t(maxLength()), std::size_t(this->text().size()),
+                                std::size_t(replaced))));
     }
 
     // Typed, pasted or dropped text, in place of the selection.
@@ -393,8 +383,8 @@ void MakeEditField(Window handle) {
     auto* field = new EditField(handle, p.host);
     handle->widget = field;
     Qt::Alignment align = Qt::AlignLeft;
-    if (p.style & ES_CENTER) align = Qt::AlignHCenter;
-    if (p.style & ES_RIGHT) align = Qt::AlignRight;
+    if (p.style & kEditCentred) align = Qt::AlignHCenter;
+    if (p.style & kEditRight) align = Qt::AlignRight;
     field->setAlignment(align | Qt::AlignVCenter);
     field->setGeometry(p.geometry);
     // A limit of 0 means as much as the platform allows.
@@ -414,7 +404,7 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     std::uint32_t style = EditStyleForKeyword(keyword);
     auto* handle = new WindowImpl{ControlKind::Edit};
     handle->commandId = 1;
-    handle->digitsOnly = (style & ES_NUMBER) != 0;
+    handle->digitsOnly = (style & kEditDigits) != 0;
     Pending pending;
     pending.host = host;
     pending.geometry = QRect(x, y, width, height);
@@ -465,11 +455,6 @@ void GetEditFieldText(Window field, std::string& buffer) {
 }
 
 int SetEditFieldFont(Window field, Font font) { return SetControlFont(field, font); }
-
-int& KeyPending() {
-    static int pending = 0;
-    return pending;
-}
 
 void SetEditMenuTexts(const char* const texts[kEditMenuEntries]) {
     if (texts == nullptr) return;

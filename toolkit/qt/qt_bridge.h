@@ -3,9 +3,11 @@
 #pragma once
 
 #include "toolkit/button.h"
+#include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
 #include "toolkit/window.h"
 
@@ -27,8 +29,6 @@ class QMenu;
 class QKeyEvent;
 
 namespace tk {
-
-enum class ControlKind { Main, Edit, PushButton, OptionButton };
 
 // What an edit field or option button has been told before its widget was
 // made. Such a control gets its widget the first time it is shown in a
@@ -71,13 +71,7 @@ struct CanvasImpl {
 // A font as it was asked for. The Qt font is sized to the request the first
 // time it is needed (QtFont): sizing loads the face at several sizes,
 // and fonts that only later pages use need not hold up the start.
-struct FontImpl {
-    int requestedHeight = 0;
-    int requestedWidth = 0;
-    int escapement = 0;
-    int weight = 0;
-    int effect = 0;
-    std::string face;
+struct FontImpl : FontRequest {
     bool sized = false;
     QFont font;  // valid once `sized`
 };
@@ -131,25 +125,14 @@ Window& FocusRequest();
 void Retain(CanvasImpl* canvas);
 void Retain(FontImpl* font);
 
-// The key-pending flag of the edit fields: 1 after a TAB or ENTER was typed
-// in a field, until PassFocus uses it.
-int& KeyPending();
-
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);
 
-// The face that stands in for a face the machine lacks, and the faces of the
-// toolkit's own fonts (SystemFont, DefaultGuiFont).
+// The face that stands in for a face the machine lacks.
 inline constexpr const char* kStandInFace = "DejaVu Sans";
-inline constexpr const char* kSystemFace = "System";
-inline constexpr const char* kGuiFace = "MS Shell Dlg";
 
 // The Qt font of a handle, sized on first use; null means the system font.
 const QFont& QtFont(Font font);
-// The font a null handle stands for (the platform's system font).
-Font SystemFont();
-// The font buttons get when they are made.
-Font DefaultGuiFont();
 // Text width and cell height of a text in a font.
 QSize TextExtent(Font font, const QString& text);
 

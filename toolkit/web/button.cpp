@@ -24,12 +24,6 @@ constexpr Colour kFace = 0xF0F0F0, kLight = 0xE3E3E3, kShadow = 0xA0A0A0, kDark 
 const std::uint32_t kRadio = OptionButtonStyle("ROUND");
 const std::uint32_t kCheckBox = OptionButtonStyle("SQUARE");
 
-// The default GUI font buttons are made with.
-Font GuiFont() {
-    static const Font font = MakeFont(-11, 0, 0, 400, 0, 0, "MS Shell Dlg");
-    return font;
-}
-
 void Frame(RasterImage& r, int x, int y, int w, int h, Colour topLeft, Colour bottomRight) {
     RasterFill(r, x, y, w, 1, topLeft);
     RasterFill(r, x, y, 1, h, topLeft);
@@ -106,7 +100,7 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     Window button = AddButton(ControlKind::PushButton, x, y, width, height, text);
     button->commandId = commandId;
     button->style = style.style;
-    button->font = GuiFont();
+    button->font = DefaultGuiFont();
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
     button->visible = (style.style & kChildVisible) == kChildVisible;

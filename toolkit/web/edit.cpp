@@ -17,10 +17,6 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t ES_CENTER = 0x0001;
-constexpr std::uint32_t ES_RIGHT = 0x0002;
-constexpr std::uint32_t ES_NUMBER = 0x2000;
-
 // What the page's beforeinput events ask for (library.js).
 enum InputKind { kNothing = 0, kInsert = 1, kDeleteBack = 2, kDeleteSelection = 3, kUndo = 4 };
 
@@ -32,7 +28,7 @@ Window FieldOf(int id) {
 }
 
 void SetText(Window field, const std::string& text, int caret) {
-    web_field_set(field->id, ToUtf8(text).c_str(), caret, caret);
+    web_field_set(field->id, Cp1252ToUtf8(text).c_str(), caret, caret);
 }
 
 // A change the user made: the text before it is kept for one undo.
@@ -56,11 +52,6 @@ void Delete(Window field, bool back) {
 std::vector<Window>& Controls() {
     static std::vector<Window> controls;
     return controls;
-}
-
-int& KeyPending() {
-    static int pending = 0;
-    return pending;
 }
 
 namespace {
@@ -111,7 +102,7 @@ std::string FieldUtf8(Window field, int& start, int& end) {
 
 std::string FieldText(Window field, int* start, int* end) {
     int s = 0, e = 0;
-    std::string text = FromUtf8(FieldUtf8(field, s, e).c_str());
+    std::string text = Utf8ToCp1252(FieldUtf8(field, s, e));
     const int length = static_cast<int>(text.size());
     s = std::clamp(s, 0, length), e = std::clamp(e, 0, length);
     if (start != nullptr) *start = std::min(s, e);
@@ -122,10 +113,9 @@ std::string FieldText(Window field, int* start, int* end) {
 void PutFieldText(Window field, std::u16string_view text) {
     int start = 0, end = 0;
     const std::string before = FieldText(field, &start, &end);
-    const std::size_t stays = before.size() - static_cast<std::size_t>(end - start);
-    const std::size_t limit = static_cast<std::size_t>(field->maxChars);
     const std::string taken =
-        FieldInput(text, field->digitsOnly, stays < limit ? limit - stays : 0);
+        FieldInput(text, field->digitsOnly,
+                   RoomLeft(std::size_t(field->maxChars), before.size(), std::size_t(end - start)));
     if (taken.empty()) return;
     Change(field, before, before.substr(0, start) + taken + before.substr(end),
            start + static_cast<int>(taken.size()));
@@ -147,24 +137,21 @@ void UndoField(Window field) {
 // back through beforeinput; keys that would act on the field otherwise are
 // kept from it.
 bool FieldKey(Window field, int vk, int modifiers) {
-    if (vk == 35 || vk == 36 || vk == 37 || vk == 39 || vk == 229) return false;
-    if (vk > 0 && vk <= 255 && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
     const bool alt = (modifiers & kAlt) != 0, ctrl = (modifiers & (kCtrl | kMeta)) != 0;
-    if (vk == 9 || vk == 13) {
+    const auto action = FieldKeyAction(vk, alt, ctrl);
+    if (action == FieldKey::Caret || vk == kKeyProcess) return false;
+    if (Forwarded(vk) && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
+    if (action == FieldKey::Pending) {
         KeyPending() = 1;
         return true;
     }
-    if (alt && !ctrl && vk == 8) {  // Alt+Backspace undoes; other Alt keys are the browser's
+    // Other Alt keys are the browser's.
+    if (action == FieldKey::Undo || (ctrl && !alt && vk == 'Z')) {
         UndoField(field);
         return true;
     }
-    if (ctrl && !alt && vk == 'Z') {
-        UndoField(field);
-        return true;
-    }
-    // Delete, Insert, Escape, the Up and Down arrows, Page Up and Page Down.
-    return vk == 46 || (vk == 45 && modifiers == 0) || vk == 27 || vk == 38 || vk == 40 ||
-           vk == 33 || vk == 34;
+    return vk == kKeyDelete || (vk == kKeyInsert && modifiers == 0) || vk == kKeyEscape ||
+           vk == kKeyUp || vk == kKeyDown || vk == kKeyPageUp || vk == kKeyPageDown;
 }
 
 Window CreateEditField(Window parent, int x, int y, int width, int height, const char* keyword,
@@ -175,7 +162,7 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     Controls().push_back(field);
     field->id = static_cast<int>(Controls().size());
     field->x = x, field->y = y, field->width = width, field->height = height;
-    field->digitsOnly = (style & ES_NUMBER) != 0;
+    field->digitsOnly = (style & kEditDigits) != 0;
     field->maxChars = maxChars > 0 ? maxChars : 32767;
     field->style = style;
     return field;
@@ -187,9 +174,9 @@ void MakeElement(Window c) {
     web_make_control(c->id, c->kind == ControlKind::Edit ? 1 : 2, c->x, c->y, c->width, c->height);
     if (c->kind == ControlKind::Edit)
         web_field_setup(c->id, c->maxChars,
-                        c->style & ES_RIGHT    ? 2
-                        : c->style & ES_CENTER ? 1
-                                               : 0,
+                        c->style & kEditRight     ? 2
+                        : c->style & kEditCentred ? 1
+                                                  : 0,
                         c->digitsOnly, c->css.c_str());
     if (!c->name.empty()) web_set_name(c->id, c->name.c_str());
     c->shown = true;
@@ -223,8 +210,6 @@ void FocusEditField(Window field) {
     if (field != nullptr) Focus(field);
 }
 
-// The flag stays up until a call moves the focus: a page passes it round its
-// ring of fields, and only the field that has the focus passes it on.
 int PassFocus(Window from, Window to) {
     if (KeyPending() != 1 || from == nullptr || !from->visible || FocusedField() != from) return 0;
     if (to != nullptr) Focus(to);
@@ -246,7 +231,7 @@ int SetEditFieldFont(Window field, Font font) {
     if (field == nullptr || field->kind != ControlKind::Edit || font == nullptr) return 0;
     const int size = font->height < 0 ? -font->height : std::max(1, font->height * 6 / 7);
     std::string css = std::to_string(font->weight) + " " + std::to_string(size) + "px \"" +
-                      ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
+                      Cp1252ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
     field->css = css;
     if (field->made)
         web_field_setup(field->id, field->maxChars, -1, field->digitsOnly, css.c_str());
@@ -281,7 +266,7 @@ EMSCRIPTEN_KEEPALIVE void web_field_changed(int id) {
         const std::string text = FieldUtf8(field, start, end);
         const std::string kept = FieldInput(Utf16(text.c_str()), field->digitsOnly,
                                             static_cast<std::size_t>(field->maxChars));
-        if (ToUtf8(kept) != text)
+        if (Cp1252ToUtf8(kept) != text)
             SetText(field, kept, std::clamp(end, 0, static_cast<int>(kept.size())));
     }
     HandlePending();

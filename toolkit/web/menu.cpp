@@ -47,9 +47,10 @@ void Open(int title) {
 void Describe() {
     std::string description;
     for (const Menu popup : g_menuBar->popups) {
-        description += "T" + ToUtf8(popup->title) + "\n";
+        description += "T" + Cp1252ToUtf8(popup->title) + "\n";
         for (const MenuEntry& entry : popup->entries)
-            description += entry.separator ? std::string("-\n") : "I" + ToUtf8(entry.text) + "\n";
+            description +=
+                entry.separator ? std::string("-\n") : "I" + Cp1252ToUtf8(entry.text) + "\n";
     }
     web_menu_bar(description.c_str());
     Render();
@@ -92,7 +93,7 @@ bool MenuKey(int vk, int modifiers) {
     const int titles = Titles();
     if (titles == 0) return false;
     if (g_menuState.title < 0) {
-        if (vk != 121 || modifiers != 0) return false;  // F10
+        if (vk != kKeyF10 || modifiers != 0) return false;
         Take(true);
         g_menuState.title = 0;
         Render();
@@ -101,23 +102,23 @@ bool MenuKey(int vk, int modifiers) {
     g_menuState.keys = true;
     const int title = g_menuState.title;
     switch (vk) {
-        case 121:  // F10, and Alt
+        case kKeyF10:  // and Alt
             LeaveMenuBar();
             return true;
-        case 37:  // Left
-        case 39:  // Right
-            g_menuState.title = (title + (vk == 39 ? 1 : titles - 1)) % titles;
+        case kKeyLeft:
+        case kKeyRight:
+            g_menuState.title = (title + (vk == kKeyRight ? 1 : titles - 1)) % titles;
             if (g_menuState.open) Open(g_menuState.title);
             break;
-        case 38:  // Up
-        case 40:  // Down
+        case kKeyUp:
+        case kKeyDown:
             if (!g_menuState.open)
                 Open(title);
             else
-                g_menuState.item = NextItem(title, g_menuState.item, vk == 40 ? 1 : -1);
+                g_menuState.item = NextItem(title, g_menuState.item, vk == kKeyDown ? 1 : -1);
             break;
-        case 13:  // Enter
-        case 32:  // Space
+        case kKeyReturn:
+        case kKeySpace:
             if (!g_menuState.open) {
                 Open(title);
             } else {
@@ -125,7 +126,7 @@ bool MenuKey(int vk, int modifiers) {
                 return true;
             }
             break;
-        case 27:  // Escape
+        case kKeyEscape:
             if (!g_menuState.open) {
                 LeaveMenuBar();
                 return true;

@@ -15,10 +15,13 @@
 #pragma once
 
 #include "toolkit/button.h"
+#include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
+#include "toolkit/utf8.h"
 #include "toolkit/window.h"
 
 #include <cstdint>
@@ -30,8 +33,6 @@
 namespace tk {
 
 struct GlyphFace;
-
-enum class ControlKind { Main, Edit, PushButton, OptionButton };
 
 struct WindowImpl {
     ControlKind kind;
@@ -64,9 +65,7 @@ struct CanvasImpl {
     ShownTexts texts;                     // what the page offers assistive technology to read
 };
 
-struct FontImpl {
-    int height, width, escapement, weight, effect;
-    std::string face;
+struct FontImpl : FontRequest {
     const GlyphFace* glyphs = nullptr;  // found on first use
 };
 
@@ -103,20 +102,15 @@ void DrawFace(Window button);
 void ToRgba(const std::uint8_t* rgb, std::uint32_t* rgba, std::size_t pixels);
 // The glyph images of a font (null: the system font).
 const GlyphFace& GlyphsOf(Font font);
-// The page's Windows-1252 texts in UTF-8 and back (a character Windows-1252
-// lacks is dropped).
-std::string ToUtf8(const std::string& cp1252);
-std::u32string CodePoints(const char* utf8);
+// A UTF-8 text in UTF-16, as the field's rules read it (toolkit/utf8.h has
+// the page's Windows-1252 texts in UTF-8 and back).
 std::u16string Utf16(const char* utf8);
-std::string FromUtf8(const char* utf8);
 
 // Keeps focus moves in the toolkit from now (true) until the window shows
 // (false), when the last one is made.
 void HoldFocus(bool hold);
 // The edit field with the keyboard focus, or null.
 Window FocusedField();
-// The edit fields' key-pending flag: 1 after TAB or ENTER until PassFocus.
-int& KeyPending();
 // A field's text and selection (start, end) as the page holds them.
 std::string FieldText(Window field, int* start = nullptr, int* end = nullptr);
 // Puts `text` in place of the field's selection by the field's rules

@@ -46,10 +46,10 @@ void Show() {
     std::vector<ShownText> shown = PageTexts();
     std::string texts;
     for (const ShownText& t : shown)
-        texts += (t.kind == TextKind::Figure ? "F" : " ") + ToUtf8(t.text) + "\n";
+        texts += (t.kind == TextKind::Figure ? "F" : " ") + Cp1252ToUtf8(t.text) + "\n";
     if (texts != g_shownTexts) web_page_texts((g_shownTexts = std::move(texts)).c_str());
     const std::string said = PageAnnouncer().Said(std::move(shown));
-    if (!said.empty()) web_announce(ToUtf8(said).c_str());
+    if (!said.empty()) web_announce(Cp1252ToUtf8(said).c_str());
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) {
 Window OpenMainWindow(Instance, const char* title, int x, int y, int width, int height, const char*,
                       WindowProcedure procedure) {
     if (g_main != nullptr || procedure == nullptr) return nullptr;
-    web_start(ToUtf8(title != nullptr ? title : "").c_str());  // the tab's title
+    web_start(Cp1252ToUtf8(title != nullptr ? title : "").c_str());  // the tab's title
     g_main = new WindowImpl{.kind = ControlKind::Main};
     g_main->procedure = procedure;
     g_main->x = x;
@@ -132,7 +132,7 @@ int SetWindowLanguage(Window window, const char* language) {
 
 int SetAccessibleName(Window control, const char* name) {
     if (control == nullptr || name == nullptr) return 1;
-    control->name = ToUtf8(name);
+    control->name = Cp1252ToUtf8(name);
     if (control->made) web_set_name(control->id, control->name.c_str());
     return 0;
 }
@@ -166,43 +166,13 @@ int RepaintWindow(Window window, const char* keyword) {
 }
 
 void OpenWithShell(Window, const char* target, int) {
-    if (target != nullptr) web_open(ToUtf8(target).c_str());
-}
-
-std::string ToUtf8(const std::string& cp1252) {
-    std::string out;
-    for (const char c : cp1252) {
-        const char32_t cp = CodePointFromCp1252(static_cast<unsigned char>(c));
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
-
-// The page's strings are well-formed UTF-8.
-std::u32string CodePoints(const char* utf8) {
-    std::u32string out;
-    for (auto* p = reinterpret_cast<const unsigned char*>(utf8); p != nullptr && *p != 0;) {
-        const int extra = *p < 0x80 ? 0 : *p < 0xE0 ? 1 : *p < 0xF0 ? 2 : 3;
-        char32_t cp = *p++ & (0x7F >> (extra == 0 ? 0 : extra + 1));
-        for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i) cp = cp << 6 | (*p++ & 0x3F);
-        out.push_back(cp);
-    }
-    return out;
+    if (target != nullptr) web_open(Cp1252ToUtf8(target).c_str());
 }
 
 // The same text in UTF-16, as the field's rules read it.
 std::u16string Utf16(const char* utf8) {
     std::u16string out;
-    for (const char32_t cp : CodePoints(utf8)) {
+    for (const char32_t cp : CodePoints(utf8 != nullptr ? utf8 : "")) {
         if (cp < 0x10000) {
             out.push_back(static_cast<char16_t>(cp));
         } else {
@@ -210,13 +180,6 @@ std::u16string Utf16(const char* utf8) {
             out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
         }
     }
-    return out;
-}
-
-std::string FromUtf8(const char* utf8) {
-    std::string out;
-    for (const char32_t cp : CodePoints(utf8))
-        if (const int byte = Cp1252FromCodePoint(cp); byte >= 0) out += static_cast<char>(byte);
     return out;
 }
 
@@ -231,7 +194,7 @@ extern "C" {
 // focused field's. 1 when the browser must not act on it.
 EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
     int taken = 0;
-    const bool alt = vk == 18;
+    const bool alt = vk == kKeyAlt;
     if (!alt && g_altAlone && (modifiers & kAlt)) g_altAlone = false;
     if (alt) {
         g_altAlone = (modifiers & ~kAlt) == 0;
@@ -240,7 +203,7 @@ EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
         taken = 1;
     } else if (Window field = FocusedField()) {
         taken = FieldKey(field, vk, modifiers) ? 1 : 0;
-    } else if (vk == 9) {
+    } else if (vk == kKeyTab) {
         taken = 1;  // no TAB round the page's elements: the program's TAB is a field's
     }
     HandlePending();
@@ -249,9 +212,9 @@ EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
 
 // A key went up: a tap of Alt alone takes the menu bar or leaves it.
 EMSCRIPTEN_KEEPALIVE int web_key_up(int vk) {
-    const bool tap = vk == 18 && g_altAlone;
+    const bool tap = vk == kKeyAlt && g_altAlone;
     g_altAlone = false;
-    if (tap) MenuKey(121, 0);  // as F10
+    if (tap) MenuKey(kKeyF10, 0);
     HandlePending();
     return tap ? 1 : 0;
 }

@@ -46,10 +46,9 @@ void Paste(HWND field) {
                  reinterpret_cast<LPARAM>(&end));
     const auto limit = static_cast<std::size_t>(SendMessageA(field, EM_GETLIMITTEXT, 0, 0));
     const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(field), 0));
-    const std::size_t stays = length - std::min<std::size_t>(end - start, length);
     const bool digitsOnly = (GetWindowLongPtrA(field, GWL_STYLE) & ES_NUMBER) != 0;
     std::string taken =
-        FieldInput(ClipboardText(field), digitsOnly, limit > stays ? limit - stays : 0);
+        FieldInput(ClipboardText(field), digitsOnly, RoomLeft(limit, length, end - start));
     std::replace(taken.begin(), taken.end(), kSmallTilde, '~');
     if (!taken.empty())
         SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
@@ -62,9 +61,8 @@ LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
     } else if (message == WM_KILLFOCUS) {
         FocusLeft(field);
     } else if (message == WM_KEYDOWN) {
-        const bool caret =
-            wParam == VK_END || wParam == VK_HOME || wParam == VK_LEFT || wParam == VK_RIGHT;
-        if (!caret && wParam <= 255) {
+        const int vk = static_cast<int>(wParam);
+        if (FieldKeyAction(vk, false, false) != FieldKey::Caret && Forwarded(vk)) {
             // After the key-down's character, which TranslateMessage queued
             // first.
             PostMessageA(GetParent(field), WM_COMMAND, wParam, 0);

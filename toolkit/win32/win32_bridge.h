@@ -7,6 +7,7 @@
 #pragma once
 
 #include "toolkit/button.h"
+#include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
@@ -21,8 +22,6 @@
 #include <vector>
 
 namespace tk {
-
-enum class ControlKind { Main, Edit, PushButton, OptionButton };
 
 // What a control is made with, kept while it has no window. A control made
 // while it cannot be seen (hidden, or the main window not shown yet) gets
@@ -127,9 +126,5 @@ void SetControlFont(Window control, HFONT font);
 
 // The canvas last copied into the main window: the page under the controls.
 MemoryDC& ShownCanvas();
-
-// The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
-// field, until PassFocus uses it.
-int& KeyPending();
 
 }  // namespace tk

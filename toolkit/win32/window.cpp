@@ -365,9 +365,4 @@ void SetControlFont(Window control, HFONT font) {
         SendMessageA(Hwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-int& KeyPending() {
-    static int pending = 0;
-    return pending;
-}
-
 }  // namespace tk

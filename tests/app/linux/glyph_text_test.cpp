@@ -7,7 +7,7 @@
 #include "app/app_fixture.h"
 
 #include "toolkit/glyph_text.h"
-#include "toolkit/testing/utf8.h"
+#include "toolkit/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -63,12 +63,12 @@ void BrowserKey(const KeyPress& k, int vk, int modifiers) {
     } else if (vk == 8) {
         web_field_input(field->id, 2, "");
     } else if (modifiers == kCtrl && (vk == 'C' || vk == 'X' || vk == 45) && start < end) {
-        g_clipboard = ToUtf8(text.substr(start, end - start));
+        g_clipboard = Cp1252ToUtf8(text.substr(start, end - start));
         if (vk == 'X') web_field_input(field->id, 3, "");
     } else if ((modifiers == kCtrl && vk == 'V') || (modifiers == kShift && vk == 45)) {
         Insert(field, g_clipboard);
     } else if (modifiers == kCtrl && vk == 'A') {
-        web_field_set(field->id, ToUtf8(text).c_str(), 0, static_cast<int>(text.size()));
+        web_field_set(field->id, Cp1252ToUtf8(text).c_str(), 0, static_cast<int>(text.size()));
     } else if (!(modifiers & kCtrl) && k.character >= ' ') {
         Insert(field, std::string(1, modifiers & kShift ? static_cast<char>(k.key) : k.character));
     }
@@ -221,7 +221,7 @@ bool ProbeDropText(Window field, int, const std::string& utf8) {
 }
 
 std::string ProbeAccessibleName(Window control) {
-    return control ? FromUtf8(Owned(probe_page_string(0, control->id)).c_str()) : "";
+    return control ? Utf8ToCp1252(Owned(probe_page_string(0, control->id)).c_str()) : "";
 }
 
 bool ProbeTypeText(const std::string& utf8) {

@@ -13,8 +13,8 @@
 
 #include "toolkit/testing/keys.h"
 #include "toolkit/testing/probe.h"
-#include "toolkit/testing/utf8.h"
 #include "toolkit/text.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <cstdio>

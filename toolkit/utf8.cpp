@@ -1,6 +1,6 @@
-// Windows-1252 <-> UTF-8, for the driver's transcripts and the tests.
+// Windows-1252 <-> UTF-8.
 
-#include "toolkit/testing/utf8.h"
+#include "toolkit/utf8.h"
 
 #include "toolkit/text.h"
 

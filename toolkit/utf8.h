@@ -1,5 +1,5 @@
-// Windows-1252 <-> UTF-8, for the driver's transcripts and the tests: the
-// program itself hands its texts to the platform in other ways.
+// Windows-1252 <-> UTF-8: the browser's page takes and gives its texts in
+// UTF-8, and so do the driver's transcripts and the tests.
 #pragma once
 
 #include <string>

@@ -1,0 +1,87 @@
+// What every platform's toolkit shares: an edit field's keys and room, and the
+// RGB canvas of toolkit/rgb_canvas.cpp on plain memory images.
+#include "toolkit/controls.h"
+#include "toolkit/draw_target.h"
+#include "toolkit/rgb_canvas.h"
+#include "toolkit/shown_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <tuple>
+#include <vector>
+
+namespace tk {
+
+// Rows padded by 5 bytes, as an image's rows may be.
+struct CanvasImpl {
+    int width, height;
+    std::vector<std::uint8_t> bytes;
+    ShownTexts texts;
+};
+struct FontImpl : FontRequest {};
+
+CanvasImpl* TargetCanvas(Window) { return CurrentMemoryDC(); }
+RasterImage Raster(CanvasImpl* c) {
+    return {c->bytes.data(), c->width, c->height, 3 * c->width + 5};
+}
+ShownTexts& TextsOn(CanvasImpl* c) { return c->texts; }
+CanvasImpl* NewCanvas(int width, int height) {
+    static std::deque<CanvasImpl> canvases;
+    return &canvases.emplace_back(width, height,
+                                  std::vector<std::uint8_t>((3 * width + 5) * height));
+}
+Font NewFont(FontRequest) { return nullptr; }
+double ScreenDpi() { return 96.0; }
+void PaintText(CanvasImpl*, int, int, const char*, Colour, Font, Colour) {}
+void AfterDrawing(Window) {}
+
+}  // namespace tk
+
+using namespace tk;
+
+TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
+    using enum FieldKey;
+    const std::tuple<int, bool, bool, FieldKey> keys[] = {
+        {35, 0, 0, Caret},  {36, 0, 0, Caret},  {37, 1, 0, Caret},   {39, 0, 1, Caret},
+        {38, 0, 0, Field},  {40, 0, 0, Field},  {9, 0, 0, Pending},  {13, 1, 1, Pending},
+        {8, 1, 0, Undo},    {8, 0, 0, Field},   {8, 1, 1, Field},    {'A', 1, 0, Nothing},
+        {'A', 1, 1, Field}, {'Z', 0, 1, Field}, {121, 1, 0, Nothing}};
+    for (const auto& [vk, alt, ctrl, action] : keys)
+        EXPECT_EQ(FieldKeyAction(vk, alt, ctrl), action) << vk;
+    EXPECT_TRUE(Forwarded(1) && Forwarded(255) && !Forwarded(0) && !Forwarded(256));
+    // A limit of 5: 3 held, 2 of them replaced, all replaced; 7 held.
+    EXPECT_EQ(RoomLeft(5, 3, 0) * 1000 + RoomLeft(5, 3, 2) * 100 + RoomLeft(5, 3, 9) * 10 +
+                  RoomLeft(5, 7, 1),
+              2450u);
+}
+
+TEST(RgbCanvas, ACopyLandsEachPixelInsideBothCanvasesAndTheTextsWithIt) {
+    SetDrawTarget("MEMORY");
+    MemoryDC source = CreateCanvas(nullptr, 4, 3, 0);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) FillBox(nullptr, x, y, 1, 1, 0x10000 + 16 * y + x);
+    DrawString(nullptr, 1, 2, "t", 0, nullptr, 0);
+    const int copies[][4] = {{0, 0, 4, 3}, {2, 1, 4, 3}, {-2, -1, 4, 3}, {1, 0, 2, 9},
+                             {1, 1, 9, 9}, {6, 0, 4, 3}, {0, 2, 4, 3},   {-1, 1, 3, 1}};
+    for (const auto& [x, y, width, height] : copies) {
+        MemoryDC target = CreateCanvas(nullptr, 6, 4, 0xC8C8C8);
+        EXPECT_EQ(CopyCanvas(nullptr, source, x, y, width, height), 0);
+        const RasterImage r = Raster(target);
+        bool textLands = false;
+        for (int ty = 0; ty < 4; ++ty)
+            for (int tx = 0; tx < 6; ++tx) {
+                const int sx = tx - x, sy = ty - y;
+                const bool copied =
+                    sx >= 0 && sy >= 0 && sx < std::min(width, 4) && sy < std::min(height, 3);
+                if (sx == 1 && sy == 2) textLands = copied;
+                const std::uint8_t* p = r.bits + ty * r.stride + 3 * tx;
+                EXPECT_EQ(p[0] | p[1] << 8 | p[2] << 16, copied ? 0x10000 + 16 * sy + sx : 0xC8C8C8)
+                    << x << "," << y << " " << width << "x" << height << " at " << tx << "," << ty;
+            }
+        const auto texts = TextsOn(target).InReadingOrder();
+        ASSERT_EQ(texts.size(), textLands ? 1u : 0u) << x << "," << y;
+        EXPECT_TRUE(!textLands || (texts[0].x == 1 + x && texts[0].y == 2 + y)) << x << "," << y;
+    }
+    SetDrawTarget("CLIENT");
+}

@@ -1,0 +1,73 @@
+// Inside the toolkit: what every platform's controls share. The kinds of
+// control, the keys by their Windows virtual-key codes, and what a key does
+// in an edit field: a Windows edit field's rules, the same on every platform.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tk {
+
+enum class ControlKind { Main, Edit, PushButton, OptionButton };
+
+// The style bits of an edit field's keyword (EditStyleForKeyword), as
+// Windows numbers them.
+inline constexpr std::uint32_t kEditCentred = 0x0001, kEditRight = 0x0002, kEditDigits = 0x2000;
+
+// Windows virtual-key codes.
+enum Key : int {
+    kKeyBackspace = 8,
+    kKeyTab = 9,
+    kKeyReturn = 13,
+    kKeyAlt = 18,
+    kKeyEscape = 27,
+    kKeySpace = 32,
+    kKeyPageUp = 33,
+    kKeyPageDown = 34,
+    kKeyEnd = 35,
+    kKeyHome = 36,
+    kKeyLeft = 37,
+    kKeyUp = 38,
+    kKeyRight = 39,
+    kKeyDown = 40,
+    kKeyInsert = 45,
+    kKeyDelete = 46,
+    kKeyF10 = 121,
+    kKeyProcess = 229,  // a key an input method takes
+};
+
+// What a key pressed in an edit field does there.
+enum class FieldKey {
+    Caret,    // End, Home, Left, Right: move the caret; not forwarded
+    Pending,  // TAB, ENTER: type nothing and raise the key-pending flag
+    Undo,     // Alt+Backspace: the field's undo
+    Nothing,  // any other Alt key (not Ctrl+Alt, which is AltGr): types nothing
+    Field,    // as the field has it (typing, Backspace, the clipboard ...)
+};
+// Every key but the caret keys is forwarded to the main window as a command:
+// those whose code is 1 to 255.
+constexpr FieldKey FieldKeyAction(int vk, bool alt, bool ctrl) {
+    if (vk == kKeyEnd || vk == kKeyHome || vk == kKeyLeft || vk == kKeyRight)
+        return FieldKey::Caret;
+    if (vk == kKeyTab || vk == kKeyReturn) return FieldKey::Pending;
+    if (!alt || ctrl) return FieldKey::Field;
+    return vk == kKeyBackspace ? FieldKey::Undo : FieldKey::Nothing;
+}
+constexpr bool Forwarded(int vk) { return vk > 0 && vk <= 255; }
+
+// How many characters a field of `limit` holding `length` takes in place of
+// `replaced` of them.
+constexpr std::size_t RoomLeft(std::size_t limit, std::size_t length, std::size_t replaced) {
+    const std::size_t stays = length - (replaced < length ? replaced : length);
+    return limit > stays ? limit - stays : 0;
+}
+
+// The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
+// field, until PassFocus uses it (a page passes it round its ring of fields,
+// and only the field that has the focus passes it on).
+inline int& KeyPending() {
+    static int pending = 0;
+    return pending;
+}
+
+}  // namespace tk
