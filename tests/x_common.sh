@@ -102,7 +102,16 @@ wait_for_window() {
         sleep 0.2
     done
     [ -n "$wid" ] || fail "no window titled $1 within 30 s"
-    eval "$(timeout 5 xdotool getwindowgeometry --shell "$wid")"
+    # The program centres its window once it shows: the place that holds for a second.
+    local place="" last="" same=0
+    for _ in $(seq 60); do
+        place=$(timeout 5 xdotool getwindowgeometry --shell "$wid")
+        [ "$place" = "$last" ] && same=$((same + 1)) || same=0
+        last=$place
+        [ "$same" -ge 4 ] && break
+        sleep 0.25
+    done
+    eval "$place"
     [ -z "${2:-}" ] && return
     [ "$WIDTH" -eq 1006 ] || fail "the window is $WIDTH wide, not 1006"
     frame=$(((WIDTH - 1000) / 2))
