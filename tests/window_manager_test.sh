@@ -110,6 +110,7 @@ focused
 keys "a value typed into the page chosen from the keyboard" F10 Right Down Return 12 Return
 xdotool windowminimize --sync "$wid"
 focused
+keys "after minimise and restore the page shows again"
 keys "after minimise and restore the keys go into the field" 3 Return
 xmessage another window >/dev/null 2>&1 &
 focus_is !=

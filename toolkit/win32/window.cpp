@@ -78,12 +78,15 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     // As in a dialog, the field that had the focus when the window went
     // inactive (minimised, or another window taken to) gets it back when the
     // window is active again. A minimised window's fields cannot take the
-    // focus: the field waits until the window is restored, which activates
-    // it without moving the focus when the window already holds it.
+    // focus: the field waits until the window is restored. Wine activates a
+    // window restored by a window manager while it is still minimised, so the
+    // restore itself hands the focus on when the window kept it.
+    const bool restored = message == WM_SIZE && wParam == SIZE_RESTORED && GetFocus() == hwnd;
     if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd, focus)) g_focusBefore = focus;
-    } else if ((message == WM_SETFOCUS || (message == WM_ACTIVATE && HIWORD(wParam) == 0)) &&
+    } else if ((message == WM_SETFOCUS || (message == WM_ACTIVATE && HIWORD(wParam) == 0) ||
+                restored) &&
                !IsIconic(hwnd)) {
         const auto from = reinterpret_cast<HWND>(wParam);
         HWND field = message == WM_SETFOCUS && IsChild(hwnd, from)
@@ -91,7 +94,7 @@ LRESULT CALLBACK MainWindowThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                          : std::exchange(g_focusBefore, nullptr);
         if (field != nullptr && IsWindowVisible(field)) {
             SetFocus(field);
-            return 0;
+            if (!restored) return 0;
         }
     }
     if (message == WM_GETMINMAXINFO) {
