@@ -43,12 +43,11 @@ chmod +x "$work/bin/pgrep"
 log=$work/orca.log
 (PATH=$work/bin:$PATH orca --debug-file="$log" >"$work/orca.out" 2>&1 & echo $! >"$work/orca.pid")
 on_exit+="; kill $(cat "$work/orca.pid") 2>/dev/null; cp \"$log\" \"${TMPDIR:-/tmp}/orca_test.log\""
-for _ in $(seq 150); do grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log" 2>/dev/null && break; sleep 0.2; done
-grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log" 2>/dev/null || fail "Orca did not start: $(cat "$work/orca.out")"
+within 30 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log" 2>/dev/null || fail "Orca did not start: $(cat "$work/orca.out")"
 if [ "$1" = --site ]; then
     (node "$(dirname "$0")/../tools/serve-web" "$2" --port 0 >"$work/site.out" 2>&1 & echo $! >"$work/site.pid")
     on_exit+="; kill $(cat "$work/site.pid")"
-    for _ in $(seq 50); do grep -q http "$work/site.out" && break; sleep 0.2; done
+    within 10 grep -q http "$work/site.out"
     set -- chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" \
         --no-first-run --disable-background-networking --kiosk "$(grep -o 'http[^ ]*' "$work/site.out")"
 fi

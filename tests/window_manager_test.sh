@@ -20,8 +20,7 @@ openbox_on() {
     [ -n "$wm_pid" ] && kill "$wm_pid" && wait "$wm_pid"
     if [ "$platform" = linux ]; then start_xvfb "$1"; else start_wine_x11 "$x11_prefix" Y; fi
     start_openbox "$work/rc.xml"
-    for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 30, 40,' && return; sleep 0.1; done
-    fail "openbox did not take the margins: $(cat "$work/openbox.log")"
+    within 5 eval "xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 30, 40,'" || fail "openbox did not take the margins"
 }
 start() {
     if [ "$platform" = linux ]; then QT_SCALE_FACTOR=${1:-1} "$app" >/dev/null 2>"$work/app.err" &
@@ -52,8 +51,7 @@ placed() {
 
 # focus_is [!=]: the window holds the focus (with !=, it does not) within 10 s.
 focus_is() {
-    for _ in $(seq 100); do [ "$(xdotool getwindowfocus)" "${1:-=}" "$wid" ] && return; sleep 0.1; done
-    fail "the focus is at $(xdotool getwindowfocus), the window $wid"
+    within 10 eval "[ \"\$(xdotool getwindowfocus)\" ${1:-=} $wid ]" || fail "the focus is at $(xdotool getwindowfocus), the window $wid"
 }
 focused() { xdotool windowactivate --sync "$wid" && focus_is; }
 

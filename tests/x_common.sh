@@ -29,6 +29,8 @@ title_pattern="^${SELVAQUIN_TITLE//./\\.}\$"
 scale=${scale:-1}
 # times N KEY: KEY N times, one a line.
 times() { for ((k = 0; k < $1; k++)); do echo "$2"; done; }
+# within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every 0.1 s.
+within() { local end=$((SECONDS + $1)); shift; until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done; }
 
 # start_xvfb WxH: Xvfb as DISPLAY (in place of an earlier one), a private runtime directory.
 start_xvfb() {
@@ -36,14 +38,13 @@ start_xvfb() {
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    within 10 test -s "$work/display"
     exec 3>&-
     DISPLAY=":$(head -n1 "$work/display")"
     mkdir -p -m 700 "$work/runtime"
     export DISPLAY XDG_RUNTIME_DIR=$work/runtime
     # A new server has refused clients started at once.
-    for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-    xprop -root >/dev/null 2>&1 || fail "Xvfb on $DISPLAY answers no client: $(cat "$work/xvfb.log")"
+    within 10 eval 'xprop -root >/dev/null 2>&1' || fail "Xvfb on $DISPLAY answers no client: $(cat "$work/xvfb.log")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
@@ -176,8 +177,7 @@ shows_after() {
 # ends_with_zero HOW [X Y]: after a click at X Y, $app_pid ends within 20 s with status 0.
 ends_with_zero() {
     [ $# -eq 3 ] && xdotool mousemove --sync "$2" "$3" click 1
-    for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "$1 did not end the program"
+    within 20 eval "! kill -0 $app_pid 2>/dev/null" || fail "$1 did not end the program"
     wait "$app_pid"
     local status=$?
     app_pid=""
