@@ -56,14 +56,13 @@ echo "ok: files in place, menu entry and icons consistent, MIT licence"
 start_xvfb 1280x1024
 (cd / && exec /usr/bin/selvaquin) >"$work/app.out" 2>"$work/app.err" &
 app_pid=$!
-for try in $(seq 100); do
+splash() {
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended: $(cat "$work/app.err")"
     import -window root "$work/screen.png" 2>/dev/null &&
         [ "$(convert "$work/screen.png" -fill black +opaque '#009696' -fill white -opaque '#009696' \
-            -format '%[fx:round(mean*w*h)]' info:)" -gt 100 ] && break
-    [ "$try" -lt 100 ] || fail "no splash on the screen after 20 s: $(cat "$work/app.err")"
-    sleep 0.2
-done
+            -format '%[fx:round(mean*w*h)]' info:)" -gt 100 ]
+}
+within 20 splash || fail "no splash on the screen after 20 s: $(cat "$work/app.err")"
 echo "ok: the installed program painted its splash"
 wid=$(xdotool search --name "$title_pattern" | head -n1)
 [ -n "$wid" ] || fail "no window titled $SELVAQUIN_TITLE"

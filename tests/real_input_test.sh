@@ -27,7 +27,6 @@ xdotool windowfocus --sync "$wid"
 sleep 0.5
 
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-# at BUTTON X Y: a click of BUTTON at canvas X Y.
 at() { xdotool mousemove --sync $((cx + $2)) $((cy + $3)) click "$1"; sleep 0.3; }
 # electronics N: the Nth item (from 1, rules not counted) of the electronics menu, by keys.
 # shellcheck disable=SC2046
