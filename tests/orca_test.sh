@@ -57,6 +57,11 @@ app_pid=$!
 # Each line Orca spoke, in order (an utterance over several lines by its first).
 spoken() { sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*|\[.*)?$/\1/p" "$log"; }
 said_since() { echo; spoken | tail -n +$((mark + 1)) | sed 's/^/  /'; }
+said() {
+    found=$(spoken | awk -v from="$heard" -v want="$text" 'NR > from {
+        sub(/ +$/, ""); sub(/\.$/, ""); if ($0 == want) { print NR; exit } }')
+    [ -n "$found" ]
+}
 mark=0 heard=0 number=0 logmark=0
 while IFS= read -r line; do
     number=$((number + 1))
@@ -79,14 +84,7 @@ while IFS= read -r line; do
         fi
         ;;
     hear)
-        found=""
-        for _ in $(seq 50); do
-            found=$(spoken | awk -v from="$heard" -v want="$text" 'NR > from {
-                sub(/ +$/, ""); sub(/\.$/, ""); if ($0 == want) { print NR; exit } }')
-            [ -n "$found" ] && break
-            sleep 0.2
-        done
-        [ -n "$found" ] || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since)"
+        within 10 said || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since)"
         heard=$found
         ;;
     quiet)

@@ -72,8 +72,7 @@ else
 fi
 start
 
-# popup OPEN|CLOSED: within 20 s a window more on the screen than $shown (the
-# open popup), or none.
+# popup OPEN|CLOSED: within 20 s the popup shows, one window more than $shown, or has gone.
 windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 popup() {
     local want=$shown

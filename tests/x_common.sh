@@ -27,7 +27,6 @@ SELVAQUIN_TITLE="Selvaquin v$(sed -n 's/^project(selvaquin VERSION \([0-9.]*\) .
 export SELVAQUIN_TITLE
 title_pattern="^${SELVAQUIN_TITLE//./\\.}\$"
 scale=${scale:-1}
-# times N KEY: KEY N times, one a line.
 times() { for ((k = 0; k < $1; k++)); do echo "$2"; done; }
 # within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every 0.1 s.
 within() { local end=$((SECONDS + $1)); shift; until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done; }
@@ -78,7 +77,6 @@ start_wine_x11() {
         fail "could not tell Wine whether a window manager frames its windows"
 }
 
-# driver: the driver (the Windows one under Wine in $drive_prefix) plays standard input.
 driver() {
     if [ "${platform:-linux}" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
 }
