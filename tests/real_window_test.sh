@@ -41,11 +41,31 @@ where() {
         /^item / {if ($1 == "item " id " ") {print title "|" $2 "|" t - 1 "|" i; exit} i++}' <<<"$menus"
 }
 
-# follow LINE: a step the program was given; ask LINE: what the driver prints
-# for LINE after all the steps so far.
-history=""
-follow() { history+="$1"$'\n'; }
-ask() { printf '%s%s\n' "$history" "$1" | driver | tr -d '\r'; }
+# The follower: one driver for the run, given each step the program is given
+# (a replay per check would make the run quadratic). ask LINE [END]: what it
+# prints for LINE, one line or up to END.
+trap '' PIPE
+coproc follower {
+    if [ "$platform" = windows ]; then
+        eval "$("$session" env "$drive_prefix")"
+        "$session" start "$drive_prefix" >/dev/null 2>&1
+        wine=wine64
+    fi
+    exec ${wine:-} "$drive" 2>"$work/follower.err"
+}
+trap 'kill "$follower_PID" 2>/dev/null; cleanup' EXIT
+exec {to_follower}>&"${follower[1]}" {from_follower}<&"${follower[0]}"
+follow() { printf '%s\n' "$1" >&"$to_follower"; }
+ask() {
+    local line
+    follow "$1"
+    while IFS= read -r -t 120 line <&"$from_follower"; do
+        line=${line%$'\r'}
+        printf '%s\n' "$line"
+        [ -z "${2:-}" ] || [ "$line" = "$2" ] && return 0
+    done
+    fail "the driver gave nothing for: $1 ($(cat "$work/follower.err"))"
+}
 
 # start: the program started and its window found; on Windows clicked once
 # (Wine gives a window keys only once it has been activated).
@@ -135,13 +155,16 @@ page() {
         type:*) xdotool type --delay 40 "${step#type:}" ;;
         key:*) xdotool key --delay 40 "${step#key:}" ;;
         click:*)
-            read -r _ x y _ < <(ask dump | grep "^button .* \"${step#click:}\"\$" | tail -n1)
+            read -r _ x y _ < <(ask dump end | grep "^button .* \"${step#click:}\"\$" | tail -n1)
             [ -n "${y:-}" ] || fail "$item: no button ${step#click:} to click"
             xdotool mousemove --sync $((cx + scale * (x + 7))) $((cy + scale * (y + 8))) click 1 ;;
         esac
         follow "${step%%:*} ${step#*:}"
     done
-    shows_after "$what" "$history"
+    follow "png $work/canvas.png"
+    ask dump end >"$work/dump"
+    mapfile -t rects < <(masks "$work/dump")
+    shows "$work/canvas.png" "$what" "${rects[@]}"
 }
 page "the start page shows the splash"
 
