@@ -1,12 +1,8 @@
 #!/bin/bash
-# The fonts the program loads: only those of the faces it draws with, whatever
-# else the machine has (Verdana for the pages, the toolkit's own faces and
-# DejaVu Sans standing in for any of them, its condensed and light cuts
-# carrying family names of their own, besides the platform's generic names;
-# with fonts-dejavu-core alone fontconfig would offer DejaVu Sans Mono and
-# DejaVu Serif as well, on a desktop hundreds more); and every font where none
-# of those faces is installed, the pages still lettered.
-#
+# The program loads only the fonts of the faces it draws with, whatever else the
+# machine has (Verdana, the toolkit's faces, DejaVu Sans for any of them with its
+# cuts, the platform's generic names); where none is installed, any font, and
+# the pages are still lettered.
 # Usage: fonts_test.sh PATH/TO/selvaquin-drive
 set -u
 drive=$1 work=$(mktemp -d)

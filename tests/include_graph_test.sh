@@ -1,37 +1,24 @@
 #!/bin/bash
-# The program's layers, as its folders show them, from the bottom: toolkit/,
-# calc/common/, the pages of calc/electronics/ and calc/loudspeaker/ (neither
-# uses the other), app/. A file of app/ or calc/ includes only headers of its
-# own folder or a lower layer, of the toolkit only its public headers (not
-# those that begin "Inside the toolkit"), and otherwise only the standard
-# library's; the includes between the parts (a header and its source) form no
-# cycle. The objects follow the same rule, declarations traced to
-# definitions (nm): a symbol that an object of one folder uses is defined in
-# its own folder or a lower layer, so that a function declared below but
-# defined above fails here though every include is in order.
-#
-# Usage: include_graph_test.sh SOURCE_DIR [OBJECT...]
-#   OBJECT: the program's object files (.../<target>.dir/<source path>.o),
-#           also several in one argument separated by ';'
+# The layers, from the bottom: toolkit/, calc/common/, calc/electronics/ and
+# calc/loudspeaker/ (neither using the other), app/. A file of app/ or calc/
+# includes headers of its own folder or a lower layer, of the toolkit only the
+# public ones (not "Inside the toolkit"), else only standard ones; the parts (a
+# header and its source) include no cycle. In the objects (nm), a symbol one
+# folder uses is defined in that folder or a lower layer: a function declared
+# below but defined above fails though every include is in order.
+# Usage: include_graph_test.sh SOURCE_DIR [OBJECT...]  (the program's objects,
+#   .../<target>.dir/<source path>.o, also several in one argument split by ';')
 set -u
 cd "$1" || exit 1
 shift
 
 layer() {
-    case $1 in
-        toolkit/*) echo 0 ;;
-        calc/common/*) echo 1 ;;
-        calc/electronics/* | calc/loudspeaker/*) echo 2 ;;
-        app/*) echo 3 ;;
-        *) echo 9 ;;
-    esac
+    case $1 in toolkit/*) echo 0 ;; calc/common/*) echo 1 ;; calc/electronics/* | calc/loudspeaker/*) echo 2 ;;
+    app/*) echo 3 ;; *) echo 9 ;; esac
 }
 
 failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 edges=""
 for file in app/*.h app/*.cpp calc/*/*.h calc/*/*.cpp; do
@@ -42,7 +29,6 @@ for file in app/*.h app/*.cpp calc/*/*.h calc/*/*.cpp; do
             [[ $included =~ ^\<[a-z_]+\>$ ]] || fail "$file includes $included, not a standard header"
             continue
         fi
-        # A bare name is a header beside the file.
         [[ $included == */* ]] || included=$(dirname "$file")/$included
         if [[ $included == toolkit/* ]]; then
             if [[ $included == toolkit/*/* ]] || head -n 1 "$included" | grep -q '^// Inside the toolkit'; then
@@ -62,10 +48,9 @@ if ! loops=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$loops" ]; then
     fail "the parts of app/ and calc/ include each other in a cycle:"$'\n'"$loops"
 fi
 
-# What each object defines strongly (an inline function or a template
-# instance is defined, weakly, wherever it is used) and what it uses, with its
-# folder and layer; toolkit/ is one folder, and generated sources count for
-# none.
+# What each object defines strongly (inline functions and templates are weak
+# wherever used) and uses, with its folder and layer; toolkit/ is one folder,
+# generated sources none.
 symbols=$(for object in $(tr ';' ' ' <<<"$*"); do
     source=${object#*.dir/}
     source=${source#./}

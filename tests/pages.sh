@@ -1,25 +1,18 @@
 #!/bin/bash
-# Every page the driver lists ("pages", the screen table's order) with its
-# typical values: those of its Swedish snapshot, the block [NAME.sv] of
-# tests/snapshots/cases.txt that is the one line "page ID A | B".
-#
+# Every page the driver lists ("pages") with its typical values: those of its
+# Swedish snapshot, the block [NAME.sv] of tests/snapshots/cases.txt that is the
+# one line "page ID A | B"; a page with no such block fails.
 # Usage: pages.sh typical           "ID NAME A | B" for each such block
 #        pages.sh values DRIVER...  the same for each page the driver lists
-#        pages.sh round DRIVER...   the transcript of the round of pages after
-#                                   pages: each page given its values, then
-#                                   every page opened after every other once
-#                                   (all ordered pairs), each compared with its
-#                                   Swedish snapshot: nothing an earlier page
-#                                   drew may be left
+#        pages.sh round DRIVER...   the transcript of the round: each page given its
+#                                   values, then every page after every other once,
+#                                   each compared with its Swedish snapshot
 #        pages.sh play DRIVER...    that round played (transcript_test.sh)
-# DRIVER with its arguments starts a scenario driver. Fails when a page has
-# no such block.
 set -u
 mode=$1
 shift
 here=$(dirname "$0")
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-# "ID NAME A | B" for each such block, in the file's order.
 typical() {
     awk '/^\[/ { name = $0 ~ /\.sv\]$/ ? substr($0, 2, length($0) - 5) : ""; n = 0; next }
         /^#/ || !NF || name == "" { next }

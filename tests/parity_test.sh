@@ -1,19 +1,13 @@
 #!/bin/bash
 # The Windows program draws what the Linux one draws: every scenario of
-# tests/snapshots/cases.txt, played by both drivers, leaves the same canvas
-# outside the cells of the texts, whose faces differ (Wine has no Verdana;
-# what the pages say, the transcripts compare). A differing scenario leaves
-# both canvases and the differing pixels (cells black) in OUT.
-#
-# Usage: parity_test.sh LINUX_DRIVE WINDOWS_DRIVE.exe WINE_PREFIX CASES OUT
-# Exit status 77 (skipped) when the Linux driver has not been built.
+# tests/snapshots/cases.txt leaves the same canvas with both drivers outside the
+# text cells (Wine has no Verdana; the transcripts compare the texts). A
+# differing one leaves both canvases and the differing pixels in OUT.
+# Usage: parity_test.sh LINUX_DRIVE WINDOWS_DRIVE.exe WINE_PREFIX CASES OUT  (77: no Linux driver)
 set -u
 linux=$1 windows=$2 prefix=$3 cases=$4 out=$5
 session="$(dirname "$0")/../tools/wine-session"
-if [ ! -x "$linux" ]; then
-    echo "SKIP: no Linux driver at $linux; build it first: cmake --build --preset default"
-    exit 77
-fi
+[ -x "$linux" ] || { echo "SKIP: no Linux driver at $linux; build it first: cmake --build --preset default"; exit 77; }
 mkdir -p "$out"
 rm -f "$out"/*
 work=$(mktemp -d)
@@ -22,13 +16,11 @@ failed=0 played=0
 for name in $(sed -n 's/^\[\(.*\)\]$/\1/p' "$cases"); do
     played=$((played + 1))
     for platform in linux windows; do
+        run=("$session" run "$prefix" "$windows")
+        [ "$platform" = linux ] && run=(env QT_QPA_PLATFORM=offscreen "$linux")
         { awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$cases"
-          printf 'cells\npng %s\n' "$work/$name.$platform.png"; } >"$work/in"
-        if [ "$platform" = linux ]; then
-            QT_QPA_PLATFORM=offscreen "$linux" <"$work/in" >"$work/$name.$platform.cells"
-        else
-            "$session" run "$prefix" "$windows" <"$work/in" >"$work/$name.$platform.cells"
-        fi 2>"$work/err" || { echo "FAIL: $name: the $platform driver stopped: $(cat "$work/err")"; failed=$((failed + 1)); continue 2; }
+          printf 'cells\npng %s\n' "$work/$name.$platform.png"; } | "${run[@]}" >"$work/$name.$platform.cells" 2>"$work/err" ||
+            { echo "FAIL: $name: the $platform driver stopped: $(cat "$work/err")"; failed=$((failed + 1)); continue 2; }
     done
     # Each cell of either platform painted black on both canvases.
     mapfile -t masks < <(awk '/^cell / { printf "-draw\nrectangle %d,%d %d,%d\n", $2, $3, $2 + $4 - 1, $3 + $5 - 1 }' \

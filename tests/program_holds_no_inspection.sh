@@ -1,31 +1,20 @@
 #!/bin/bash
-# The program holds nothing that only the driver and the tests use:
-# - every function of its own objects is used: linked with a section for
-#   each function, the linker's list of the sections it dropped
-#   (cmake/UnusedSections.cmake) names none of ours but copies of inline
-#   functions and template instances kept elsewhere, and the standard
-#   library's. Not for Windows programs, whose linker drops no function; the
-#   sources they share with Linux are checked there.
-# - it defines none of the probe's functions under the same name.
-#
+# The program holds nothing only the driver and the tests use: the linker's list
+# of the function sections it dropped (cmake/UnusedSections.cmake; not for
+# Windows, whose linker drops none) names none of ours but copies of inline
+# functions and templates kept elsewhere, and the standard library's; and it
+# defines none of the probe's functions under the same name.
 # Usage: program_holds_no_inspection.sh NM PROGRAM PROBE-LIBRARY [UNUSED-SECTIONS]
 set -u
-nm=$1
-program=$2
-probe=$3
-report=${4:-}
+nm=$1 program=$2 probe=$3 report=${4:-}
 failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 [ -s "$program" ] || { fail "no program $program"; exit 1; }
 if [ -n "$report" ]; then
     [ -f "$report" ] || { fail "no list of unused sections $report"; exit 1; }
-    # "removing unused section '.text.NAME' in file '.../libselvaquin_X.a(file.o)'"; a section
-    # of a group ('.text.NAME[GROUP]') is one copy of an inline function or a template
-    # instance, and a cold part (.text.unlikely.NAME) is part of a function.
+    # "removing unused section '.text.NAME' in file '.../libselvaquin_X.a(file.o)'"; one of a
+    # group ('.text.NAME[GROUP]') is a copy of an inline function, .text.unlikely.NAME part of one.
     while read -r object function; do
         fail "$object: $function is not used by the program"
     done < <(sed -n "s/.*unused section '\.text\.\([^'[]*\)' in file '[^']*libselvaquin_[^']*(\([^)]*\))'.*/\2 \1/p" "$report" |

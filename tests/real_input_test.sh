@@ -1,14 +1,11 @@
 #!/bin/bash
-# The fields and the menu bar of the real program in Xvfb, driven with
-# xdotool: the menus from the keyboard with the focus nowhere, the middle
-# button's paste of the primary selection, Shift+Insert, a drop from another
-# program and the context menu in both languages (the keys in the fields and
-# the menu bar's keys in full: the transcripts). A second program holds a text with a TAB, a
-# character Windows-1252 lacks and a line break on the clipboard, in the
-# primary selection and for dragging. After each scenario the client area
-# shows the canvas the driver draws for a script that types what the fields
-# should then hold, the fields masked: what the page computed from them.
-#
+# The real program in Xvfb, by xdotool: the menus from the keyboard with the
+# focus nowhere, the middle button's paste of the primary selection,
+# Shift+Insert, a drop from another program and the context menu in both
+# languages (the keys in full: the transcripts). A second program offers a text
+# with a TAB, a character outside Windows-1252 and a line break. After each step
+# the client area shows what the driver draws after typing what the fields
+# should hold (fields masked): what the page computed from them.
 # Usage: real_input_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive PATH/TO/selvaquin-text-source
 set -u
 app=$1 drive=$2 text_source=$3 scale=1
@@ -30,27 +27,17 @@ xdotool windowfocus --sync "$wid"
 sleep 0.5
 
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-# at BUTTON X Y: a click of BUTTON at canvas X Y.
 at() { xdotool mousemove --sync $((cx + $2)) $((cy + $3)) click "$1"; sleep 0.3; }
-# electronics N: the Nth item (1-based, separators not counted) of the
-# electronics menu, chosen from the keyboard.
-electronics() {
-    local downs=()
-    for _ in $(seq "$1"); do downs+=(Down); done
-    keys F10 Right Right "${downs[@]}" Return
-}
-
-# check WHAT LINE...: the client shows what the driver draws after all the
-# expected lines so far and these.
+# electronics N: the Nth item (from 1, rules not counted) of the electronics menu, by keys.
+# shellcheck disable=SC2046
+electronics() { keys F10 Right Right $(times "$1" Down) Return; }
+# check WHAT LINE...: the client shows what the driver draws after the lines so far and these.
 expected=""
 check() {
-    local what=$1 rects
+    local what=$1
     shift
-    for line in "$@"; do expected+="$line"$'\n'; done
-    printf '%spng %s\ndump\n' "$expected" "$work/canvas.png" | "$drive" >"$work/dump" 2>&1 ||
-        fail "the driver could not play the expected script: $(tail -n2 "$work/dump")"
-    mapfile -t rects < <(masks "$work/dump")
-    shows "$work/canvas.png" "$what" "${rects[@]}"
+    expected+=$(printf '%s\n' "$@")$'\n'
+    shows_after "$what" "$expected"
 }
 
 electronics 4

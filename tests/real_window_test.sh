@@ -1,25 +1,21 @@
 #!/bin/bash
-# The real program in Xvfb (the Windows one under wine64): every page, picked
-# from the menu bar by mouse and by F10 and arrows, typed into, a filter type
-# clicked, shows the canvas the driver draws for the same steps (controls
-# masked); so do English and the pages again. The close button (on Windows
-# also the close box and Alt+F4) ends it with status 0. On Linux a missing
-# display is said in one line, exit 1; at SCALE 2 a canvas pixel is a block.
+# The real program in Xvfb (the Windows one under wine64): every page, picked from
+# the menu bar by mouse and by F10 and arrows, typed into, a filter type clicked,
+# shows the canvas the driver draws after the same steps (controls masked); so
+# do English and the pages again. The close button (on Windows also Alt+F4; the
+# close box: windows_msi_test.sh) ends it with status 0; on Linux no display is
+# said in one line.
 # Usage: real_window_test.sh linux selvaquin selvaquin-drive [SCALE]
 #        real_window_test.sh windows selvaquin.exe selvaquin-drive.exe DRIVE_PREFIX X11_PREFIX
-#   DRIVE_PREFIX: the Wine prefix the driver runs in (any display);
-#   X11_PREFIX: one in which Wine draws on X, made when missing.
+#   (DRIVE_PREFIX: any Wine prefix for the driver; X11_PREFIX: one drawing on X)
 set -u
 platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-} scale=1
 [ "$platform" = linux ] && scale=${4:-1}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
-
-if [ "$platform" = linux ]; then
-    mapfile -t page_scenarios < <(scenarios "$drive")
-else
-    mapfile -t page_scenarios < <(scenarios "$session" run "$drive_prefix" "$drive")
-fi
+run_drive=("$drive")
+[ "$platform" = windows ] && run_drive=("$session" run "$drive_prefix" "$drive")
+mapfile -t page_scenarios < <(scenarios "${run_drive[@]}")
 [ "${#page_scenarios[@]}" -gt 0 ] || fail "no page scenarios"
 
 if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
@@ -33,34 +29,30 @@ if [ "$platform" = linux ] && [ "$scale" -eq 1 ]; then
     done
 fi
 
-# The menu bar in each language, as the driver lists it.
 menus_sv=$(printf 'menus\n' | driver)
 menus_en=$(printf 'command 2102\nmenus\n' | driver)
 grep -q '^item 1130 ' <<<"$menus_sv" || fail "the driver lists no menus: $menus_sv"
 menus=$menus_sv
-
-# where ID: "TITLE|ITEM|T|I", the popup and the text of the item of command
-# ID, the popup's place in the bar and the item's among the popup's items
-# (rules not counted), both from 0.
+# where ID: "TITLE|ITEM|T|I": command ID's popup and item text, their places in
+# the bar and among the popup's items (rules not counted), from 0.
 where() {
     awk -F'"' -v id="$1" '
         /^popup / {title = $2; t++; i = 0}
         /^item / {if ($1 == "item " id " ") {print title "|" $2 "|" t - 1 "|" i; exit} i++}' <<<"$menus"
 }
 
-# The follower: one driver for the whole run, given each step as the real
-# program is given it (on Windows in the driver's prefix, whose display is
-# its own). ask LINE [END]: what it prints for LINE, one line or up to END.
+# The follower: one driver for the run, given each step the program is given
+# (a replay per check would make the run quadratic). ask LINE [END]: what it
+# prints for LINE, one line or up to END.
 trap '' PIPE
-if [ "$platform" = linux ]; then
-    coproc follower { exec "$drive" 2>"$work/follower.err"; }
-else
-    coproc follower {
+coproc follower {
+    if [ "$platform" = windows ]; then
         eval "$("$session" env "$drive_prefix")"
         "$session" start "$drive_prefix" >/dev/null 2>&1
-        exec wine64 "$drive" 2>"$work/follower.err"
-    }
-fi
+        wine=wine64
+    fi
+    exec ${wine:-} "$drive" 2>"$work/follower.err"
+}
 trap 'kill "$follower_PID" 2>/dev/null; cleanup' EXIT
 exec {to_follower}>&"${follower[1]}" {from_follower}<&"${follower[0]}"
 follow() { printf '%s\n' "$1" >&"$to_follower"; }
@@ -75,8 +67,8 @@ ask() {
     fail "the driver gave nothing for: $1 ($(cat "$work/follower.err"))"
 }
 
-# start: the program started afresh and its window found; on Windows clicked
-# once (Wine gives a window keys only once it has been activated).
+# start: the program started and its window found; on Windows clicked once
+# (Wine gives a window keys only once it has been activated).
 start() {
     if [ "$platform" = linux ]; then
         QT_SCALE_FACTOR=$scale "$app" >"$work/app.out" 2>"$work/app.err" &
@@ -94,78 +86,70 @@ start() {
     fi
 }
 if [ "$platform" = linux ]; then
-    screen_size=1280x1024
-    [ "$scale" -gt 1 ] && screen_size="$((1300 * scale))x$((800 * scale))"
-    start_xvfb "$screen_size"
+    start_xvfb "$([ "$scale" -gt 1 ] && echo "$((1300 * scale))x$((800 * scale))" || echo 1280x1024)"
 else
     start_wine_x11 "$x11_prefix"
 fi
 start
 
-# popup WHAT OPEN|CLOSED: waits until the menu WHAT shows (a window more on
-# the screen than $shown, as the popup is a window of its own) or has gone.
+# popup OPEN|CLOSED: within 20 s the popup shows, one window more than $shown, or has gone.
+windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 popup() {
     local want=$shown
-    [ "$2" = open ] && want=$((shown + 1))
-    for _ in $(seq 200); do
-        [ "$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)" -eq "$want" ] && return 0
-        sleep 0.1
-    done
-    fail "the menu $1 is not $2 after 20 s"
+    [ "$1" = open ] && want=$((shown + 1))
+    within 20 eval "[ \$(windows) -eq $want ]" || fail "the menu is not $1 after 20 s"
 }
 
-# by_mouse ID: picks the item of command ID with two clicks at the places the
-# driver gives (on Windows the click opens the platform's popup, which takes
-# the arrow keys).
+# by_mouse ID: command ID's item picked with two clicks where the driver places
+# them (on Windows the platform's popup, opened by the click, takes the arrows).
 by_mouse() {
-    local title item i tx ty tw th ix iy iw ih keys=()
+    local title item i tx ty tw th ix iy iw ih
     IFS='|' read -r title item _ i <<<"$(where "$1")"
     read -r _ _ tx ty tw th <<<"$(ask "titlerect $title" | sed 's/"[^"]*"/X/')"
     [ -n "${th:-}" ] || fail "the driver gave no place for the title $title"
-    shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+    shown=$(windows)
     xdotool mousemove --sync $((bar_x + scale * (tx + tw / 2))) $((bar_y + scale * (ty + th / 2))) click 1
-    popup "$title" open
+    popup open
     if [ "$platform" = windows ]; then
-        for _ in $(seq 0 "$i"); do keys+=(Down); done
-        xdotool key "${keys[@]}" Return
+        # shellcheck disable=SC2046
+        xdotool key $(times $((i + 1)) Down) Return
     else
         read -r _ _ ix iy iw ih <<<"$(ask "itemrect $item" | sed 's/"[^"]*"/X/')"
         [ -n "${ih:-}" ] || fail "the driver gave no place for the item $item"
         xdotool mousemove --sync $((bar_x + scale * (tx + ix + iw / 2))) $((bar_y + scale * (ty + th + iy + ih / 2))) click 1
     fi
-    popup "$title" closed
+    popup closed
 }
 
 # by_keys ID: F10 selects the first title, Right moves along the bar, Down
-# opens the menu on its first item and moves down the items, Return chooses.
+# opens the menu and moves down its items, Return chooses.
 by_keys() {
-    local title t i keys=(F10)
-    IFS='|' read -r title _ t i <<<"$(where "$1")"
+    local t i
+    IFS='|' read -r _ _ t i <<<"$(where "$1")"
     [ -n "${i:-}" ] || fail "no menu item $1"
-    shown=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
-    for _ in $(seq "$t"); do keys+=(Right); done
-    xdotool key "${keys[@]}" Down
-    popup "$title" open
-    keys=()
-    for _ in $(seq "$i"); do keys+=(Down); done
-    xdotool key "${keys[@]}" Return
-    popup "$title" closed
+    shown=$(windows)
+    # shellcheck disable=SC2046
+    xdotool key F10 $(times "$t" Right) Down
+    popup open
+    # shellcheck disable=SC2046
+    xdotool key $(times "$i" Down) Return
+    popup closed
 }
 
-follow "png $work/canvas.png"
-ask dump end >/dev/null
-shows "$work/canvas.png" "the start page shows the splash"
-
-# page HOW ID STEP...: picks command ID's item HOW (by_mouse, by_keys), plays
-# the steps (type:TEXT key:NAME click:BUTTON) and compares the client area
-# with the driver's canvas after the same steps, fields and options masked.
+# page HOW ID STEP...: command ID's item picked HOW, the steps played
+# (type:TEXT key:NAME click:BUTTON); the client area shows the driver's canvas
+# after the same steps, controls masked. With no ID the page as it is.
 page() {
-    local how=$1 id=$2 item step x y
-    IFS='|' read -r _ item _ _ <<<"$(where "$id")"
-    shift 2
-    "$how" "$id"
-    [ "$platform" = linux ] && { xdotool windowfocus --sync "$wid" 2>/dev/null || true; }
-    follow "menu $item"
+    local how=$1 id=${2:-} item="" what=$1 step x y
+    shift
+    if [ -n "$id" ]; then
+        IFS='|' read -r _ item _ _ <<<"$(where "$id")"
+        shift
+        what="$item ($how) after: $*"
+        "$how" "$id"
+        [ "$platform" = linux ] && { xdotool windowfocus --sync "$wid" 2>/dev/null || true; }
+        follow "menu $item"
+    fi
     for step in "$@"; do
         case $step in
         type:*) xdotool type --delay 40 "${step#type:}" ;;
@@ -180,8 +164,9 @@ page() {
     follow "png $work/canvas.png"
     ask dump end >"$work/dump"
     mapfile -t rects < <(masks "$work/dump")
-    shows "$work/canvas.png" "$item ($how) after: $*" "${rects[@]}"
+    shows "$work/canvas.png" "$what" "${rects[@]}"
 }
+page "the start page shows the splash"
 
 hows=(by_mouse by_keys)
 if [ "$scale" -gt 1 ]; then
@@ -198,14 +183,12 @@ page by_mouse 502 click:Linkwitz-Riley
 page by_keys 503 click:Bessel
 
 # English from the keyboard: the bare page; then the pages again with the
-# values they hold, ENTER pressed (on Windows, where Wine is slow, three of
-# them, a filter type clicked).
+# values they hold, ENTER pressed (on Windows, where Wine is slow, three, a
+# filter type clicked).
 by_keys 2102
 follow "menu English"
 menus=$menus_en
-follow "png $work/canvas.png"
-ask dump end >/dev/null
-shows "$work/canvas.png" "choosing English shows the bare page"
+page "choosing English shows the bare page"
 if [ "$platform" = linux ]; then
     for n in "${!page_scenarios[@]}"; do page "${hows[$((n % 2))]}" "${page_scenarios[$n]%% *}" key:Return; done
     ends_with_zero "the close button" $((cx + 855)) $((cy + 542))
@@ -215,9 +198,6 @@ page by_mouse 1035 key:Return
 page by_keys 502 key:Return click:Butterworth
 page by_mouse 1130 key:Return
 
-caption=$((HEIGHT - 600 - bar_height))
-ends_with_zero "the close box" $((X + WIDTH - frame - caption / 2 - 2)) $((Y + frame + caption / 2))
-start
 xdotool key alt+F4
 ends_with_zero "Alt+F4"
 start

@@ -1,12 +1,8 @@
 #!/bin/bash
-# Plays a transcript (tests/transcripts/) with the scenario driver and
-# compares what it printed with the file less its comments and blank lines;
-# a difference shows as a diff, "-" what the file expects, "+" what came.
-#
-# Usage: transcript_test.sh TRANSCRIPT DRIVER [ARGUMENT...]
-#   DRIVER with its arguments starts the driver (for the Windows one:
-#   tools/wine-session run PREFIX selvaquin-drive.exe). It runs in tests/,
-#   where the transcripts find the page snapshots.
+# A transcript (tests/transcripts/) played by the driver prints the file less its
+# comments and blank lines ("-" what the file expects, "+" what came).
+# Usage: transcript_test.sh TRANSCRIPT DRIVER [ARGUMENT...]   (for the Windows
+#   driver: tools/wine-session run PREFIX selvaquin-drive.exe); it runs in tests/.
 set -u
 file=$(realpath "$1")
 shift

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the tests that run the real programs in Xvfb (the Windows ones
-# under wine64): clean-up, Xvfb, the Wine session, comparing the client area
-# with the driver's canvas, the program's end.
+# Sourced by the tests of the real programs in Xvfb (the Windows ones under
+# wine64): clean-up, Xvfb, Openbox, the Wine session, the client area against
+# the driver's canvas, the program's end.
 work=$(mktemp -d)
 xvfb_pid="" app_pid="" on_exit=""
 cleanup() {
@@ -16,43 +16,41 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-for tool in Xvfb xdotool import convert compare; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
-done
+needs() {
+    for tool in "$@"; do command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"; done
+}
+needs Xvfb xdotool import convert compare
 session=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../tools/wine-session")
-# The program's title: its name and the project's version (CMakeLists.txt);
-# title_pattern matches it whole.
+# The title: the name and the project's version; title_pattern matches it whole.
 SELVAQUIN_TITLE="Selvaquin v$(sed -n 's/^project(selvaquin VERSION \([0-9.]*\) .*/\1/p' \
     "$(dirname "${BASH_SOURCE[0]}")/../CMakeLists.txt")"
 export SELVAQUIN_TITLE
 title_pattern="^${SELVAQUIN_TITLE//./\\.}\$"
 scale=${scale:-1}
+times() { for ((k = 0; k < $1; k++)); do echo "$2"; done; }
+# within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every 0.1 s.
+within() { local end=$((SECONDS + $1)); shift; until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done; }
 
-# start_xvfb WxH: Xvfb as DISPLAY (in place of one started before), with a
-# private runtime directory.
+# start_xvfb WxH: Xvfb as DISPLAY (in place of an earlier one), a private runtime directory.
 start_xvfb() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid"
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    within 10 test -s "$work/display"
     exec 3>&-
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     DISPLAY=":$(head -n1 "$work/display")"
     mkdir -p -m 700 "$work/runtime"
     export DISPLAY XDG_RUNTIME_DIR=$work/runtime
-    # Clients started at once have found a new server refusing them.
-    for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-    xprop -root >/dev/null 2>&1 || fail "Xvfb on $DISPLAY answers no client: $(cat "$work/xvfb.log")"
+    # A new server has refused clients started at once.
+    within 10 eval 'xprop -root >/dev/null 2>&1' || fail "Xvfb on $DISPLAY answers no client: $(cat "$work/xvfb.log")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 }
 
-# start_openbox [RC_XML]: the Openbox window manager on DISPLAY (its pid in
-# wm_pid), until the test ends.
+# start_openbox [RC_XML]: Openbox on DISPLAY (pid in wm_pid) until the test ends.
 start_openbox() {
-    command -v openbox >/dev/null || fail "openbox is not installed (tools/install-deps installs it)"
-    local _try
-    for _try in 1 2 3; do
+    needs openbox
+    for _ in 1 2 3; do
         openbox --sm-disable ${1:+--config-file "$1"} >"$work/openbox.log" 2>&1 &
         wm_pid=$!
         on_exit+="${on_exit:+; }kill $wm_pid 2>/dev/null"
@@ -62,37 +60,30 @@ start_openbox() {
             sleep 0.1
         done
     done
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.log")"
+    fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
-# start_wine_x11 PREFIX [MANAGED]: Xvfb, and on it a Wine session of PREFIX
-# (Wine drawing on X, frame and title bar itself; with MANAGED Y, leaving
-# them to a window manager), its environment exported.
+# start_wine_x11 PREFIX [MANAGED]: Xvfb and a Wine session of PREFIX drawing on it,
+# its frames its own (with MANAGED Y a window manager's), its environment exported.
 start_wine_x11() {
-    local prefix=$1
     start_xvfb 1280x1024
-    # A session left by an earlier test belongs to another display.
-    "$session" stop "$prefix"
-    WINE_SESSION_DISPLAY=x11 "$session" start "$prefix" >"$work/session.log" 2>&1 ||
+    "$session" stop "$1" # one left by an earlier test belongs to another display
+    WINE_SESSION_DISPLAY=x11 "$session" start "$1" >"$work/session.log" 2>&1 ||
         fail "no Wine session: $(cat "$work/session.log")"
-    grep -q '"Graphics"="x11"' "$prefix/user.reg" ||
-        fail "Wine draws on no X server in $prefix: remove it, it is made again"
-    on_exit+="${on_exit:+; }\"$session\" stop \"$prefix\""
-    eval "$("$session" env "$prefix")"
+    grep -q '"Graphics"="x11"' "$1/user.reg" || fail "Wine draws on no X server in $1: remove it, it is made again"
+    on_exit+="${on_exit:+; }\"$session\" stop \"$1\""
+    eval "$("$session" env "$1")"
     wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "${2:-N}" /f >/dev/null 2>&1 ||
         fail "could not tell Wine whether a window manager frames its windows"
 }
 
-# driver: the driver (the Windows one under Wine in $drive_prefix) plays the
-# script on standard input.
 driver() {
-    if [ "$platform" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
+    if [ "${platform:-linux}" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
 }
 
-# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of the window of that
-# title once $app_pid has mapped it (30 s at most). FRAMED (Wine drawing the
-# frame): it is 1006 wide; frame, the frame's width; cx cy client_h, the
-# client area's corner and height (the frame takes its share of the 600).
+# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of $app_pid's window once
+# its place holds for a second (the program centres it after it shows). FRAMED
+# (Wine's frame, 1006 wide): frame, its width; cx cy client_h, the client area.
 wait_for_window() {
     wid=""
     for _ in $(seq 150); do
@@ -102,7 +93,6 @@ wait_for_window() {
         sleep 0.2
     done
     [ -n "$wid" ] || fail "no window titled $1 within 30 s"
-    # The program centres its window once it shows: the place that holds for a second.
     local place="" last="" same=0
     for _ in $(seq 60); do
         place=$(timeout 5 xdotool getwindowgeometry --shell "$wid")
@@ -114,15 +104,12 @@ wait_for_window() {
     eval "$place"
     [ -z "${2:-}" ] && return
     [ "$WIDTH" -eq 1006 ] || fail "the window is $WIDTH wide, not 1006"
-    frame=$(((WIDTH - 1000) / 2))
-    client_h=$((600 - 2 * frame))
+    frame=$(((WIDTH - 1000) / 2)) client_h=$((600 - 2 * frame))
     cx=$((X + frame)) cy=$((Y + HEIGHT - frame - client_h))
 }
 
-# place_client DRIVER...: on Linux the window's inside, menu bar included,
-# is 1000 x 594 (times the scale); sets cx cy, where the client area shows
-# the canvas from its top-left corner under the bar (as the driver lays it
-# out), and client_h, how many of its rows show.
+# place_client DRIVER...: on Linux the inside, menu bar included, is 1000 x 594
+# (times the scale); cx cy client_h: the client area under the bar, as the driver lays it out.
 place_client() {
     local client_x client_y
     [ "$WIDTH" -eq $((1000 * scale)) ] && [ "$HEIGHT" -eq $((594 * scale)) ] ||
@@ -133,16 +120,14 @@ place_client() {
     cx=$X cy=$((Y + scale * client_y))
 }
 
-# scenarios DRIVER...: for each page the driver lists, "ID type:A key:Tab
-# type:B key:Return", its typical values (pages.sh) typed, ENTER pressed.
+# scenarios DRIVER...: "ID type:A key:Tab type:B key:Return" for each page, its typical values (pages.sh).
 scenarios() {
     bash "$(dirname "${BASH_SOURCE[0]}")/pages.sh" values "$@" | awk '{
         n = split(substr($0, length($1 " " $2 " ") + 1), v, / \| /); s = $1
         for (i = 1; i <= n; i++) s = s " type:" v[i] " key:" (i < n ? "Tab" : "Return"); print s }'
 }
 
-# masks DUMP: the drawing arguments that paint over the fields (and the
-# option buttons) a dump of the driver lists, in canvas pixels.
+# masks DUMP: -draw arguments painting over the fields and option buttons a dump lists.
 masks() {
     local kind x y
     while read -r kind x y _; do
@@ -153,10 +138,9 @@ masks() {
     done <"$1"
 }
 
-# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: the client area at cx
-# cy shows the canvas's first client_h rows, enlarged by the scale, the close
-# button, the black top edge and the rectangles (canvas pixels) painted over
-# in both. The program gets thirty seconds to paint (a sanitizer build on a busy machine).
+# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: within 30 s the client area
+# at cx cy shows the canvas's first client_h rows times the scale, the close
+# button, the top edge and the rectangles (canvas pixels) painted over in both.
 shows() {
     local canvas=$1 what=$2 arg rects=() diff=""
     shift 2
@@ -175,17 +159,23 @@ shows() {
         [ "$diff" = 0 ] && echo "ok: $what" && return 0
         sleep 0.5
     done
-    cp "$work/real.png" "${TMPDIR:-/tmp}/real_window_real.png"
-    cp "$work/expected.png" "${TMPDIR:-/tmp}/real_window_expected.png"
-    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real_window_real.png against real_window_expected.png)"
+    cp "$work/real.png" "$work/expected.png" "${TMPDIR:-/tmp}/"
+    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real.png against expected.png)"
 }
 
-# ends_with_zero HOW [X Y]: after a click at X Y, if given, $app_pid ends
-# within 20 s with status 0 (Wine on a busy machine can take more than 5).
+# shows_after WHAT SCRIPT: the client area shows what the driver draws after SCRIPT, controls masked.
+shows_after() {
+    local rects
+    printf '%spng %s\ndump\n' "$2" "$work/canvas.png" | driver >"$work/dump" ||
+        fail "the driver could not play: $(tail -n2 "$work/dump")"
+    mapfile -t rects < <(masks "$work/dump")
+    shows "$work/canvas.png" "$1" "${rects[@]}"
+}
+
+# ends_with_zero HOW [X Y]: after a click at X Y, $app_pid ends within 20 s with status 0.
 ends_with_zero() {
     [ $# -eq 3 ] && xdotool mousemove --sync "$2" "$3" click 1
-    for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "$1 did not end the program"
+    within 20 eval "! kill -0 $app_pid 2>/dev/null" || fail "$1 did not end the program"
     wait "$app_pid"
     local status=$?
     app_pid=""

@@ -1,6 +1,5 @@
 #!/bin/bash
-# A soak run under Wine drawing on an X server of its own (Xvfb), as on a
-# desktop, where the clipboard goes through X selections.
+# A soak under Wine drawing on an X server of its own, the clipboard through X selections.
 # Usage: x11.sh selvaquin-soak.exe X11_PREFIX ARG...
 set -u
 soak=$1 prefix=$2

@@ -1,6 +1,4 @@
-// The driver's page (run.mjs drive, snapshots, soak): the script the test
-// gave on the driver's standard input, its lines kept, the snapshot images
-// decoded first for its "same" verb.
+// The driver's page (run.mjs): the test's script its standard input, its lines kept, the images decoded for "same".
 (async () => {
   const { script, args, images, program } = window.driveInput;
   const input = new TextEncoder().encode(script), out = [], err = [];

@@ -1,46 +1,26 @@
-// The browser program in Debian's Chromium, headless, driven through the
-// DevTools protocol (playwright-core, tests/web/package-lock.json):
-//
-//   run.mjs BUILD page FILE...          transcripts of real input on the site
-//   run.mjs BUILD drive FILE...          transcripts through the driver built
-//                                        for the browser (tools/selvaquin_drive.cpp)
-//   run.mjs BUILD snapshots [LINUX]      each block of tests/snapshots/cases.txt
-//                                        through that driver: its canvas against its
-//                                        image, its dump against the Linux driver's
-//   run.mjs BUILD soak N                 N random actions (tests/soak/soak.cpp)
-//
-// A transcript is what the driver's --transcript prints: each line run, its
-// output as "= " lines; the run passes when it prints the file less its
-// comments and blank lines. The verbs of a page transcript act as a user
-// does, with real key and mouse events:
-//
-//   visit [phone] [caching] [strict]  a first visit, fresh profile (else one in a
-//       1000 x 620 window starts): a phone by touch; a host that lets browsers cache
-//       ten minutes, one that allows nothing inline
-//   menu TITLE > ITEM  the menu TITLE clicked, then its ITEM;  key KEY...  keys pressed
-//   type TEXT  typed (on a phone's on-screen keyboard);  clipboard TEXT  put there
-//   click NAME | X Y  the field or button of that name, or there, clicked (tapped);
-//       point X Y  the pointer moved there to rest;  close NAME  the button clicked,
-//       the page started again;  passed  the Alt keys the page left to the browser
-//   compose TEXT  composed by an input method;  drop TEXT  dragged from elsewhere and
-//       dropped on the focused field, near its right end
-//   fields  the visible fields' texts, the focused one marked '*';  read  the page's
-//       language: what it gives a screen reader, " | ";  bar  the selected menu title
-//       and item;  tree  the accessibility tree's page (title), menus, fields, buttons
-//   opened  the addresses opened in new tabs, and their opener;  offline  the network
-//       cut, the page reloaded;  reload  reloaded, the update it sets off done
-//   upload half|all  a second build put up (its service worker alone, or all);  build
-//       which build the page runs;  get PATH  the status the host answers
-//   installable  what keeps the browser from offering to install the site;  stored
-//       what the site keeps: cookies, storage, databases, caches
-//   same NAME  the page's canvas against tests/snapshots/NAME.png
-//   screen W H S...  at each device scale S a visit, W x H CSS pixels: shown
-//   shown  the canvas on the screen: device pixels wide, each canvas pixel a whole
-//       block of them or smoothed; whether the page scrolls
-// An error in the console or an issue Chromium flags fails the run.
+// The browser program in Debian's Chromium, headless, through playwright-core:
+//   run.mjs BUILD page FILE...       transcripts of real input on the site
+//   run.mjs BUILD drive FILE...      transcripts through the browser's driver
+//   run.mjs BUILD snapshots LINUX    each block of tests/snapshots/cases.txt through
+//                                    it: its image, and the Linux driver's dump
+//   run.mjs BUILD soak N             N random actions (tests/soak/soak.cpp)
+// A run passes when it prints its transcript less comments and blank lines, each
+// output line after "= ", and nothing errs in the console or Chromium's issues.
+// The page verbs act as a user does, with real key and mouse events (on a phone,
+// taps and an on-screen keyboard); those not plain from their code:
+//   visit [phone] [caching] [strict]  a fresh profile (else a 1000 x 620 window):
+//       a phone; a host that lets browsers cache; one allowing nothing inline
+//   click NAME | X Y  the field or button of that name, or there;  close NAME  the
+//       button clicked, the page started again;  passed  the Alt keys left to the
+//       browser;  drop TEXT  dragged onto the focused field;  read  the language and
+//       what a screen reader is given;  tree  the accessibility tree's page, menus,
+//       fields, buttons;  upload half|all  a second build (its service worker alone,
+//       or all);  same NAME  the canvas against tests/snapshots/NAME.png;  screen W H
+//       S...  a visit at each device scale S, shown;  shown  the canvas on the screen:
+//       each canvas pixel a whole block of device pixels or smoothed; scrolling
 import { chromium } from 'playwright-core';
 import { spawnSync } from 'node:child_process';
-import { cpSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 
@@ -217,9 +197,7 @@ async function playPage(file) {
   await context.close();
 }
 
-// The accessibility tree as Chromium gives it to a screen reader: the
-// menu bar and its titles, the fields and buttons with their names, the
-// live region.
+// The accessibility tree as Chromium gives it to a screen reader.
 async function tree(session) {
   const { nodes } = await session.send('Accessibility.getFullAXTree');
   const shown = [];
@@ -294,14 +272,12 @@ if (mode === 'snapshots') {
   for (const line of readFileSync(join(here, '../snapshots/cases.txt'), 'utf8').split('\n'))
     if (line.startsWith('[')) cases.push({ name: line.slice(1, -1), script: '' });
     else if (cases.length && line.trim() && !line.startsWith('#')) cases.at(-1).script += line + '\n';
-  // The Linux driver's dump at the block's end is what the page must print.
-  const linux = (c) => spawnSync(files[0], { input: `${c.script}dump\n`, encoding: 'utf8' })
-    .stdout.split('\n').filter((l) => l);
-  if (!existsSync(files[0] ?? '')) console.log(`no Linux driver at ${files[0]}: dumps not compared`);
   for (const c of cases.filter((c) => !c.name.startsWith('window.'))) {
     const image = `snapshots/${c.name}.png`;
     const { lines: got } = await drive(`${c.script}dump\nsame ${image}\n`, [], [image]);
-    compare(c.name, [...(existsSync(files[0] ?? '') ? linux(c) : got.slice(0, -1)), 'same'], got);
+    // The Linux driver's dump at the block's end is what the page must print.
+    const linux = spawnSync(files[0], { input: `${c.script}dump\n`, encoding: 'utf8' });
+    compare(c.name, [...(linux.stdout ?? `no Linux driver at ${files[0]}`).split('\n').filter((l) => l), 'same'], got);
   }
 }
 if (mode === 'soak') {
