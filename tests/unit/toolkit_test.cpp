@@ -57,6 +57,16 @@ TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
               2450u);
 }
 
+TEST(PushButtons, TheLabelPlacedByTheStyleBitsAsWindowsHasThem) {
+    // BS_LEFT, BS_RIGHT | BS_BOTTOM, BS_CENTER (left and right) | BS_TOP, none.
+    const std::tuple<std::uint32_t, Place, Place> labels[] = {{0x0100, Place::Start, Place::Centre},
+                                                              {0x0A00, Place::End, Place::End},
+                                                              {0x0700, Place::Centre, Place::Start},
+                                                              {0, Place::Centre, Place::Centre}};
+    for (const auto& [style, across, down] : labels)
+        EXPECT_TRUE(LabelPlace(style, false) == across && LabelPlace(style, true) == down) << style;
+}
+
 TEST(MenuKeys, TheBarFromTheKeyboardAsWindowsHasIt) {
     // Three titles; the second's menu: an item, a rule, two items, a rule.
     const MenuShape bar = {{true}, {true, false, true, true, false}, {true, true}};
