@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace tk {
 
@@ -86,6 +87,22 @@ constexpr Place LabelPlace(std::uint32_t style, bool vertical) {
 inline int& KeyPending() {
     static int pending = 0;
     return pending;
+}
+
+// PassFocus on every platform: when the flag is up and the field passing
+// it on has the focus, `focus` gives the focus onward and the flag goes down.
+template <class Focus>
+int PassPending(bool hasFocus, Focus focus) {
+    if (KeyPending() != 1 || !hasFocus) return 0;
+    focus();
+    KeyPending() = 0;
+    return 0;
+}
+
+// What the program reads of a field: its text, no longer than its limit.
+inline std::string Limited(std::string text, std::size_t limit) {
+    if (text.size() > limit) text.resize(limit);
+    return text;
 }
 
 }  // namespace tk

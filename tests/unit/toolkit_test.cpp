@@ -55,6 +55,7 @@ TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
     EXPECT_EQ(RoomLeft(5, 3, 0) * 1000 + RoomLeft(5, 3, 2) * 100 + RoomLeft(5, 3, 9) * 10 +
                   RoomLeft(5, 7, 1),
               2450u);
+    EXPECT_EQ(Limited("123456", 5) + Limited("12345", 5) + Limited("", 5), "1234512345");
 }
 
 TEST(PushButtons, TheLabelPlacedByTheStyleBitsAsWindowsHasThem) {
