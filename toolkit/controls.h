@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace tk {
 
@@ -62,12 +63,46 @@ constexpr std::size_t RoomLeft(std::size_t limit, std::size_t length, std::size_
     return limit > stays ? limit - stays : 0;
 }
 
+// An option button's size, made to its label (in the parent's font): the
+// mark and a gap beside the text, at least the mark's height.
+struct Extent {
+    int width, height;
+};
+constexpr Extent OptionButtonExtent(int textWidth, int textHeight) {
+    return {textWidth + 20, textHeight > 16 ? textHeight : 16};
+}
+
+// Where a push button's label goes by its style bits: BS_LEFT (0x0100) or
+// BS_TOP (0x0400) at the start, BS_RIGHT (0x0200) or BS_BOTTOM (0x0800) at
+// the end, none or both centred.
+enum class Place { Centre, Start, End };
+constexpr Place LabelPlace(std::uint32_t style, bool vertical) {
+    const std::uint32_t bits = (style >> (vertical ? 10 : 8)) & 3;
+    return bits == 1 ? Place::Start : bits == 2 ? Place::End : Place::Centre;
+}
+
 // The edit fields' key-pending flag: 1 after a TAB or ENTER was typed in a
 // field, until PassFocus uses it (a page passes it round its ring of fields,
 // and only the field that has the focus passes it on).
 inline int& KeyPending() {
     static int pending = 0;
     return pending;
+}
+
+// PassFocus on every platform: when the flag is up and the field passing
+// it on has the focus, `focus` gives the focus onward and the flag goes down.
+template <class Focus>
+int PassPending(bool hasFocus, Focus focus) {
+    if (KeyPending() != 1 || !hasFocus) return 0;
+    focus();
+    KeyPending() = 0;
+    return 0;
+}
+
+// What the program reads of a field: its text, no longer than its limit.
+inline std::string Limited(std::string text, std::size_t limit) {
+    if (text.size() > limit) text.resize(limit);
+    return text;
 }
 
 }  // namespace tk

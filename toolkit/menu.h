@@ -1,7 +1,8 @@
 // Menu bar and popups built in code. A chosen item posts its identifier to
 // the main window as kWmCommand. The main window's bar also works from the
 // keyboard as on Windows: F10 or a tap of Alt selects its first title, the
-// arrow keys, Enter and Escape move, open, choose and leave.
+// arrow keys, Enter or Space and Escape move, open, choose and leave
+// (toolkit/menu_keys.h).
 #pragma once
 
 #include "window.h"

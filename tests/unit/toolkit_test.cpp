@@ -1,7 +1,8 @@
-// What every platform's toolkit shares: an edit field's keys and room, and the
-// RGB canvas of toolkit/rgb_canvas.cpp on plain memory images.
+// What every platform's toolkit shares: an edit field's keys and room, the menu
+// bar's keys, and the RGB canvas of toolkit/rgb_canvas.cpp on plain memory images.
 #include "toolkit/controls.h"
 #include "toolkit/draw_target.h"
+#include "toolkit/menu_keys.h"
 #include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
 
@@ -54,6 +55,51 @@ TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
     EXPECT_EQ(RoomLeft(5, 3, 0) * 1000 + RoomLeft(5, 3, 2) * 100 + RoomLeft(5, 3, 9) * 10 +
                   RoomLeft(5, 7, 1),
               2450u);
+    EXPECT_EQ(Limited("123456", 5) + Limited("12345", 5) + Limited("", 5), "1234512345");
+}
+
+TEST(PushButtons, TheLabelPlacedByTheStyleBitsAsWindowsHasThem) {
+    // BS_LEFT, BS_RIGHT | BS_BOTTOM, BS_CENTER (left and right) | BS_TOP, none.
+    const std::tuple<std::uint32_t, Place, Place> labels[] = {{0x0100, Place::Start, Place::Centre},
+                                                              {0x0A00, Place::End, Place::End},
+                                                              {0x0700, Place::Centre, Place::Start},
+                                                              {0, Place::Centre, Place::Centre}};
+    for (const auto& [style, across, down] : labels)
+        EXPECT_TRUE(LabelPlace(style, false) == across && LabelPlace(style, true) == down) << style;
+}
+
+TEST(MenuKeys, TheBarFromTheKeyboardAsWindowsHasIt) {
+    // Three titles; the second's menu: an item, a rule, two items, a rule.
+    const MenuShape bar = {{true}, {true, false, true, true, false}, {true, true}};
+    using enum MenuStep;
+    // Each key from the state the one before left, then the state it leaves.
+    const std::tuple<int, bool, MenuStep, int, bool, int> keys[] = {
+        {kKeyRight, 0, NotMine, -1, 0, -1}, {kKeyF10, 1, NotMine, -1, 0, -1},
+        {kKeyF10, 0, Moved, 0, 0, -1},      {kKeyLeft, 0, Moved, 2, 0, -1},
+        {kKeyRight, 0, Moved, 0, 0, -1},    {kKeyRight, 0, Moved, 1, 0, -1},
+        {'X', 0, Moved, 1, 0, -1},          {kKeyUp, 0, Moved, 1, 1, 0},
+        {kKeyDown, 0, Moved, 1, 1, 2},      {kKeyDown, 0, Moved, 1, 1, 3},
+        {kKeyDown, 0, Moved, 1, 1, 0},      {kKeyUp, 0, Moved, 1, 1, 3},
+        {kKeySpace, 0, Choose, 1, 1, 3},    {kKeyLeft, 0, Moved, 0, 1, 0},
+        {kKeyEscape, 0, Moved, 0, 0, -1},   {kKeyReturn, 0, Moved, 0, 1, 0},
+        {kKeyReturn, 0, Choose, 0, 1, 0},   {kKeyEscape, 0, Moved, 0, 0, -1},
+        {kKeyEscape, 0, Leave, 0, 0, -1},   {kKeyF10, 0, Moved, 0, 0, -1},
+        {kKeyDown, 0, Moved, 0, 1, 0},      {kKeyF10, 0, Leave, 0, 1, 0}};
+    MenuBarState s;
+    for (const auto& [vk, modified, step, title, open, item] : keys) {
+        EXPECT_EQ(MenuBarKey(s, bar, vk, modified), step) << vk;
+        EXPECT_EQ(std::tuple(s.title, s.open, s.item), std::tuple(title, open, item)) << vk;
+        if (step == Leave) s = {};
+    }
+    EXPECT_EQ(MenuBarKey(s, {}, kKeyF10, false), NotMine);
+    // Alt alone, pressed and released, is a tap; with a key between or Shift it is not.
+    AltTap alt;
+    alt.Down(kKeyAlt, false);
+    const bool tap = alt.Up(kKeyAlt);
+    alt.Down(kKeyAlt, false), alt.Down('F', false);
+    const bool typed = alt.Up(kKeyAlt);
+    alt.Down(kKeyAlt, true);
+    EXPECT_TRUE(tap && !typed && !alt.Up(kKeyAlt));
 }
 
 TEST(RgbCanvas, ACopyLandsEachPixelInsideBothCanvasesAndTheTextsWithIt) {

@@ -93,12 +93,9 @@ QAccessibleInterface* RoundAccessibleFactory(const QString&, QObject* object) {
 }
 
 Qt::Alignment AlignmentFor(std::uint32_t bits) {
-    Qt::Alignment h = Qt::AlignHCenter, v = Qt::AlignVCenter;
-    if ((bits & 0x0300) == 0x0100) h = Qt::AlignLeft;
-    if ((bits & 0x0300) == 0x0200) h = Qt::AlignRight;
-    if ((bits & 0x0C00) == 0x0400) v = Qt::AlignTop;
-    if ((bits & 0x0C00) == 0x0800) v = Qt::AlignBottom;
-    return h | v;
+    constexpr Qt::Alignment h[] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight};
+    constexpr Qt::Alignment v[] = {Qt::AlignVCenter, Qt::AlignTop, Qt::AlignBottom};
+    return h[int(LabelPlace(bits, false))] | v[int(LabelPlace(bits, true))];
 }
 
 }  // namespace
@@ -156,9 +153,8 @@ void MakeOptionButton(Window handle) {
     const Pending& p = *handle->pending;
     // Sized by the parent's own font to the label it was made with, not by
     // the font it gets later.
-    QSize extent = TextExtent(SystemFont(), p.sizingText);
-    int width = extent.width() + 20;
-    int height = std::max(extent.height(), 16);
+    const QSize text = TextExtent(SystemFont(), p.sizingText);
+    const Extent size = OptionButtonExtent(text.width(), text.height());
     const int commandId = handle->commandId;
     QAbstractButton* button = nullptr;
     if (p.style == kRadio) {
@@ -177,7 +173,7 @@ void MakeOptionButton(Window handle) {
                          [commandId] { Post(commandId); });
     }
     handle->widget = button;
-    button->setGeometry(p.geometry.x(), p.geometry.y(), width, height);
+    button->setGeometry(p.geometry.x(), p.geometry.y(), size.width, size.height);
     if (p.hasFont) button->setFont(QtFont(p.font));
     if (p.checked) button->setChecked(true);
     if (!p.accessibleName.isEmpty()) button->setAccessibleName(p.accessibleName);

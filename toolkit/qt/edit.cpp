@@ -433,25 +433,18 @@ void FocusEditField(Window field) {
 }
 
 int PassFocus(Window from, Window to) {
-    if (KeyPending() != 1 || from == nullptr || from->widget == nullptr) return 0;
-    QWidget* top = from->widget->window();
-    if (top->focusWidget() != from->widget || from->widget->isHidden()) return 0;
-    if (QWidget* next = Widget(to)) next->setFocus(Qt::OtherFocusReason);
-    KeyPending() = 0;
-    return 0;
+    QWidget* field = from != nullptr ? from->widget : nullptr;
+    return PassPending(field && !field->isHidden() && field->window()->focusWidget() == field,
+                       [to] {
+                           if (QWidget* next = Widget(to)) next->setFocus(Qt::OtherFocusReason);
+                       });
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {
-    if (field == nullptr) return;
-    if (field->pending) {
+    if (field != nullptr && field->pending)
         buffer.clear();  // nothing can have been typed into it yet
-        return;
-    }
-    if (field->widget == nullptr) return;
-    auto* edit = static_cast<QLineEdit*>(field->widget);
-    buffer = FromQString(edit->text());
-    if (buffer.size() > static_cast<std::size_t>(edit->maxLength()))
-        buffer.resize(static_cast<std::size_t>(edit->maxLength()));
+    else if (auto* edit = static_cast<QLineEdit*>(field ? field->widget : nullptr))
+        buffer = Limited(FromQString(edit->text()), std::size_t(edit->maxLength()));
 }
 
 int SetEditFieldFont(Window field, Font font) { return SetControlFont(field, font); }

@@ -1,5 +1,6 @@
 // Menu bars and popups.
 
+#include "toolkit/menu_keys.h"
 #include "toolkit/qt/qt_bridge.h"
 #include "toolkit/text.h"
 
@@ -20,21 +21,13 @@
 #include <QStyleOptionMenuItem>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace tk {
 
 namespace {
 
-// The menu bar from the keyboard, as Windows has it, whatever the widget
-// style and wherever the focus is: F10, or Alt pressed and released with
-// nothing else in between, selects the first title (and leaves the bar
-// again when it is selected). Left and Right move between the titles; Down,
-// Up or Enter opens the selected title's menu with its first item selected.
-// In an open menu Up and Down move between the items (the menu skips the
-// separators), Enter chooses, Left and Right open the next menu, Escape
-// closes the menu and leaves its title selected; Escape then leaves the
-// bar. Leaving the bar gives the focus back to where it was.
+// The menu bar from the keyboard (toolkit/menu_keys.h), whatever the widget
+// style and wherever the focus is, on the bar's own widgets. Leaving the bar
+// gives the focus back to where it was.
 class MenuKeys : public QObject {
 public:
     static MenuKeys& Get() {
@@ -73,17 +66,14 @@ protected:
                 // The bar's own Alt handling, which some styles switch on,
                 // never sees Alt: this one decides.
                 return static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt;
-            case QEvent::KeyPress: return KeyPress(target, static_cast<QKeyEvent*>(e));
+            case QEvent::KeyPress: return !passing_ && KeyPress(target, static_cast<QKeyEvent*>(e));
             case QEvent::KeyRelease: {
                 auto* k = static_cast<QKeyEvent*>(e);
-                if (k->key() == Qt::Key_Alt && !k->isAutoRepeat() && altAlone_) {
-                    altAlone_ = false;
-                    Toggle();
-                }
+                if (!k->isAutoRepeat() && alt_.Up(VirtualKeyCode(*k))) Key(kKeyF10, false);
                 return false;
             }
             case QEvent::MouseButtonPress:
-                altAlone_ = false;
+                alt_.alone = false;
                 if (selecting_ && QApplication::activePopupWidget() == nullptr) Leave();
                 return false;
             case QEvent::FocusOut:
@@ -104,13 +94,6 @@ private:
         return frame ? frame->menuBar() : nullptr;
     }
 
-    static std::vector<QAction*> Titles(QMenuBar* bar) {
-        std::vector<QAction*> titles;
-        for (QAction* a : bar->actions())
-            if (a->menu() != nullptr && a->isVisible() && a->isEnabled()) titles.push_back(a);
-        return titles;
-    }
-
     // The open menu of the bar, if the open popup is one.
     static QMenu* OpenMenu(QMenuBar* bar) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -120,62 +103,69 @@ private:
     }
 
     bool KeyPress(QObject* target, QKeyEvent* k) {
-        const int key = k->key();
-        if (key == Qt::Key_Alt) {
-            if (!k->isAutoRepeat()) altAlone_ = true;
-            return false;
-        }
-        altAlone_ = false;
+        const int vk = VirtualKeyCode(*k);
+        if (vk != kKeyAlt || !k->isAutoRepeat())
+            alt_.Down(vk, (k->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) != 0);
         QMenuBar* bar = Bar();
-        if (bar == nullptr) return false;
+        if (vk == kKeyAlt || bar == nullptr) return false;
         const bool toMenu = target == bar || qobject_cast<QMenu*>(target) != nullptr;
-        if (key == Qt::Key_F10 && k->modifiers() == Qt::NoModifier) {
-            if (!k->isAutoRepeat()) Toggle();
+        const bool modified = k->modifiers() != Qt::NoModifier;
+        if (vk == kKeyF10 && !modified) {
+            if (!k->isAutoRepeat()) Key(vk, modified);
             return toMenu;  // a field forwards the key as any other
         }
-        if (QMenu* menu = OpenMenu(bar)) {
-            if (target != menu) return false;
-            if (key == Qt::Key_Escape) {
-                QAction* title = menu->menuAction();
-                menu->hide();
-                Select(bar, title);
-                return true;
-            }
-            if (key == Qt::Key_Left || key == Qt::Key_Right) {
-                Open(bar, Next(bar, menu->menuAction(), key == Qt::Key_Left ? -1 : 1));
-                return true;
-            }
-            return false;  // the menu moves between its items and chooses
-        }
-        if (!selecting_ || target != bar) return false;
-        QAction* current = bar->activeAction();
-        switch (key) {
-            case Qt::Key_Left: Select(bar, Next(bar, current, -1)); break;
-            case Qt::Key_Right: Select(bar, Next(bar, current, 1)); break;
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_Return:
-            case Qt::Key_Enter: Open(bar, current); break;
-            case Qt::Key_Escape: Leave(); break;
-            default: break;  // nothing else acts on the bar
-        }
+        QMenu* menu = OpenMenu(bar);
+        if (menu != nullptr ? target != menu : !selecting_ || target != bar) return false;
+        Key(vk, modified);
         return true;
     }
 
-    static QAction* Next(QMenuBar* bar, QAction* from, int step) {
-        const std::vector<QAction*> titles = Titles(bar);
-        if (titles.empty()) return nullptr;
-        const auto at = std::find(titles.begin(), titles.end(), from);
-        if (at == titles.end()) return titles.front();
-        const auto n = static_cast<std::ptrdiff_t>(titles.size());
-        return titles[static_cast<std::size_t>(((at - titles.begin()) + step + n) % n)];
-    }
-
-    void Toggle() {
+    // The bar's titles and the state of the bar from its widgets, the key
+    // given to the shared rules, and their answer carried out on the widgets.
+    void Key(int vk, bool modified) {
         QMenuBar* bar = Bar();
         if (bar == nullptr) return;
-        if (selecting_ || OpenMenu(bar) != nullptr) return Leave();
-        Select(bar, Next(bar, nullptr, 0));
+        std::vector<QAction*> titles;
+        MenuShape shape;
+        for (QAction* a : bar->actions()) {
+            if (a->menu() == nullptr || !a->isVisible() || !a->isEnabled()) continue;
+            titles.push_back(a);
+            std::vector<bool>& items = shape.emplace_back();
+            for (QAction* item : a->menu()->actions())
+                items.push_back(!item->isSeparator() && item->isVisible() && item->isEnabled());
+        }
+        const auto index = [&](QAction* title) {
+            return static_cast<int>(std::find(titles.begin(), titles.end(), title) -
+                                    titles.begin());
+        };
+        MenuBarState state;
+        QMenu* menu = OpenMenu(bar);
+        if (menu != nullptr) {
+            state = {index(menu->menuAction()), true,
+                     static_cast<int>(menu->actions().indexOf(menu->activeAction())), selecting_};
+        } else if (selecting_) {
+            state.title = index(bar->activeAction()) % std::max<int>(1, int(titles.size()));
+        }
+        const MenuBarState was = state;
+        const MenuStep step = MenuBarKey(state, shape, vk, modified);
+        if (step == MenuStep::Leave) return Leave();
+        if (step == MenuStep::Choose && menu != nullptr && state.item >= 0) {
+            // The menu chooses as it does on Enter: it closes, the item acts,
+            // then the bar is left, in this order.
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            passing_ = true;
+            QCoreApplication::sendEvent(menu, &enter);
+            passing_ = false;
+            return;
+        }
+        if (step != MenuStep::Moved || state.title < 0) return;
+        QAction* title = titles[static_cast<std::size_t>(state.title)];
+        if (!state.open) return Select(bar, title);
+        if (!was.open || was.title != state.title) {
+            if (!selecting_) Select(bar, title);
+            bar->setActiveAction(title);
+        }
+        if (state.item >= 0) title->menu()->setActiveAction(title->menu()->actions()[state.item]);
     }
 
     // Selects a title without opening its menu, the bar taking the keys.
@@ -193,18 +183,6 @@ private:
         QMouseEvent hover(QEvent::MouseMove, centre, bar->mapToGlobal(centre), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(bar, &hover);
-    }
-
-    void Open(QMenuBar* bar, QAction* title) {
-        if (title == nullptr || title->menu() == nullptr) return;
-        if (!selecting_) Select(bar, title);
-        bar->setActiveAction(title);
-        for (QAction* item : title->menu()->actions()) {
-            if (!item->isSeparator() && item->isVisible() && item->isEnabled()) {
-                title->menu()->setActiveAction(item);
-                break;
-            }
-        }
     }
 
     void Leave() {
@@ -234,7 +212,8 @@ private:
     }
 
     bool selecting_ = false;  // a title is selected from the keyboard
-    bool altAlone_ = false;   // Alt is down and nothing else happened since
+    AltTap alt_;
+    bool passing_ = false;  // a key the menu itself is to act on
     QPointer<QWidget> returnTo_;
 };
 

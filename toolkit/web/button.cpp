@@ -10,8 +10,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-
 namespace tk {
 
 namespace {
@@ -50,12 +48,10 @@ void DrawFace(Window button) {
         if (edge) Frame(r, 0, 0, w, h, 0, 0);
         Frame(r, edge, edge, w - 2 * edge, h - 2 * edge, 0xFFFFFF, kDark);
         Frame(r, edge + 1, edge + 1, w - 2 * edge - 2, h - 2 * edge - 2, kLight, kShadow);
-        int x = (w - textWidth) / 2;
-        if ((button->style & 0x0300) == 0x0100) x = 6;
-        if ((button->style & 0x0300) == 0x0200) x = w - 6 - textWidth;
-        int y = (h - face.cellHeight) / 2;
-        if ((button->style & 0x0C00) == 0x0400) y = 4;
-        if ((button->style & 0x0C00) == 0x0800) y = h - 4 - face.cellHeight;
+        const int xs[] = {(w - textWidth) / 2, 6, w - 6 - textWidth};
+        const int ys[] = {(h - face.cellHeight) / 2, 4, h - 4 - face.cellHeight};
+        const int x = xs[int(LabelPlace(button->style, false))];
+        const int y = ys[int(LabelPlace(button->style, true))];
         DrawGlyphText(r, face, x, y, button->text.c_str(), 0, 0);
     } else {
         RasterFill(r, 0, 0, w, h, kClear);
@@ -130,9 +126,10 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     const std::uint32_t style = OptionButtonStyle(kind);
     const GlyphFace& system = GlyphsOf(nullptr);
     const bool option = style == kRadio || style == kCheckBox;
+    const Extent size =
+        OptionButtonExtent(GlyphTextWidth(system, text ? text : ""), system.cellHeight);
     Window button = AddButton(option ? ControlKind::OptionButton : ControlKind::PushButton, x, y,
-                              GlyphTextWidth(system, text ? text : "") + 20,
-                              std::max(system.cellHeight, 16), text);
+                              size.width, size.height, text);
     button->commandId = commandId;
     button->style = style;
     button->visible = style != 0;

@@ -211,17 +211,13 @@ void FocusEditField(Window field) {
 }
 
 int PassFocus(Window from, Window to) {
-    if (KeyPending() != 1 || from == nullptr || !from->visible || FocusedField() != from) return 0;
-    if (to != nullptr) Focus(to);
-    KeyPending() = 0;
-    return 0;
+    return PassPending(from != nullptr && from->visible && FocusedField() == from, [to] {
+        if (to != nullptr) Focus(to);
+    });
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {
-    if (field == nullptr) return;
-    buffer = FieldText(field);
-    if (buffer.size() > static_cast<std::size_t>(field->maxChars))
-        buffer.resize(static_cast<std::size_t>(field->maxChars));
+    if (field != nullptr) buffer = Limited(FieldText(field), std::size_t(field->maxChars));
 }
 
 // The font as CSS: a negative height is the character's height (the em), a

@@ -1,10 +1,7 @@
 // The menu bar in the browser: elements with menubar, menuitem, menu and
-// separator roles (library.js makes them), worked by the mouse and, as on
-// Windows, from the keyboard: F10 or a tap of Alt selects the first title,
-// Left and Right move along the bar, Down, Up or Enter open a menu, the
-// arrows move in it over the rules, Enter chooses, Escape closes the menu
-// and then leaves the bar; F10 or Alt leave it too, and the keyboard goes
-// back to the field that had it.
+// separator roles (library.js makes them), worked by the mouse and from the
+// keyboard (toolkit/menu_keys.h); leaving the bar gives the keyboard back to
+// the field that had it.
 
 #include "toolkit/web/web_bridge.h"
 
@@ -25,23 +22,6 @@ const std::vector<MenuEntry>& Entries(int title) { return g_menuBar->popups[titl
 
 void Render() {
     web_menu_state(g_menuState.title, g_menuState.open, g_menuState.item, g_menuState.keys);
-}
-
-// The next item from `item` on in `step`s, over the rules, round the ends;
-// -1 in a menu of rules only.
-int NextItem(int title, int item, int step) {
-    const int count = static_cast<int>(Entries(title).size());
-    for (int i = 1; i <= count; ++i) {
-        const int at = ((item + step * i) % count + count) % count;
-        if (!Entries(title)[at].separator) return at;
-    }
-    return -1;
-}
-
-void Open(int title) {
-    g_menuState.title = title;
-    g_menuState.open = true;
-    g_menuState.item = NextItem(title, -1, 1);
 }
 
 void Describe() {
@@ -90,53 +70,22 @@ void ChooseMenuItem(int title, int item) {
 }
 
 bool MenuKey(int vk, int modifiers) {
-    const int titles = Titles();
-    if (titles == 0) return false;
-    if (g_menuState.title < 0) {
-        if (vk != kKeyF10 || modifiers != 0) return false;
-        Take(true);
-        g_menuState.title = 0;
-        Render();
-        return true;
+    if (g_menuBar == nullptr) return false;
+    MenuShape shape;
+    for (const Menu popup : g_menuBar->popups) {
+        std::vector<bool>& items = shape.emplace_back();
+        for (const MenuEntry& entry : popup->entries) items.push_back(!entry.separator);
     }
-    g_menuState.keys = true;
-    const int title = g_menuState.title;
-    switch (vk) {
-        case kKeyF10:  // and Alt
-            LeaveMenuBar();
-            return true;
-        case kKeyLeft:
-        case kKeyRight:
-            g_menuState.title = (title + (vk == kKeyRight ? 1 : titles - 1)) % titles;
-            if (g_menuState.open) Open(g_menuState.title);
+    const bool left = g_menuState.title < 0;
+    switch (MenuBarKey(g_menuState, shape, vk, modifiers != 0)) {
+        case MenuStep::NotMine: return false;
+        case MenuStep::Leave: LeaveMenuBar(); break;
+        case MenuStep::Choose: ChooseMenuItem(g_menuState.title, g_menuState.item); break;
+        case MenuStep::Moved:
+            if (left) g_return = FocusedField();
+            Render();
             break;
-        case kKeyUp:
-        case kKeyDown:
-            if (!g_menuState.open)
-                Open(title);
-            else
-                g_menuState.item = NextItem(title, g_menuState.item, vk == kKeyDown ? 1 : -1);
-            break;
-        case kKeyReturn:
-        case kKeySpace:
-            if (!g_menuState.open) {
-                Open(title);
-            } else {
-                ChooseMenuItem(title, g_menuState.item);
-                return true;
-            }
-            break;
-        case kKeyEscape:
-            if (!g_menuState.open) {
-                LeaveMenuBar();
-                return true;
-            }
-            g_menuState.open = false;
-            g_menuState.item = -1;
-            break;
-        default: break;  // every other key goes nowhere while the bar has them
     }
-    Render();
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
 #include "toolkit/menu.h"
+#include "toolkit/menu_keys.h"
 #include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
 #include "toolkit/utf8.h"
@@ -125,14 +126,7 @@ void UndoField(Window field);
 bool MenuKey(int vk, int modifiers);
 // Leaves the menu bar (the keyboard back where it was), if it has it.
 void LeaveMenuBar();
-// The menu bar's state: the selected title (-1 none), whether its menu is
-// open, its highlighted item (-1 none), whether the bar has the keyboard.
-struct MenuBarState {
-    int title = -1;
-    bool open = false;
-    int item = -1;
-    bool keys = false;
-};
+// The menu bar's state.
 extern MenuBarState g_menuState;
 // The bar attached to the main window, or null.
 extern Menu g_menuBar;

@@ -26,7 +26,7 @@ bool g_handling = false;
 bool g_quit = false;
 std::unique_ptr<std::uint32_t[]> g_band;  // rows of the client image as the page takes them
 std::string g_shownTexts;
-bool g_altAlone = false;  // Alt went down and nothing else since
+AltTap g_alt;
 
 // Shows the client image on the page, band by band through one small RGBA
 // buffer. A paint puts the whole image (a fraction of a millisecond once the
@@ -194,10 +194,8 @@ extern "C" {
 // focused field's. 1 when the browser must not act on it.
 EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
     int taken = 0;
-    const bool alt = vk == kKeyAlt;
-    if (!alt && g_altAlone && (modifiers & kAlt)) g_altAlone = false;
-    if (alt) {
-        g_altAlone = (modifiers & ~kAlt) == 0;
+    g_alt.Down(vk, (modifiers & ~kAlt) != 0);
+    if (vk == kKeyAlt) {
         taken = 1;
     } else if (MenuKey(vk, modifiers)) {
         taken = 1;
@@ -212,8 +210,7 @@ EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
 
 // A key went up: a tap of Alt alone takes the menu bar or leaves it.
 EMSCRIPTEN_KEEPALIVE int web_key_up(int vk) {
-    const bool tap = vk == kKeyAlt && g_altAlone;
-    g_altAlone = false;
+    const bool tap = g_alt.Up(vk);
     if (tap) MenuKey(kKeyF10, 0);
     HandlePending();
     return tap ? 1 : 0;

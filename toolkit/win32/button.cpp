@@ -71,7 +71,7 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     button.visible = (style & WS_VISIBLE) != 0;
     button.x = x;
     button.y = y;
-    button.sizeToText = true;  // its text's width and 20, its height but at least 16
+    button.sizeToText = true;  // OptionButtonExtent
     button.sizingText = button.text;
     button.parent = Hwnd(parent);
     button.id = ControlId(commandId);

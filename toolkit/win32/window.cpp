@@ -145,8 +145,8 @@ void Make(WindowImpl* control) {
         GetTextExtentPoint32A(dc, p.sizingText.c_str(), static_cast<int>(p.sizingText.size()),
                               &extent);
         ReleaseDC(p.parent, dc);
-        width = extent.cx + 20;
-        height = std::max<int>(extent.cy, 16);
+        const Extent size = OptionButtonExtent(extent.cx, extent.cy);
+        width = size.width, height = size.height;
     }
     // Checking an automatic radio button clears the other visible ones of
     // its group, under Wine even when the check comes by message. A check
