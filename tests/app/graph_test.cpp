@@ -19,5 +19,5 @@ TEST(GraphOffset, EachBreakpointTheEndOfEachSegmentAndTheEdgesOfTheGrid) {
             EXPECT_EQ(FrequencyToGraphOffset(std::strtod(hertz.c_str(), nullptr)), offset)
                 << hertz << " Hz";
     }
-    EXPECT_GT(points, 100);
+    EXPECT_GT(points, 90);  // the file was read
 }

@@ -1,11 +1,8 @@
-// Fuzz target: FormatNumber on every double and any number of decimals, in a
-// locale with a decimal comma. The input's 8-byte pieces (bytes 8..11 also the
-// number of decimals) are doubles by their bits and 56-bit multiples of a
-// power of two (exact halves, runs of nines, large integers), each formatted
-// with the fuzzed decimals and with -1 to 9. FormatNumber must return the
-// destination, leave it untouched for negative decimals, give "nan", "inf" or
-// "-inf", and else exactly glibc's "%.*f" with min(decimals, 8) decimals in
-// the classic locale, but that an exact half rounds away from zero.
+// Fuzz target: FormatNumber, in a decimal-comma locale, of each 8-byte piece as
+// a double and as a 56-bit multiple of a power of two, with -1 to 9 decimals and
+// with bytes 8..11 as decimals: into the destination it returns, untouched for
+// negative decimals, else glibc's "%.*f" (classic locale, at most 8 decimals)
+// but that an exact half rounds away from zero.
 
 #include "toolkit/text.h"
 
@@ -32,8 +29,7 @@ locale_t CommaLocale() {
     return locale;
 }
 
-// glibc's "%.*f" (the process stays in the classic locale); 1074 decimals
-// show every double exactly.
+// glibc's "%.*f" in the classic locale; 1074 decimals show any double exactly.
 std::string Printf(double value, int decimals) {
     char text[1 + 309 + 1 + 1074 + 1];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -50,9 +46,8 @@ void Check(double value, int decimals) {
     if (decimals >= 0 && std::isnan(value)) {
         want = "nan";
     } else if (decimals >= 0) {
-        // An exact half: the exact text has a 5 just after the last decimal
-        // kept and nothing but zeros after it. glibc follows the rounding
-        // mode, so rounding outwards gives its text rounded away from zero.
+        // An exact half (a 5 after the last decimal kept, then only zeros):
+        // glibc follows the rounding mode, so round outwards.
         const int places = std::min(decimals, 8);
         const std::string shorter = Printf(std::fabs(value), places + 1);
         if (shorter.back() == '5') {  // only then the slow exact text

@@ -1,10 +1,8 @@
-// number-sweep [COUNT [START]]: FormatNumber and ParseNumber on COUNT values
-// from a fixed random stream (doubles of every exponent, field-sized values,
-// exact halves and their neighbours, with 0 to 9 decimals; the texts made of
-// them, exact halfway points between doubles, random decimal, hexadecimal,
-// infinity and not-a-number texts). Prints one digest of every result: two
-// builds agree byte for byte when their digests match. The digest the tests
-// hold is that of results the fuzz targets' rules (the C library's) give.
+// number-sweep [COUNT [START]]: FormatNumber (0 to 9 decimals) and ParseNumber
+// on COUNT values of a fixed random stream (every exponent, field-sized values,
+// exact halves and neighbours; their texts, halfway points between doubles,
+// random decimal, hexadecimal, inf and nan texts), printed as one digest of
+// every result: the tests hold builds to the digest of glibc's results.
 
 #include "toolkit/text.h"
 
@@ -75,8 +73,7 @@ std::string Halfway(double value) {
     return digits.insert(digits.size() + e, ".");
 }
 
-// Each random draw is a statement of its own, so that every compiler draws
-// in the same order.
+// One draw a statement: every compiler draws in the same order.
 std::string RandomText() {
     static const char* const kWords[] = {"nan", "NaN", "inf", "INFINITY", "infinit", "0x", "", "."};
     std::string text = Below(3) == 0 ? " \t" : "";

@@ -1,10 +1,7 @@
-// Fuzz target: ParseNumber is strtod in the classic locale, bit for bit (NaN
-// payloads and the sign of zero included), in the classic locale and in one
-// with a decimal comma.
-//
-// Every input is tried twice: its bytes as a NUL-terminated text, and a text
-// assembled from the pieces its bytes select, which reaches the corners of
-// strtod far more often than raw bytes do.
+// Fuzz target: ParseNumber is the classic locale's strtod bit for bit (NaN
+// payloads, the sign of zero), also in a decimal-comma locale, on the input as
+// a text and on a text of the pieces its bytes select (which reaches strtod's
+// corners far more often).
 
 #include "toolkit/text.h"
 
@@ -83,23 +80,13 @@ void Check(const char* text) {
                      bits(expected), bits(inClassic), bits(inComma));
         std::abort();
     }
-    const int negative = std::signbit(expected) ? 1 : 0;
-    if (std::isnan(expected) && (bits(expected) & 0x7FFFFFFFFFFFF) != 0)
-        kinds[0] = negative;  // a payload
-    else if (std::isnan(expected))
-        kinds[1] = negative;
-    else if (std::isinf(expected))
-        kinds[2] = negative;
-    else if (expected == 0 && end == text)
-        kinds[3] = negative;  // no number at all
-    else if (expected == 0)
-        kinds[4] = negative;
-    else if (!std::isnormal(expected))
-        kinds[5] = negative;
-    else if (*end != '\0')
-        kinds[6] = negative;  // text behind the number
-    else
-        kinds[7] = negative;
+    // NaN with a payload, NaN, infinity, no number, zero, subnormal, text behind, the rest.
+    const double e = expected;
+    kinds[std::isnan(e)       ? ((bits(e) & 0x7FFFFFFFFFFFF) != 0 ? 0 : 1)
+          : std::isinf(e)     ? 2
+          : e == 0            ? (end == text ? 3 : 4)
+          : !std::isnormal(e) ? 5
+                              : (*end != '\0' ? 6 : 7)] = std::signbit(e) ? 1 : 0;
 }
 
 }  // namespace

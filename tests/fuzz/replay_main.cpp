@@ -1,6 +1,5 @@
-// Runs a fuzz target once on each file given, or on each file in each
-// directory given, without libFuzzer: the corpus check of the g++ builds. A
-// failing check aborts inside the target; the last file named is the one.
+// Without libFuzzer, runs a fuzz target once on each file (or file of each
+// directory) given; a failing check aborts on the last file named.
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,4 @@
-// Windows-1252 and what a field takes of a text. (Number text: tests/fuzz/,
-// whose corpus is replayed with the fast tests.)
+// Windows-1252 and what a field takes of a text (number text: tests/fuzz/).
 
 #include "toolkit/text.h"
 #include "toolkit/utf8.h"
@@ -30,11 +29,9 @@ TEST(Cp1252, LiteralsTablesAndUtf8) {
 // Typing, pasting and dropping into a field all come down to these rules.
 TEST(FieldInput, FirstLineWithoutControlsInWindows1252UpToTheRoomLeft) {
     const std::tuple<std::u32string_view, bool, std::size_t, const char*> cases[] = {
-        {U"1,5 k\u03A9", false, 12, "1,5 k"},  // no Ω in Windows-1252
-        {U"\t4\u20AC7\u00E5", false, 12,
-         "4\x80"
-         "7\xE5"},                       // TAB dropped, € and å kept
-        {U"12\r\n34", false, 12, "12"},  // first line only
+        {U"1,5 k\u03A9", false, 12, "1,5 k"},            // no Ω in Windows-1252
+        {U"\t4\u20AC7\u00E5", false, 12, "4\2007\345"},  // TAB dropped, € and å kept
+        {U"12\r\n34", false, 12, "12"},                  // first line only
         {U"5\n", false, 12, "5"},
         {U"\n5", false, 12, ""},
         {U"1\u20282", false, 12, "1"},

@@ -1,7 +1,5 @@
-// The window and its controls as they show: ENTER and TAB hide no field or
-// filter type that shows before and after them (hidden and shown again, the
-// fields went blank at every ENTER); the filter types have no box of their
-// own; maximised, the window keeps its size (the rest stayed unpainted).
+// ENTER and TAB hide no control that shows before and after them (the fields went blank at
+// every ENTER); the filter types have no box of their own; maximised, the window keeps its size.
 
 #include "tests/app/app_fixture.h"
 

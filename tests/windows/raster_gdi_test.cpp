@@ -1,6 +1,5 @@
-// The raster rules the Linux canvas draws by (toolkit/raster.cpp) are the
-// platform's own: every line, box and ellipse drawn here by GDI, through
-// the toolkit, sets exactly the pixels the rules set, in the same colours.
+// Every line, box and ellipse GDI draws through the toolkit sets exactly the
+// pixels, in the same colours, that the raster rules (toolkit/raster.cpp) set.
 
 #include "tests/app/app_fixture.h"
 
@@ -24,8 +23,7 @@ struct Figure {
     int a, b, c, d;
 };
 
-// Each figure drawn by GDI on a canvas and by the rules on an image: the
-// figures that differ, each with its first differing pixel (at most 12).
+// Reports up to 12 figures GDI and the rules draw differently, each at its first differing pixel.
 void ExpectTheSame(const std::vector<Figure>& figures) {
     const Window window = TheApp();
     const MemoryDC previous = SetMemoryDC(nullptr), canvas = CreateCanvas(window, kSize, kSize, 0);
@@ -60,9 +58,8 @@ void ExpectTheSame(const std::vector<Figure>& figures) {
     EXPECT_EQ(differing.size(), 0u) << "of " << figures.size() << " figures";
 }
 
-// From one point to every point of a square around it, both ways: every
-// slope, the exact halves and the diagonals among them; longer ones, as the
-// pages draw them, and ones leaving the canvas.
+// From one point to every point of a square around it (every slope, exact halves, diagonals),
+// both ways; longer ones as the pages draw them, and ones leaving the canvas.
 TEST(RasterAgainstGdi, LinesOfEverySlopeAndDirection) {
     std::vector<Figure> lines = {{'L', 4, 10, 295, 131},   {'L', 295, 131, 4, 10},
                                  {'L', 10, 290, 171, 170}, {'L', -50, 20, 350, 40},
@@ -91,17 +88,10 @@ TEST(RasterAgainstGdi, EllipsesOfEverySizeUpTo40AndThePagesSizes) {
     for (int h = 1; h <= 40; ++h)
         for (int w = 1; w <= 40; ++w)
             if (!(w >= 3 && w <= 7 && h > 2 * w)) ellipses.push_back({'E', 100, 100, w, h});
-    for (auto [w, h] : {std::pair{150, 150},
-                        {100, 100},
-                        {60, 60},
-                        {50, 50},
-                        {200, 100},
-                        {40, 20},
-                        {25, 25},
-                        {10, 10},
-                        {120, 40},
-                        {150, 7}})
-        ellipses.push_back({'E', 20, 20, w, h});
+    const int pages[] = {150, 150, 100, 100, 60, 60, 50,  50, 200, 100,
+                         40,  20,  25,  25,  10, 10, 120, 40, 150, 7};
+    for (std::size_t i = 0; i < std::size(pages); i += 2)
+        ellipses.push_back({'E', 20, 20, pages[i], pages[i + 1]});
     ExpectTheSame(ellipses);
 }
 

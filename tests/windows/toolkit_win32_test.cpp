@@ -1,6 +1,5 @@
-// What the Windows toolkit makes that no transcript shows: the window's
-// class, styles, size and place; replaced bars destroyed; the icon; the
-// controls' style bits; the fonts as asked for.
+// What the Windows toolkit makes that no transcript shows: the window, replaced bars destroyed,
+// the icon, the controls' style bits, the fonts as asked for.
 
 #include "tests/app/app_fixture.h"
 
@@ -23,8 +22,8 @@ using namespace tk;
 namespace {
 
 constexpr std::uint32_t WS_VISIBLE = 0x10000000, WS_CAPTION = 0x00C00000,
-                        WS_CLIPSIBLINGS = 0x04000000, WS_THICKFRAME = 0x00040000,
-                        WS_TABSTOP = 0x00010000, WS_EX_WINDOWEDGE = 0x100, WS_EX_CLIENTEDGE = 0x200;
+                        WS_CLIPSIBLINGS = 0x04000000, WS_TABSTOP = 0x00010000,
+                        WS_EX_WINDOWEDGE = 0x100, WS_EX_CLIENTEDGE = 0x200;
 
 TEST(Win32Window, ClassStyleSizeAndPlaceFollowTheKeywordAndTheTitleAndMenuBars) {
     const Window app = TheApp();
@@ -34,10 +33,9 @@ TEST(Win32Window, ClassStyleSizeAndPlaceFollowTheKeywordAndTheTitleAndMenuBars) 
         const ProbeWindowFacts w = ProbeDescribeWindow(app);
         EXPECT_EQ(w.className, kProgramTitle);
         EXPECT_EQ(w.classStyle, 0x0008u);  // CS_DBLCLKS, and the close box works
-        // "MIN_MAX_CLO" and WS_CLIPCHILDREN; the platform adds the title bar
-        // and clips the siblings of a top-level window. No sizing frame.
+        // "MIN_MAX_CLO" and WS_CLIPCHILDREN, no sizing frame; the platform adds the title bar
+        // and clips the siblings of a top-level window.
         EXPECT_EQ(w.style, 0x020B0000u | WS_VISIBLE | WS_CAPTION | WS_CLIPSIBLINGS);
-        EXPECT_EQ(w.style & WS_THICKFRAME, 0u);
         EXPECT_EQ(w.exStyle & ~WS_EX_WINDOWEDGE, 0u);
         // 1006 x 600, the title bar's height added, then the menu bar's.
         EXPECT_EQ(w.outer.width, 1006);
@@ -67,8 +65,7 @@ TEST(Win32Menus, TheBarAChangeOfLanguageReplacesIsDestroyedWithItsPopups) {
     for (Menu m : english) EXPECT_FALSE(ProbeMenuExists(m));
 }
 
-// The pixels of ZUREREVADO.xpm (one quoted string a line), each 0x00BBGGRR or
-// -1 for "None".
+// The pixels of ZUREREVADO.xpm, each 0x00BBGGRR or -1 for "None".
 std::vector<long> XpmPixels(int& width, int& height) {
     std::ifstream in(SELVAQUIN_TEST_DIR "/../app/resources/ZUREREVADO.xpm");
     std::vector<std::string> rows;
@@ -150,10 +147,8 @@ TEST(Win32Controls, FieldsAndButtonsAreMadeWithTheirStyleBits) {
     EXPECT_EQ(options, 3);
 }
 
-// 10 points at the 96 pixels an inch of the test prefix: a character height
-// of 13 pixels (-13), without the internal leading. The ANSI character set,
-// drawn without smoothing (quality 3), the same crisp letters on every
-// screen.
+// 10 points at the test prefix's 96 pixels an inch: characters 13 pixels high (-13); the ANSI
+// character set, without smoothing (quality 3): the same crisp letters on every screen.
 TEST(Win32Fonts, MadeAtTheHeightsWidthsAndFaceAsked) {
     TheApp();
     ASSERT_EQ(ProbeSystemMetrics().pixelsPerInchY, 96);
