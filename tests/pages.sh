@@ -2,7 +2,8 @@
 # Every page the driver lists ("pages") with its typical values: those of its
 # Swedish snapshot, the block [NAME.sv] of tests/snapshots/cases.txt that is the
 # one line "page ID A | B"; a page with no such block fails.
-# Usage: pages.sh typical           "ID NAME A | B" for each such block
+# Usage: pages.sh block NAME        the block [NAME]'s script (NAME.en: in English)
+#        pages.sh typical           "ID NAME A | B" for each such block
 #        pages.sh values DRIVER...  the same for each page the driver lists
 #        pages.sh round DRIVER...   the transcript of the round: each page given its
 #                                   values, then every page after every other once,
@@ -21,6 +22,10 @@ typical() {
         END { for (i = 1; i <= k; i++) if (order[i] in row) print row[order[i]] }' "$here/snapshots/cases.txt"
 }
 [ "$mode" = typical ] && { typical; exit; }
+if [ "$mode" = block ]; then
+    [[ $1 == *.en ]] && echo "command 2102"
+    exec awk -v name="[$1]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$here/snapshots/cases.txt"
+fi
 read -ra ids <<<"$(printf 'pages\n' | "$@" 2>/dev/null)"
 [ "${#ids[@]}" -gt 0 ] || { echo "the driver lists no pages" >&2; exit 1; }
 declare -A typical

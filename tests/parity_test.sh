@@ -18,7 +18,7 @@ for name in $(sed -n 's/^\[\(.*\)\]$/\1/p' "$cases"); do
     for platform in linux windows; do
         run=("$session" run "$prefix" "$windows")
         [ "$platform" = linux ] && run=(env QT_QPA_PLATFORM=offscreen "$linux")
-        { awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$cases"
+        { bash "$(dirname "$0")/pages.sh" block "$name"
           printf 'cells\npng %s\n' "$work/$name.$platform.png"; } | "${run[@]}" >"$work/$name.$platform.cells" 2>"$work/err" ||
             { echo "FAIL: $name: the $platform driver stopped: $(cat "$work/err")"; failed=$((failed + 1)); continue 2; }
     done

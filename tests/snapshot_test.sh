@@ -11,7 +11,7 @@ faces=$(printf 'faces\n' | "$drive" 2>/dev/null | tr '\n' ' ')
 [ "$faces" = "DejaVu Sans Book 2.37 0xBAB402EB DejaVu Sans Bold 2.37 0x290AD7D3 " ] ||
     { echo "SKIP: the images were drawn with DejaVu Sans 2.37 of Debian 12, here with: $faces"; exit 77; }
 mkdir -p "$out"
-result=$({ awk -v name="[$name]" '$0 == name {on = 1; next} /^\[/ {on = 0} on' "$dir/cases.txt"
+result=$({ bash "$(dirname "$0")/pages.sh" block "$name"
     case $name in
     window.*) printf 'shot %s\n' "$out/$name.png" ;;
     *) printf 'png %s\nsame %s\nread\ndump\n' "$out/$name.png" "$dir/$name.png" ;;

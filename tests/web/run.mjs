@@ -270,7 +270,7 @@ if (mode === 'drive')
 if (mode === 'snapshots') {
   const cases = [];
   for (const line of readFileSync(join(here, '../snapshots/cases.txt'), 'utf8').split('\n'))
-    if (line.startsWith('[')) cases.push({ name: line.slice(1, -1), script: '' });
+    if (line.startsWith('[')) cases.push({ name: line.slice(1, -1), script: line.endsWith('.en]') ? 'command 2102\n' : '' });
     else if (cases.length && line.trim() && !line.startsWith('#')) cases.at(-1).script += line + '\n';
   for (const c of cases.filter((c) => !c.name.startsWith('window.'))) {
     const image = `snapshots/${c.name}.png`;
