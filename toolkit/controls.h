@@ -92,11 +92,10 @@ inline int& KeyPending() {
 // PassFocus on every platform: when the flag is up and the field passing
 // it on has the focus, `focus` gives the focus onward and the flag goes down.
 template <class Focus>
-int PassPending(bool hasFocus, Focus focus) {
-    if (KeyPending() != 1 || !hasFocus) return 0;
+void PassPending(bool hasFocus, Focus focus) {
+    if (KeyPending() != 1 || !hasFocus) return;
     focus();
     KeyPending() = 0;
-    return 0;
 }
 
 // What the program reads of a field: its text, no longer than its limit.

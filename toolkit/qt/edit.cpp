@@ -434,10 +434,10 @@ void FocusEditField(Window field) {
 
 int PassFocus(Window from, Window to) {
     QWidget* field = from != nullptr ? from->widget : nullptr;
-    return PassPending(field && !field->isHidden() && field->window()->focusWidget() == field,
-                       [to] {
-                           if (QWidget* next = Widget(to)) next->setFocus(Qt::OtherFocusReason);
-                       });
+    PassPending(field && !field->isHidden() && field->window()->focusWidget() == field, [to] {
+        if (QWidget* next = Widget(to)) next->setFocus(Qt::OtherFocusReason);
+    });
+    return 0;
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {

@@ -211,9 +211,10 @@ void FocusEditField(Window field) {
 }
 
 int PassFocus(Window from, Window to) {
-    return PassPending(from != nullptr && from->visible && FocusedField() == from, [to] {
+    PassPending(from != nullptr && from->visible && FocusedField() == from, [to] {
         if (to != nullptr) Focus(to);
     });
+    return 0;
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {

@@ -136,10 +136,8 @@ void FocusEditField(Window field) {
 
 int PassFocus(Window from, Window to) {
     // A field not made yet cannot have the focus.
-    if (KeyPending() == 1 && from != nullptr && from->hwnd != nullptr && GetFocus() == from->hwnd) {
-        SetFocus(Hwnd(to));
-        KeyPending() = 0;
-    }
+    PassPending(from != nullptr && from->hwnd != nullptr && GetFocus() == from->hwnd,
+                [to] { SetFocus(Hwnd(to)); });
     return 0;
 }
 
