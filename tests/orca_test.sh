@@ -1,16 +1,11 @@
 #!/bin/bash
-# What Orca, the screen reader, says while a script's keys drive a program, both
-# in Xvfb under Openbox on a session bus of their own. Orca has no speech server;
-# its debug log, written a line at a time, holds every line it would speak.
-# Usage: orca_test.sh SCRIPT COMMAND [ARGUMENT...]
-#        orca_test.sh SCRIPT --site DIR   the site in DIR served here, in Chromium
-# SCRIPT holds one step a line ('#' starts a comment):
-#   key KEY... | type TEXT | click X Y (in the active window's inside)
-#   hear TEXT   Orca says TEXT, one utterance whole (a closing '.' aside), after
-#               the last key and what the last hear heard, within 10 s
-#   quiet TEXT  in the 2 s after the last key Orca says nothing holding TEXT
-#   once TEXT   in the 2 s after the last key Orca says TEXT whole exactly once
-#   voice LANG  since the last key Orca asked for voices of LANG only
+# What Orca says (its debug log, a line at a time, holds every line it would speak) while a
+# script's keys drive a program, both in Xvfb under Openbox on a session bus of their own.
+# Usage: orca_test.sh SCRIPT COMMAND [ARGUMENT...] | orca_test.sh SCRIPT --site DIR (in Chromium)
+# SCRIPT, a step a line: key KEY... | type TEXT | click X Y (in the active window) | hear TEXT
+# (one utterance whole, a closing '.' aside, after the last key and the last hear, within 10 s)
+# | quiet TEXT, once TEXT (said not at all, exactly once in the 2 s after the last key) | voice
+# LANG (since the last key Orca asked for voices of LANG only).
 set -u
 if [ -z "${SELVAQUIN_OWN_BUS:-}" ]; then
     SELVAQUIN_OWN_BUS=1 dbus-run-session -- "$0" "$@" 2>&1 | grep -v '^dbus-daemon\|^SpiRegistry\|^X connection to'
@@ -26,7 +21,6 @@ start_openbox
 # The accessibility bus, started when Orca asks, clicks for Orca on this display.
 dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
 
-# Orca's settings in a home of its own: the log a line at a time, no speech, no braille.
 export HOME=$work XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_DATA_HOME/orca" "$work/bin"
 cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'EOF'

@@ -1,12 +1,10 @@
 #!/bin/bash
-# The real program in Xvfb, by xdotool: the menus from the keyboard with the
-# focus nowhere, the middle button's paste of the primary selection,
-# Shift+Insert, a drop from another program and the context menu in both
-# languages (the keys in full: the transcripts). A second program offers a text
-# with a TAB, a character outside Windows-1252 and a line break. After each step
-# the client area shows what the driver draws after typing what the fields
-# should hold (fields masked): what the page computed from them.
-# Usage: real_input_test.sh PATH/TO/selvaquin PATH/TO/selvaquin-drive PATH/TO/selvaquin-text-source
+# The real program in Xvfb, by xdotool: the menus from the keys with the focus nowhere, the
+# middle button's paste of the primary selection, Shift+Insert, a drop from another program
+# (which offers a text with a TAB, a character outside Windows-1252 and a line break) and the
+# context menu in both languages. After each step the client shows what the driver draws after
+# typing what the fields should hold (fields masked).
+# Usage: real_input_test.sh selvaquin selvaquin-drive selvaquin-text-source
 set -u
 app=$1 drive=$2 text_source=$3 scale=1
 # shellcheck source=x_common.sh source-path=SCRIPTDIR

@@ -1,18 +1,16 @@
 #!/bin/bash
-# The real program under Openbox in Xvfb. Linux: a frame round a fixed inside of
-# 1000 x 594, menu bar included, centred half a title bar up and kept on the work
-# area, at scale 1 and 2 on two screens; Alt+F4 ends it with status 0. Both
-# (Windows: Wine leaving the frame to the manager): keys typed after minimise
-# and restore, and after Alt+Tab back from another window, go into the field.
-# Usage: window_manager_test.sh linux selvaquin selvaquin-drive
-#        window_manager_test.sh windows selvaquin.exe selvaquin-drive.exe DRIVE_PREFIX X11_PREFIX
+# The real program under Openbox in Xvfb. Linux: a frame round a fixed inside of 1000 x 594
+# centred half a title bar up and kept on the work area, at scale 1 and 2 on two screens; Alt+F4
+# ends it with status 0. Both (Windows: Wine leaving the frame to the manager): keys typed after
+# minimise and restore, and after Alt+Tab back from another window, go into the field.
+# Usage: as real_window_test.sh (no SCALE)
 set -u
 platform=$1 app=$2 drive=$3 drive_prefix=${4:-} x11_prefix=${5:-}
 # shellcheck source=x_common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/x_common.sh"
 
-# openbox_on WxH: Openbox on a new X server of that size (Windows: the Wine
-# session's), its work area 30 pixels in from the left and 40 from the top.
+# openbox_on WxH: Openbox on a new X server of that size (Windows: the Wine session's), its
+# work area 30 pixels in from the left and 40 from the top.
 sed '/<margins>/,/<\/margins>/{s|<top>0<|<top>40<|;s|<left>0<|<left>30<|}' \
     /etc/xdg/openbox/rc.xml >"$work/rc.xml"
 wm_pid=""
@@ -29,8 +27,7 @@ start() {
     wait_for_window "$title_pattern"
 }
 
-# placed SCREEN SCALE: the frame (from the manager's extents) where its size
-# centres it, kept on the work area, to within the scale's step.
+# placed SCREEN SCALE: the frame (the manager's extents) centred, kept on the work area.
 placed() {
     local s=$2 left right top bottom w h x y dx dy wx wy ww wh
     read -r wx wy ww wh _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //' | tr -d ,)"
@@ -54,9 +51,8 @@ focus_is() {
 }
 focused() { xdotool windowactivate --sync "$wid" && focus_is; }
 
-# keys WHAT KEY...: the keys typed (digits as text); then the client area shows
-# the driver's canvas after all keys so far (the place from xwininfo: xdotool
-# counts a reparented window's frame twice).
+# keys WHAT KEY...: the keys typed (digits as text); the client shows the driver's canvas after
+# all keys so far (placed by xwininfo: xdotool counts a reparented window's frame twice).
 history=""
 keys() {
     local what=$1 key
@@ -84,9 +80,8 @@ if [ "$platform" = linux ]; then
     echo "ok: a fixed inside of 1000x594"
 fi
 
-# The second menu's first page from the keyboard, a value typed; the window,
-# the only one, minimised and activated again, a digit more; another window,
-# Alt+Tab back, a digit more.
+# A page from the keyboard, a value typed; minimised and activated again, a digit more;
+# another window, Alt+Tab back, a digit more.
 focused
 keys "a value typed into the page chosen from the keyboard" F10 Right Down Return 12 Return
 xdotool windowminimize --sync "$wid"

@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# Sourced by the tests of the real programs in Xvfb (the Windows ones under
-# wine64): clean-up, Xvfb, Openbox, the Wine session, the client area against
-# the driver's canvas, the program's end.
+# Sourced by the tests of the real programs in Xvfb (Windows: under wine64): Xvfb, Openbox,
+# the Wine session, the client area against the driver's canvas, the program's end.
 work=$(mktemp -d)
 xvfb_pid="" app_pid="" on_exit=""
 cleanup() {
@@ -63,8 +62,8 @@ start_openbox() {
     fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
-# start_wine_x11 PREFIX [MANAGED]: Xvfb and a Wine session of PREFIX drawing on it,
-# its frames its own (with MANAGED Y a window manager's), its environment exported.
+# start_wine_x11 PREFIX [MANAGED]: Xvfb and a Wine session of PREFIX drawing on it, its
+# frames its own (MANAGED Y: a window manager's), its environment exported.
 start_wine_x11() {
     start_xvfb 1280x1024
     "$session" stop "$1" # one left by an earlier test belongs to another display
@@ -81,9 +80,8 @@ driver() {
     if [ "${platform:-linux}" = linux ]; then "$drive" 2>/dev/null; else "$session" run "$drive_prefix" "$drive" 2>&1; fi
 }
 
-# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of $app_pid's window once
-# its place holds for a second (the program centres it after it shows). FRAMED
-# (Wine's frame, 1006 wide): frame, its width; cx cy client_h, the client area.
+# wait_for_window TITLE [FRAMED]: wid, X Y WIDTH HEIGHT of $app_pid's window once its place
+# holds for a second. FRAMED (Wine's, 1006 wide): frame, its width; cx cy client_h, the client.
 wait_for_window() {
     wid=""
     for _ in $(seq 150); do
@@ -108,8 +106,8 @@ wait_for_window() {
     cx=$((X + frame)) cy=$((Y + HEIGHT - frame - client_h))
 }
 
-# place_client DRIVER...: on Linux the inside, menu bar included, is 1000 x 594
-# (times the scale); cx cy client_h: the client area under the bar, as the driver lays it out.
+# place_client DRIVER...: the inside, menu bar included, is 1000 x 594 times the scale;
+# cx cy client_h: the client area under the bar, as the driver lays it out.
 place_client() {
     local client_x client_y
     [ "$WIDTH" -eq $((1000 * scale)) ] && [ "$HEIGHT" -eq $((594 * scale)) ] ||
@@ -127,49 +125,38 @@ scenarios() {
         for (i = 1; i <= n; i++) s = s " type:" v[i] " key:" (i < n ? "Tab" : "Return"); print s }'
 }
 
-# masks DUMP: -draw arguments painting over the fields and option buttons a dump lists.
-masks() {
-    local kind x y
+# shows WHAT: within 30 s the client at cx cy shows $work/canvas.png's first client_h rows
+# times the scale, the close button, the top edge and the fields and option buttons of
+# $work/dump (canvas pixels) painted over in both.
+shows() {
+    local kind x y rects=() diff=""
+    mask() { rects+=(-draw "rectangle $(($1 * scale)),$(($2 * scale)) $((($1 + $3) * scale - 1)),$((($2 + $4) * scale - 1))"); }
+    mask 800 530 110 25
+    mask 0 0 1000 1
     while read -r kind x y _; do
         case $kind in
-        field) printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 99)) $((y + 24)) ;;
-        button) [ "$x" -ne 800 ] && printf -- '-draw\nrectangle %d,%d %d,%d\n' "$x" "$y" $((x + 159)) $((y + 19)) ;;
+        field) mask "$x" "$y" 100 25 ;;
+        button) [ "$x" -eq 800 ] || mask "$x" "$y" 160 20 ;;
         esac
-    done <"$1"
-}
-
-# shows CANVAS WHAT [-draw "rectangle X1,Y1 X2,Y2"]...: within 30 s the client area
-# at cx cy shows the canvas's first client_h rows times the scale, the close
-# button, the top edge and the rectangles (canvas pixels) painted over in both.
-shows() {
-    local canvas=$1 what=$2 arg rects=() diff=""
-    shift 2
-    for arg in -draw "rectangle 800,530 909,554" -draw "rectangle 0,0 999,0" "$@"; do
-        [[ $arg =~ ^rectangle\ ([0-9]+),([0-9]+)\ ([0-9]+),([0-9]+)$ ]] &&
-            arg="rectangle $((BASH_REMATCH[1] * scale)),$((BASH_REMATCH[2] * scale))\
- $(((BASH_REMATCH[3] + 1) * scale - 1)),$(((BASH_REMATCH[4] + 1) * scale - 1))"
-        rects+=("$arg")
-    done
-    convert "$canvas" -crop "1000x$client_h+0+0" +repage -scale "$((100 * scale))%" -fill black \
+    done <"$work/dump"
+    convert "$work/canvas.png" -crop "1000x$client_h+0+0" +repage -scale "$((100 * scale))%" -fill black \
         "${rects[@]}" "PNG24:$work/expected.png"
     for _ in $(seq 60); do
         import -window root -crop "$((1000 * scale))x$((client_h * scale))+$cx+$cy" +repage "$work/raw.png"
         convert "$work/raw.png" -fill black "${rects[@]}" "PNG24:$work/real.png"
         diff=$(compare -metric AE "$work/real.png" "$work/expected.png" null: 2>&1)
-        [ "$diff" = 0 ] && echo "ok: $what" && return 0
+        [ "$diff" = 0 ] && echo "ok: $1" && return 0
         sleep 0.5
     done
     cp "$work/real.png" "$work/expected.png" "${TMPDIR:-/tmp}/"
-    fail "$what: $diff pixels differ (${TMPDIR:-/tmp}/real.png against expected.png)"
+    fail "$1: $diff pixels differ (${TMPDIR:-/tmp}/real.png against expected.png)"
 }
 
-# shows_after WHAT SCRIPT: the client area shows what the driver draws after SCRIPT, controls masked.
+# shows_after WHAT SCRIPT: the client shows what the driver draws after SCRIPT, controls masked.
 shows_after() {
-    local rects
     printf '%spng %s\ndump\n' "$2" "$work/canvas.png" | driver >"$work/dump" ||
         fail "the driver could not play: $(tail -n2 "$work/dump")"
-    mapfile -t rects < <(masks "$work/dump")
-    shows "$work/canvas.png" "$1" "${rects[@]}"
+    shows "$1"
 }
 
 # ends_with_zero HOW [X Y]: after a click at X Y, $app_pid ends within 20 s with status 0.

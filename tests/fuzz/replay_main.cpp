@@ -1,5 +1,4 @@
-// Without libFuzzer, runs a fuzz target once on each file (or file of each
-// directory) given; a failing check aborts on the last file named.
+// Without libFuzzer: a fuzz target run once on each file (or file of each directory) given.
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,6 @@
 #!/bin/sh
-# Runs one libFuzzer target for a bounded time, starting from a scratch copy of
-# its checked-in corpus so that new inputs never land in the source tree.
-# usage: run_fuzzer.sh FUZZER CORPUS WORKDIR SECONDS [libFuzzer options...]
-# A failing input is written to WORKDIR/crashes/ (the log names the file) and
-# the run fails.
+# run_fuzzer.sh FUZZER CORPUS WORKDIR SECONDS [OPTION...]: a libFuzzer target for a bounded time
+# from a scratch copy of its corpus; a failing input lands in WORKDIR/crashes/.
 set -e
 fuzzer=$1 corpus=$2 work=$3 seconds=$4
 shift 4

@@ -1,7 +1,5 @@
 // selvaquin-soak [--actions N] [--start S]: a warm-up of at most kWarmUpLimit, then N random user
-// actions (default 100000) from start value S (default 1), each checked: a known screen, fields of
-// at most 12 bytes without controls, canvas and window at their sizes, 1050 alone opening the
-// browser; after the warm-up memory grows by under 1 MiB.
+// actions from start value S, each checked (Check); after the warm-up memory grows under 1 MiB.
 
 #include "app/main_window.h"
 #include "app/menus.h"
@@ -21,8 +19,7 @@
 
 using namespace tk;
 
-// On Windows and in the browser the menu bar stands above the 594 rows of the
-// client area; on Linux it takes its rows from the window's 594.
+// On Windows and in the browser the menu bar stands above the client's 594 rows, on Linux in them.
 #if defined(_WIN32) || defined(__EMSCRIPTEN__)
 constexpr bool kBarAbove = true;
 #else
@@ -63,8 +60,7 @@ struct Soak {
     std::mt19937 random;
     std::vector<WParam> ids = std::vector<WParam>(0x10000);
     std::size_t next = 0;
-    // Since the last check: the home page's commands, what the program asked the browser to open.
-    int homePage = 0;
+    int homePage = 0;  // since the last check: the home page's commands, what the browser opened
     std::vector<std::string> browser;
 
     Soak(Window window, unsigned start) : app(window), random(start) {
@@ -122,8 +118,8 @@ struct Soak {
         if (const ProbeField* f = Any(fields)) FocusEditField(f->handle);
     }
 
-    // What the program makes once and keeps: each page in each language, every menu, each key and
-    // character, the longest pastes; the clipboard (Wine keeps it between programs) emptied first.
+    // What the program makes once and keeps: each page, menu, key and character, the longest
+    // pastes; the clipboard (Wine keeps it between programs) emptied first.
     void WarmUp() {
         ProbeSetClipboard("");
         for (WParam language : {2102, 2101}) {
@@ -168,7 +164,6 @@ struct Soak {
                 std::any_of(f.text.begin(), f.text.end(),
                             [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
                 fault = "a field holds \"" + f.text + "\"";
-        // On Windows the frame takes 6 rows of the 600.
         const ProbeRect inside = ProbeWindowRect(app), client = ProbeClientRect(app);
         if (CanvasWidth(g_shell.canvas) != 1000 || CanvasHeight(g_shell.canvas) != 600 ||
             inside.width != 1000 || (kBarAbove ? client.height : inside.height) != 594 ||

@@ -1,23 +1,11 @@
 // The browser program in Debian's Chromium, headless, through playwright-core:
-//   run.mjs BUILD page FILE...       transcripts of real input on the site
-//   run.mjs BUILD drive FILE...      transcripts through the browser's driver
-//   run.mjs BUILD snapshots LINUX    each block of tests/snapshots/cases.txt through
-//                                    it: its image, and the Linux driver's dump
-//   run.mjs BUILD soak N             N random actions (tests/soak/soak.cpp)
-// A run passes when it prints its transcript less comments and blank lines, each
-// output line after "= ", and nothing errs in the console or Chromium's issues.
-// The page verbs act as a user does, with real key and mouse events (on a phone,
-// taps and an on-screen keyboard); those not plain from their code:
-//   visit [phone] [caching] [strict]  a fresh profile (else a 1000 x 620 window):
-//       a phone; a host that lets browsers cache; one allowing nothing inline
-//   click NAME | X Y  the field or button of that name, or there;  close NAME  the
-//       button clicked, the page started again;  passed  the Alt keys left to the
-//       browser;  drop TEXT  dragged onto the focused field;  read  the language and
-//       what a screen reader is given;  tree  the accessibility tree's page, menus,
-//       fields, buttons;  upload half|all  a second build (its service worker alone,
-//       or all);  same NAME  the canvas against tests/snapshots/NAME.png;  screen W H
-//       S...  a visit at each device scale S, shown;  shown  the canvas on the screen:
-//       each canvas pixel a whole block of device pixels or smoothed; scrolling
+//   run.mjs BUILD page|drive FILE...  transcripts of real input on the site, or through its driver
+//   run.mjs BUILD snapshots LINUX     each block of tests/snapshots/cases.txt: its image, LINUX's dump
+//   run.mjs BUILD soak N              N random actions (tests/soak/soak.cpp)
+// A run passes when it prints its transcript (less comments and blank lines; output after "= ")
+// and nothing errs in the console or Chromium's issues. The page verbs act as a user does (on a
+// phone by touch); visit [phone] [caching] [strict] starts a fresh profile, screen W H S... visits
+// at each device scale, same NAME compares the canvas with tests/snapshots/NAME.png.
 import { chromium } from 'playwright-core';
 import { spawnSync } from 'node:child_process';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
@@ -75,6 +63,7 @@ async function drive(script, args, images = [], program = 'selvaquin-drive') {
   await page.goto(address + 'drive.html');
   const out = await page.waitForFunction(() => window.driveDone, null, { timeout: 120000 });
   const result = await out.jsonValue();
+  if (result.status) errors.push(`${program} ended with ${result.status}: ${result.err.join(' ')}`);
   await page.close();
   return result;
 }
@@ -262,9 +251,8 @@ if (mode === 'page') for (const file of files) await playPage(file);
 if (mode === 'drive')
   for (const file of files) {
     const script = readFileSync(file, 'utf8');
-    const { lines: got, status, err } = await drive(script, ['--transcript'],
+    const { lines: got } = await drive(script, ['--transcript'],
       [...new Set([...script.matchAll(/^same (.+)$/gm)].map((m) => m[1]))]);
-    if (status) errors.push(`the driver ended with ${status}: ${err.join(' ')}`);
     compare(basename(file), lines(script), got);
   }
 if (mode === 'snapshots') {
@@ -281,9 +269,7 @@ if (mode === 'snapshots') {
   }
 }
 if (mode === 'soak') {
-  const { lines: got, status, err } = await drive('', ['--actions', files[0], '--start', '1'], [],
-                                                  'selvaquin-soak');
-  if (status) errors.push(`the soak ended with ${status}: ${err.join(' ')}`);
+  const { lines: got } = await drive('', ['--actions', files[0], '--start', '1'], [], 'selvaquin-soak');
   compare('soak', [got.at(-1)?.replace(/-?\d+ KiB more at action \d+ .*/, 'less than 1 MiB')],
           ['soak: less than 1 MiB']);
   console.log(got.join('\n'));
