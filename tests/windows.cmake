@@ -25,17 +25,12 @@ set_tests_properties(parity_with_linux PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 90
 # The real program under Wine on X, in a prefix of its own that the tests
 # using it take in turns.
 set(x11_prefix ${CMAKE_BINARY_DIR}/wine-prefix-x11)
-add_test(NAME real_window
-  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/real_window_test.sh windows
-          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
-          ${x11_prefix})
-set_tests_properties(real_window PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 900)
-
-add_test(NAME window_manager
-  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/window_manager_test.sh windows
-          $<TARGET_FILE:selvaquin> $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX}
-          ${x11_prefix})
-set_tests_properties(window_manager PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 300)
+foreach(test real_window window_manager)
+  add_test(NAME ${test}
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${test}_test.sh windows $<TARGET_FILE:selvaquin>
+            $<TARGET_FILE:selvaquin-drive> ${SELVAQUIN_WINE_PREFIX} ${x11_prefix})
+  set_tests_properties(${test} PROPERTIES RESOURCE_LOCK "wine_x11;wine_desktop" TIMEOUT 900)
+endforeach()
 
 add_test(NAME msi_installs_and_uninstalls
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows_msi_test.sh ${SELVAQUIN_MSI} ${SELVAQUIN_PACKAGE_STAGE}
