@@ -6,6 +6,7 @@ set(CMAKE_AUTOMOC OFF)
 # The toolkit over Qt 6 Widgets. The only code that includes Qt.
 add_library(selvaquin_toolkit STATIC
   toolkit/draw_target.cpp
+  toolkit/field_edit.cpp
   toolkit/menu_keys.cpp
   toolkit/rgb_canvas.cpp
   toolkit/shown_texts.cpp

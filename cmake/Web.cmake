@@ -10,6 +10,7 @@ find_program(NODE node REQUIRED)
 # nothing in C++.
 add_library(selvaquin_toolkit OBJECT
   toolkit/draw_target.cpp
+  toolkit/field_edit.cpp
   toolkit/menu_keys.cpp
   toolkit/rgb_canvas.cpp
   toolkit/shown_texts.cpp

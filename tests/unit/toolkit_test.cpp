@@ -1,10 +1,12 @@
-// What every platform's toolkit shares: an edit field's keys and room, the menu
+// What every platform's toolkit shares: an edit field's keys, room and rules, the menu
 // bar's keys, and the RGB canvas of toolkit/rgb_canvas.cpp on plain memory images.
 #include "toolkit/controls.h"
 #include "toolkit/draw_target.h"
+#include "toolkit/field_edit.h"
 #include "toolkit/menu_keys.h"
 #include "toolkit/rgb_canvas.h"
 #include "toolkit/shown_texts.h"
+#include "toolkit/text.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,15 @@ TEST(FieldKeys, CaretKeysStayTabAndEnterArmAltTypesNothingAltBackspaceUndoes) {
                   RoomLeft(5, 7, 1),
               2450u);
     EXPECT_EQ(Limited("123456", 5) + Limited("12345", 5) + Limited("", 5), "1234512345");
+}
+
+// What an assistive technology or an input method sets is held to the field's
+// rules as a whole, and left alone when it keeps to them.
+TEST(FieldEdit, ATextSetFromOutsideKeepsToTheRules) {
+    const FieldEdit field(0, 4), digits(kEditDigits, 4);
+    EXPECT_EQ(field.Revalidate(u"€ü7"), std::nullopt);
+    EXPECT_EQ(field.Revalidate(u"€\t7\n8"), "€7"_cp);
+    EXPECT_EQ(digits.Revalidate(u"1234a5"), "1234");
 }
 
 TEST(PushButtons, TheLabelPlacedByTheStyleBitsAsWindowsHasThem) {

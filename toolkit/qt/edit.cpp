@@ -1,7 +1,7 @@
 // Single-line edit fields that forward their keys to the main window.
 
+#include "toolkit/field_edit.h"
 #include "toolkit/qt/qt_bridge.h"
-#include "toolkit/text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -17,7 +17,6 @@
 #include <QValidator>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <utility>
 
@@ -43,22 +42,19 @@ std::u16string_view Units(const QString& text) {
 // The last word on a field's text, whatever put it there (typing and the
 // clipboard are filtered before they get this far; an assistive technology
 // setting the text is not): the same rules, over the whole text.
-class FieldRules : public QValidator {
+class WholeText : public QValidator {
 public:
-    FieldRules(QLineEdit* field, bool digitsOnly) : QValidator(field), digitsOnly_(digitsOnly) {}
+    WholeText(QLineEdit* field, const FieldEdit& rules) : QValidator(field), rules_(rules) {}
     State validate(QString& text, int& pos) const override {
-        const auto* field = static_cast<const QLineEdit*>(parent());
-        const QString kept = ToQString(
-            FieldInput(Units(text), digitsOnly_, static_cast<std::size_t>(field->maxLength())));
-        if (kept != text) {
-            text = kept;
-            pos = std::min(pos, static_cast<int>(kept.size()));
+        if (const auto kept = rules_.Revalidate(Units(text))) {
+            text = ToQString(*kept);
+            pos = std::min(pos, static_cast<int>(kept->size()));
         }
         return Acceptable;
     }
 
 private:
-    bool digitsOnly_;
+    const FieldEdit& rules_;
 };
 
 // Keeps a field's caret and selection through a focus change: the platform
@@ -101,12 +97,13 @@ public:
                      QSize(metrics.horizontalAdvance(all[offset]), cursorRect().height()));
     }
 
-    EditField(WindowImpl* handle, QWidget* parent) : QLineEdit(parent), handle_(handle) {
+    EditField(QWidget* parent, const FieldEdit& rules) : QLineEdit(parent), edit_(rules) {
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setDragEnabled(false);
         setAcceptDrops(true);
         setFrame(true);
-        setValidator(new FieldRules(this, handle->digitsOnly));
+        setMaxLength(static_cast<int>(edit_.limit));
+        setValidator(new WholeText(this, edit_));
     }
 
 protected:
@@ -138,16 +135,11 @@ protected:
         const Qt::KeyboardModifiers mods =
             e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         const int vk = VirtualKeyCode(*e);
-        const auto action =
-            FieldKeyAction(vk, mods.testFlag(Qt::AltModifier), mods.testFlag(Qt::ControlModifier));
+        const auto action = FieldKeyDown(MainWindow(), vk, mods.testFlag(Qt::AltModifier),
+                                         mods.testFlag(Qt::ControlModifier));
         if (action == FieldKey::Caret) return QLineEdit::keyPressEvent(e);
-        if (Forwarded(vk) && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
-
         // What the key does in the field besides.
-        if (action == FieldKey::Pending) {
-            KeyPending() = 1;
-            return;
-        }
+        if (action == FieldKey::Pending) return;
         if (key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
             OpenMenu(mapToGlobal(rect().center()));
             return;
@@ -196,13 +188,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent* e) override { AcceptText(e); }
     void dropEvent(QDropEvent* e) override {
         if (!AcceptText(e)) return;
-        const QString taken = Taken(e->mimeData()->text(), 0);
-        if (taken.isEmpty()) return;
-        const int at = cursorPositionAt(e->position().toPoint());
-        Edit([&] {
-            setCursorPosition(at);
-            insert(taken);
-        });
+        const auto at = static_cast<std::size_t>(cursorPositionAt(e->position().toPoint()));
+        Show(edit_.Put({FromQString(text()), at, at}, Units(e->mimeData()->text())));
     }
 
 private:
@@ -219,29 +206,35 @@ private:
     void Control(char16_t c) {
         switch (c) {
             case kSelectAll: selectAll(); break;
-            case kBackspace: Edit([this] { backspace(); }); break;
+            case kBackspace: Show(edit_.Delete(State(), true)); break;
             case kCopy: copy(); break;
-            case kCut: Edit([this] { cut(); }); break;
+            case kCut: Cut(); break;
             case kUndo: Undo(); break;
             case kPaste: Paste(QClipboard::Clipboard); break;
             default: break;
         }
     }
 
-    // What the field takes of `text` put in place of `replaced` characters.
-    QString Taken(const QString& text, qsizetype replaced) const {
-        return ToQString(
-            FieldInput(Units(text), handle_->digitsOnly,
-                       RoomLeft(std::size_t(maxLength()), std::size_t(this->text().size()),
-                                std::size_t(replaced))));
+    // The text and selection as the model has them, and back.
+    FieldState State() const {
+        const bool selected = hasSelectedText();
+        const auto start = static_cast<std::size_t>(selected ? selectionStart() : cursorPosition());
+        return {FromQString(text()), start,
+                selected ? static_cast<std::size_t>(selectionEnd()) : start};
+    }
+    void Show(const std::optional<FieldState>& after) {
+        if (!after) return;
+        setText(ToQString(after->text));  // also empties the line edit's own history
+        setCursorPosition(static_cast<int>(after->end));
     }
 
     // Typed, pasted or dropped text, in place of the selection.
-    void Put(const QString& text) {
-        const QString taken = Taken(text, selectedText().size());
-        if (!taken.isEmpty()) Edit([&] { insert(taken); });
+    void Put(const QString& text) { Show(edit_.Put(State(), Units(text))); }
+    void Cut() {
+        copy();
+        Show(edit_.Delete(State(), false));
     }
-
+    void Undo() { Show(edit_.Undo(State())); }
     void Paste(QClipboard::Mode mode) { Put(QApplication::clipboard()->text(mode)); }
 
     // The menu of a Windows edit field, each entry greyed when it cannot act.
@@ -257,46 +250,21 @@ private:
             action->setEnabled(enabled);
             connect(action, &QAction::triggered, this, act);
         };
-        add(kMenuUndo, canUndo_, [this] { Undo(); });
+        add(kMenuUndo, edit_.CanUndo(), [this] { Undo(); });
         menu->addSeparator();
-        add(kMenuCut, selected, [this] { Edit([this] { cut(); }); });
+        add(kMenuCut, selected, [this] { Cut(); });
         add(kMenuCopy, selected, [this] { copy(); });
         add(kMenuPaste, clipboardText, [this] { Paste(QClipboard::Clipboard); });
-        add(kMenuDelete, selected, [this] { Edit([this] { del(); }); });
+        add(kMenuDelete, selected, [this] { Show(edit_.Delete(State(), false)); });
         menu->addSeparator();
         add(kMenuSelectAll, !all, [this] { selectAll(); });
         menu->popup(at);
     }
 
-    // One level of undo, as a Windows edit field has: Ctrl+Z brings back the
-    // text before the last change, and a second Ctrl+Z the change again. The
-    // line edit's own history, which would keep every change for as long as
-    // the program runs, is emptied after each one.
-    template <typename Change>
-    void Edit(Change change) {
-        const QString before = text();
-        change();
-        if (text() != before) {
-            undoText_ = before;
-            canUndo_ = true;
-        }
-        if (isUndoAvailable() || isRedoAvailable()) {
-            const int cursor = cursorPosition();
-            setText(text());  // clears the line edit's history
-            setCursorPosition(cursor);
-        }
-    }
-
-    void Undo() {
-        if (!canUndo_) return;
-        const QString now = text();
-        setText(undoText_);
-        undoText_ = now;
-    }
-
-    WindowImpl* handle_;
-    QString undoText_;
-    bool canUndo_ = false;
+    // Ctrl+Z brings back the text before the last change, and a second
+    // Ctrl+Z the change again; the line edit's own history, which would keep
+    // every change for as long as the program runs, is never used.
+    FieldEdit edit_;
 };
 
 // A field for assistive technology, as Qt's own but for the text's
@@ -380,15 +348,13 @@ void MakeEditField(Window handle) {
     static const bool installed = (QAccessible::installFactory(FieldAccessibleFactory), true);
     (void)installed;
     const Pending& p = *handle->pending;
-    auto* field = new EditField(handle, p.host);
+    auto* field = new EditField(p.host, FieldEdit(p.style, p.maxChars));
     handle->widget = field;
     Qt::Alignment align = Qt::AlignLeft;
     if (p.style & kEditCentred) align = Qt::AlignHCenter;
     if (p.style & kEditRight) align = Qt::AlignRight;
     field->setAlignment(align | Qt::AlignVCenter);
     field->setGeometry(p.geometry);
-    // A limit of 0 means as much as the platform allows.
-    field->setMaxLength(p.maxChars > 0 ? p.maxChars : 32767);
     if (p.hasFont) field->setFont(QtFont(p.font));
     if (!p.accessibleName.isEmpty()) field->setAccessibleName(p.accessibleName);
     field->setVisible(p.visible);
@@ -404,7 +370,6 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     std::uint32_t style = EditStyleForKeyword(keyword);
     auto* handle = new WindowImpl{ControlKind::Edit};
     handle->commandId = 1;
-    handle->digitsOnly = (style & kEditDigits) != 0;
     Pending pending;
     pending.host = host;
     pending.geometry = QRect(x, y, width, height);

@@ -56,7 +56,6 @@ struct WindowImpl {
     QWidget* client = nullptr;  // top-level window only: the client area
     MemoryDC clientImage = nullptr;
     int commandId = 0;
-    bool digitsOnly = false;  // edit fields made with an "N.." keyword
     bool inPaint = false;
     std::unique_ptr<Pending> pending = nullptr;  // set while the widget is not made
     void (*make)(WindowImpl*) = nullptr;         // makes the widget from `pending`

@@ -1,17 +1,15 @@
 // Edit fields in the browser: <input> elements that forward their keys to
 // the main window. The page holds the text, caret and selection; every
 // change the browser would make (typing, Backspace, cut, paste, drop, undo)
-// comes here first and is made here, through FieldInput, so that the field
+// comes here first and is made here, by FieldEdit, so that the field
 // takes the same text whatever way it comes in. What an input method
 // composed is held to the same rules once the composition ends.
 
-#include "toolkit/text.h"
 #include "toolkit/web/web_bridge.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
-#include <utility>
 
 namespace tk {
 
@@ -27,24 +25,13 @@ Window FieldOf(int id) {
     return control->kind == ControlKind::Edit ? control : nullptr;
 }
 
-void SetText(Window field, const std::string& text, int caret) {
-    web_field_set(field->id, Cp1252ToUtf8(text).c_str(), caret, caret);
+void SetText(Window field, const std::string& text, std::size_t caret) {
+    web_field_set(field->id, Cp1252ToUtf8(text).c_str(), int(caret), int(caret));
 }
 
-// A change the user made: the text before it is kept for one undo.
-void Change(Window field, const std::string& before, const std::string& after, int caret) {
-    if (after == before) return;
-    field->undoText = before;
-    field->canUndo = true;
-    SetText(field, after, caret);
-}
-
-void Delete(Window field, bool back) {
-    int start = 0, end = 0;
-    const std::string text = FieldText(field, &start, &end);
-    if (start == end && back && start > 0) --start;
-    if (start == end) return;
-    Change(field, text, text.substr(0, start) + text.substr(end), start);
+// What an edit made of the field, back to the page.
+void Show(Window field, const std::optional<FieldState>& after) {
+    if (after) SetText(field, after->text, after->end);
 }
 
 }  // namespace
@@ -100,34 +87,13 @@ std::string FieldUtf8(Window field, int& start, int& end) {
 
 }  // namespace
 
-std::string FieldText(Window field, int* start, int* end) {
+FieldState FieldText(Window field) {
     int s = 0, e = 0;
-    std::string text = Utf8ToCp1252(FieldUtf8(field, s, e));
-    const int length = static_cast<int>(text.size());
-    s = std::clamp(s, 0, length), e = std::clamp(e, 0, length);
-    if (start != nullptr) *start = std::min(s, e);
-    if (end != nullptr) *end = std::max(s, e);
-    return text;
-}
-
-void PutFieldText(Window field, std::u16string_view text) {
-    int start = 0, end = 0;
-    const std::string before = FieldText(field, &start, &end);
-    const std::string taken =
-        FieldInput(text, field->digitsOnly,
-                   RoomLeft(std::size_t(field->maxChars), before.size(), std::size_t(end - start)));
-    if (taken.empty()) return;
-    Change(field, before, before.substr(0, start) + taken + before.substr(end),
-           start + static_cast<int>(taken.size()));
-}
-
-// One level, as a Windows edit field has: the text before the last change,
-// and a second time the change again.
-void UndoField(Window field) {
-    if (!field->canUndo) return;
-    std::string now = FieldText(field);
-    SetText(field, field->undoText, static_cast<int>(field->undoText.size()));
-    field->undoText = std::move(now);
+    FieldState now{Utf8ToCp1252(FieldUtf8(field, s, e))};
+    const int length = static_cast<int>(now.text.size());
+    now.start = std::size_t(std::clamp(std::min(s, e), 0, length));
+    now.end = std::size_t(std::clamp(std::max(s, e), 0, length));
+    return now;
 }
 
 // As the Windows field: End, Home, Left and Right move the caret (the
@@ -138,16 +104,13 @@ void UndoField(Window field) {
 // kept from it.
 bool FieldKey(Window field, int vk, int modifiers) {
     const bool alt = (modifiers & kAlt) != 0, ctrl = (modifiers & (kCtrl | kMeta)) != 0;
-    const auto action = FieldKeyAction(vk, alt, ctrl);
-    if (action == FieldKey::Caret || vk == kKeyProcess) return false;
-    if (Forwarded(vk) && MainWindow() != nullptr) PostCommand(MainWindow(), WParam(vk));
-    if (action == FieldKey::Pending) {
-        KeyPending() = 1;
-        return true;
-    }
+    if (vk == kKeyProcess) return false;
+    const auto action = FieldKeyDown(MainWindow(), vk, alt, ctrl);
+    if (action == FieldKey::Caret) return false;
+    if (action == FieldKey::Pending) return true;
     // Other Alt keys are the browser's.
     if (action == FieldKey::Undo || (ctrl && !alt && vk == 'Z')) {
-        UndoField(field);
+        Show(field, field->edit.Undo(FieldText(field)));
         return true;
     }
     return vk == kKeyDelete || (vk == kKeyInsert && modifiers == 0) || vk == kKeyEscape ||
@@ -162,8 +125,7 @@ Window CreateEditField(Window parent, int x, int y, int width, int height, const
     Controls().push_back(field);
     field->id = static_cast<int>(Controls().size());
     field->x = x, field->y = y, field->width = width, field->height = height;
-    field->digitsOnly = (style & kEditDigits) != 0;
-    field->maxChars = maxChars > 0 ? maxChars : 32767;
+    field->edit = FieldEdit(style, maxChars);
     field->style = style;
     return field;
 }
@@ -173,11 +135,11 @@ void MakeElement(Window c) {
     c->made = true;
     web_make_control(c->id, c->kind == ControlKind::Edit ? 1 : 2, c->x, c->y, c->width, c->height);
     if (c->kind == ControlKind::Edit)
-        web_field_setup(c->id, c->maxChars,
+        web_field_setup(c->id, int(c->edit.limit),
                         c->style & kEditRight     ? 2
                         : c->style & kEditCentred ? 1
                                                   : 0,
-                        c->digitsOnly, c->css.c_str());
+                        c->edit.digitsOnly, c->css.c_str());
     if (!c->name.empty()) web_set_name(c->id, c->name.c_str());
     c->shown = true;
 }
@@ -218,7 +180,7 @@ int PassFocus(Window from, Window to) {
 }
 
 void GetEditFieldText(Window field, std::string& buffer) {
-    if (field != nullptr) buffer = Limited(FieldText(field), std::size_t(field->maxChars));
+    if (field != nullptr) buffer = Limited(FieldText(field).text, field->edit.limit);
 }
 
 // The font as CSS: a negative height is the character's height (the em), a
@@ -231,7 +193,7 @@ int SetEditFieldFont(Window field, Font font) {
                       Cp1252ToUtf8(font->face) + "\", \"DejaVu Sans\", sans-serif";
     field->css = css;
     if (field->made)
-        web_field_setup(field->id, field->maxChars, -1, field->digitsOnly, css.c_str());
+        web_field_setup(field->id, int(field->edit.limit), -1, field->edit.digitsOnly, css.c_str());
     return 0;
 }
 
@@ -248,9 +210,10 @@ extern "C" {
 // to insert): made here instead.
 EMSCRIPTEN_KEEPALIVE void web_field_input(int id, int kind, const char* utf8) {
     if (Window field = FieldOf(id)) {
-        if (kind == kInsert) PutFieldText(field, Utf16(utf8));
-        if (kind == kDeleteBack || kind == kDeleteSelection) Delete(field, kind == kDeleteBack);
-        if (kind == kUndo) UndoField(field);
+        if (kind == kInsert) Show(field, field->edit.Put(FieldText(field), Utf16(utf8)));
+        if (kind == kDeleteBack || kind == kDeleteSelection)
+            Show(field, field->edit.Delete(FieldText(field), kind == kDeleteBack));
+        if (kind == kUndo) Show(field, field->edit.Undo(FieldText(field)));
     }
     HandlePending();
 }
@@ -261,10 +224,8 @@ EMSCRIPTEN_KEEPALIVE void web_field_changed(int id) {
     if (Window field = FieldOf(id)) {
         int start = 0, end = 0;
         const std::string text = FieldUtf8(field, start, end);
-        const std::string kept = FieldInput(Utf16(text.c_str()), field->digitsOnly,
-                                            static_cast<std::size_t>(field->maxChars));
-        if (Cp1252ToUtf8(kept) != text)
-            SetText(field, kept, std::clamp(end, 0, static_cast<int>(kept.size())));
+        if (const auto kept = field->edit.Revalidate(Utf16(text.c_str())))
+            SetText(field, *kept, std::min(std::size_t(std::max(end, 0)), kept->size()));
     }
     HandlePending();
 }

@@ -18,6 +18,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/draw.h"
 #include "toolkit/edit.h"
+#include "toolkit/field_edit.h"
 #include "toolkit/menu.h"
 #include "toolkit/menu_keys.h"
 #include "toolkit/rgb_canvas.h"
@@ -50,11 +51,7 @@ struct WindowImpl {
     std::uint32_t style = 0;  // buttons: style bits; option buttons: the kind's
     bool checked = false;     // option buttons
     Font font = nullptr;      // buttons: the label's
-    // Edit fields.
-    int maxChars = 0;
-    bool digitsOnly = false;
-    std::string undoText;  // the text before the last change
-    bool canUndo = false;
+    FieldEdit edit;           // edit fields
     // The main window.
     WindowProcedure procedure = nullptr;
     MemoryDC clientImage = nullptr;  // what the page's <canvas> shows
@@ -113,15 +110,10 @@ void HoldFocus(bool hold);
 // The edit field with the keyboard focus, or null.
 Window FocusedField();
 // A field's text and selection (start, end) as the page holds them.
-std::string FieldText(Window field, int* start = nullptr, int* end = nullptr);
-// Puts `text` in place of the field's selection by the field's rules
-// (FieldInput), as typing, pasting and dropping do; one level of undo.
-void PutFieldText(Window field, std::u16string_view text);
+FieldState FieldText(Window field);
 // A key in the focused field: forwarded as a command and acted on as a
 // Windows field does; true when the browser must not act on it.
 bool FieldKey(Window field, int vk, int modifiers);
-// Ctrl+Z: the text before the last change, and again the change.
-void UndoField(Window field);
 // The menu bar's answer to a key: true when the bar took it.
 bool MenuKey(int vk, int modifiers);
 // Leaves the menu bar (the keyboard back where it was), if it has it.

@@ -56,8 +56,7 @@ void Insert(Window field, const std::string& utf8) { web_field_input(field->id, 
 void BrowserKey(const KeyPress& k, int vk, int modifiers) {
     Window field = FocusedField();
     if (field == nullptr || (modifiers & kAlt)) return;
-    int start = 0, end = 0;
-    const std::string text = FieldText(field, &start, &end);
+    const auto [text, start, end] = FieldText(field);
     if (vk == 35 || vk == 36 || vk == 37 || vk == 39) {
         probe_caret(field->id, vk, modifiers & kShift);
     } else if (vk == 8) {
@@ -143,7 +142,7 @@ std::vector<ProbeField> ProbeEditFields() {
     std::vector<ProbeField> fields;
     for (Window c : Controls())
         if (c->kind == ControlKind::Edit)
-            fields.push_back({c, c->x, c->y, FieldText(c), c->visible, FocusedField() == c});
+            fields.push_back({c, c->x, c->y, FieldText(c).text, c->visible, FocusedField() == c});
     return fields;
 }
 
