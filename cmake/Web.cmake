@@ -67,11 +67,11 @@ target_link_options(number-sweep PRIVATE -sENVIRONMENT=node)
 add_test(NAME number_sweep COMMAND ${NODE} --no-experimental-fetch $<TARGET_FILE:number-sweep> 20000)
 set_tests_properties(number_sweep PROPERTIES PASS_REGULAR_EXPRESSION "digest 9C776DA5269BB0D0")
 
-# The site in Debian's Chromium, headless (tests/web/run.mjs; its packages
+# The site in Debian's Chromium, headless (toolkit/testing/web/run.mjs; its packages
 # come with `npm ci` in tests/web, which tools/install-deps runs): real key
 # presses and clicks, the site offline after one visit, the page at every
 # size and scale, a host that caches and a second build, a phone by touch.
-set(web_run ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/run.mjs ${CMAKE_CURRENT_BINARY_DIR})
+set(web_run ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/toolkit/testing/web/run.mjs ${CMAKE_CURRENT_BINARY_DIR})
 foreach(transcript real-input offline sizes host phone)
   add_test(NAME web_${transcript}
     COMMAND ${web_run} page ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/${transcript}.txt)
@@ -82,7 +82,7 @@ endforeach()
 add_test(NAME web_orca COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/orca_test.sh
   ${CMAKE_CURRENT_SOURCE_DIR}/tests/orca_web.txt --site ${site_dir})
 
-# The scenario driver in the browser (tests/web/run.mjs plays the transcripts
+# The scenario driver in the browser (toolkit/testing/web/run.mjs plays the transcripts
 # and the page snapshots with it): the probe of the web toolkit, its standard
 # input the script the page gives it.
 add_library(selvaquin_probe STATIC toolkit/testing/web/probe.cpp toolkit/testing/watch.cpp

@@ -3,7 +3,7 @@
 # script's keys drive a program, both in Xvfb under Openbox on a session bus of their own.
 # Usage: orca_test.sh SCRIPT COMMAND [ARGUMENT...] | orca_test.sh SCRIPT --site DIR (in Chromium)
 # SCRIPT, a step a line: key KEY... | type TEXT | click X Y (in the active window) | hear TEXT
-# (one utterance whole, a closing '.' aside, after the last key and the last hear, within 10 s)
+# (one utterance whole, a closing '.' aside, after the last key and the last hear, within 30 s)
 # | quiet TEXT, once TEXT (said not at all, exactly once in the 2 s after the last key) | voice
 # LANG (since the last key Orca asked for voices of LANG only).
 set -u
@@ -78,7 +78,7 @@ while IFS= read -r line; do
         fi
         ;;
     hear)
-        within 10 said || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since)"
+        within 30 said || fail "$script:$number: Orca did not say \"$text\"; it said:$(said_since)"
         heard=$found
         ;;
     quiet)

@@ -1,4 +1,4 @@
-// The browser program in Debian's Chromium, headless, through playwright-core:
+// The browser tests' driver: the site in Debian's Chromium, headless, through playwright-core:
 //   run.mjs BUILD page|drive FILE...  transcripts of real input on the site, or through its driver
 //   run.mjs BUILD snapshots LINUX     each block of tests/snapshots/cases.txt: its image, LINUX's dump
 //   run.mjs BUILD soak N              N random actions (tests/soak/soak.cpp)
@@ -6,14 +6,14 @@
 // and nothing errs in the console or Chromium's issues. The page verbs act as a user does (on a
 // phone by touch); visit [phone] [caching] [strict] starts a fresh profile, screen W H S... visits
 // at each device scale, same NAME compares the canvas with tests/snapshots/NAME.png.
-import { chromium } from 'playwright-core';
 import { spawnSync } from 'node:child_process';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 
-const here = new URL('.', import.meta.url).pathname;
-const { serveSite } = createRequire(import.meta.url)(join(here, '../../tools/serve-web'));
+const here = new URL('.', import.meta.url).pathname, repo = join(here, '../../..');
+const { chromium } = await import(join(repo, 'tests/web/node_modules/playwright-core/index.mjs'));
+const { serveSite } = createRequire(import.meta.url)(join(repo, 'tools/serve-web'));
 const [build, mode, ...files] = process.argv.slice(2);
 const site = join(build, 'site');
 const index = readFileSync(join(site, 'index.html'), 'utf8');
@@ -26,7 +26,7 @@ const strict = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-
 const server = await serveSite((name) => host.site(name), 0, (name) =>
   name === '/drive.html' ? Buffer.from(driverPage)
   : name === '/drive-setup.js' ? readFileSync(join(here, 'drive-setup.js'))
-  : name.startsWith('/snapshots/') ? readFileSync(join(here, '..', name))
+  : name.startsWith('/snapshots/') ? readFileSync(join(repo, 'tests', name))
   : /^\/selvaquin-(drive|soak)\./.test(name) ? readFileSync(join(build, name)) : null,
   () => host.headers);
 const address = `http://127.0.0.1:${server.address().port}/`;
@@ -71,8 +71,8 @@ async function drive(script, args, images = [], program = 'selvaquin-drive') {
 function secondBuild(dir = join(build, 'second')) {  // BUILD/second: its script says so
   cpSync(join(site, 'selvaquin.wasm'), join(dir, 'selvaquin.wasm'));
   writeFileSync(join(dir, 'selvaquin.js'), `${readFileSync(join(site, 'selvaquin.js'))}\nvar siteBuild = 2;`);
-  spawnSync(process.execPath, [join(here, '../../tools/web-site.mjs'), join(here, '../..'), dir,
-    join(dir, 'site'), join(here, '../snapshots/start.png')]);
+  spawnSync(process.execPath, [join(repo, 'tools/web-site.mjs'), repo, dir,
+    join(dir, 'site'), join(repo, 'tests/snapshots/start.png')]);
   return join(dir, 'site');
 }
 
@@ -181,7 +181,7 @@ async function playPage(file) {
     else throw new Error(`unknown verb: ${line}`);
   }
   // $TITLE: the program's title, made from the project's version.
-  const version = /project\(selvaquin VERSION ([\d.]+)/.exec(readFileSync(join(here, '../../CMakeLists.txt'), 'utf8'))[1];
+  const version = /project\(selvaquin VERSION ([\d.]+)/.exec(readFileSync(join(repo, 'CMakeLists.txt'), 'utf8'))[1];
   compare(basename(file), lines(readFileSync(file, 'utf8')).map((l) => l.replaceAll('$TITLE', `Selvaquin v${version}`)), out);
   await context.close();
 }
@@ -213,7 +213,7 @@ async function same(page, name) {
     for (let i = 0; i < got.length; i += 4)
       for (let k = 0; k < 3; ++k) differ += got[i + k] !== (i < 4000 ? 0 : want[i + k]) ? 1 : 0;
     return differ ? `${differ} channels differ` : 'same';
-  }, [...readFileSync(join(here, `../snapshots/${name}.png`))]);
+  }, [...readFileSync(join(repo, `tests/snapshots/${name}.png`))]);
 }
 
 // The canvas on the screen (verb shown), the controls over it hidden.
@@ -257,7 +257,7 @@ if (mode === 'drive')
   }
 if (mode === 'snapshots') {
   const cases = [];
-  for (const line of readFileSync(join(here, '../snapshots/cases.txt'), 'utf8').split('\n'))
+  for (const line of readFileSync(join(repo, 'tests/snapshots/cases.txt'), 'utf8').split('\n'))
     if (line.startsWith('[')) cases.push({ name: line.slice(1, -1), script: line.endsWith('.en]') ? 'command 2102\n' : '' });
     else if (cases.length && line.trim() && !line.startsWith('#')) cases.at(-1).script += line + '\n';
   for (const c of cases.filter((c) => !c.name.startsWith('window.'))) {
