@@ -16,7 +16,7 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 inline constexpr std::uint32_t kEditCentred = 0x0001, kEditRight = 0x0002, kEditDigits = 0x2000;
 // A push button's (PushButtonStyle): a child window that shows, and the
 // default button's black frame.
-inline constexpr std::uint32_t kChildVisible = 0x50000000, kDefaultButton = 0x0001;
+inline constexpr std::uint32_t kVisibleChild = 0x50000000, kDefaultButton = 0x0001;
 
 // Windows virtual-key codes.
 enum Key : int {

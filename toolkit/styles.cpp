@@ -41,14 +41,14 @@ struct FrameRow {
     std::uint32_t exStyle;
 };
 constexpr FrameRow kFrames[] = {
-    {"NORMAL", kChildVisible, 0},
-    {"SHADOW", kChildVisible | kDefaultButton, 0},
-    {"SUNKEN", kChildVisible, WS_EX_CLIENTEDGE},
-    {"SUNKEN_SHADOW", kChildVisible | kDefaultButton, WS_EX_CLIENTEDGE},
-    {"BAR", kChildVisible | WS_DLGFRAME, 0},
-    {"BAR_SHADOW", kChildVisible | WS_DLGFRAME | kDefaultButton, 0},
-    {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
-    {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | kDefaultButton, WS_EX_CLIENTEDGE},
+    {"NORMAL", kVisibleChild, 0},
+    {"SHADOW", kVisibleChild | kDefaultButton, 0},
+    {"SUNKEN", kVisibleChild, WS_EX_CLIENTEDGE},
+    {"SUNKEN_SHADOW", kVisibleChild | kDefaultButton, WS_EX_CLIENTEDGE},
+    {"BAR", kVisibleChild | WS_DLGFRAME, 0},
+    {"BAR_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, 0},
+    {"EDGE", kVisibleChild | WS_DLGFRAME, WS_EX_CLIENTEDGE},
+    {"EDGE_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, WS_EX_CLIENTEDGE},
 };
 constexpr std::uint32_t kRadio = 0x50000009;     // BS_AUTORADIOBUTTON, child, visible
 constexpr std::uint32_t kCheckBox = 0x50000003;  // BS_AUTOCHECKBOX, child, visible

@@ -94,7 +94,7 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->font = DefaultGuiFont();
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    button->visible = (style.style & kChildVisible) == kChildVisible;
+    button->visible = (style.style & kVisibleChild) == kVisibleChild;
     return button;
 }
 
