@@ -131,11 +131,9 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
 }
 
 int CheckOptionButton(Window button) {
-    if (button == nullptr || button->kind != ControlKind::OptionButton) return 0;
-    if (!button->checked) {
-        button->checked = true;
-        Redraw(button);
-    }
+    if (button == nullptr || button->kind != ControlKind::OptionButton || button->checked) return 0;
+    button->checked = true;
+    Redraw(button);
     return 0;
 }
 

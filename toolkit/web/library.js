@@ -21,8 +21,7 @@ const library = {
       const scale = Math.min(1, Math.floor(1000 * Math.min(root.clientWidth / Page.size[0],
                                                               root.clientHeight / Page.size[1])) / 1000);
       Page.window.style.zoom = scale;
-      const blocks = scale * ratio;
-      Page.window.classList.toggle('whole', Math.abs(blocks - Math.round(blocks)) < 1e-3);
+      Page.window.classList.toggle('whole', Math.abs(scale * ratio - Math.round(scale * ratio)) < 1e-3);
       // A screen of another scale (the window moved to it) changes no size.
       if (Page.resolution) Page.resolution.removeEventListener('change', Page.fit);
       Page.resolution = matchMedia(`(resolution: ${ratio}dppx)`);
@@ -37,13 +36,10 @@ const library = {
 
   web_start: function (title) {
     document.title = UTF8ToString(title);
-    const modifiers = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) |
-                             (e.metaKey ? 8 : 0);
-    addEventListener('keydown', (e) => {
-      if (!e.isComposing && Module._web_key(e.keyCode, modifiers(e))) e.preventDefault();
-    }, true);
-    addEventListener('keyup', (e) => { if (Module._web_key_up(e.keyCode)) e.preventDefault(); },
-                     true);
+    const modifiers = (e) => e.shiftKey | e.ctrlKey << 1 | e.altKey << 2 | e.metaKey << 3;
+    addEventListener('keydown', (e) => !e.isComposing && Module._web_key(e.keyCode, modifiers(e)) &&
+                                       e.preventDefault(), true);
+    addEventListener('keyup', (e) => Module._web_key_up(e.keyCode) && e.preventDefault(), true);
     // As on the desktop, only a field takes the keyboard from a click (or a
     // tap): the picture, the buttons and the menu bar leave it where it was.
     addEventListener('mousedown', (e) => {
@@ -90,8 +86,7 @@ const library = {
   // Kind 1 a field (<input>), 2 a button whose face the C++ draws.
   web_make_control: function (id, kind, x, y, width, height) {
     const e = Page.element(kind === 1 ? 'input' : 'button');
-    Object.assign(e.style, { left: x + 'px', top: y + 'px', width: width + 'px',
-                             height: height + 'px' });
+    e.style.cssText = `left: ${x}px; top: ${y}px; width: ${width}px; height: ${height}px`;
     e.webId = id;
     if (kind === 1) {
       // An on-screen keyboard's Enter key says that it goes (calculates).
@@ -143,8 +138,7 @@ const library = {
   // a CSS font or "".
   web_field_setup: function (id, maxChars, alignment, digitsOnly, font) {
     const e = Page.controls[id];
-    e.maxLength = maxChars;
-    e.inputMode = digitsOnly ? 'numeric' : 'decimal';
+    Object.assign(e, { maxLength: maxChars, inputMode: digitsOnly ? 'numeric' : 'decimal' });
     if (alignment >= 0) e.style.textAlign = ['left', 'center', 'right'][alignment];
     if (UTF8ToString(font)) e.style.font = UTF8ToString(font);
   },

@@ -36,8 +36,7 @@ void Describe() {
     for (const Menu popup : g_menuBar->popups) {
         description += "T" + Cp1252ToUtf8(popup->title) + "\n";
         for (const MenuEntry& entry : popup->entries)
-            description +=
-                entry.separator ? std::string("-\n") : "I" + Cp1252ToUtf8(entry.text) + "\n";
+            description += (entry.separator ? "-" : "I" + Cp1252ToUtf8(entry.text)) + "\n";
     }
     web_menu_bar(description.c_str());
     Render();
