@@ -14,6 +14,9 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 // The style bits of an edit field's keyword (EditStyleForKeyword), as
 // Windows numbers them.
 inline constexpr std::uint32_t kEditCentred = 0x0001, kEditRight = 0x0002, kEditDigits = 0x2000;
+// A push button's (PushButtonStyle): a child window that shows, and the
+// default button's black frame.
+inline constexpr std::uint32_t kVisibleChild = 0x50000000, kDefaultButton = 0x0001;
 
 // Windows virtual-key codes.
 enum Key : int {

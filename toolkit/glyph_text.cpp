@@ -41,15 +41,16 @@ void SetPixel(RasterImage& image, long long x, long long y, std::uint32_t colour
 
 }  // namespace
 
-const GlyphFace* FindGlyphFace(int height, int width, int weight, const char* face) {
-    if (face == nullptr) return nullptr;
+const GlyphFace& FindGlyphFace(int height, int width, int weight, const char* face) {
+    const GlyphFace* sameWeight = nullptr;
     for (int i = 0; i < kGlyphFaceCount; ++i) {
         const GlyphFace& f = kGlyphFaces[i];
-        if (f.height == height && f.width == width && f.weight == weight &&
+        if (face != nullptr && f.height == height && f.width == width && f.weight == weight &&
             std::strcmp(f.face, face) == 0)
-            return &f;
+            return f;
+        if (sameWeight == nullptr && (f.weight >= 600) == (weight >= 600)) sameWeight = &f;
     }
-    return nullptr;
+    return sameWeight != nullptr ? *sameWeight : kGlyphFaces[0];
 }
 
 int GlyphTextWidth(const GlyphFace& face, const char* text) {

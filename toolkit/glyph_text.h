@@ -42,8 +42,9 @@ extern const int kGlyphFaceCount;
 inline constexpr const char* kGlyphLigatures[] = {"ffi", "ffl", "ff", "fi", "fl"};
 inline constexpr int kGlyphLigatureCount = 5;
 
-// The face made for exactly this request, or null.
-const GlyphFace* FindGlyphFace(int height, int width, int weight, const char* face);
+// The face made for exactly this request; for one the table lacks, the
+// first face of its weight (bold or not).
+const GlyphFace& FindGlyphFace(int height, int width, int weight, const char* face);
 
 // Advance of a whole Windows-1252 text.
 int GlyphTextWidth(const GlyphFace& face, const char* text);

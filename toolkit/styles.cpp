@@ -22,8 +22,6 @@ constexpr std::uint32_t CS_DBLCLKS = 0x0008;
 constexpr std::uint32_t CS_NOCLOSE = 0x0200;
 constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
 constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
-constexpr std::uint32_t kChildVisible = 0x50000000;
-constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
 constexpr std::uint32_t BS_PUSHLIKE = 0x1000;
 constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
 constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x200;
@@ -43,14 +41,14 @@ struct FrameRow {
     std::uint32_t exStyle;
 };
 constexpr FrameRow kFrames[] = {
-    {"NORMAL", kChildVisible, 0},
-    {"SHADOW", kChildVisible | BS_DEFPUSHBUTTON, 0},
-    {"SUNKEN", kChildVisible, WS_EX_CLIENTEDGE},
-    {"SUNKEN_SHADOW", kChildVisible | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
-    {"BAR", kChildVisible | WS_DLGFRAME, 0},
-    {"BAR_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, 0},
-    {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
-    {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE},
+    {"NORMAL", kVisibleChild, 0},
+    {"SHADOW", kVisibleChild | kDefaultButton, 0},
+    {"SUNKEN", kVisibleChild, WS_EX_CLIENTEDGE},
+    {"SUNKEN_SHADOW", kVisibleChild | kDefaultButton, WS_EX_CLIENTEDGE},
+    {"BAR", kVisibleChild | WS_DLGFRAME, 0},
+    {"BAR_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, 0},
+    {"EDGE", kVisibleChild | WS_DLGFRAME, WS_EX_CLIENTEDGE},
+    {"EDGE_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, WS_EX_CLIENTEDGE},
 };
 constexpr std::uint32_t kRadio = 0x50000009;     // BS_AUTORADIOBUTTON, child, visible
 constexpr std::uint32_t kCheckBox = 0x50000003;  // BS_AUTOCHECKBOX, child, visible

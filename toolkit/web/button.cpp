@@ -14,13 +14,10 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
-constexpr std::uint32_t kChildVisible = 0x50000000;
 constexpr Colour kClear = 0xFF00FF;  // left transparent by the page
 constexpr Colour kFace = 0xF0F0F0, kLight = 0xE3E3E3, kShadow = 0xA0A0A0, kDark = 0x696969;
 
 const std::uint32_t kRadio = OptionButtonStyle("ROUND");
-const std::uint32_t kCheckBox = OptionButtonStyle("SQUARE");
 
 void Frame(RasterImage& r, int x, int y, int w, int h, Colour topLeft, Colour bottomRight) {
     RasterFill(r, x, y, w, 1, topLeft);
@@ -41,22 +38,20 @@ void DrawFace(Window button) {
     RasterImage r{rgb.data(), w, h, 3 * w};
     const GlyphFace& face = GlyphsOf(button->font);
     const int textWidth = GlyphTextWidth(face, button->text.c_str());
-    int state = -1;
-    if (button->kind == ControlKind::PushButton) {
+    const bool push = button->kind == ControlKind::PushButton;
+    if (push) {
         RasterFill(r, 0, 0, w, h, kFace);
-        const int edge = (button->style & BS_DEFPUSHBUTTON) ? 1 : 0;
+        const int edge = (button->style & kDefaultButton) ? 1 : 0;
         if (edge) Frame(r, 0, 0, w, h, 0, 0);
         Frame(r, edge, edge, w - 2 * edge, h - 2 * edge, 0xFFFFFF, kDark);
         Frame(r, edge + 1, edge + 1, w - 2 * edge - 2, h - 2 * edge - 2, kLight, kShadow);
         const int xs[] = {(w - textWidth) / 2, 6, w - 6 - textWidth};
         const int ys[] = {(h - face.cellHeight) / 2, 4, h - 4 - face.cellHeight};
-        const int x = xs[int(LabelPlace(button->style, false))];
-        const int y = ys[int(LabelPlace(button->style, true))];
-        DrawGlyphText(r, face, x, y, button->text.c_str(), 0, 0);
+        DrawGlyphText(r, face, xs[int(LabelPlace(button->style, false))],
+                      ys[int(LabelPlace(button->style, true))], button->text.c_str(), 0, 0);
     } else {
         RasterFill(r, 0, 0, w, h, kClear);
         const int top = (h - 13) / 2;
-        state = button->checked ? 1 : 0;
         if (button->style == kRadio) {
             RasterEllipse(r, 0, top, 13, 13, kShadow, 0xFFFFFF);
             if (button->checked) RasterEllipse(r, 4, top + 4, 5, 5, 0, 0);
@@ -72,7 +67,7 @@ void DrawFace(Window button) {
     ToRgba(rgb.data(), rgba.data(), rgba.size());
     for (std::uint32_t& pixel : rgba)  // R, G, B in the low bytes, as a colour is
         if ((pixel & 0xFFFFFF) == kClear) pixel &= 0xFFFFFF;
-    web_control_face(button->id, rgba.data(), w, h, state);
+    web_control_face(button->id, rgba.data(), w, h, push ? -1 : int(button->checked));
 }
 
 namespace {
@@ -99,7 +94,7 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->font = DefaultGuiFont();
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    button->visible = (style.style & kChildVisible) == kChildVisible;
+    button->visible = (style.style & kVisibleChild) == kVisibleChild;
     return button;
 }
 
@@ -125,11 +120,10 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
     if (parent == nullptr) return nullptr;
     const std::uint32_t style = OptionButtonStyle(kind);
     const GlyphFace& system = GlyphsOf(nullptr);
-    const bool option = style == kRadio || style == kCheckBox;
     const Extent size =
         OptionButtonExtent(GlyphTextWidth(system, text ? text : ""), system.cellHeight);
-    Window button = AddButton(option ? ControlKind::OptionButton : ControlKind::PushButton, x, y,
-                              size.width, size.height, text);
+    Window button = AddButton(style != 0 ? ControlKind::OptionButton : ControlKind::PushButton, x,
+                              y, size.width, size.height, text);
     button->commandId = commandId;
     button->style = style;
     button->visible = style != 0;
@@ -137,11 +131,9 @@ Window CreateOptionButton(Window parent, int x, int y, const char* kind, const c
 }
 
 int CheckOptionButton(Window button) {
-    if (button == nullptr || button->kind != ControlKind::OptionButton) return 0;
-    if (!button->checked) {
-        button->checked = true;
-        Redraw(button);
-    }
+    if (button == nullptr || button->kind != ControlKind::OptionButton || button->checked) return 0;
+    button->checked = true;
+    Redraw(button);
     return 0;
 }
 

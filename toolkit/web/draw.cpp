@@ -26,11 +26,8 @@ ShownTexts& TextsOn(CanvasImpl* canvas) { return canvas->texts; }
 
 // Not cleared: the fill sets every byte.
 CanvasImpl* NewCanvas(int width, int height) {
-    return new CanvasImpl{
-        width,
-        height,
-        std::unique_ptr<std::uint8_t[]>(new std::uint8_t[std::size_t(width) * height * 3]),
-        {}};
+    auto rgb = std::unique_ptr<std::uint8_t[]>(new std::uint8_t[std::size_t(width) * height * 3]);
+    return new CanvasImpl{width, height, std::move(rgb), {}};
 }
 
 // The program turns no text: an escapement draws unturned.
@@ -40,15 +37,10 @@ void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour
     DrawGlyphText(r, GlyphsOf(font), x, y, text, colour, background);
 }
 
-// A font the table lacks draws with the first baked face of its weight.
 const GlyphFace& GlyphsOf(Font font) {
     if (font == nullptr) font = SystemFont();
-    if (font->glyphs == nullptr) {
-        font->glyphs = FindGlyphFace(font->height, font->width, font->weight, font->face.c_str());
-        for (int i = 0; font->glyphs == nullptr && i < kGlyphFaceCount; ++i)
-            if ((kGlyphFaces[i].weight >= 600) == (font->weight >= 600))
-                font->glyphs = &kGlyphFaces[i];
-    }
+    if (font->glyphs == nullptr)
+        font->glyphs = &FindGlyphFace(font->height, font->width, font->weight, font->face.c_str());
     return *font->glyphs;
 }
 

@@ -2,14 +2,13 @@
 // elements it makes, what the C++ asks of them, and every event handed to
 // the C++ (its exported web_* functions), which acts and answers whether the
 // browser must not. Linked in with --js-library.
-mergeInto(LibraryManager.library, {
+const library = {
   $Page: {
     controls: [],  // by id
-    titles: [],    // the menu bar's titles, and their menus' items
-    items: [],
-    element: function (tag, role, text) {
+    titles: [],    // the menu bar's titles; each one's menu follows it
+    element: function (tag, attributes, text) {
       const e = document.createElement(tag);
-      if (role) e.setAttribute('role', role);
+      for (const name in attributes) e.setAttribute(name, attributes[name]);
       if (text !== undefined) e.textContent = text;
       return e;
     },
@@ -22,25 +21,25 @@ mergeInto(LibraryManager.library, {
       const scale = Math.min(1, Math.floor(1000 * Math.min(root.clientWidth / Page.size[0],
                                                               root.clientHeight / Page.size[1])) / 1000);
       Page.window.style.zoom = scale;
-      const blocks = scale * ratio;
-      Page.window.classList.toggle('whole', Math.abs(blocks - Math.round(blocks)) < 1e-3);
+      Page.window.classList.toggle('whole', Math.abs(scale * ratio - Math.round(scale * ratio)) < 1e-3);
       // A screen of another scale (the window moved to it) changes no size.
       if (Page.resolution) Page.resolution.removeEventListener('change', Page.fit);
       Page.resolution = matchMedia(`(resolution: ${ratio}dppx)`);
       Page.resolution.addEventListener('change', Page.fit);
     },
+    // `rows` rows of `width` RGBA pixels at `rgba` onto `canvas` from row `top`.
+    put: function (canvas, rgba, width, rows, top) {
+      const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * rows * 4);
+      canvas.getContext('2d').putImageData(new ImageData(bytes, width, rows), 0, top);
+    },
   },
 
-  web_start__deps: ['$Page'],
   web_start: function (title) {
     document.title = UTF8ToString(title);
-    const modifiers = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) |
-                             (e.metaKey ? 8 : 0);
-    addEventListener('keydown', (e) => {
-      if (!e.isComposing && Module._web_key(e.keyCode, modifiers(e))) e.preventDefault();
-    }, true);
-    addEventListener('keyup', (e) => { if (Module._web_key_up(e.keyCode)) e.preventDefault(); },
-                     true);
+    const modifiers = (e) => e.shiftKey | e.ctrlKey << 1 | e.altKey << 2 | e.metaKey << 3;
+    addEventListener('keydown', (e) => !e.isComposing && Module._web_key(e.keyCode, modifiers(e)) &&
+                                       e.preventDefault(), true);
+    addEventListener('keyup', (e) => Module._web_key_up(e.keyCode) && e.preventDefault(), true);
     // As on the desktop, only a field takes the keyboard from a click (or a
     // tap): the picture, the buttons and the menu bar leave it where it was.
     addEventListener('mousedown', (e) => {
@@ -54,12 +53,8 @@ mergeInto(LibraryManager.library, {
       Page.pointer = [e.screenX, e.screenY];
     }, true);
     Page.pointer = [];
-    Page.window = document.getElementById('window');
-    Page.bar = document.getElementById('bar');
-    Page.client = document.getElementById('client');
-    Page.canvas = document.getElementById('canvas');
-    Page.texts = document.getElementById('texts');
-    Page.said = document.getElementById('said');
+    for (const id of ['window', 'bar', 'client', 'canvas', 'texts', 'said'])
+      Page[id] = document.getElementById(id);
     Page.size = [Page.window.offsetWidth, Page.window.offsetHeight];
     Page.fit();
     addEventListener('resize', () => Page.fit());
@@ -67,48 +62,37 @@ mergeInto(LibraryManager.library, {
 
   // Rows top..top+rows-1 of the client image (`rgba` holds them, RGBA bytes)
   // onto the <canvas>, which is width x height.
-  web_show__deps: ['$Page'],
   web_show: function (rgba, width, height, top, rows) {
     if (Page.canvas.width !== width || Page.canvas.height !== height)
       Object.assign(Page.canvas, { width, height });
-    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * rows * 4),
-                                width, rows);
-    Page.canvas.getContext('2d').putImageData(image, 0, top);
+    Page.put(Page.canvas, rgba, width, rows, top);
     if (Module.firstPaint === undefined) Module.firstPaint = performance.now();
   },
 
   // The texts the page shows, one a line in reading order, for assistive
   // technology to read when asked (the canvas is a picture to it); a
   // graph's figures (lines starting with F) it leaves out.
-  web_page_texts__deps: ['$Page'],
   web_page_texts: function (lines) {
-    Page.texts.replaceChildren(...UTF8ToString(lines).split('\n').slice(0, -1).map((line) => {
-      const p = Page.element('p', null, line.slice(1));
-      if (line[0] === 'F') p.setAttribute('aria-hidden', 'true');
-      return p;
-    }));
+    Page.texts.replaceChildren(...UTF8ToString(lines).split('\n').slice(0, -1).map((line) =>
+      Page.element('p', line[0] === 'F' ? { 'aria-hidden': 'true' } : {}, line.slice(1))));
   },
 
   // What a screen reader says of a change: a polite live region, which holds
   // nothing else.
-  web_announce__deps: ['$Page'],
   web_announce: function (text) {
-    Page.said.replaceChildren(Page.element('p', null, UTF8ToString(text)));
+    Page.said.replaceChildren(Page.element('p', {}, UTF8ToString(text)));
   },
 
   // Kind 1 a field (<input>), 2 a button whose face the C++ draws.
-  web_make_control__deps: ['$Page'],
   web_make_control: function (id, kind, x, y, width, height) {
     const e = Page.element(kind === 1 ? 'input' : 'button');
-    Object.assign(e.style, { left: x + 'px', top: y + 'px', width: width + 'px',
-                             height: height + 'px' });
+    e.style.cssText = `left: ${x}px; top: ${y}px; width: ${width}px; height: ${height}px`;
     e.webId = id;
     if (kind === 1) {
       // An on-screen keyboard's Enter key says that it goes (calculates).
       Object.assign(e, { type: 'text', id: `field-${id}`, autocomplete: 'off', spellcheck: false,
                          enterKeyHint: 'go' });
-      e.setAttribute('autocorrect', 'off');
-      e.setAttribute('autocapitalize', 'off');
+      for (const name of ['autocorrect', 'autocapitalize']) e.setAttribute(name, 'off');
       e.addEventListener('beforeinput', (event) => {
         const type = event.inputType;
         if (event.isComposing || type === 'insertCompositionText') return;
@@ -132,28 +116,19 @@ mergeInto(LibraryManager.library, {
 
   // A button's face (RGBA); `checked` -1 for a push button, else an option
   // button's state.
-  web_control_face__deps: ['$Page'],
   web_control_face: function (id, rgba, width, height, checked) {
     const e = Page.controls[id], canvas = e.firstChild;
     Object.assign(canvas, { width, height });
-    Object.assign(e.style, { width: width + 'px', height: height + 'px' });
-    canvas.getContext('2d').putImageData(
-      new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height),
-      0, 0);
-    if (checked >= 0) {
-      e.setAttribute('role', 'radio');
-      e.setAttribute('aria-checked', checked ? 'true' : 'false');
-    }
+    Page.put(canvas, rgba, width, height, 0);
+    if (checked >= 0) e.setAttribute('role', 'radio'), e.setAttribute('aria-checked', !!checked);
   },
 
-  web_set_visible__deps: ['$Page'],
   web_set_visible: function (id, visible) {
     const e = Page.controls[id];
     if (!visible && document.activeElement === e) Page.client.focus();
     e.style.display = visible ? '' : 'none';
   },
 
-  web_set_name__deps: ['$Page'],
   web_set_name: function (id, name) {
     Page.controls[id].setAttribute('aria-label', UTF8ToString(name));
   },
@@ -161,18 +136,15 @@ mergeInto(LibraryManager.library, {
   // Alignment 0 left, 1 centre, 2 right, -1 as it was; a field of digits
   // only brings an on-screen keyboard's digits, any other its decimal keypad;
   // a CSS font or "".
-  web_field_setup__deps: ['$Page'],
   web_field_setup: function (id, maxChars, alignment, digitsOnly, font) {
     const e = Page.controls[id];
-    e.maxLength = maxChars;
-    e.inputMode = digitsOnly ? 'numeric' : 'decimal';
+    Object.assign(e, { maxLength: maxChars, inputMode: digitsOnly ? 'numeric' : 'decimal' });
     if (alignment >= 0) e.style.textAlign = ['left', 'center', 'right'][alignment];
     if (UTF8ToString(font)) e.style.font = UTF8ToString(font);
   },
 
   // The text into `buffer` when it fits (the bytes it needs, returned), the
   // selection into *start and *end.
-  web_field_value__deps: ['$Page'],
   web_field_value: function (id, buffer, size, start, end) {
     const e = Page.controls[id], needed = lengthBytesUTF8(e.value) + 1;
     if (needed <= size) stringToUTF8(e.value, buffer, size);
@@ -181,7 +153,6 @@ mergeInto(LibraryManager.library, {
     return needed;
   },
 
-  web_field_set__deps: ['$Page'],
   web_field_set: function (id, text, start, end) {
     const e = Page.controls[id];
     e.value = UTF8ToString(text);
@@ -189,7 +160,6 @@ mergeInto(LibraryManager.library, {
   },
 
   // 0: the keyboard to the page itself, which reads its texts.
-  web_focus__deps: ['$Page'],
   web_focus: function (id) {
     (id > 0 ? Page.controls[id] : Page.client).focus();  // brought into view, as on a zoomed phone
   },
@@ -199,49 +169,43 @@ mergeInto(LibraryManager.library, {
   },
 
   // Lines "T<title>", "I<item>" and "-" (a rule), the menus in order.
-  web_menu_bar__deps: ['$Page'],
   web_menu_bar: function (description) {
     Page.bar.replaceChildren();
     Page.titles = [];
-    Page.items = [];
+    const entry = { role: 'menuitem', tabindex: -1 };
+    const heading = Object.assign({ 'aria-haspopup': 'menu' }, entry);
     let menu;
     for (const line of UTF8ToString(description).split('\n')) {
-      const t = Page.titles.length - 1, i = menu ? menu.childElementCount : 0;
+      const t = Page.titles.length - 1, i = menu ? menu.childElementCount : 0, text = line.slice(1);
       if (line[0] === 'T') {
-        const slot = Page.bar.appendChild(Page.element('div', 'none'));
-        const title = slot.appendChild(Page.element('div', 'menuitem', line.slice(1)));
+        const slot = Page.bar.appendChild(Page.element('div', { role: 'none' }));
+        const title = slot.appendChild(Page.element('div', heading, text));
         const n = Page.titles.push(title) - 1;
-        title.tabIndex = -1;
-        title.setAttribute('aria-haspopup', 'menu');
         title.addEventListener('mousedown', () => Module._web_menu_mouse(0, n, -1));
         title.addEventListener('mousemove', () => Page.moved && Module._web_menu_mouse(1, n, -1));
-        menu = slot.appendChild(Page.element('div', 'menu'));
-        menu.setAttribute('aria-label', line.slice(1));
+        menu = slot.appendChild(Page.element('div', { role: 'menu', 'aria-label': text }));
         menu.hidden = true;
-        Page.items.push([]);
       } else if (line[0] === '-') {
-        Page.items[t].push(menu.appendChild(Page.element('div', 'separator')));
+        menu.appendChild(Page.element('div', { role: 'separator' }));
       } else if (line[0] === 'I') {
-        const item = menu.appendChild(Page.element('div', 'menuitem', line.slice(1)));
-        item.tabIndex = -1;
+        const item = menu.appendChild(Page.element('div', entry, text));
         item.addEventListener('mousemove', () => Page.moved && Module._web_menu_mouse(2, t, i));
         item.addEventListener('mouseup', () => Module._web_menu_mouse(3, t, i));
-        Page.items[t].push(item);
       }
     }
   },
 
   // The selected title (-1 none), its menu open or not, the highlighted
   // item; with `focus` the keyboard goes to what is highlighted.
-  web_menu_state__deps: ['$Page'],
   web_menu_state: function (title, open, item, focus) {
     Page.titles.forEach((t, n) => {
-      t.classList.toggle('on', n === title);
-      t.setAttribute('aria-expanded', n === title && open ? 'true' : 'false');
-      t.nextSibling.hidden = !(n === title && open);
-      Page.items[n].forEach((e, i) => e.classList.toggle('on', n === title && i === item));
+      const on = n === title, menu = t.nextSibling;
+      t.classList.toggle('on', on);
+      t.setAttribute('aria-expanded', on && open !== 0);
+      menu.hidden = !(on && open);
+      [...menu.children].forEach((e, i) => e.classList.toggle('on', on && i === item));
+      if (on && focus) (open && item >= 0 ? menu.children[item] : t).focus();
     });
-    if (focus && title >= 0) (open && item >= 0 ? Page.items[title][item] : Page.titles[title]).focus();
   },
 
   // The language a screen reader reads the page in.
@@ -257,4 +221,6 @@ mergeInto(LibraryManager.library, {
   web_quit: function () {
     (Module.onQuit || (() => location.reload()))();
   },
-});
+};
+autoAddDeps(library, '$Page');
+mergeInto(LibraryManager.library, library);

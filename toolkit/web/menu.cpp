@@ -7,6 +7,8 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
+
 namespace tk {
 
 MenuBarState g_menuState;
@@ -20,6 +22,11 @@ int Titles() { return g_menuBar ? static_cast<int>(g_menuBar->popups.size()) : 0
 
 const std::vector<MenuEntry>& Entries(int title) { return g_menuBar->popups[title]->entries; }
 
+bool Choosable(int title, int item) {
+    return title >= 0 && title < Titles() && item >= 0 &&
+           item < static_cast<int>(Entries(title).size()) && !Entries(title)[item].separator;
+}
+
 void Render() {
     web_menu_state(g_menuState.title, g_menuState.open, g_menuState.item, g_menuState.keys);
 }
@@ -29,8 +36,7 @@ void Describe() {
     for (const Menu popup : g_menuBar->popups) {
         description += "T" + Cp1252ToUtf8(popup->title) + "\n";
         for (const MenuEntry& entry : popup->entries)
-            description +=
-                entry.separator ? std::string("-\n") : "I" + Cp1252ToUtf8(entry.text) + "\n";
+            description += (entry.separator ? "-" : "I" + Cp1252ToUtf8(entry.text)) + "\n";
     }
     web_menu_bar(description.c_str());
     Render();
@@ -39,18 +45,11 @@ void Describe() {
 // After a change to the bar that shows, the page's elements follow.
 void Changed(Menu menu) {
     if (g_menuBar == nullptr) return;
-    for (const Menu popup : g_menuBar->popups)
-        if (popup == menu) return Describe();
-    if (menu == g_menuBar) Describe();
+    const std::vector<Menu>& popups = g_menuBar->popups;
+    if (menu == g_menuBar || std::count(popups.begin(), popups.end(), menu) > 0) Describe();
 }
 
-void Take(bool keys) {
-    if (g_menuState.title < 0) g_return = FocusedField();
-    g_menuState.keys = keys;
-}
-
-}  // namespace
-
+// Leaves the bar (the keyboard back where it was), if it has it.
 void LeaveMenuBar() {
     if (g_menuState.title < 0 && !g_menuState.keys) return;
     const bool keys = g_menuState.keys;
@@ -60,10 +59,10 @@ void LeaveMenuBar() {
     g_return = nullptr;
 }
 
+}  // namespace
+
 void ChooseMenuItem(int title, int item) {
-    if (title < 0 || title >= Titles() || item < 0 ||
-        item >= static_cast<int>(Entries(title).size()) || Entries(title)[item].separator)
-        return;
+    if (!Choosable(title, item)) return;
     const unsigned id = Entries(title)[item].id;
     LeaveMenuBar();
     if (MainWindow() != nullptr) PostCommand(MainWindow(), id);
@@ -136,27 +135,18 @@ extern "C" {
 // the bar.
 EMSCRIPTEN_KEEPALIVE void web_menu_mouse(int what, int title, int item) {
     if (title >= Titles() || (what != 4 && title < 0)) return;
-    const bool open = g_menuState.open;
-    if (what == 0 && open && g_menuState.title == title) {
+    MenuBarState& s = g_menuState;
+    if (what == 4 || (what == 0 && s.open && s.title == title)) {
         LeaveMenuBar();
-    } else if (what == 0) {
-        Take(g_menuState.keys);
-        g_menuState.title = title;
-        g_menuState.open = true;
-        g_menuState.item = -1;
+    } else if (what == 0 || (what == 1 && s.open && title != s.title)) {
+        if (s.title < 0) g_return = FocusedField();
+        s = {title, true, -1, s.keys};
         Render();
-    } else if (what == 1 && open && title != g_menuState.title) {
-        g_menuState.title = title;
-        g_menuState.item = -1;
+    } else if (what == 2 && s.open && title == s.title && Choosable(title, item)) {
+        s.item = item;
         Render();
-    } else if (what == 2 && open && title == g_menuState.title && item >= 0 &&
-               item < static_cast<int>(Entries(title).size()) && !Entries(title)[item].separator) {
-        g_menuState.item = item;
-        Render();
-    } else if (what == 3 && open) {
+    } else if (what == 3 && s.open) {
         ChooseMenuItem(title, item);
-    } else if (what == 4) {
-        LeaveMenuBar();
     }
     HandlePending();
 }

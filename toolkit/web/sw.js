@@ -18,9 +18,7 @@ async function keep() {
     if (!response.ok) throw new Error(`${file}: ${response.status}`);
     return response;
   }));
-  const bodies = await Promise.all(responses.map((r) => r.clone().arrayBuffer()));
-  const all = new Uint8Array(bodies.reduce((n, b) => n + b.byteLength, 0));
-  bodies.reduce((at, b) => (all.set(new Uint8Array(b), at), at + b.byteLength), 0);
+  const all = await new Blob(await Promise.all(responses.map((r) => r.clone().blob()))).arrayBuffer();
   const hash = [...new Uint8Array(await crypto.subtle.digest('SHA-256', all))]
     .map((b) => b.toString(16).padStart(2, '0')).join('').slice(0, 16);
   if (hash !== build) throw new Error(`the files fetched are not all of build ${build}`);

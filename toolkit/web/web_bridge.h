@@ -116,8 +116,6 @@ FieldState FieldText(Window field);
 bool FieldKey(Window field, int vk, int modifiers);
 // The menu bar's answer to a key: true when the bar took it.
 bool MenuKey(int vk, int modifiers);
-// Leaves the menu bar (the keyboard back where it was), if it has it.
-void LeaveMenuBar();
 // The menu bar's state.
 extern MenuBarState g_menuState;
 // The bar attached to the main window, or null.

@@ -97,20 +97,17 @@ void HandlePending() {
 
 int InitToolkit(int&, char**, const char*, std::initializer_list<const char*>) { return 0; }
 
-// The window's frame and title bar are the browser's: the page shows the
+// The window's frame, title bar and place are the browser's: the page shows the
 // menu bar and the client area, width less the frame by height less it.
-Window OpenMainWindow(Instance, const char* title, int x, int y, int width, int height, const char*,
+Window OpenMainWindow(Instance, const char* title, int, int, int width, int height, const char*,
                       WindowProcedure procedure) {
     if (g_main != nullptr || procedure == nullptr) return nullptr;
     web_start(Cp1252ToUtf8(title != nullptr ? title : "").c_str());  // the tab's title
-    g_main = new WindowImpl{.kind = ControlKind::Main};
-    g_main->procedure = procedure;
-    g_main->x = x;
-    g_main->y = y;
-    g_main->width = std::max(1, width - 2 * kFrame);
-    g_main->height = std::max(1, height - 2 * kFrame);
+    const int w = std::max(1, width - 2 * kFrame), h = std::max(1, height - 2 * kFrame);
+    g_main =
+        new WindowImpl{.kind = ControlKind::Main, .width = w, .height = h, .procedure = procedure};
     const MemoryDC current = SetMemoryDC(nullptr);
-    g_main->clientImage = CreateCanvas(g_main, g_main->width, g_main->height, 0xF0F0F0);
+    g_main->clientImage = CreateCanvas(g_main, w, h, 0xF0F0F0);
     SetMemoryDC(current);
     HoldFocus(true);
     procedure(g_main, kWmCreate, 0, 0);
@@ -193,19 +190,14 @@ extern "C" {
 // the menu bar's when it has the keyboard or the key is F10, else the
 // focused field's. 1 when the browser must not act on it.
 EMSCRIPTEN_KEEPALIVE int web_key(int vk, int modifiers) {
-    int taken = 0;
     g_alt.Down(vk, (modifiers & ~kAlt) != 0);
-    if (vk == kKeyAlt) {
-        taken = 1;
-    } else if (MenuKey(vk, modifiers)) {
-        taken = 1;
-    } else if (Window field = FocusedField()) {
-        taken = FieldKey(field, vk, modifiers) ? 1 : 0;
-    } else if (vk == kKeyTab) {
-        taken = 1;  // no TAB round the page's elements: the program's TAB is a field's
-    }
+    bool taken = vk == kKeyAlt || MenuKey(vk, modifiers);
+    if (Window field = taken ? nullptr : FocusedField())
+        taken = FieldKey(field, vk, modifiers);
+    else  // no TAB round the page's elements: the program's TAB is a field's
+        taken = taken || vk == kKeyTab;
     HandlePending();
-    return taken;
+    return taken ? 1 : 0;
 }
 
 // A key went up: a tap of Alt alone takes the menu bar or leaves it.

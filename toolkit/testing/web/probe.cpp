@@ -230,12 +230,7 @@ bool ProbeTypeText(const std::string& utf8) {
                          c == '\t';  // a TAB in the text is the TAB key
         if (web_key(key ? static_cast<int>(upper) : 0, 0) != 0 || FocusedField() == nullptr)
             continue;
-        std::string one;  // the character in UTF-8
-        const int extra = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-        one += static_cast<char>(extra == 0 ? c : (0xFF << (7 - extra)) | (c >> (6 * extra)));
-        for (int k = extra - 1; k >= 0; --k)
-            one += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
-        Insert(FocusedField(), one);
+        Insert(FocusedField(), Utf8(std::u32string(1, c)));
     }
     return true;
 }

@@ -1,14 +1,10 @@
 // The page's side of the web probe (probe.cpp), linked into the driver with
 // --js-library.
 mergeInto(LibraryManager.library, {
-  $probeElement: function (id) {
-    return [...document.querySelectorAll('#client > *')].find((e) => e.webId === id);
-  },
-
   // 0: a control's accessible name; 1: the next address opened (or "").
-  probe_page_string__deps: ['$probeElement'],
+  probe_page_string__deps: ['$Page'],
   probe_page_string: function (what, id) {
-    const e = probeElement(id);
+    const e = Page.controls[id];
     const text = what === 0 ? (e && e.getAttribute('aria-label')) || ''
                             : Module.probeOpened.shift() || '';
     const size = lengthBytesUTF8(text) + 1, out = _malloc(size);
@@ -18,9 +14,9 @@ mergeInto(LibraryManager.library, {
 
   // The caret keys as the browser moves the caret: End, Home, Left and
   // Right, Shift extending the selection from its anchor.
-  probe_caret__deps: ['$probeElement'],
+  probe_caret__deps: ['$Page'],
   probe_caret: function (id, vk, shift) {
-    const e = probeElement(id), n = e.value.length, back = e.selectionDirection === 'backward';
+    const e = Page.controls[id], n = e.value.length, back = e.selectionDirection === 'backward';
     const anchor = back ? e.selectionEnd : e.selectionStart;
     let focus = back ? e.selectionStart : e.selectionEnd;
     if (!shift && e.selectionStart !== e.selectionEnd && (vk === 37 || vk === 39))
