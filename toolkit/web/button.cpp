@@ -14,13 +14,8 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
-constexpr std::uint32_t kChildVisible = 0x50000000;
 constexpr Colour kClear = 0xFF00FF;  // left transparent by the page
 constexpr Colour kFace = 0xF0F0F0, kLight = 0xE3E3E3, kShadow = 0xA0A0A0, kDark = 0x696969;
-
-const std::uint32_t kRadio = OptionButtonStyle("ROUND");
-const std::uint32_t kCheckBox = OptionButtonStyle("SQUARE");
 
 void Frame(RasterImage& r, int x, int y, int w, int h, Colour topLeft, Colour bottomRight) {
     RasterFill(r, x, y, w, 1, topLeft);
@@ -44,7 +39,7 @@ void DrawFace(Window button) {
     int state = -1;
     if (button->kind == ControlKind::PushButton) {
         RasterFill(r, 0, 0, w, h, kFace);
-        const int edge = (button->style & BS_DEFPUSHBUTTON) ? 1 : 0;
+        const int edge = (button->style & kDefaultButton) ? 1 : 0;
         if (edge) Frame(r, 0, 0, w, h, 0, 0);
         Frame(r, edge, edge, w - 2 * edge, h - 2 * edge, 0xFFFFFF, kDark);
         Frame(r, edge + 1, edge + 1, w - 2 * edge - 2, h - 2 * edge - 2, kLight, kShadow);
