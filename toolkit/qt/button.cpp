@@ -21,10 +21,6 @@ QWidget* Host(Window parent) {
     return parent->client ? parent->client : parent->widget;
 }
 
-void Post(int commandId) {
-    if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
-}
-
 // A round option button: a click always checks it (a second click does not
 // clear it) and clears the other round option buttons that are visible.
 class RoundButton : public QRadioButton {
@@ -82,6 +78,10 @@ private:
 QAccessibleInterface* RoundAccessibleFactory(const QString&, QObject* object) {
     if (auto* button = dynamic_cast<RoundButton*>(object)) return new RoundAccessible(button);
     return nullptr;
+}
+
+void Post(int commandId) {
+    if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
 }
 
 }  // namespace
