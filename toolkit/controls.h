@@ -14,9 +14,17 @@ enum class ControlKind { Main, Edit, PushButton, OptionButton };
 // The style bits of an edit field's keyword (EditStyleForKeyword), as
 // Windows numbers them.
 inline constexpr std::uint32_t kEditCentred = 0x0001, kEditRight = 0x0002, kEditDigits = 0x2000;
-// A push button's (PushButtonStyle): a child window that shows, and the
-// default button's black frame.
-inline constexpr std::uint32_t kVisibleChild = 0x50000000, kDefaultButton = 0x0001;
+
+// Window and button style bits, as Windows numbers them: what the keyword
+// tables (styles.cpp) give and each platform turns into what it shows.
+inline constexpr std::uint32_t kChildVisible = 0x50000000;  // WS_CHILD | WS_VISIBLE
+inline constexpr std::uint32_t kDefaultButton = 0x0001;     // BS_DEFPUSHBUTTON
+inline constexpr std::uint32_t kRadio = 0x50000009;         // BS_AUTORADIOBUTTON, child, visible
+inline constexpr std::uint32_t kCheckBox = 0x50000003;      // BS_AUTOCHECKBOX, child, visible
+inline constexpr std::uint32_t kPopup = 0x80000000, kSysMenu = 0x00080000,  // WS_...
+    kMinimizeBox = 0x00020000, kMaximizeBox = 0x00010000;
+inline constexpr std::uint32_t kToolWindow = 0x0080, kContextHelp = 0x0400;  // WS_EX_...
+inline constexpr std::uint32_t kNoClose = 0x0200;  // CS_NOCLOSE, a window class's style
 
 // Windows virtual-key codes.
 enum Key : int {

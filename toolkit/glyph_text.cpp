@@ -31,14 +31,6 @@ long long Advance(const GlyphFace& face, int glyph, long long start, long long p
     return start + ((pen - start) / advance + 1) * advance;
 }
 
-void SetPixel(RasterImage& image, long long x, long long y, std::uint32_t colour) {
-    if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
-    std::uint8_t* pixel = image.bits + y * image.stride + 3 * x;
-    pixel[0] = static_cast<std::uint8_t>(colour);
-    pixel[1] = static_cast<std::uint8_t>(colour >> 8);
-    pixel[2] = static_cast<std::uint8_t>(colour >> 16);
-}
-
 }  // namespace
 
 const GlyphFace& FindGlyphFace(int height, int width, int weight, const char* face) {
@@ -68,12 +60,8 @@ void DrawGlyphText(RasterImage& image, const GlyphFace& face, int x, int y, cons
     for (int length = 0; *text != '\0'; text += length) {
         const int index = NextGlyph(text, length);
         const GlyphImage& glyph = face.glyphs[index];
-        const std::uint8_t* bits = face.bits + glyph.offset;
-        for (int row = 0, bit = 0; row < glyph.rows; ++row)
-            for (int column = 0; column < glyph.columns; ++column, ++bit)
-                if ((bits[bit / 8] >> (bit % 8)) & 1)
-                    SetPixel(image, penX + glyph.left + column,
-                             static_cast<long long>(y) + glyph.top + row, colour);
+        RasterBits(image, penX + glyph.left, static_cast<long long>(y) + glyph.top,
+                   face.bits + glyph.offset, glyph.columns, glyph.rows, colour);
         penX = Advance(face, index, x, penX);
     }
 }

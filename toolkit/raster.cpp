@@ -66,6 +66,27 @@ void FillRowClipped(RasterImage& image, Int64 y, Int64 left, Int64 right, std::u
     if (left <= right) FillRun(PixelAddress(image, left, y), right - left + 1, colour);
 }
 
+}  // namespace
+
+void RasterBits(RasterImage& image, long long x, long long y, const std::uint8_t* bits, int columns,
+                int rows, std::uint32_t colour) {
+    if (!HasPixels(image)) return;
+    const Int64 first = std::clamp<Int64>(-x, 0, columns);
+    const Int64 end = std::clamp<Int64>(image.width - x, 0, columns);
+    const Int64 endRow = std::clamp<Int64>(image.height - y, 0, rows);
+    for (Int64 row = std::clamp<Int64>(-y, 0, rows); row < endRow; ++row) {
+        const Int64 start = row * columns;
+        for (Int64 bit = start + first; bit < start + end; ++bit) {
+            if (bits[bit / 8] == 0)
+                bit |= 7;  // a byte of clear bits at once
+            else if (bits[bit / 8] >> (bit % 8) & 1)
+                PutPixel(PixelAddress(image, x + (bit - start), y + row), colour);
+        }
+    }
+}
+
+namespace {
+
 // ---- Lines -----------------------------------------------------------------
 //
 // A line of n = max(|dx|, |dy|) steps sets one pixel per step i = 0 .. n-1.

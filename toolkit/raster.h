@@ -29,5 +29,9 @@ void RasterLine(RasterImage& image, int x1, int y1, int x2, int y2, std::uint32_
 void RasterFill(RasterImage& image, int x, int y, int width, int height, std::uint32_t colour);
 void RasterEllipse(RasterImage& image, int x, int y, int width, int height, std::uint32_t outline,
                    std::uint32_t fill);
+// A mask of `columns` x `rows` bits, row after row, lowest bit first, put
+// with its top-left at (x, y): each set bit's pixel takes the colour.
+void RasterBits(RasterImage& image, long long x, long long y, const std::uint8_t* bits, int columns,
+                int rows, std::uint32_t colour);
 
 }  // namespace tk

@@ -19,9 +19,6 @@ namespace {
 // Windows style bits, as the platform numbers them.
 constexpr std::uint32_t WS_CLIPCHILDREN = 0x02000000;
 constexpr std::uint32_t CS_DBLCLKS = 0x0008;
-constexpr std::uint32_t CS_NOCLOSE = 0x0200;
-constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
-constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
 constexpr std::uint32_t BS_PUSHLIKE = 0x1000;
 constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
 constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x200;
@@ -41,17 +38,15 @@ struct FrameRow {
     std::uint32_t exStyle;
 };
 constexpr FrameRow kFrames[] = {
-    {"NORMAL", kVisibleChild, 0},
-    {"SHADOW", kVisibleChild | kDefaultButton, 0},
-    {"SUNKEN", kVisibleChild, WS_EX_CLIENTEDGE},
-    {"SUNKEN_SHADOW", kVisibleChild | kDefaultButton, WS_EX_CLIENTEDGE},
-    {"BAR", kVisibleChild | WS_DLGFRAME, 0},
-    {"BAR_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, 0},
-    {"EDGE", kVisibleChild | WS_DLGFRAME, WS_EX_CLIENTEDGE},
-    {"EDGE_SHADOW", kVisibleChild | WS_DLGFRAME | kDefaultButton, WS_EX_CLIENTEDGE},
+    {"NORMAL", kChildVisible, 0},
+    {"SHADOW", kChildVisible | kDefaultButton, 0},
+    {"SUNKEN", kChildVisible, WS_EX_CLIENTEDGE},
+    {"SUNKEN_SHADOW", kChildVisible | kDefaultButton, WS_EX_CLIENTEDGE},
+    {"BAR", kChildVisible | WS_DLGFRAME, 0},
+    {"BAR_SHADOW", kChildVisible | WS_DLGFRAME | kDefaultButton, 0},
+    {"EDGE", kChildVisible | WS_DLGFRAME, WS_EX_CLIENTEDGE},
+    {"EDGE_SHADOW", kChildVisible | WS_DLGFRAME | kDefaultButton, WS_EX_CLIENTEDGE},
 };
-constexpr std::uint32_t kRadio = 0x50000009;     // BS_AUTORADIOBUTTON, child, visible
-constexpr std::uint32_t kCheckBox = 0x50000003;  // BS_AUTOCHECKBOX, child, visible
 
 struct StyleRow {
     const char* keyword;
@@ -69,11 +64,11 @@ constexpr StyleRow kStyles[] = {
     {"NOMIN_MAX_NOCLO", 0x00090000, 0, true},
     {"CLO", 0x00C80000, 0, false},
     {"NOCLO", 0x00C80000, 0, true},
-    {"QUE_CLO", 0x00C80000, WS_EX_CONTEXTHELP, false},
-    {"QUE_NOCLO", 0x00C80000, WS_EX_CONTEXTHELP, true},
-    {"TOOLWIN", 0, WS_EX_TOOLWINDOW, false},
-    {"TOOLWIN_CLO", 0x00080000, WS_EX_TOOLWINDOW, false},
-    {"TOOLWIN_NOCLO", 0x00080000, WS_EX_TOOLWINDOW, true},
+    {"QUE_CLO", 0x00C80000, kContextHelp, false},
+    {"QUE_NOCLO", 0x00C80000, kContextHelp, true},
+    {"TOOLWIN", 0, kToolWindow, false},
+    {"TOOLWIN_CLO", 0x00080000, kToolWindow, false},
+    {"TOOLWIN_NOCLO", 0x00080000, kToolWindow, true},
     {"EMPTYLIST", 0x00C00000, 0, false},
     {"NOLIST", 0x80400000, 0, false},
 };
@@ -87,7 +82,7 @@ WindowStyle WindowStyleForKeyword(const char* keyword) {
         if (std::strcmp(row.keyword, keyword) == 0) {
             s.style |= row.style;
             s.exStyle = row.exStyle;
-            if (row.noClose) s.classStyle |= CS_NOCLOSE;
+            if (row.noClose) s.classStyle |= kNoClose;
             break;
         }
     }

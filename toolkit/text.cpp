@@ -22,13 +22,6 @@ void AppendText(std::string& dest, const char* text) {
 
 // ---- Windows-1252 ----------------------------------------------------------
 
-int Cp1252FromCodePoint(char32_t cp) { return cp1252_detail::FromCodePoint(cp); }
-
-char32_t CodePointFromCp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return cp1252_detail::kHigh[byte - 0x80];
-    return byte;
-}
-
 namespace {
 
 bool IsLineBreak(char32_t c) {
@@ -37,6 +30,20 @@ bool IsLineBreak(char32_t c) {
 }
 
 }  // namespace
+
+std::u32string CodePointsOfCp1252(std::string_view cp1252) {
+    std::u32string text;
+    for (char c : cp1252) text.push_back(CodePointFromCp1252(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string Cp1252(std::u32string_view text) {
+    std::string out;
+    for (char32_t cp : text)
+        if (const int byte = Cp1252FromCodePoint(cp); byte >= 0)
+            out.push_back(static_cast<char>(byte));
+    return out;
+}
 
 std::string FieldInput(std::u16string_view text, bool digitsOnly, std::size_t room) {
     std::string taken;

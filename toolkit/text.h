@@ -37,10 +37,14 @@ void OpenWithShell(Window window, const char* target, int show);
 
 // The Windows-1252 byte for a Unicode code point, or -1 when it has none
 // (0x81, 0x8D, 0x8F, 0x90 and 0x9D are unassigned).
-int Cp1252FromCodePoint(char32_t cp);
+inline int Cp1252FromCodePoint(char32_t cp);
 // The Unicode code point of a Windows-1252 byte (unassigned bytes map to
 // the C1 control of the same value).
-char32_t CodePointFromCp1252(unsigned char byte);
+inline char32_t CodePointFromCp1252(unsigned char byte);
+// The code points of a Windows-1252 text, and back: code points with no
+// Windows-1252 byte are dropped.
+std::u32string CodePointsOfCp1252(std::string_view cp1252);
+std::string Cp1252(std::u32string_view text);
 
 // ---- What an edit field takes ----------------------------------------------
 
@@ -118,6 +122,11 @@ struct Storage {
 };
 
 }  // namespace cp1252_detail
+
+inline int Cp1252FromCodePoint(char32_t cp) { return cp1252_detail::FromCodePoint(cp); }
+inline char32_t CodePointFromCp1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? cp1252_detail::kHigh[byte - 0x80] : byte;
+}
 
 }  // namespace tk
 

@@ -48,11 +48,7 @@ std::string Utf8(std::u32string_view text) {
     return out;
 }
 
-std::string Cp1252ToUtf8(std::string_view cp1252) {
-    std::u32string text;
-    for (char c : cp1252) text.push_back(CodePointFromCp1252(static_cast<unsigned char>(c)));
-    return Utf8(text);
-}
+std::string Cp1252ToUtf8(std::string_view cp1252) { return Utf8(CodePointsOfCp1252(cp1252)); }
 
 std::u32string CodePoints(std::string_view utf8) {
     std::u32string out;
@@ -61,12 +57,6 @@ std::u32string CodePoints(std::string_view utf8) {
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    for (char32_t cp : CodePoints(utf8))
-        if (const int byte = Cp1252FromCodePoint(cp); byte >= 0)
-            out.push_back(static_cast<char>(byte));
-    return out;
-}
+std::string Utf8ToCp1252(std::string_view utf8) { return Cp1252(CodePoints(utf8)); }
 
 }  // namespace tk

@@ -16,19 +16,9 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t kChildVisible = 0x50000000;  // WS_CHILD | WS_VISIBLE
-constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x0001;
-
-const std::uint32_t kRadio = OptionButtonStyle("ROUND");
-const std::uint32_t kCheckBox = OptionButtonStyle("SQUARE");
-
 QWidget* Host(Window parent) {
     if (parent == nullptr) return nullptr;
     return parent->client ? parent->client : parent->widget;
-}
-
-void Post(int commandId) {
-    if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
 }
 
 // A round option button: a click always checks it (a second click does not
@@ -41,22 +31,20 @@ public:
         : QRadioButton(parent), handle_(handle) {
         setText(text);
         setAutoExclusive(false);
-        setFocusPolicy(Qt::NoFocus);
-        connect(this, &QAbstractButton::clicked, this, [this] { Clicked(); });
+        // Before the command is posted (MakeOptionButton).
+        connect(this, &QAbstractButton::clicked, this, [this] {
+            for (Window other : Controls()) {
+                if (other == handle_ || other->kind != ControlKind::OptionButton) continue;
+                auto* radio = dynamic_cast<RoundButton*>(other->widget);
+                if (radio != nullptr && !radio->isHidden()) radio->setChecked(false);
+            }
+        });
     }
 
 protected:
     void nextCheckState() override { setChecked(true); }
 
 private:
-    void Clicked() {
-        for (Window other : Controls()) {
-            if (other == handle_ || other->kind != ControlKind::OptionButton) continue;
-            auto* radio = dynamic_cast<RoundButton*>(other->widget);
-            if (radio != nullptr && !radio->isHidden()) radio->setChecked(false);
-        }
-        Post(handle_->commandId);
-    }
     WindowImpl* handle_;
 };
 
@@ -92,10 +80,8 @@ QAccessibleInterface* RoundAccessibleFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-Qt::Alignment AlignmentFor(std::uint32_t bits) {
-    constexpr Qt::Alignment h[] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight};
-    constexpr Qt::Alignment v[] = {Qt::AlignVCenter, Qt::AlignTop, Qt::AlignBottom};
-    return h[int(LabelPlace(bits, false))] | v[int(LabelPlace(bits, true))];
+void Post(int commandId) {
+    if (MainWindow() != nullptr) PostCommand(MainWindow(), WParam(commandId));
 }
 
 }  // namespace
@@ -112,36 +98,30 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->setGeometry(x, y, width, height);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFont(QtFont(DefaultGuiFont()));
-    button->setDefault((style.style & BS_DEFPUSHBUTTON) != 0);
+    button->setDefault((style.style & kDefaultButton) != 0);
     button->setFlat(false);
-    Qt::Alignment align = AlignmentFor(style.style);
-    if (align != (Qt::AlignHCenter | Qt::AlignVCenter)) {
-        QString h = (align & Qt::AlignLeft)    ? "left"
-                    : (align & Qt::AlignRight) ? "right"
-                                               : "center";
-        button->setStyleSheet(QStringLiteral("text-align: %1;").arg(h));
+    // A label placed anywhere but the middle has a style sheet of its own.
+    const Place across = LabelPlace(style.style, false);
+    if (across != Place::Centre || LabelPlace(style.style, true) != Place::Centre) {
+        constexpr const char* kAlign[] = {"center", "left", "right"};
+        button->setStyleSheet(QStringLiteral("text-align: %1;").arg(kAlign[int(across)]));
     }
     QObject::connect(button, &QPushButton::clicked, button, [commandId] { Post(commandId); });
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    if (style.style & kChildVisible)
-        button->show();
-    else
-        button->hide();
+    button->setVisible((style.style & kChildVisible) != 0);
     Controls().push_back(handle);
     return handle;
 }
 
 int SetPushButtonText(Window button, const char* text) {
     if (button == nullptr || text == nullptr) return 1;
-    if (Pending* p = button->pending.get()) {
+    if (Pending* p = button->pending.get())
         p->text = ToQString(text);
-        return 0;
-    }
-    if (button->widget == nullptr) return 1;
-    auto* b = qobject_cast<QAbstractButton*>(button->widget);
-    if (b == nullptr) return 1;
-    b->setText(ToQString(text));
+    else if (auto* b = qobject_cast<QAbstractButton*>(button->widget))
+        b->setText(ToQString(text));
+    else
+        return 1;
     return 0;
 }
 
@@ -155,7 +135,6 @@ void MakeOptionButton(Window handle) {
     // the font it gets later.
     const QSize text = TextExtent(SystemFont(), p.sizingText);
     const Extent size = OptionButtonExtent(text.width(), text.height());
-    const int commandId = handle->commandId;
     QAbstractButton* button = nullptr;
     if (p.style == kRadio) {
         static const bool installed = (QAccessible::installFactory(RoundAccessibleFactory), true);
@@ -163,15 +142,12 @@ void MakeOptionButton(Window handle) {
         button = new RoundButton(handle, p.text, p.host);
     } else if (p.style == kCheckBox) {
         button = new QCheckBox(p.text, p.host);
-        button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [commandId] { Post(commandId); });
     } else {
         button = new QPushButton(p.text, p.host);
-        button->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [commandId] { Post(commandId); });
     }
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [id = handle->commandId] { Post(id); });
     handle->widget = button;
     button->setGeometry(p.geometry.x(), p.geometry.y(), size.width, size.height);
     if (p.hasFont) button->setFont(QtFont(p.font));
@@ -205,22 +181,17 @@ int HideOptionButton(Window button) { return HideControl(button); }
 int ShowOptionButton(Window button) { return ShowControl(button); }
 
 int CheckOptionButton(Window button) {
-    if (button == nullptr) return 0;
-    if (Pending* p = button->pending.get()) {
+    if (Pending* p = button ? button->pending.get() : nullptr) {
         if (p->style == kRadio || p->style == kCheckBox) p->checked = true;
-        return 0;
+    } else if (auto* b = qobject_cast<QAbstractButton*>(button ? button->widget : nullptr)) {
+        if (b->isCheckable()) b->setChecked(true);
     }
-    if (button->widget == nullptr) return 0;
-    if (auto* b = qobject_cast<QAbstractButton*>(button->widget); b && b->isCheckable())
-        b->setChecked(true);
     return 0;
 }
 
 int IsOptionChecked(Window button) {
-    if (button == nullptr) return 0;
-    if (button->pending) return button->pending->checked ? 1 : 0;
-    if (button->widget == nullptr) return 0;
-    auto* b = qobject_cast<QAbstractButton*>(button->widget);
+    if (Pending* p = button ? button->pending.get() : nullptr) return p->checked ? 1 : 0;
+    auto* b = qobject_cast<QAbstractButton*>(button ? button->widget : nullptr);
     return b && b->isChecked() ? 1 : 0;
 }
 

@@ -44,11 +44,9 @@ struct TextShape {
     int width = 0;   // advance of the whole text
     int height = 0;  // cell height of the font
     // The box of covered pixels, relative to the text's point, and one bit
-    // per pixel in it, row by row, each row starting on a new byte.
+    // per pixel in it, row by row (RasterBits).
     int left = 0, top = 0, columns = 0, rows = 0;
     std::vector<std::uint8_t> bits;
-
-    int RowBytes() const { return (columns + 7) / 8; }
 };
 
 TextShape RenderShape(const QFont& qfont, const char* text) {
@@ -85,13 +83,11 @@ TextShape RenderShape(const QFont& qfont, const char* text) {
     shape.top = y0 - margin;
     shape.columns = x1 - x0 + 1;
     shape.rows = y1 - y0 + 1;
-    shape.bits.assign(static_cast<std::size_t>(shape.RowBytes() * shape.rows), 0);
-    for (int row = 0; row < shape.rows; ++row) {
+    shape.bits.assign(static_cast<std::size_t>((shape.columns * shape.rows + 7) / 8), 0);
+    for (int row = 0, bit = 0; row < shape.rows; ++row) {
         const uchar* coverage = mask.constScanLine(y0 + row) + x0;
-        std::uint8_t* out = shape.bits.data() + row * shape.RowBytes();
-        for (int column = 0; column < shape.columns; ++column) {
-            if (coverage[column] >= 128) out[column / 8] |= std::uint8_t(1u << (column % 8));
-        }
+        for (int column = 0; column < shape.columns; ++column, ++bit)
+            if (coverage[column] >= 128) shape.bits[bit / 8] |= std::uint8_t(1u << (bit % 8));
     }
     return shape;
 }
@@ -135,29 +131,8 @@ void PaintText(CanvasImpl* canvas, int x, int y, const char* text, Colour colour
     const TextShape& shape = ShapeOf(font ? font : SystemFont(), qfont, text);
     RasterImage r = Raster(canvas);
     if (background != 0) RasterFill(r, x, y, shape.width, shape.height, background);
-    const uchar rgb[3] = {uchar(colour & 0xFF), uchar((colour >> 8) & 0xFF),
-                          uchar((colour >> 16) & 0xFF)};
-    // The part of the box that lies on the image.
-    const long long boxX = static_cast<long long>(x) + shape.left;
-    const long long boxY = static_cast<long long>(y) + shape.top;
-    const int firstColumn = static_cast<int>(std::clamp<long long>(-boxX, 0, shape.columns));
-    const int endColumn = static_cast<int>(std::clamp<long long>(r.width - boxX, 0, shape.columns));
-    const int firstRow = static_cast<int>(std::clamp<long long>(-boxY, 0, shape.rows));
-    const int endRow = static_cast<int>(std::clamp<long long>(r.height - boxY, 0, shape.rows));
-    if (firstColumn >= endColumn) return;
-    const int rowBytes = shape.RowBytes();
-    for (int row = firstRow; row < endRow; ++row) {
-        uchar* line = r.bits + (boxY + row) * r.stride + 3 * boxX;
-        const std::uint8_t* bits = shape.bits.data() + row * rowBytes;
-        for (int byte = firstColumn / 8; byte <= (endColumn - 1) / 8; ++byte) {
-            unsigned set = bits[byte];
-            // Only the columns that lie on the image.
-            if (byte == firstColumn / 8) set &= 0xFFu << (firstColumn % 8);
-            if (byte == (endColumn - 1) / 8) set &= 0xFFu >> (7 - (endColumn - 1) % 8);
-            for (; set != 0; set &= set - 1)
-                std::memcpy(line + 3 * (8 * byte + std::countr_zero(set)), rgb, 3);
-        }
-    }
+    RasterBits(r, static_cast<long long>(x) + shape.left, static_cast<long long>(y) + shape.top,
+               shape.bits.data(), shape.columns, shape.rows, colour);
 }
 
 namespace {
@@ -273,9 +248,10 @@ ShownTexts& TextsOn(CanvasImpl* canvas) { return canvas->texts; }
 CanvasImpl* NewCanvas(int width, int height) {
     QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) return nullptr;
-    auto* canvas = new CanvasImpl{std::move(image)};
-    Retain(canvas);
-    return canvas;
+    // Kept to the end of the process (never freed, so still reachable then);
+    // the program makes its canvases and fonts once, at start.
+    static auto* canvases = new std::vector<CanvasImpl*>;
+    return canvases->emplace_back(new CanvasImpl{std::move(image)});
 }
 
 int RepaintWindow(Window window, const char* keyword) {
@@ -288,9 +264,8 @@ int RepaintWindow(Window window, const char* keyword) {
 }
 
 Font NewFont(FontRequest request) {
-    auto* font = new FontImpl{std::move(request), false, {}};
-    Retain(font);
-    return font;
+    static auto* fonts = new std::vector<FontImpl*>;  // kept as the canvases are
+    return fonts->emplace_back(new FontImpl{std::move(request), false, {}});
 }
 
 double ScreenDpi() {

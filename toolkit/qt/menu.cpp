@@ -125,26 +125,21 @@ private:
     void Key(int vk, bool modified) {
         QMenuBar* bar = Bar();
         if (bar == nullptr) return;
-        std::vector<QAction*> titles;
+        // Every title of the bar has a menu; no title or item is ever hidden
+        // or disabled.
+        const QList<QAction*> titles = bar->actions();
         MenuShape shape;
-        for (QAction* a : bar->actions()) {
-            if (a->menu() == nullptr || !a->isVisible() || !a->isEnabled()) continue;
-            titles.push_back(a);
+        for (QAction* title : titles) {
             std::vector<bool>& items = shape.emplace_back();
-            for (QAction* item : a->menu()->actions())
-                items.push_back(!item->isSeparator() && item->isVisible() && item->isEnabled());
+            for (QAction* item : title->menu()->actions()) items.push_back(!item->isSeparator());
         }
-        const auto index = [&](QAction* title) {
-            return static_cast<int>(std::find(titles.begin(), titles.end(), title) -
-                                    titles.begin());
-        };
         MenuBarState state;
         QMenu* menu = OpenMenu(bar);
         if (menu != nullptr) {
-            state = {index(menu->menuAction()), true,
-                     static_cast<int>(menu->actions().indexOf(menu->activeAction())), selecting_};
+            state = {int(titles.indexOf(menu->menuAction())), true,
+                     int(menu->actions().indexOf(menu->activeAction())), selecting_};
         } else if (selecting_) {
-            state.title = index(bar->activeAction()) % std::max<int>(1, int(titles.size()));
+            state.title = std::max(0, int(titles.indexOf(bar->activeAction())));
         }
         const MenuBarState was = state;
         const MenuStep step = MenuBarKey(state, shape, vk, modified);
@@ -159,7 +154,7 @@ private:
             return;
         }
         if (step != MenuStep::Moved || state.title < 0) return;
-        QAction* title = titles[static_cast<std::size_t>(state.title)];
+        QAction* title = titles[state.title];
         if (!state.open) return Select(bar, title);
         if (!was.open || was.title != state.title) {
             if (!selecting_) Select(bar, title);
@@ -233,9 +228,10 @@ public:
     }
 };
 
-// A handle lives as long as the Qt object behind it.
-Menu Wrap(QObject* object, MenuImpl* menu) {
-    QObject::connect(object, &QObject::destroyed, [menu] { delete menu; });
+// The handle of a bar or a popup, which lives as long as the Qt object.
+Menu Wrap(QWidget* widget) {
+    auto* menu = new MenuImpl{qobject_cast<QMenuBar*>(widget), qobject_cast<QMenu*>(widget)};
+    QObject::connect(widget, &QObject::destroyed, [menu] { delete menu; });
     return menu;
 }
 
@@ -245,9 +241,7 @@ Menu CreateMenuBar() {
     auto* bar = new QMenuBar;
     static auto* marks = new TitleMarks;
     bar->setStyle(marks);
-    auto* menu = new MenuImpl;
-    menu->bar = bar;
-    return Wrap(bar, menu);
+    return Wrap(bar);
 }
 
 int AttachMenuBar(Window window, Menu menu) {
@@ -289,9 +283,7 @@ Menu AddMenuPopup(Menu menu, const char* title) {
     if (popup == nullptr) return nullptr;
     // Every separator shows where it is put, also one at the end.
     popup->setSeparatorsCollapsible(false);
-    auto* handle = new MenuImpl;
-    handle->popup = popup;
-    return Wrap(popup, handle);
+    return Wrap(popup);
 }
 
 int AddMenuItem(Menu popup, const char* text, unsigned commandId) {

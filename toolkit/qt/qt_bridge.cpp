@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fontconfig/fontconfig.h>
@@ -140,32 +141,12 @@ QEvent::Type CommandEvent::eventType() {
 }
 
 QString ToQString(std::string_view cp1252) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char c : cp1252) {
-        char32_t cp = CodePointFromCp1252(static_cast<unsigned char>(c));
-        out.append(QChar(static_cast<char16_t>(cp)));
-    }
-    return out;
+    const std::u32string text = CodePointsOfCp1252(cp1252);
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string FromQString(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        if (c.isSurrogate()) continue;
-        int byte = Cp1252FromCodePoint(c.unicode());
-        if (byte >= 0) out.push_back(static_cast<char>(byte));
-    }
-    return out;
-}
-
-namespace {
-Window g_mainWindow = nullptr;
-}
-
-Window MainWindow() { return g_mainWindow; }
-void SetMainWindow(Window window) { g_mainWindow = window; }
+// A lone surrogate comes out as U+FFFD, which has no byte either.
+std::string FromQString(const QString& text) { return Cp1252(text.toStdU32String()); }
 
 // Kept for the life of the process (never destroyed, so what they hold
 // stays reachable to the very end). Bounded by what the program makes: each
@@ -222,35 +203,24 @@ bool Offscreen(const Pending& pending) {
     return pending.host == nullptr || !pending.host->isVisible();
 }
 
-int HideControl(Window control) {
-    if (control == nullptr) return 1;
-    bool wasHidden = true;
-    if (Pending* p = control->pending.get()) {
-        wasHidden = !p->visible;
-        p->visible = false;
-    } else if (QWidget* widget = control->widget) {
-        wasHidden = widget->isHidden();
+// Shows or hides a control, made or pending; true when it was shown.
+bool SetShown(Window control, bool show) {
+    bool was = false;
+    if (Pending* p = control ? control->pending.get() : nullptr) {
+        was = std::exchange(p->visible, show);
+        if (show && !Offscreen(*p)) Widget(control);
+    } else if (QWidget* widget = control ? control->widget : nullptr) {
+        was = !widget->isHidden();
         // A hidden control keeps no keyboard focus, as on Windows: keys then
         // go to the window, which ignores them.
-        if (widget->window()->focusWidget() == widget) widget->clearFocus();
-        widget->hide();
+        if (!show && widget->window()->focusWidget() == widget) widget->clearFocus();
+        widget->setVisible(show);
     }
-    return wasHidden ? 1 : 0;
+    return was;
 }
 
-int ShowControl(Window control) {
-    if (control == nullptr) return 0;
-    bool wasVisible = false;
-    if (Pending* p = control->pending.get()) {
-        wasVisible = p->visible;
-        p->visible = true;
-        if (!Offscreen(*p)) Widget(control);
-    } else if (control->widget != nullptr) {
-        wasVisible = !control->widget->isHidden();
-        control->widget->show();
-    }
-    return wasVisible ? 1 : 0;
-}
+int HideControl(Window control) { return SetShown(control, false) ? 0 : 1; }
+int ShowControl(Window control) { return SetShown(control, true) ? 1 : 0; }
 
 int SetControlFont(Window control, Font font) {
     if (control == nullptr) return 0;
@@ -276,17 +246,6 @@ void MakeShownControls() {
     FocusRequest() = nullptr;
     if (field != nullptr && field->widget != nullptr && !field->widget->isHidden())
         field->widget->setFocus(Qt::OtherFocusReason);
-}
-
-// The program makes its canvases and fonts once, at start.
-void Retain(CanvasImpl* canvas) {
-    static auto* canvases = new std::vector<CanvasImpl*>;
-    canvases->push_back(canvas);
-}
-
-void Retain(FontImpl* font) {
-    static auto* fonts = new std::vector<FontImpl*>;
-    fonts->push_back(font);
 }
 
 }  // namespace tk

@@ -95,7 +95,6 @@ std::string FromQString(const QString& text);
 
 // The one main window, once opened.
 Window MainWindow();
-void SetMainWindow(Window window);
 
 // Every control made, in creation order.
 std::vector<Window>& Controls();
@@ -120,9 +119,6 @@ void MakeShownControls();
 // The field FocusEditField was last asked to focus while it was pending and
 // its window not on the screen.
 Window& FocusRequest();
-// Canvases and fonts live until the process ends; nothing frees them.
-void Retain(CanvasImpl* canvas);
-void Retain(FontImpl* font);
 
 // The Windows virtual-key code of a key press, or 0 when there is none.
 int VirtualKeyCode(const QKeyEvent& event);

@@ -33,40 +33,26 @@ namespace tk {
 
 namespace {
 
-constexpr std::uint32_t CS_NOCLOSE = 0x0200;
-constexpr std::uint32_t WS_EX_CONTEXTHELP = 0x00000400;
-constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080;
 // Frame of a fixed-size window on each side. The size passed to
 // OpenMainWindow includes it; here the window manager draws the frame and
 // the title bar, so the window's inside, menu bar included, is that size
 // less the frame on each side (1006 x 600 gives 1000 x 594).
 constexpr int kFrame = 3;
 
-constexpr std::uint32_t WS_SYSMENU = 0x00080000;
-constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
-constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000;
-constexpr std::uint32_t WS_POPUP = 0x80000000;
-
 Qt::WindowFlags FlagsFor(const WindowStyle& s) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (s.style & WS_POPUP) return flags | Qt::FramelessWindowHint;
-    if (s.exStyle & WS_EX_TOOLWINDOW) flags |= Qt::Tool;
+    if (s.style & kPopup) return flags | Qt::FramelessWindowHint;
+    if (s.exStyle & kToolWindow) flags |= Qt::Tool;
     // Every window that is not a pop-up has a title bar.
     flags |= Qt::WindowTitleHint;
-    if (s.style & WS_SYSMENU) {
+    if (s.style & kSysMenu) {
         flags |= Qt::WindowSystemMenuHint;
-        if (!(s.classStyle & CS_NOCLOSE)) flags |= Qt::WindowCloseButtonHint;
+        if (!(s.classStyle & kNoClose)) flags |= Qt::WindowCloseButtonHint;
     }
-    if (s.style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
-    if (s.style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
-    if (s.exStyle & WS_EX_CONTEXTHELP) flags |= Qt::WindowContextHelpButtonHint;
+    if (s.style & kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    if (s.style & kMaximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    if (s.exStyle & kContextHelp) flags |= Qt::WindowContextHelpButtonHint;
     return flags;
-}
-
-// The classes of the main windows opened: one.
-std::set<std::string>& RegisteredClasses() {
-    static std::set<std::string> classes;
-    return classes;
 }
 
 // What was last told to a screen reader about the page.
@@ -162,53 +148,11 @@ private:
     qreal scaledRatio_ = 0;
 };
 
-// The status bar of the client area for assistive technology, and in it
-// the notification that holds what was last told (a screen reader can read
-// it again from there).
-class SaidNode : public QAccessibleInterface {
+// A read-only object of the client area for assistive technology that no
+// widget stands behind.
+class AreaNode : public QAccessibleInterface {
 public:
-    SaidNode(QWidget* area, QAccessibleInterface* bar) : area_(area), bar_(bar) {}
-    bool isValid() const override { return area_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return area_ ? area_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return bar_ != nullptr ? bar_ : QAccessible::queryAccessibleInterface(area_);
-    }
-    QAccessibleInterface* child(int index) const override {
-        return index == 0 && note_ != nullptr ? note_ : nullptr;
-    }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    int childCount() const override { return note_ != nullptr ? 1 : 0; }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child != nullptr && child == note_ ? 0 : -1;
-    }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && bar_ != nullptr ? Announcement() : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override {
-        return bar_ != nullptr ? QAccessible::Notification : QAccessible::StatusBar;
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        return state;
-    }
-    // The bar's notification, made with it.
-    QAccessibleInterface* note_ = nullptr;
-
-private:
-    QPointer<QWidget> area_;
-    QAccessibleInterface* bar_;  // the notification's; null for the bar
-};
-
-// One text of the page for assistive technology: a static text, the index-th
-// of the page's texts in reading order as they are when asked for.
-class PageText : public QAccessibleInterface {
-public:
-    PageText(QWidget* area, int index) : area_(area), index_(index) {}
+    explicit AreaNode(QWidget* area) : area_(area) {}
     bool isValid() const override { return area_ != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return area_ ? area_->window()->windowHandle() : nullptr; }
@@ -220,12 +164,55 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+protected:
+    QPointer<QWidget> area_;
+};
+
+// The status bar of the client area for assistive technology, and in it
+// the notification that holds what was last told (a screen reader can read
+// it again from there).
+class SaidNode : public AreaNode {
+public:
+    SaidNode(QWidget* area, QAccessibleInterface* bar) : AreaNode(area), bar_(bar) {}
+    QAccessibleInterface* parent() const override { return bar_ ? bar_ : AreaNode::parent(); }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && note_ != nullptr ? note_ : nullptr;
+    }
+    int childCount() const override { return note_ != nullptr ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child == note_ ? 0 : -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && bar_ != nullptr ? Announcement() : QString();
+    }
+    QAccessible::Role role() const override {
+        return bar_ != nullptr ? QAccessible::Notification : QAccessible::StatusBar;
+    }
+    // The bar's notification, made with it.
+    QAccessibleInterface* note_ = nullptr;
+
+private:
+    QAccessibleInterface* bar_;  // the notification's; null for the bar
+};
+
+// One text of the page for assistive technology: a static text, the index-th
+// of the page's texts in reading order as they are when asked for.
+class PageText : public AreaNode {
+public:
+    PageText(QWidget* area, int index) : AreaNode(area), index_(index) {}
     QString text(QAccessible::Text t) const override {
         const std::vector<ShownText> texts = PageTexts();
         if (t != QAccessible::Name || index_ >= static_cast<int>(texts.size())) return {};
         return ToQString(texts[index_].text);
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const std::vector<ShownText> texts = PageTexts();
         if (area_ == nullptr || index_ >= static_cast<int>(texts.size())) return {};
@@ -233,14 +220,12 @@ public:
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
+        QAccessible::State state = AreaNode::state();
         state.invisible = index_ >= static_cast<int>(PageTexts().size());
         return state;
     }
 
 private:
-    QPointer<QWidget> area_;
     int index_;
 };
 
@@ -354,31 +339,25 @@ QImage ImageFromXpm(const QByteArray& source) {
     return QImage(text.data());
 }
 
-QIcon IconFromFile(const QString& path) {
-    if (path.endsWith(QLatin1String(".xpm"))) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            QImage image = ImageFromXpm(file.readAll());
-            if (!image.isNull()) return QIcon(QPixmap::fromImage(image));
-        }
-    }
-    return QIcon(path);
-}
-
 }  // namespace
 
+namespace {
+Window g_main = nullptr;
+}
+
+Window MainWindow() { return g_main; }
+
 std::vector<ShownText> PageTexts() {
-    Window main = MainWindow();
-    return main != nullptr && main->clientImage != nullptr
-               ? main->clientImage->texts.InReadingOrder()
+    return g_main != nullptr && g_main->clientImage != nullptr
+               ? g_main->clientImage->texts.InReadingOrder()
                : std::vector<ShownText>{};
 }
 
 Window OpenMainWindow(Instance instance, const char* title, int x, int y, int width, int height,
                       const char* keyword, WindowProcedure procedure) {
     if (procedure == nullptr) return nullptr;
-    std::string className = WindowClassName(title, instance);
-    if (!RegisteredClasses().insert(className).second) return nullptr;
+    static std::set<std::string> classes;  // of the main windows opened: one
+    if (!classes.insert(WindowClassName(title, instance)).second) return nullptr;
 
     WindowStyle style = WindowStyleForKeyword(keyword);
     auto* handle = new WindowImpl{ControlKind::Main};
@@ -397,13 +376,11 @@ Window OpenMainWindow(Instance instance, const char* title, int x, int y, int wi
     frame->move(x, y);
     handle->widget = frame;
     handle->client = client;
-    if (MainWindow() == nullptr) SetMainWindow(handle);
+    if (g_main == nullptr) g_main = handle;
 
     // The client image the paint handler copies the canvas into.
-    auto* image = new CanvasImpl{QImage(clientWidth, clientHeight, QImage::Format_RGB888)};
-    Retain(image);
-    image->image.fill(QColor(0xF0, 0xF0, 0xF0));
-    handle->clientImage = image;
+    handle->clientImage = NewCanvas(clientWidth, clientHeight);
+    handle->clientImage->image.fill(QColor(0xF0, 0xF0, 0xF0));
 
     handle->procedure(handle, kWmCreate, 0, 0);
     frame->adjustSize();
@@ -441,16 +418,11 @@ int CenterWindow(Window window) {
 
 int SetWindowIcon(Window window, const char* iconName) {
     if (window == nullptr || window->widget == nullptr) return 0;
+    // The program's icons are XPM images among its resources.
     QIcon icon;
-    if (iconName != nullptr) {
-        for (const char* ext : {"", ".xpm", ".png", ".svg", ".ico"}) {
-            QString path = QStringLiteral(":/icons/") + ToQString(iconName) + QLatin1String(ext);
-            if (QFile::exists(path)) {
-                icon = IconFromFile(path);
-                break;
-            }
-        }
-    }
+    QFile file(QStringLiteral(":/icons/%1.xpm").arg(ToQString(iconName ? iconName : "")));
+    if (iconName != nullptr && file.open(QIODevice::ReadOnly))
+        icon = QIcon(QPixmap::fromImage(ImageFromXpm(file.readAll())));
     window->widget->setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     return 0;

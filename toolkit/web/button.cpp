@@ -17,8 +17,6 @@ namespace {
 constexpr Colour kClear = 0xFF00FF;  // left transparent by the page
 constexpr Colour kFace = 0xF0F0F0, kLight = 0xE3E3E3, kShadow = 0xA0A0A0, kDark = 0x696969;
 
-const std::uint32_t kRadio = OptionButtonStyle("ROUND");
-
 void Frame(RasterImage& r, int x, int y, int w, int h, Colour topLeft, Colour bottomRight) {
     RasterFill(r, x, y, w, 1, topLeft);
     RasterFill(r, x, y, 1, h, topLeft);
@@ -94,7 +92,7 @@ Window CreatePushButton(Window parent, int x, int y, int width, int height, cons
     button->font = DefaultGuiFont();
     // A frame outside the table makes a window that is neither a child nor
     // visible: here, a hidden one.
-    button->visible = (style.style & kVisibleChild) == kVisibleChild;
+    button->visible = (style.style & kChildVisible) == kChildVisible;
     return button;
 }
 

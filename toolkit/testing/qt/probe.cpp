@@ -225,8 +225,7 @@ std::vector<ProbeButton> ProbeButtons() {
     for (Window w : Controls()) {
         if (w->kind != ControlKind::PushButton && w->kind != ControlKind::OptionButton) continue;
         if (const Pending* p = w->pending.get()) {
-            const bool checkable =
-                p->style == OptionButtonStyle("ROUND") || p->style == OptionButtonStyle("SQUARE");
+            const bool checkable = p->style == kRadio || p->style == kCheckBox;
             ProbeButtonState state = !checkable   ? ProbeButtonState::Push
                                      : p->checked ? ProbeButtonState::Checked
                                                   : ProbeButtonState::Unchecked;
